@@ -1,0 +1,57 @@
+#include "model/suspension_state.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+double completenessProduct(const CoordinateSet& set) {
+    double product = 1.0;
+    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
+        product *= static_cast<double>(set[i]);
+    }
+    return product;
+}
+
+bool isComplete(const CoordinateSet& set) {
+    return completenessProduct(set) != 0.0;
+}
+
+void Zero_Data(SuspensionState& state) {
+    state.LeftScrubRadius = 0;
+    state.LeftSAI = 0;
+    state.LeftCasterTrail = 0;
+    state.LeftCaster = 0;
+    state.RightScrubRadius = 0;
+    state.RightSAI = 0;
+    state.RightCasterTrail = 0;
+    state.RightCaster = 0;
+    state.RollCenterHeight = 0;
+    state.RollCenterOffset = 0;
+}
+
+void clearProject(SuspensionState& state) {
+    state.Note_text.clear();
+    for (Curve* curve : {&state.CamberChange, &state.SideScrub, &state.CasterChange, &state.ForeAft,
+                         &state.BumpSteer, &state.TieRodOuterX, &state.TieRodOuterY}) {
+        std::fill(curve->begin() + 1, curve->end(), 0.0f);
+    }
+    state.RightCoords = CoordinateSet{};
+    state.LeftCoords = CoordinateSet{};
+    Zero_Data(state);
+}
+
+int positionCount(float vu, float vd, float vy) {
+    const double quotient = static_cast<double>(vu + vd) / static_cast<double>(vy);
+    if (!std::isfinite(quotient) || quotient < 0) {
+        return 0;
+    }
+    const double n = std::floor(quotient) + 1.0;
+    return static_cast<int>(std::min(n, static_cast<double>(kMaxPositions)));
+}
+
+float staticIndex(float vu, float vy) {
+    return vu / vy + 1.0f;
+}
+
+} // namespace velmora

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace velmora {
+
+// One front corner: 26 single-precision values, indexes 1..26 (0 and 27 carry nothing).
+// X values 1..9, Y values 10..18, Z values 19..26; index 9 is the tire centre's distance
+// from the centreline, index 18 the spindle height. 0 means "not entered".
+struct CoordinateSet {
+    static constexpr int kFirst = 1;
+    static constexpr int kLast = 26;
+
+    std::array<float, 28> values{};
+
+    float& operator[](int index) { return values.at(static_cast<std::size_t>(index)); }
+    float operator[](int index) const { return values.at(static_cast<std::size_t>(index)); }
+    bool operator==(const CoordinateSet&) const = default;
+};
+
+// Product of the 26 values in index order, formed in double precision: a side is complete
+// exactly when it is not zero. Kept as a product (not "all non-zero") because callers also
+// look at its sign.
+double completenessProduct(const CoordinateSet& set);
+bool isComplete(const CoordinateSet& set);
+
+struct Point3 {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+struct BallJointPair {
+    Point3 top;    // joint 1
+    Point3 bottom; // joint 2
+};
+
+inline constexpr int kMaxPositions = 36; // result arrays hold positions 0..36
+using Curve = std::array<float, kMaxPositions + 1>;
+
+// Rows of the working point set (SusPoints), 1..8.
+enum SusPoint : int {
+    TopFront = 1,
+    TopRear = 2,
+    TopBall = 3,
+    BottomFront = 4,
+    BottomRear = 5,
+    BottomBall = 6,
+    TieRodInner = 7,
+    TieRodOuter = 8,
+};
+
+// The state the main window owns for the whole run. Names follow the program's own
+// vocabulary so the UI, the sweep and the printouts all speak of the same values.
+struct SuspensionState {
+    CoordinateSet RightCoords;
+    CoordinateSet LeftCoords;
+
+    // Analysis options, inches, single precision like everything the user can set.
+    float VU = 3.0f; // bump travel
+    float VD = 3.0f; // rebound travel
+    float VI = 0.0f; // (VU + VD) / 6, recomputed by every sweep
+    float VY = 0.0f; // sweep step VI / 4, recomputed by every sweep
+
+    bool Right_Active = false;
+    std::string CarStyle = "GM"; // "GM", "Ford" or "formula"
+    std::string TrackType;       // "Dirt", "Asphalt", "Road" or empty
+    bool FormulaCar = false;
+    std::string Lfile;
+    std::string Note_text;
+    bool StaticOnly = false;
+
+    // Static geometry, double precision. Degrees for SAI and caster, inches otherwise.
+    double LeftScrubRadius = 0;
+    double LeftSAI = 0;
+    double LeftCasterTrail = 0;
+    double LeftCaster = 0;
+    double RightScrubRadius = 0;
+    double RightSAI = 0;
+    double RightCasterTrail = 0;
+    double RightCaster = 0;
+    double RollCenterHeight = 0;
+    double RollCenterOffset = 0;
+
+    // Working point set of the side swept last (rows 1..8), with its tire centre and
+    // spindle height.
+    std::array<Point3, 9> SusPoints{};
+    float TireCenterX = 0;
+    float SpindleHeight = 0;
+
+    // Per-position results of the side swept last, positions 1..N (0 is the static pass).
+    Curve CamberChange{};
+    Curve SideScrub{};
+    Curve CasterChange{};
+    Curve ForeAft{};
+    Curve BumpSteer{};
+    Curve TieRodOuterX{};
+    Curve TieRodOuterY{};
+    std::array<BallJointPair, kMaxPositions + 1> BallJointPos{};
+
+    CoordinateSet& activeCoords() { return Right_Active ? RightCoords : LeftCoords; }
+    const CoordinateSet& activeCoords() const { return Right_Active ? RightCoords : LeftCoords; }
+};
+
+// Sets the ten static-geometry values to 0.
+void Zero_Data(SuspensionState& state);
+
+// What New does to the data: both coordinate sets, positions 1..36 of the seven result
+// curves, the static values and the notes are cleared; options, style, track type, Lfile
+// and the active side stay.
+void clearProject(SuspensionState& state);
+
+// Number of wheel positions for the current step: Int((VU + VD) / VY) + 1, the quotient of
+// the two singles formed in double precision. Clamped to the 36 positions the arrays hold.
+int positionCount(float vu, float vd, float vy);
+
+// Static position VU / VY + 1, formed in single precision.
+float staticIndex(float vu, float vy);
+
+} // namespace velmora
