@@ -17,6 +17,14 @@ bool isComplete(const CoordinateSet& set) {
     return completenessProduct(set) != 0.0;
 }
 
+void selectGraph(SuspensionState& state, GraphKind kind) {
+    state.CamberGraph = kind == GraphKind::Camber;
+    state.SideScrubGraph = kind == GraphKind::SideScrub;
+    state.ForeAftGraph = kind == GraphKind::ForeAft;
+    state.CasterGraph = kind == GraphKind::Caster;
+    state.BumpSteerGraph = kind == GraphKind::BumpSteer;
+}
+
 void Zero_Data(SuspensionState& state) {
     state.LeftScrubRadius = 0;
     state.LeftSAI = 0;

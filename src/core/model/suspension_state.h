@@ -71,6 +71,14 @@ struct SuspensionState {
     std::string Note_text;
     bool StaticOnly = false;
 
+    // Graph selection: exactly one is true while the graph window is shown. Each reader
+    // tests them in its own order, so they stay five flags rather than one enum.
+    bool CamberGraph = false;
+    bool SideScrubGraph = false;
+    bool ForeAftGraph = false;
+    bool CasterGraph = false;
+    bool BumpSteerGraph = false;
+
     // Static geometry, double precision. Degrees for SAI and caster, inches otherwise.
     double LeftScrubRadius = 0;
     double LeftSAI = 0;
@@ -102,6 +110,11 @@ struct SuspensionState {
     CoordinateSet& activeCoords() { return Right_Active ? RightCoords : LeftCoords; }
     const CoordinateSet& activeCoords() const { return Right_Active ? RightCoords : LeftCoords; }
 };
+
+enum class GraphKind { Camber, SideScrub, ForeAft, Caster, BumpSteer };
+
+// Sets the flag of `kind` and clears the other four.
+void selectGraph(SuspensionState& state, GraphKind kind);
 
 // Sets the ten static-geometry values to 0.
 void Zero_Data(SuspensionState& state);
