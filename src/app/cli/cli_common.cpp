@@ -1,0 +1,73 @@
+#include "cli_common.h"
+
+#include "geometry/sweep.h"
+#include "model/number_text.h"
+#include "model/project_file.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace velmora::cli {
+
+SuspensionState loadProject(const std::string& path) {
+    const ProjectReadResult result = readProjectFile(path);
+    if (!result.ok()) {
+        throw UsageError(path + ": " + openErrorMessage().text + " (" + result.error->detail +
+                         ")");
+    }
+    SuspensionState state;
+    state.Lfile = path;
+    applyOpenedProject(state, *result.project, path);
+    return state;
+}
+
+void addSweepOptions(CLI::App& command, SweepOptions& options) {
+    command.add_option("--side", options.side, "Side to analyse")
+        ->check(CLI::IsMember({"left", "right"}));
+    command.add_option("--bump", options.bump, "Bump travel in inches (default 3)")
+        ->check(CLI::NonNegativeNumber);
+    command.add_option("--rebound", options.rebound, "Rebound travel in inches (default 3)")
+        ->check(CLI::NonNegativeNumber);
+}
+
+bool runSweep(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {
+    if (!std::isfinite(options.bump) || !std::isfinite(options.rebound)) {
+        throw UsageError("--bump and --rebound must be finite numbers");
+    }
+    state.Right_Active = options.side == "right";
+    state.VU = options.bump;
+    state.VD = options.rebound;
+    const bool complete = isComplete(state.activeCoords());
+    CALC(state, sink);
+    return complete;
+}
+
+nlohmann::json singleJson(float value) {
+    if (!std::isfinite(value)) {
+        return nullptr;
+    }
+    // The double nearest the shortest decimal of the single is written as that decimal.
+    return std::strtod(shortestText(value).c_str(), nullptr);
+}
+
+nlohmann::json messagesJson(const std::vector<Message>& messages) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const Message& message : messages) {
+        list.push_back({{"title", message.title}, {"text", message.text}});
+    }
+    return list;
+}
+
+std::vector<float> travelValues(float vu, float vy, int n) {
+    std::vector<float> travel;
+    float t = vu;
+    for (int i = 1; i <= n; ++i) {
+        travel.push_back(t);
+        t = t - vy;
+    }
+    return travel;
+}
+
+const char* sideWord(bool rightActive) { return rightActive ? "right" : "left"; }
+
+} // namespace velmora::cli

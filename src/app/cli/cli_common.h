@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/message_sink.h"
+#include "model/suspension_state.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+// Exit codes: 0 success (geometry messages included), 2 bad arguments or unreadable file.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+
+// A failure the user must fix: printed on stderr, exit status 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads PROJECT the way Open does (format chosen by the path's suffix) into a fresh state,
+// with the car style and track type the file selects.
+SuspensionState loadProject(const std::string& path);
+
+// Side, travel and the sweep the main window would run for them.
+struct SweepOptions {
+    std::string side = "left";
+    float bump = 3.0f;
+    float rebound = 3.0f;
+};
+void addSweepOptions(CLI::App& command, SweepOptions& options);
+// Sets the side active and VU/VD directly, runs CALC; returns whether the side was complete.
+bool runSweep(SuspensionState& state, const SweepOptions& options, MessageSink& sink);
+
+// A single written as the shortest decimal that reads back to the same single.
+nlohmann::json singleJson(float value);
+nlohmann::json messagesJson(const std::vector<Message>& messages);
+
+// Travel of position i (1-based) as the sweep steps it: VU, then repeated VY subtraction.
+std::vector<float> travelValues(float vu, float vy, int n);
+
+const char* sideWord(bool rightActive);
+
+} // namespace velmora::cli

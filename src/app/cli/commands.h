@@ -1,0 +1,19 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace velmora::cli {
+
+// Each command adds itself to the app; its callback runs the command and may set the
+// exit code or throw UsageError.
+void addSweepCommand(CLI::App& app, int& exitCode);
+void addStaticCommand(CLI::App& app, int& exitCode);
+void addReportCommand(CLI::App& app, int& exitCode);
+
+inline void registerCommands(CLI::App& app, int& exitCode) {
+    addSweepCommand(app, exitCode);
+    addStaticCommand(app, exitCode);
+    addReportCommand(app, exitCode);
+}
+
+} // namespace velmora::cli
