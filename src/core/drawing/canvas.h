@@ -74,7 +74,10 @@ public:
     virtual void setCurrentPosition(double x, double y) = 0;
     // Writes text at the current position and moves to the start of the next line (at the
     // x where the text began is not kept: the next line starts at the left edge, x = scale
-    // left). A tab character moves to the next tab stop.
+    // left). A tab character moves to the next tab stop. An empty text writes an empty
+    // line. The current position changes only by setCurrentPosition, print, clear and
+    // setBackground (the last two move it to the top-left corner of the scale); lines,
+    // boxes and circles leave it where it is.
     virtual void print(const std::string& text) = 0;
     virtual void setTextColor(Rgb color) = 0;
     virtual void setFont(const Font& font) = 0;
