@@ -1,0 +1,35 @@
+#pragma once
+
+#include "drawing/canvas.h"
+#include "model/suspension_state.h"
+
+namespace velmora {
+
+// The five small graphs of the main window's "Geometry" frame. A null surface is skipped.
+struct ThumbnailSurfaces {
+    Canvas* camber = nullptr;
+    Canvas* sideScrub = nullptr;
+    Canvas* bumpSteer = nullptr;
+    Canvas* caster = nullptr;
+    Canvas* foreAft = nullptr;
+};
+
+// Thumbnail scale: x 0..100 with zero change at 50, y = position - 1 over 0..24.
+inline constexpr double kThumbnailWidth = 100;
+inline constexpr double kThumbnailHeight = 24;
+
+// Horizontal position of a curve value: value x factor + 50 in single precision, snapped to
+// the nearest whole unit with ties to even (0.25 deg -> 52, 0.75 deg -> 58). The factor is
+// 10 per degree or 45 per inch.
+double thumbnailX(float value, float unitsPerValue);
+
+// `Update_Graphs`: with gonly false the surfaces are first prepared (black background,
+// scale, axes, ticks); then the active side's curves are added, red for the right side and
+// green for the left. With gonly true only the curves are added to what is already drawn.
+void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly);
+
+// The drawing part of `Disable_Graphs`: the five surfaces are cleared, then given the
+// platform's button-face colour as background.
+void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace);
+
+} // namespace velmora
