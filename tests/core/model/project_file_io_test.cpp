@@ -1,0 +1,161 @@
+#include "model/project_file_io.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kProjects = fs::path(VELMORA_TEST_DATA_DIR) / "projects";
+
+std::string contentsOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void putFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class ProjectFileIo : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("velmora-project-io-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+    // Names in the folder other than `keep`: a leftover temporary file would show here.
+    int entriesBesides(const fs::path& keep) const {
+        int count = 0;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            count += entry.path() != keep ? 1 : 0;
+        }
+        return count;
+    }
+    fs::path dir_;
+};
+
+TEST_F(ProjectFileIo, ReadsTheSampleFilesOfEachFormat) {
+    const ProjectReadResult native = readProjectFile((kProjects / "native.kqw").string());
+    ASSERT_TRUE(native.ok()) << native.error->detail;
+    EXPECT_EQ(native.project->format, ProjectFormat::Native);
+    EXPECT_EQ(native.project->RightCoords[1], 12.5f);
+    EXPECT_EQ(native.project->LeftCoords[1], 12.75f);
+    EXPECT_EQ(native.project->LeftCoords[26], 19.75f);
+    EXPECT_EQ(native.project->CarStyle, "Ford");
+    EXPECT_EQ(trackChoiceFor(*native.project), TrackChoice::Asphalt);
+    EXPECT_EQ(native.project->notes, "Left front rebuilt after Saturday.\r\nMoved the top arm "
+                                     "\xC2\xBC in. \xE2\x80\x94 check toe.\r\n");
+
+    const ProjectReadResult lfOnly = readProjectFile((kProjects / "native_lf.kqw").string());
+    ASSERT_TRUE(lfOnly.ok());
+    EXPECT_EQ(lfOnly.project->RightCoords, native.project->RightCoords);
+    EXPECT_EQ(lfOnly.project->LeftCoords, native.project->LeftCoords);
+    EXPECT_EQ(lfOnly.project->notes, "Left front rebuilt after Saturday.\nMoved the top arm "
+                                     "\xC2\xBC in. \xE2\x80\x94 check toe.\n");
+
+    const ProjectReadResult legacy = readProjectFile((kProjects / "legacy.kqp").string());
+    ASSERT_TRUE(legacy.ok());
+    EXPECT_EQ(legacy.project->format, ProjectFormat::Legacy);
+    EXPECT_EQ(legacy.project->RightCoords, native.project->RightCoords);
+    EXPECT_EQ(legacy.project->LeftCoords, native.project->LeftCoords);
+    EXPECT_EQ(trackChoiceFor(*legacy.project), TrackChoice::Asphalt);
+    EXPECT_EQ(carStyleChoiceFor(*legacy.project, "legacy.kqp"), CarStyleChoice::GM);
+
+    const ProjectReadResult marked = readProjectFile((kProjects / "marked.txt").string());
+    ASSERT_TRUE(marked.ok());
+    EXPECT_EQ(marked.project->format, ProjectFormat::MarkedTest);
+    EXPECT_EQ(marked.project->RightCoords, native.project->RightCoords);
+    EXPECT_EQ(trackChoiceFor(*marked.project), TrackChoice::Road);
+    EXPECT_EQ(carStyleChoiceFor(*marked.project, "marked.txt"), CarStyleChoice::Formula);
+    EXPECT_EQ(marked.project->notes, "bench notes");
+}
+
+TEST_F(ProjectFileIo, MissingFileOrFolderIsUnreadable) {
+    EXPECT_EQ(readProjectFile((dir_ / "none.kqw").string()).error->kind,
+              ProjectErrorKind::Unreadable);
+    EXPECT_EQ(readProjectFile(dir_.string()).error->kind, ProjectErrorKind::Unreadable);
+}
+
+TEST_F(ProjectFileIo, HugeFileIsRefusedUnread) {
+    const fs::path huge = dir_ / "huge.kqw";
+    putFile(huge, "1");
+    fs::resize_file(huge, kMaxProjectFileBytes + 1); // sparse: costs no disk space
+    const ProjectReadResult result = readProjectFile(huge.string());
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error->kind, ProjectErrorKind::TooLarge);
+}
+
+TEST_F(ProjectFileIo, SaveThenOpenGivesTheSameProject) {
+    SuspensionState state;
+    state.RightCoords[1] = 12.5f;
+    state.LeftCoords[26] = 0.1f;
+    state.TrackType = "Road";
+    state.Note_text = "two\r\nlines";
+    const fs::path file = dir_ / "car.kqw";
+    ASSERT_TRUE(writeProjectFile(file.string(), state));
+    EXPECT_EQ(contentsOf(file), writeProjectText(state));
+    const ProjectReadResult result = readProjectFile(file.string());
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.project->RightCoords, state.RightCoords);
+    EXPECT_EQ(result.project->LeftCoords, state.LeftCoords);
+    EXPECT_EQ(result.project->notes, "two\r\nlines");
+    EXPECT_EQ(entriesBesides(file), 0);
+}
+
+TEST_F(ProjectFileIo, AtomicWriteReplacesAnExistingFile) {
+    const fs::path file = dir_ / "car.kqw";
+    putFile(file, "old contents that are longer than the new ones");
+    ASSERT_TRUE(writeFileAtomically(file.string(), "new"));
+    EXPECT_EQ(contentsOf(file), "new");
+    EXPECT_EQ(entriesBesides(file), 0);
+}
+
+TEST_F(ProjectFileIo, FailedWriteLeavesNothingBehind) {
+    std::string error;
+    // The target is a folder: it stays a folder, with what it held.
+    const fs::path folder = dir_ / "folder.kqw";
+    fs::create_directories(folder);
+    putFile(folder / "inside", "x");
+    EXPECT_FALSE(writeFileAtomically(folder.string(), "new", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(contentsOf(folder / "inside"), "x");
+    EXPECT_EQ(entriesBesides(folder), 0);
+
+    // The folder of the target does not exist.
+    error.clear();
+    EXPECT_FALSE(writeFileAtomically((dir_ / "no" / "car.kqw").string(), "new", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(fs::exists(dir_ / "no"));
+}
+
+TEST_F(ProjectFileIo, WriteIntoAReadOnlyFolderKeepsTheOldFile) {
+    const fs::path file = dir_ / "car.kqw";
+    putFile(file, "old");
+    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    if (std::ofstream(dir_ / "probe")) {
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    EXPECT_FALSE(writeFileAtomically(file.string(), "new"));
+    EXPECT_EQ(contentsOf(file), "old");
+}
+
+} // namespace
+} // namespace velmora
