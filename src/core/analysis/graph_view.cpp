@@ -1,0 +1,193 @@
+#include "analysis/graph_view.h"
+
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+std::string joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
+    std::string caption = heading + "\n\n";
+    for (const std::string& line : lines) {
+        caption += line;
+        caption += '\n';
+    }
+    return caption;
+}
+
+// The static position VU / VY + 1 (single precision), rounded to the nearest point with ties
+// to even, kept on the curve.
+int staticPosition(float vu, float vy, int n) {
+    const double position = static_cast<double>(staticIndex(vu, vy));
+    if (!std::isfinite(position)) {
+        return 1;
+    }
+    return static_cast<int>(std::clamp(roundHalfEven(position), 1.0, static_cast<double>(n)));
+}
+
+} // namespace
+
+AxisChoice chooseAxis(float first, float last) {
+    const float a = std::fabs(first);
+    const float b = std::fabs(last);
+    if (a > 8.0f || b > 8.0f) {
+        return {16.0f, {"-12", "-8", "-4", "4", "8", "12"}};
+    }
+    if (a > 4.0f || b > 4.0f) {
+        return {8.0f, {"-6", "-4", "-2", "2", "4", "6"}};
+    }
+    if (a > 2.0f || b > 2.0f) {
+        return {4.0f, {"-3", "-2", "-1", "1", "2", "3"}};
+    }
+    if (a > 0.2f || b > 0.2f) {
+        return {2.0f, {"", "-1", "", "", "1", ""}};
+    }
+    return {0.2f, {"", "-0.1", "", "", "0.1", ""}};
+}
+
+std::array<std::string, 8> travelLabels(float VU, float VD) {
+    const float d = (VU + VD) / 8.0f;
+    std::array<std::string, 8> labels;
+    const std::array<float, 8> steps = {0, 1, 2, 3, 5, 6, 7, 8};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const float offset = steps[i] * d;
+        labels[i] = generalText(VU - offset);
+    }
+    return labels;
+}
+
+std::string graphWindowCaption(bool rightActive, GraphKind kind) {
+    std::string caption = rightActive ? "Right" : "Left";
+    switch (kind) {
+    case GraphKind::Camber:
+        return caption + " Camber Analysis";
+    case GraphKind::SideScrub:
+        return caption + " Side Scrub Analysis";
+    case GraphKind::BumpSteer:
+        return caption + " Bump Steer Analysis";
+    case GraphKind::Caster:
+        return caption + " Caster Analysis";
+    case GraphKind::ForeAft:
+        return caption + " Fore/Aft Analysis";
+    }
+    return caption;
+}
+
+std::string DataTable::positionCaption() const {
+    return joinedCaption(positionHeading, positions);
+}
+
+std::string DataTable::valueCaption() const {
+    return joinedCaption(valueHeading, values);
+}
+
+const Curve& selectedCurve(const SuspensionState& state) {
+    if (state.CamberGraph) {
+        return state.CamberChange;
+    }
+    if (state.SideScrubGraph) {
+        return state.SideScrub;
+    }
+    if (state.CasterGraph) {
+        return state.CasterChange;
+    }
+    if (state.ForeAftGraph) {
+        return state.ForeAft;
+    }
+    return state.BumpSteer;
+}
+
+void GraphView::initialise(const SuspensionState& state) {
+    vu_ = state.VU;
+    vd_ = state.VD;
+    vy_ = state.VY;
+    flags_ = {state.CamberGraph, state.SideScrubGraph, state.ForeAftGraph, state.CasterGraph,
+              state.BumpSteerGraph};
+    rightActive_ = state.Right_Active;
+    numPoints_ = std::clamp(positionCount(vu_, vd_, vy_), 1, kMaxPositions);
+
+    graphData_ = Curve{};
+    const Curve& curve = selectedCurve(state);
+    std::copy(curve.begin() + 1, curve.end(), graphData_.begin() + 1);
+
+    axis_ = chooseAxis(graphData_[1], graphData_[static_cast<std::size_t>(numPoints_)]);
+    travelLabels_ = velmora::travelLabels(vu_, vd_);
+
+    // Point 1 (full bump) on the top edge, point n (full rebound) on the bottom edge of a
+    // 100 x 100 surface; a single point stays on the top edge.
+    plotX_ = Curve{};
+    plotY_ = Curve{};
+    const float xScale = 50.0f / axis_.XRange;
+    const float yStep = numPoints_ > 1 ? 100.0f / static_cast<float>(numPoints_ - 1) : 0.0f;
+    for (int i = 1; i <= numPoints_; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        plotX_[index] = 50.0f + xScale * graphData_[index];
+        plotY_[index] = yStep * static_cast<float>(i - 1);
+    }
+
+    curPos_ = staticPosition(vu_, vy_, numPoints_);
+    wheelPos_ = 0.0f;
+}
+
+bool GraphView::stepDown() {
+    if (curPos_ >= numPoints_) {
+        return false;
+    }
+    ++curPos_;
+    wheelPos_ = wheelPos_ - vy_;
+    return true;
+}
+
+bool GraphView::stepUp() {
+    if (curPos_ <= 1) {
+        return false;
+    }
+    --curPos_;
+    wheelPos_ = wheelPos_ + vy_;
+    return true;
+}
+
+std::string GraphView::UpdateMessage() const {
+    const float value = graphData_[static_cast<std::size_t>(curPos_)];
+    const double rounded = roundThousandths(value);
+    std::string message = "At wheel position " + SignedText(wheelPos_) + " ";
+    if (flags_.CamberGraph) {
+        message += "add " + SignedText(rounded) + " deg to static camber";
+    } else if (flags_.CasterGraph) {
+        message += "add " + SignedText(rounded) + " deg to static caster";
+    } else if (flags_.ForeAftGraph) {
+        message += "wheel moves " + SignedText(std::fabs(rounded)) + " inches";
+        if (value > 0.0f) {
+            message += " to the rear";
+        } else if (value < 0.0f) {
+            message += " to the front";
+        }
+    } else if (flags_.SideScrubGraph) {
+        message += "tire patch moves " + SignedText(rounded) + " inches sideways";
+    } else if (flags_.BumpSteerGraph) {
+        message += "this setup has " + SignedText(std::fabs(rounded)) + " deg";
+        message += value > 0.0f ? " toe out" : " toe in";
+    }
+    return message;
+}
+
+DataTable GraphView::PutDataInDataTable() const {
+    DataTable table;
+    const bool degrees = flags_.CasterGraph || flags_.CamberGraph || flags_.BumpSteerGraph;
+    table.valueHeading = degrees ? "Deg" : "Inches";
+    const bool magnitude = flags_.ForeAftGraph || flags_.BumpSteerGraph;
+
+    float position = vu_;
+    for (int i = 1; i <= numPoints_; ++i) {
+        table.positions.push_back(generalText(position));
+        position = position - vy_;
+
+        const double rounded = roundThousandths(graphData_[static_cast<std::size_t>(i)]);
+        table.values.push_back(SignedText(magnitude ? std::fabs(rounded) : rounded));
+    }
+    return table;
+}
+
+} // namespace velmora
