@@ -103,8 +103,6 @@ bool parseRecordNumber(std::string_view text, float& value) {
     }
     const std::size_t mantissaStart = pos;
     std::size_t digitCount = 0;
-    // Decimal exponent of the first non-zero digit, to tell an underflow from an overflow.
-    long long leadingExponent = 0;
     bool seenNonZero = false;
     bool seenPoint = false;
     long long integerDigits = 0;
@@ -159,11 +157,17 @@ bool parseRecordNumber(std::string_view text, float& value) {
         value = negative ? -0.0f : 0.0f;
         return true;
     }
-    leadingExponent = (integerDigits > 0 ? integerDigits - 1 : -fractionZeros - 1) + exponent;
+    // Decimal exponent of the first non-zero digit, to tell an underflow from an overflow.
+    const long long leadingExponent =
+        (integerDigits > 0 ? integerDigits - 1 : -fractionZeros - 1) + exponent;
 
     // from_chars wants no leading '+' and only 'e' for the exponent.
-    std::string normal(text.substr(mantissaStart, mantissaEnd - mantissaStart));
-    normal.insert(0, negative ? "-" : "");
+    std::string normal;
+    normal.reserve(mantissaEnd - mantissaStart + 16);
+    if (negative) {
+        normal += '-';
+    }
+    normal += text.substr(mantissaStart, mantissaEnd - mantissaStart);
     normal += 'e';
     normal += std::to_string(exponent);
     float parsed = 0.0f;

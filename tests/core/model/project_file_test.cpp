@@ -57,11 +57,13 @@ TEST(WriteProject, WritesTwentySevenCrLfRecords) {
     EXPECT_EQ(lines[26], "\"\"");
 }
 
-TEST(WriteProject, UnchosenTrackTypeIsAnEmptyQuotedText) {
+TEST(WriteProject, UnchosenTrackTypeIsWrittenEmptyAndReopensAsDirt) {
     SuspensionState state;
-    const auto lines = linesOf(writeProjectText(state));
-    ASSERT_EQ(lines.size(), 27u);
-    EXPECT_EQ(lines[25], "0,0,\"GM\",\"\"");
+    const std::string text = writeProjectText(state);
+    EXPECT_EQ(linesOf(text)[25], "0,0,\"GM\",\"\"");
+    const ProjectReadResult result = readProjectText(text, "a.kqw");
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(trackChoiceFor(*result.project), TrackChoice::Dirt);
 }
 
 TEST(WriteProject, NotesWithLineBreaksAndQuotesStayOneField) {
@@ -344,17 +346,6 @@ TEST(OpenChoices, CarStyleByExactNameElseGmForDosFiles) {
     EXPECT_EQ(carStyleText(CarStyleChoice::Formula), "formula");
     EXPECT_EQ(carStyleText(CarStyleChoice::None), "");
     EXPECT_EQ(trackTypeText(TrackChoice::Road), "Road");
-}
-
-TEST(OpenChoices, LegacyFileKeepsNotesAsTheyWere) {
-    ProjectFile project;
-    project.format = ProjectFormat::Legacy;
-    project.CarStyle = "Chevy";
-    SuspensionState state;
-    state.Note_text = "kept";
-    applyProjectData(state, project);
-    EXPECT_EQ(state.Note_text, "kept");
-    EXPECT_EQ(state.CarStyle, "Chevy");
 }
 
 TEST(SavePath, GetsTheNativeExtensionOnlyWithoutOne) {
