@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cfloat>
+#include <cmath>
+#include <exception>
+
+// Arithmetic of the sweep. C++ does not trap, so every operation that can fail (a division
+// by zero, the square root of a negative number, a value that leaves the finite range or
+// does not fit a single) is checked here and raises ArithmeticFault. The sweep catches it
+// once and reports a data error; values already written stay.
+namespace velmora::sweepmath {
+
+struct ArithmeticFault : std::exception {
+    const char* what() const noexcept override { return "arithmetic fault in the sweep"; }
+};
+
+// The program's pi and its two conversion factors. They are not the exact constants on
+// purpose: results must agree with the curves users have been reading for years.
+inline constexpr double kPi = 3.1415926;
+inline constexpr double kDegreesPerRadian = 57.29577951;
+inline constexpr double kRadiansPerDegree = 0.017453293;
+
+[[noreturn]] inline void fault() {
+    throw ArithmeticFault{};
+}
+
+// The value itself, or a fault when it is infinite or not a number.
+inline double fin(double value) {
+    if (!std::isfinite(value)) {
+        fault();
+    }
+    return value;
+}
+
+inline double quot(double numerator, double denominator) {
+    if (denominator == 0.0 || !std::isfinite(denominator)) {
+        fault();
+    }
+    return fin(fin(numerator) / denominator);
+}
+
+inline double root(double value) {
+    if (!(value >= 0.0) || !std::isfinite(value)) { // also refuses NaN
+        fault();
+    }
+    return std::sqrt(value);
+}
+
+inline double sq(double value) {
+    return fin(value * value);
+}
+
+// atan of a quotient, in radians; a zero denominator is a division by zero, not 90 degrees.
+inline double atanOf(double numerator, double denominator) {
+    return std::atan(quot(numerator, denominator));
+}
+
+inline double deg(double radians) {
+    return fin(radians * 180.0 / kPi);
+}
+
+inline double rad(double degrees) {
+    return fin(degrees * kPi / 180.0);
+}
+
+// Stores a double into a single by plain rounding, after checking that it fits.
+inline float toSingle(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX)) {
+        fault();
+    }
+    return static_cast<float>(value);
+}
+
+// Single-precision arithmetic of the travel values: an overflow is a fault, not infinity.
+inline float checkedSingle(float value) {
+    if (!std::isfinite(value)) {
+        fault();
+    }
+    return value;
+}
+
+} // namespace velmora::sweepmath

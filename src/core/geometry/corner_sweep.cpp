@@ -1,0 +1,238 @@
+#include "geometry/corner_sweep.h"
+
+#include "geometry/checked_math.h"
+#include "geometry/sweep_messages.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+using namespace sweepmath;
+
+namespace {
+
+void countPass(int& counter) {
+    ++counter;
+    if (counter >= kPassLimit) {
+        fault();
+    }
+}
+
+// Z of a ball joint after its arm has swung to height movedY: the arm turns about a pivot
+// axis that is skewed in plan view and sloped in side view, so the joint moves fore and aft.
+double movedBallJointZ(const Point3& F, const Point3& R, const SwingArm& arm, const Point3& B,
+                       double movedY) {
+    const double k = fin(arm.length * std::sin(rad(arm.planAngle)));
+    const double L2 = sq(arm.length);
+    const double n = fin(k * root(1 - quot(sq(arm.axisFoot.y - movedY), L2)));
+    const double nS = fin(k * root(1 - quot(sq(arm.axisFoot.y - B.y), L2)));
+    return fin(B.z + nS - n + quot((movedY - B.y) * (F.y - R.y), R.z - F.z));
+}
+
+} // namespace
+
+CornerSweep::CornerSweep(SuspensionState& state, MessageSink& sink, IterationCounters& passes,
+                         const CornerPoints& points, const CornerStatics& statics)
+    : state_(state), sink_(sink), passes_(passes), p_(points), s_(statics),
+      staticIndex_(staticIndex(state.VU, state.VY)), fv_(statics.fv) {}
+
+bool CornerSweep::atStaticIndex(int i) const {
+    return static_cast<float>(i) == staticIndex_;
+}
+
+void CornerSweep::storeStaticPosition(int i) {
+    const auto k = static_cast<std::size_t>(i);
+    state_.BallJointPos[k] = BallJointPair{p_.TB, p_.BB};
+    state_.TieRodOuterX[k] = toSingle(p_.RO.x);
+    state_.TieRodOuterY[k] = toSingle(p_.RO.y);
+    state_.CamberChange[k] = 0;
+    state_.SideScrub[k] = 0;
+    state_.CasterChange[k] = 0;
+    state_.ForeAft[k] = 0;
+    state_.BumpSteer[k] = 0;
+}
+
+void CornerSweep::sweepPosition(int i, float t) {
+    if (t == 0.0f) {
+        storeStaticPosition(i);
+        return;
+    }
+    Pose pose;
+    if (!solveRideHeight(t, pose)) {
+        return;
+    }
+    const auto k = static_cast<std::size_t>(i);
+
+    // Camber and side scrub of the contact patch.
+    double scrub = fin(pose.BB.x + s_.dCP * std::sin(rad(pose.phi4)) - p_.TC);
+    double camber = fin(s_.kappa - pose.phi4);
+    if (atStaticIndex(i)) {
+        scrub = 0;
+        camber = 0;
+    }
+    state_.SideScrub[k] = toSingle(scrub);
+    state_.CamberChange[k] = toSingle(camber);
+    state_.BallJointPos[k].bottom.x = pose.BB.x;
+    state_.BallJointPos[k].bottom.y = pose.BB.y;
+
+    // Top ball joint, on the upright at L3 from the bottom one.
+    const double phi5 = 90 - (pose.phi3 + pose.phi2);
+    pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(rad(phi5)));
+    pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(rad(phi5)));
+    state_.BallJointPos[k].top.x = pose.TB.x;
+    state_.BallJointPos[k].top.y = pose.TB.y;
+
+    finishPosition(i, t, pose, state_.SideScrub[k]);
+}
+
+void CornerSweep::sweepRideHeightOnly() {
+    state_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
+    Pose pose;
+    pose.TB = p_.TB;
+    pose.BB = p_.BB;
+    finishPosition(0, 0.0f, pose, 0.0);
+}
+
+// The travel is imposed on the contact patch: iterate on the vertical displacement s of the
+// bottom ball joint until the contact point sits at height t.
+bool CornerSweep::solveRideHeight(float t, Pose& pose) {
+    const Point3& A1 = s_.top.axisFoot;
+    const Point3& A2 = s_.bottom.axisFoot;
+    const double travel = t;
+    double s = travel;
+    pose.BB.y = fin(p_.BB.y + s);
+    for (;;) {
+        countPass(passes_.rideHeightPasses);
+        const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
+        if (q < 0) {
+            sink_.show(topsOutMessage(t));
+            return false;
+        }
+        pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
+        const double d = root(sq(pose.BB.x - A1.x) + sq(A1.y - pose.BB.y));
+        pose.phi2 = deg(atanOf(A1.y - pose.BB.y, pose.BB.x - A1.x));
+        // Law of cosines at BB' in the triangle BB', A1, TB'.
+        const double c = quot(fin(sq(s_.L3) + sq(d) - sq(s_.top.length)), fin(2 * s_.L3 * d));
+        if (c > 1) {
+            sink_.show(bottomsOutMessage(t));
+            return false;
+        }
+        pose.phi3 = deg(atanOf(root(1 - c * c), c));
+        if (pose.phi3 < 0) {
+            pose.phi3 += 180;
+        }
+        pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
+        const double contactY = fin(pose.BB.y - std::cos(rad(pose.phi4)) * s_.dCP);
+        if (std::fabs(travel - contactY) < 0.001) {
+            return true;
+        }
+        s = quot(s * travel, contactY);
+        pose.BB.y = fin(p_.BB.y + s);
+    }
+}
+
+// Roll centre height, fore/aft movement, caster change and toe of a solved position.
+void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
+    const auto k = static_cast<std::size_t>(i);
+    ic_ = frontViewInstantCentre(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
+    state_.RollCenterHeight = wheelRollCentreHeight(ic_, fin(p_.TC + sideScrub), t);
+
+    pose.TB.z = movedBallJointZ(p_.TF, p_.TR, s_.top, p_.TB, pose.TB.y);
+    pose.BB.z = movedBallJointZ(p_.BF, p_.BR, s_.bottom, p_.BB, pose.BB.y);
+    state_.BallJointPos[k].top.z = pose.TB.z;
+    state_.BallJointPos[k].bottom.z = pose.BB.z;
+
+    const double movedTC = quot(pose.TB.z - pose.BB.z, pose.TB.y - pose.BB.y);
+    // The change is used as stored, in single precision.
+    float casterChange = toSingle(deg(std::atan(movedTC)) - s_.caster);
+    // The spindle point rides on the steering axis at aS from the bottom ball joint.
+    float foreAft = toSingle(pose.BB.z + s_.aS * std::sin(rad(s_.caster + casterChange)) - s_.zS);
+    if (atStaticIndex(i)) {
+        casterChange = 0;
+        foreAft = 0;
+    }
+    state_.CasterChange[k] = casterChange;
+    state_.ForeAft[k] = foreAft;
+
+    // The steering-arm root keeps its distance from TB along the moved steering axis.
+    const double dy = fin(pose.TB.y - pose.BB.y);
+    const double dz = fin(pose.TB.z - pose.BB.z);
+    const double dx = fin(pose.BB.x - pose.TB.x);
+    const double hl = root(sq(dx) + sq(dz));
+    const double elevation = hl == 0 ? 90 : fin(atanOf(dy, hl) * kDegreesPerRadian);
+    Point3 movedRoot;
+    movedRoot.y = fin(pose.TB.y - s_.dTS * std::sin(elevation * kRadiansPerDegree));
+    movedRoot.x = fin(pose.TB.x + quot((pose.TB.y - movedRoot.y) * dx, dy));
+    movedRoot.z = fin(pose.TB.z - quot((pose.TB.y - movedRoot.y) * dz, dy));
+
+    solveSteering(i, t, movedRoot);
+}
+
+// Finds where the tie rod, at its true length, holds the outer joint on the steering arm,
+// and from that the toe change. Sm is the moved steering-arm root.
+void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
+    const auto k = static_cast<std::size_t>(i);
+    const Point3& S = s_.S;
+    const Point3& RO = p_.RO;
+    const Point3& RI = p_.RI;
+    const bool behindAxis = RO.z >= S.z; // level with the root counts as behind
+
+    // The steering arm in plan view, from the static points.
+    const double casterChange = state_.CasterChange[k];
+    const double armLen =
+        root(sq(S.x - RO.x) + sq(fin((1 - std::sin(rad(casterChange))) * (S.z - RO.z))));
+    double theta0 = fin(atanOf(std::cos(rad(casterChange)) * std::fabs(RO.z - S.z), RO.x - S.x) *
+                        kDegreesPerRadian);
+    if (theta0 < 0) {
+        theta0 += 180;
+    }
+
+    // The outer joint keeps its height relation to the arm root; the front-view length of
+    // the tie rod is corrected until the rod has its true length.
+    const double Yo = fin(RO.y + (Sm.y - S.y));
+    double h = 0;
+    double dxa = 0;
+    double dza = 0;
+    double Zo = 0;
+    for (;;) {
+        countPass(passes_.tieRodPasses);
+        h = root(fin(sq(fv_) - sq(Yo - RI.y)));
+        const double Xo = fin(RI.x + h);
+        dxa = fin(Xo - Sm.x);
+        if (std::fabs(dxa) > armLen) {
+            sink_.show(tieRodBindsMessage(t));
+            return;
+        }
+        dza = root(sq(armLen) - sq(dxa));
+        Zo = behindAxis ? fin(Sm.z + dza) : fin(Sm.z - dza);
+        const double rx = Xo - RI.x;
+        const double ry = Yo - RI.y;
+        const double len = root(sq(rx) + sq(ry) + sq(fin(Zo - RI.z)));
+        if (std::fabs(len - s_.rodLen) < 0.0003) {
+            break;
+        }
+        // Share the length error between X and Y in proportion to their squares.
+        const double e = fin(s_.rodLen - len);
+        const double len2 = sq(len);
+        fv_ = root(sq(fin(rx + quot(e * sq(rx), len2))) + sq(fin(ry + quot(e * sq(ry), len2))));
+    }
+
+    // An arm pointing straight fore or aft has turned a right angle from the X direction.
+    double theta = dxa == 0 ? 90 : fin(atanOf(dza, dxa) * kDegreesPerRadian);
+    if (theta < 0) {
+        theta += 180;
+    }
+    // Positive is toe out whichever side of the axis the tie rod is on.
+    double bumpSteer = behindAxis ? theta - theta0 : theta0 - theta;
+    if (std::fabs(bumpSteer) < 0.001) {
+        bumpSteer = 0;
+    }
+    // Drawing position of the outer joint; a negative square is taken as a root of 0.
+    const double planX = std::max(0.0, fin(sq(h) - sq(RO.z - Zo)));
+    state_.TieRodOuterY[k] = toSingle(Yo);
+    state_.TieRodOuterX[k] = toSingle(RI.x + std::sqrt(planX));
+    state_.BumpSteer[k] = toSingle(bumpSteer);
+}
+
+} // namespace velmora

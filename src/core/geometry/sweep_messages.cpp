@@ -1,0 +1,51 @@
+#include "geometry/sweep_messages.h"
+
+#include "model/number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace velmora {
+namespace {
+
+constexpr const char* kGeometryTitle = "Suspension Geometry Error";
+
+Message warning(std::string title, std::string text) {
+    return Message{std::move(title), std::move(text), MessageIcon::Warning, MessageButtons::Ok};
+}
+
+// Int(t): the floor of t, written as a whole number ("2", "-3").
+std::string wholeNumberText(float t) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.0f", std::floor(static_cast<double>(t)) + 0.0);
+    return buffer;
+}
+
+} // namespace
+
+Message topsOutMessage(float t) {
+    return warning(kGeometryTitle,
+                   "Suspension tops out before " + shortestText(t) + " inches of bump travel");
+}
+
+Message bottomsOutMessage(float t) {
+    return warning(kGeometryTitle, "Suspension bottoms out before " + shortestText(t) +
+                                       " inches of rebound travel");
+}
+
+Message tieRodBindsMessage(float t) {
+    return warning(kGeometryTitle,
+                   "The tie rod binds with this much travel. Try a different tie rod location, "
+                   "or go back to the Options menu and try less than " +
+                       wholeNumberText(t) + " in the Travel Range.");
+}
+
+Message dataErrorMessage() {
+    return warning("Data Error",
+                   "A measurement was not entered properly or is incorrect. If you are designing "
+                   "a suspension, you may have entered a combination that binds or is "
+                   "impossible. Go back and check your numbers.");
+}
+
+} // namespace velmora
