@@ -106,7 +106,9 @@ void GraphView::initialise(const SuspensionState& state) {
     flags_ = {state.CamberGraph, state.SideScrubGraph, state.ForeAftGraph, state.CasterGraph,
               state.BumpSteerGraph};
     rightActive_ = state.Right_Active;
-    numPoints_ = std::clamp(positionCount(vu_, vd_, vy_), 1, kMaxPositions);
+    // Without a usable step there is one point: the static one.
+    const bool steps = vy_ > 0.0f && std::isfinite(vy_);
+    numPoints_ = steps ? std::clamp(positionCount(vu_, vd_, vy_), 1, kMaxPositions) : 1;
 
     graphData_ = Curve{};
     const Curve& curve = selectedCurve(state);
@@ -127,7 +129,7 @@ void GraphView::initialise(const SuspensionState& state) {
         plotY_[index] = yStep * static_cast<float>(i - 1);
     }
 
-    curPos_ = staticPosition(vu_, vy_, numPoints_);
+    curPos_ = steps ? staticPosition(vu_, vy_, numPoints_) : 1;
     wheelPos_ = 0.0f;
 }
 
