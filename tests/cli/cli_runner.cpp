@@ -33,8 +33,8 @@ std::string slurp(const std::filesystem::path& path) {
 } // namespace
 
 CliRun runCli(const std::vector<std::string>& args) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("velmora-cli-test-" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("velmora-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::string command = quoted(VELMORA_CLI);
     for (const std::string& arg : args) {

@@ -30,8 +30,7 @@ TEST(CliStatic, SymmetricCarHasNoRollCentreOffset) {
 }
 
 TEST(CliStatic, TextFormatListsValuesAndCaptions) {
-    const CliRun run =
-        runCli({"static", examplePath("ford-asphalt-oval.kqw"), "--format", "text"});
+    const CliRun run = runCli({"static", examplePath("ford-asphalt-oval.kqw"), "--format", "text"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("RightSAI = "), std::string::npos);
     EXPECT_NE(run.out.find("lblStatRCO: "), std::string::npos);
@@ -44,8 +43,7 @@ TEST(CliReport, ShowsStyleTrackStaticGeometryAndCurves) {
         ASSERT_EQ(run.exitCode, 0) << example << run.err;
         EXPECT_NE(run.out.find("Static Geometry"), std::string::npos) << example;
         EXPECT_NE(run.out.find("Right side curves"), std::string::npos) << example;
-        EXPECT_EQ(run.out.find(" ! "), std::string::npos) << "unexpected message:\n"
-                                                          << run.out;
+        EXPECT_EQ(run.out.find(" ! "), std::string::npos) << "unexpected message:\n" << run.out;
     }
     const CliRun gm = runCli({"report", examplePath("gm-dirt-oval.kqw")});
     EXPECT_NE(gm.out.find("GM style stock car"), std::string::npos);

@@ -32,8 +32,8 @@ TEST(CliSweep, DefaultSweepsTheLeftSideOverThreeInchesEachWay) {
     EXPECT_EQ(out["travel"][0].get<double>(), 3.0);
     EXPECT_EQ(out["travel"][12].get<double>(), 0.0);
     EXPECT_EQ(out["travel"][24].get<double>(), -3.0);
-    for (const char* curve : {"CamberChange", "SideScrub", "CasterChange", "ForeAft",
-                              "BumpSteer"}) {
+    for (const char* curve :
+         {"CamberChange", "SideScrub", "CasterChange", "ForeAft", "BumpSteer"}) {
         ASSERT_EQ(out[curve].size(), 25u) << curve;
         EXPECT_EQ(out[curve][12].get<double>(), 0.0) << curve;
     }
@@ -57,8 +57,7 @@ TEST(CliSweep, SideAndTravelOptionsReachTheSweep) {
 }
 
 TEST(CliSweep, CsvHasAHeaderAndOneRowPerPosition) {
-    const CliRun run =
-        runCli({"sweep", examplePath("formula-road-course.kqw"), "--format", "csv"});
+    const CliRun run = runCli({"sweep", examplePath("formula-road-course.kqw"), "--format", "csv"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(run.out);
     std::string header;

@@ -3,6 +3,7 @@
 #include "geometry/sweep.h"
 #include "model/number_text.h"
 #include "model/project_file.h"
+#include "model/project_file_io.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,12 +13,19 @@ namespace velmora::cli {
 SuspensionState loadProject(const std::string& path) {
     const ProjectReadResult result = readProjectFile(path);
     if (!result.ok()) {
-        throw UsageError(path + ": " + openErrorMessage().text + " (" + result.error->detail +
-                         ")");
+        throw UsageError(path + ": " + openErrorMessage().text + " (" + result.error->detail + ")");
     }
     SuspensionState state;
     state.Lfile = path;
-    applyOpenedProject(state, *result.project, path);
+    const ProjectFile& project = *result.project;
+    applyProjectData(state, project);
+    // What the track-type and car-style commands that Open runs leave in the state.
+    state.TrackType = std::string(trackTypeText(trackChoiceFor(project)));
+    const CarStyleChoice style = carStyleChoiceFor(project, path);
+    if (style != CarStyleChoice::None) {
+        state.CarStyle = std::string(carStyleText(style));
+        state.FormulaCar = style == CarStyleChoice::Formula;
+    }
     return state;
 }
 
@@ -30,7 +38,7 @@ void addSweepOptions(CLI::App& command, SweepOptions& options) {
         ->check(CLI::NonNegativeNumber);
 }
 
-bool runSweep(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {
+bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {
     if (!std::isfinite(options.bump) || !std::isfinite(options.rebound)) {
         throw UsageError("--bump and --rebound must be finite numbers");
     }
@@ -68,6 +76,8 @@ std::vector<float> travelValues(float vu, float vy, int n) {
     return travel;
 }
 
-const char* sideWord(bool rightActive) { return rightActive ? "right" : "left"; }
+const char* sideWord(bool rightActive) {
+    return rightActive ? "right" : "left";
+}
 
 } // namespace velmora::cli

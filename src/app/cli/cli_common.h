@@ -33,7 +33,7 @@ struct SweepOptions {
 };
 void addSweepOptions(CLI::App& command, SweepOptions& options);
 // Sets the side active and VU/VD directly, runs CALC; returns whether the side was complete.
-bool runSweep(SuspensionState& state, const SweepOptions& options, MessageSink& sink);
+bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink);
 
 // A single written as the shortest decimal that reads back to the same single.
 nlohmann::json singleJson(float value);

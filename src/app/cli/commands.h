@@ -9,11 +9,17 @@ namespace velmora::cli {
 void addSweepCommand(CLI::App& app, int& exitCode);
 void addStaticCommand(CLI::App& app, int& exitCode);
 void addReportCommand(CLI::App& app, int& exitCode);
+void addSuggestCommand(CLI::App& app, int& exitCode);
+void addGraphCommand(CLI::App& app, int& exitCode);
+void addRenderCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
     addStaticCommand(app, exitCode);
     addReportCommand(app, exitCode);
+    addSuggestCommand(app, exitCode);
+    addGraphCommand(app, exitCode);
+    addRenderCommand(app, exitCode);
 }
 
 } // namespace velmora::cli

@@ -19,8 +19,7 @@ struct ReportArgs {
 
 void addReportCommand(CLI::App& app, int& /*exitCode*/) {
     auto args = std::make_shared<ReportArgs>();
-    CLI::App* command =
-        app.add_subcommand("report", "A readable report of a project for a person");
+    CLI::App* command = app.add_subcommand("report", "A readable report of a project for a person");
     command->add_option("PROJECT", args->project, "Project file (.kqw or .kqp)")->required();
     command->add_option("--side", args->side, "Side whose curves are tabled")
         ->check(CLI::IsMember({"left", "right"}));
@@ -36,7 +35,7 @@ void addReportCommand(CLI::App& app, int& /*exitCode*/) {
         RecordingMessageSink sweepSink;
         SweepOptions options;
         options.side = args->side;
-        if (!runSweep(state, options, sweepSink)) {
+        if (!sweepSide(state, options, sweepSink)) {
             std::cout << "\nThe " << options.side
                       << " side is not complete: every one of its 26 measurements must be "
                          "entered (a value of 0 counts as missing), so it has no curves.\n";

@@ -1,5 +1,7 @@
 #include "report_sections.h"
 
+#include "analysis/graph_view.h"
+#include "analysis/suggestions.h"
 #include "cli_common.h"
 #include "model/number_text.h"
 
@@ -52,8 +54,7 @@ void printProjectSection(std::ostream& out, const SuspensionState& state) {
     out << "Car style:  " << carStyleName(state.CarStyle) << "\n";
     out << "Track type: " << trackName(state.TrackType) << "\n";
     out << "Right side: " << (isComplete(state.RightCoords) ? "complete" : "incomplete")
-        << "    Left side: " << (isComplete(state.LeftCoords) ? "complete" : "incomplete")
-        << "\n";
+        << "    Left side: " << (isComplete(state.LeftCoords) ? "complete" : "incomplete") << "\n";
 }
 
 void printStaticSection(std::ostream& out, const StaticCaptions& captions,
@@ -70,15 +71,16 @@ void printStaticSection(std::ostream& out, const StaticCaptions& captions,
         {"Caster Trail Length (in)", "lblStatRCTR", "lblStatLCasTR"},
     };
     out << "\nStatic Geometry\n";
-    out << "  " << std::left << std::setw(34) << "" << std::setw(12) << "Right" << "Left\n";
+    out << "  " << std::left << std::setw(34) << "" << std::setw(12) << "Right"
+        << "Left\n";
     for (const Row& row : rows) {
         out << "  " << std::setw(34) << row.caption << std::setw(12)
             << captionOf(captions, row.right) << captionOf(captions, row.left) << "\n";
     }
-    out << "  " << std::setw(34) << "Roll Center Height (in)"
-        << captionOf(captions, "lblStatRCH") << "\n";
-    out << "  " << std::setw(34) << "Roll Center Offset (in)"
-        << captionOf(captions, "lblStatRCO") << "\n";
+    out << "  " << std::setw(34) << "Roll Center Height (in)" << captionOf(captions, "lblStatRCH")
+        << "\n";
+    out << "  " << std::setw(34) << "Roll Center Offset (in)" << captionOf(captions, "lblStatRCO")
+        << "\n";
     out << std::right;
     printMessages(out, messages);
 }
@@ -92,10 +94,12 @@ void printCurveSection(std::ostream& out, const SuspensionState& state,
         << " in of bump to " << generalText(state.VD) << " in of rebound\n";
     out << "  " << std::setw(8) << "Travel" << std::setw(10) << "Camber" << std::setw(12)
         << "Side scrub" << std::setw(12) << "Bump steer" << std::setw(10) << "Caster"
-        << std::setw(10) << "Fore/aft" << "\n";
+        << std::setw(12) << "Fore/aft"
+        << "\n";
     out << "  " << std::setw(8) << "(in)" << std::setw(10) << "(deg)" << std::setw(12) << "(in)"
-        << std::setw(12) << "(deg,+out)" << std::setw(10) << "(deg)" << std::setw(10)
-        << "(in,+rear)" << "\n";
+        << std::setw(12) << "(deg,+out)" << std::setw(10) << "(deg)" << std::setw(12)
+        << "(in,+rear)"
+        << "\n";
     for (int i = 1; i <= n; ++i) {
         const auto at = static_cast<std::size_t>(i);
         out << "  " << std::setw(8) << generalText(travel[at - 1]);
@@ -103,7 +107,7 @@ void printCurveSection(std::ostream& out, const SuspensionState& state,
                                                         {&state.SideScrub, 12},
                                                         {&state.BumpSteer, 12},
                                                         {&state.CasterChange, 10},
-                                                        {&state.ForeAft, 10}};
+                                                        {&state.ForeAft, 12}};
         for (const auto& [curve, width] : columns) {
             out << std::setw(width) << SignedText(roundThousandths((*curve)[at]));
         }
@@ -112,6 +116,23 @@ void printCurveSection(std::ostream& out, const SuspensionState& state,
     printMessages(out, messages);
 }
 
-void printSuggestionSection(std::ostream& /*out*/, const SuspensionState& /*state*/) {}
+void printSuggestionSection(std::ostream& out, const SuspensionState& state) {
+    const std::pair<GraphKind, const char*> graphs[] = {{GraphKind::Camber, "Camber"},
+                                                        {GraphKind::SideScrub, "Side Scrub"},
+                                                        {GraphKind::BumpSteer, "Bump Steer"},
+                                                        {GraphKind::Caster, "Caster"},
+                                                        {GraphKind::ForeAft, "Fore/Aft"}};
+    SuspensionState looking = state;
+    for (const auto& [kind, name] : graphs) {
+        selectGraph(looking, kind);
+        GraphView view;
+        view.initialise(looking);
+        out << "\nSuggestions: " << name << "\n";
+        for (const std::string& item :
+             Generate_Suggestions(looking, view.GraphData(), view.NumPoints())) {
+            out << "  " << item << "\n";
+        }
+    }
+}
 
 } // namespace velmora::cli

@@ -24,7 +24,7 @@ struct SweepOutcome {
 SweepOutcome sweepProject(SuspensionState& state, const SweepArgs& args,
                           RecordingMessageSink& sink) {
     SweepOutcome outcome;
-    outcome.complete = runSweep(state, args.sweep, sink);
+    outcome.complete = sweepSide(state, args.sweep, sink);
     if (outcome.complete && state.VY > 0.0f) {
         outcome.n = positionCount(state.VU, state.VD, state.VY);
         outcome.travel = travelValues(state.VU, state.VY, outcome.n);
@@ -90,9 +90,9 @@ void printCsv(const SuspensionState& state, const SweepOutcome& outcome,
         const auto at = static_cast<std::size_t>(i);
         const BallJointPair& p = state.BallJointPos[at];
         std::cout << i << ',' << shortestText(outcome.travel[at - 1]);
-        for (const Curve* curve : {&state.CamberChange, &state.SideScrub, &state.CasterChange,
-                                   &state.ForeAft, &state.BumpSteer, &state.TieRodOuterX,
-                                   &state.TieRodOuterY}) {
+        for (const Curve* curve :
+             {&state.CamberChange, &state.SideScrub, &state.CasterChange, &state.ForeAft,
+              &state.BumpSteer, &state.TieRodOuterX, &state.TieRodOuterY}) {
             std::cout << ',' << shortestText((*curve)[at]);
         }
         for (double v : {p.top.x, p.top.y, p.top.z, p.bottom.x, p.bottom.y, p.bottom.z}) {
