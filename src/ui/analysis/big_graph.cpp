@@ -1,0 +1,174 @@
+#include "analysis/big_graph.h"
+
+#include "analysis/graph_drawing.h"
+#include "analysis/suggestions.h"
+#include "analysis/suspension_picture.h"
+#include "widgets/drawing_surface.h"
+#include "widgets/picture_button.h"
+#include "widgets/proportional_layout.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+GraphPlot plotOf(const GraphView& view) {
+    return GraphPlot{&view.PlotX(), &view.PlotY(), view.NumPoints(), view.rightActive()};
+}
+
+} // namespace
+
+BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), messages_(messages) {
+    setObjectName(QStringLiteral("BigGraph"));
+    layout_ = new ProportionalLayout(this, kBigGraphDesignTwips);
+    controls_ = buildBigGraphControls(*this, *layout_);
+    // At the natural scale the design size is exactly the window size above.
+    resize(
+        static_cast<int>(kBigGraphDesignTwips.width() * ProportionalLayout::kNaturalPixelsPerTwip),
+        static_cast<int>(kBigGraphDesignTwips.height() *
+                         ProportionalLayout::kNaturalPixelsPerTwip));
+    connectControls();
+    watchArrowKeys();
+}
+
+BigGraph::~BigGraph() = default;
+
+void BigGraph::connectControls() {
+    const BigGraphControls& c = controls_;
+    connect(c.btnMovUP, &QAbstractButton::clicked, this, &BigGraph::stepUp);
+    connect(c.btnMovDown, &QAbstractButton::clicked, this, &BigGraph::stepDown);
+    connect(c.btnShwData, &QPushButton::clicked, this, &BigGraph::showDataTable);
+    connect(c.btnDataTableOK, &QPushButton::clicked, c.frmDataTable, &QWidget::hide);
+    connect(c.btnSuggest, &QPushButton::clicked, this, &BigGraph::showSuggestions);
+    connect(c.btnSuggestOK, &QPushButton::clicked, c.frmSuggest, &QWidget::hide);
+    connect(c.btnReturn, &QPushButton::clicked, this, &QWidget::hide);
+    connect(c.btnPrint, &QPushButton::clicked, this, &BigGraph::printRequested);
+}
+
+// The window sees Up and Down before whichever control has the focus (the list box and the
+// buttons would otherwise take them for themselves).
+void BigGraph::watchArrowKeys() {
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+}
+
+bool BigGraph::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up) {
+            stepUp();
+            return true;
+        }
+        if (key == Qt::Key_Down) {
+            stepDown();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BigGraph::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        initialise();
+    }
+    return QWidget::event(event);
+}
+
+void BigGraph::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    initialise();
+}
+
+void BigGraph::showGraph(GraphKind kind) {
+    setWindowTitle(qText(graphWindowCaption(state_.Right_Active, kind)));
+    selectGraph(state_, kind);
+    show();
+    raise();
+    activateWindow();
+    // Where the window system does not activate the window (already active, or refused),
+    // the activation would not redraw it; drawing here as well costs little.
+    initialise();
+}
+
+void BigGraph::initialise() {
+    view_.initialise(state_);
+    showLabels();
+    drawGraphPicture(controls_.picGraph->canvas(), plotOf(view_), view_.CurPos());
+    showMessage();
+    drawPicture();
+}
+
+void BigGraph::showLabels() {
+    const auto& travel = view_.travelLabels();
+    for (std::size_t i = 0; i < travel.size(); ++i) {
+        controls_.travelLabels[i]->setText(qText(travel[i]));
+    }
+    const auto& axis = view_.axisLabels();
+    for (std::size_t i = 0; i < axis.size(); ++i) {
+        controls_.axisLabels[i]->setText(qText(axis[i]));
+    }
+}
+
+void BigGraph::drawPicture() {
+    const int p = view_.CurPos();
+    const PictureView picture{p, view_.GraphData()[static_cast<std::size_t>(p)], view_.XRange(),
+                              view_.WheelPos()};
+    DrawPic(controls_.picSus->canvas(), state_, picture);
+}
+
+void BigGraph::showMessage() {
+    controls_.lblGeoMess->setText(qText(view_.UpdateMessage()));
+}
+
+void BigGraph::stepUp() {
+    const int from = view_.CurPos();
+    if (view_.stepUp()) {
+        afterStep(from);
+    }
+}
+
+void BigGraph::stepDown() {
+    const int from = view_.CurPos();
+    if (view_.stepDown()) {
+        afterStep(from);
+    }
+}
+
+void BigGraph::afterStep(int from) {
+    moveGraphMarker(controls_.picGraph->canvas(), plotOf(view_), from, view_.CurPos());
+    drawPicture();
+    showMessage();
+}
+
+void BigGraph::showDataTable() {
+    const DataTable table = view_.PutDataInDataTable();
+    controls_.lblDataPos->setText(qText(table.positionCaption()));
+    controls_.lblDataMeas->setText(qText(table.valueCaption()));
+    controls_.frmDataTable->show();
+    controls_.frmDataTable->raise();
+}
+
+void BigGraph::showSuggestions() {
+    controls_.lstSuggest->clear();
+    for (const std::string& item :
+         Generate_Suggestions(state_, view_.GraphData(), view_.NumPoints())) {
+        controls_.lstSuggest->addItem(qText(item));
+    }
+    controls_.frmSuggest->show();
+    controls_.frmSuggest->raise();
+}
+
+} // namespace velmora

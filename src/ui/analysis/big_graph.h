@@ -1,0 +1,73 @@
+#pragma once
+
+#include "analysis/big_graph_controls.h"
+#include "analysis/graph_view.h"
+#include "model/message_sink.h"
+#include "model/suspension_state.h"
+
+#include <QWidget>
+
+namespace velmora {
+
+class ProportionalLayout;
+
+// The graph window: one result curve of the active side at full size, the suspension
+// picture at the selected wheel position, a one-line reading of the curve there, and on
+// request the data table and the suggestions. A modeless top-level window, created once by
+// the main window and afterwards only hidden and shown again.
+//
+// Every activation and every resize runs initialise(): the view is rebuilt from the shared
+// state, so the selection goes back to the static position. Activation only redraws; nothing
+// here ever activates the window again.
+class BigGraph : public QWidget {
+    Q_OBJECT
+
+public:
+    BigGraph(SuspensionState& state, MessageSink& messages, QWidget* parent = nullptr);
+    ~BigGraph() override;
+
+    // What an "Analyze" button does once the window exists: caption for the active side and
+    // the graph, the graph flags in the shared state, then show and activate.
+    void showGraph(GraphKind kind);
+
+    // Re-reads the state and redraws everything at the static position.
+    void initialise();
+
+    // One step of the selected point towards bump (up) or rebound (down). At the end of the
+    // curve nothing happens at all.
+    void stepUp();
+    void stepDown();
+
+    // "Show Data" and "Suggestions": fill and show the frame.
+    void showDataTable();
+    void showSuggestions();
+
+    // What the window read at its last initialisation (the printed page uses it).
+    const GraphView& view() const { return view_; }
+    const BigGraphControls& controls() const { return controls_; }
+
+signals:
+    // "Print" was pressed. The window prints nothing itself.
+    void printRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectControls();
+    void watchArrowKeys();
+    void showLabels();
+    void drawPicture();
+    void showMessage();
+    void afterStep(int from);
+
+    SuspensionState& state_;
+    MessageSink& messages_;
+    ProportionalLayout* layout_ = nullptr;
+    BigGraphControls controls_;
+    GraphView view_;
+};
+
+} // namespace velmora
