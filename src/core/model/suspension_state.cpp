@@ -50,6 +50,9 @@ void clearProject(SuspensionState& state) {
 }
 
 int positionCount(float vu, float vd, float vy) {
+    if (!(vy > 0.0f)) {
+        return 0;
+    }
     const double quotient = static_cast<double>(vu + vd) / static_cast<double>(vy);
     if (!std::isfinite(quotient) || quotient < 0) {
         return 0;
