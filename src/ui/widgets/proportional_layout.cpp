@@ -31,15 +31,22 @@ void shrinkToFit(QLabel& label, QFont& font) {
     if (label.wordWrap() || label.text().isEmpty() || label.width() <= 0)
         return;
     const int available = label.width() - 2;
-    for (int step = 0; step < 8; ++step) {
-        if (QFontMetrics(font).horizontalAdvance(label.text()) <= available)
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int advance = QFontMetrics(font).horizontalAdvance(label.text());
+        if (advance <= available || advance <= 0)
             return;
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(std::max(4.0, font.pointSizeF() * 0.92));
-        else if (font.pixelSize() > 5)
-            font.setPixelSize(font.pixelSize() - 1);
-        else
-            return;
+        // Text width is close to proportional to the font size; a little extra margin
+        // covers hinting, and a few rounds settle the rest.
+        const double ratio = 0.97 * available / advance;
+        if (font.pointSizeF() > 0) {
+            if (font.pointSizeF() <= 4.0)
+                return;
+            font.setPointSizeF(std::max(4.0, font.pointSizeF() * ratio));
+        } else {
+            if (font.pixelSize() <= 5)
+                return;
+            font.setPixelSize(std::max(5, static_cast<int>(font.pixelSize() * ratio)));
+        }
     }
 }
 } // namespace

@@ -1,0 +1,59 @@
+#include "mainwindow/main_menus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace velmora {
+
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* addEntry(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* addCheckEntry(QMenu* menu, const char* name, const char* caption, bool checked) {
+    QAction* action = addEntry(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+} // namespace
+
+MainMenus buildMainMenus(QMenuBar* bar) {
+    MainMenus m;
+    m.mnuFile = addMenu(bar, "mnuFile", "&File");
+    m.mnuNew = addEntry(m.mnuFile, "mnuNew", "&New");
+    m.mnuOpen = addEntry(m.mnuFile, "mnuOpen", "&Open");
+    m.mnuSave = addEntry(m.mnuFile, "mnuSave", "&Save");
+    m.mnuLine = m.mnuFile->addSeparator();
+    m.mnuLine->setObjectName(QStringLiteral("mnuLine"));
+    m.mnuExit = addEntry(m.mnuFile, "mnuExit", "E&xit");
+
+    m.mnuOptions = addMenu(bar, "mnuOptions", "&Options");
+    m.mnuOptTravel = addEntry(m.mnuOptions, "mnuOptTravel", "&Travel Range");
+    m.mnuPrint = addEntry(m.mnuOptions, "mnuPrint", "&Print Garage Worksheets");
+
+    m.mnuTrackType = addMenu(bar, "mnuTrackType", "&Track Type");
+    m.mnuTrackDirtO = addCheckEntry(m.mnuTrackType, "mnuTrackDirtO", "&Dirt Oval", true);
+    m.mnuTrackAsphaltO = addCheckEntry(m.mnuTrackType, "mnuTrackAsphaltO", "&Asphalt Oval", false);
+    m.mnuTrackRoad = addCheckEntry(m.mnuTrackType, "mnuTrackRoad", "&Road Course", false);
+
+    m.mnuCarType = addMenu(bar, "mnuCarType", "&Car Type");
+    m.mnuCarGM = addCheckEntry(m.mnuCarType, "mnuCarGM", "&GM Style Stock Car", true);
+    m.mnuCarFord = addCheckEntry(m.mnuCarType, "mnuCarFord", "&Ford Style Stock Car", false);
+    m.mnuCarFormula = addCheckEntry(m.mnuCarType, "mnuCarFormula", "F&ormula Car", false);
+    return m;
+}
+
+} // namespace velmora

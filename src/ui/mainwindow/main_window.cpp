@@ -1,0 +1,330 @@
+#include "mainwindow/main_window.h"
+
+#include "analysis/big_graph.h"
+#include "mainwindow/balloon_texts.h"
+#include "mainwindow/geometry_frame.h"
+#include "mainwindow/main_menus.h"
+#include "mainwindow/notes_window.h"
+#include "mainwindow/side_frame.h"
+#include "mainwindow/side_panel_pictures.h"
+#include "mainwindow/static_frame.h"
+#include "mainwindow/travel_frame.h"
+#include "widgets/picture_button.h"
+#include "widgets/proportional_layout.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace velmora {
+
+namespace {
+
+QString windowCaption() {
+    return QString(4, QLatin1Char(' ')) + QStringLiteral("Velmora") +
+           QString(70, QLatin1Char(' ')) + QStringLiteral("version 2.80");
+}
+
+// Positions in the client area, twips.
+const QRect kBtnLeft(120, 600, 975, 615);
+const QRect kBtnRight(120, 2400, 975, 615);
+const QRect kFrmLeft(1320, 0, 8175, 1695);
+const QRect kFrmRight(1320, 1920, 8175, 1695);
+const QRect kFrmGeo(0, 3600, 9495, 2415);
+const QRect kLabel2(2760, 6000, 2535, 255);
+const QRect kLblFile(5400, 6000, 4095, 255);
+const QRect kFrmTravel(1200, 0, 2415, 1695);
+const QRect kFrmStatic(1920, 2040, 4935, 3135);
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), fileDialogs_(services.fileDialogs), messages_(services.messages),
+      pictureFolder_(services.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                      : services.pictureFolder) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(windowCaption());
+    menus_ = std::make_unique<MainMenus>(buildMainMenus(menuBar()));
+    buildClientArea();
+    connectCommands();
+    applyBalloonTexts();
+
+    // Start-up.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        resize(available.width() * 3 / 4, available.height() * 3 / 4);
+        move(available.center() - rect().center());
+    }
+    notes_ = new NotesWindow(state_);
+    notes_->setAttribute(Qt::WA_DeleteOnClose);
+    notes_->show();
+    chooseCarStyle(CarStyleChoice::GM);
+    selectLeft();
+    frmLeft_->clearButtonTexts();
+    frmRight_->clearButtonTexts();
+    state_.VU = 3;
+    state_.VD = 3;
+    // The track type matches the dirt oval the menu shows checked.
+    state_.TrackType = "Dirt";
+    startedUp_ = true;
+}
+
+MainWindow::~MainWindow() {
+    // The Notes window copies its text into the state when it goes, so it must go first.
+    delete notes_.data();
+    delete graph_.data();
+}
+
+void MainWindow::buildClientArea() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client);
+    layout_ = new ProportionalLayout(client, QSize(kClientWidth, kClientHeight));
+
+    btnLeft_ = new PictureButton(QStringLiteral("Left"), client);
+    btnLeft_->setObjectName(QStringLiteral("btnLeft"));
+    btnRight_ = new PictureButton(QStringLiteral("Right"), client);
+    btnRight_->setObjectName(QStringLiteral("btnRight"));
+    for (PictureButton* button : {btnLeft_, btnRight_}) {
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setFont(bold);
+    }
+    layout_->add(btnLeft_, kBtnLeft);
+    layout_->add(btnRight_, kBtnRight);
+
+    frmLeft_ = new SideFrame(Side::Left, client);
+    frmLeft_->addToLayout(*layout_, kFrmLeft);
+    frmRight_ = new SideFrame(Side::Right, client);
+    frmRight_->addToLayout(*layout_, kFrmRight);
+
+    frmGeo_ = new GeometryFrame(client);
+    frmGeo_->addToLayout(*layout_, kFrmGeo);
+
+    label2_ = new QLabel(QStringLiteral("Current File Being Analyzed"), client);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout_->add(label2_, kLabel2);
+    lblfile_ = new QLabel(client);
+    lblfile_->setObjectName(QStringLiteral("lblfile"));
+    lblfile_->setTextFormat(Qt::PlainText);
+    layout_->add(lblfile_, kLblFile);
+
+    // The dialog frames lie over the normal layout and start hidden.
+    frmTravel_ = new TravelFrame(client);
+    frmTravel_->addToLayout(*layout_, kFrmTravel);
+    frmTravel_->hide();
+    frmStatic_ = new StaticFrame(client);
+    frmStatic_->addToLayout(*layout_, kFrmStatic);
+    frmStatic_->hide();
+}
+
+void MainWindow::connectCommands() {
+    connect(btnLeft_, &PictureButton::clicked, this, &MainWindow::selectLeft);
+    connect(btnRight_, &PictureButton::clicked, this, &MainWindow::selectRight);
+
+    const MainMenus& m = *menus_;
+    connect(m.mnuNew, &QAction::triggered, this, &MainWindow::fileNew);
+    connect(m.mnuOpen, &QAction::triggered, this, &MainWindow::fileOpen);
+    connect(m.mnuSave, &QAction::triggered, this, [this] { fileSave(); });
+    connect(m.mnuExit, &QAction::triggered, this, &MainWindow::fileExit);
+    connect(m.mnuOptTravel, &QAction::triggered, this, &MainWindow::showTravelFrame);
+    // The garage worksheets come with printing; until then the entry does nothing.
+    connect(m.mnuTrackDirtO, &QAction::triggered, this, [this] { chooseTrack(TrackChoice::Dirt); });
+    connect(m.mnuTrackAsphaltO, &QAction::triggered, this,
+            [this] { chooseTrack(TrackChoice::Asphalt); });
+    connect(m.mnuTrackRoad, &QAction::triggered, this, [this] { chooseTrack(TrackChoice::Road); });
+    connect(m.mnuCarGM, &QAction::triggered, this, [this] { chooseCarStyle(CarStyleChoice::GM); });
+    connect(m.mnuCarFord, &QAction::triggered, this,
+            [this] { chooseCarStyle(CarStyleChoice::Ford); });
+    connect(m.mnuCarFormula, &QAction::triggered, this,
+            [this] { chooseCarStyle(CarStyleChoice::Formula); });
+
+    connect(frmTravel_, &TravelFrame::okPressed, this, &MainWindow::acceptTravel);
+    connect(frmTravel_, &TravelFrame::cancelPressed, this, &MainWindow::cancelTravel);
+
+    connect(frmGeo_, &GeometryFrame::analyzePressed, this, &MainWindow::analyze);
+    connect(frmGeo_, &GeometryFrame::staticPressed, this, &MainWindow::showStaticGeometry);
+    connect(frmGeo_, &GeometryFrame::notesPressed, this, &MainWindow::showNotes);
+}
+
+void MainWindow::applyBalloonTexts() {
+    for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
+        const QString text = balloonText(control->objectName());
+        if (!text.isEmpty())
+            control->setToolTip(text);
+    }
+}
+
+// --- Sides -------------------------------------------------------------------------------
+
+void MainWindow::selectLeft() {
+    selectSide(false);
+}
+
+void MainWindow::selectRight() {
+    selectSide(true);
+}
+
+void MainWindow::reselectActiveSide() {
+    selectSide(state_.Right_Active);
+}
+
+void MainWindow::selectSide(bool right) {
+    // A sweep may show a message, and a resize during its modal loop must not start a second
+    // sweep over the state the first one is still filling: it is run afterwards instead.
+    if (refreshing_) {
+        refreshPending_ = true;
+        return;
+    }
+    refreshing_ = true;
+    do {
+        refreshPending_ = false;
+        // The other side first, so its curves lie beneath the chosen side's.
+        state_.Right_Active = !right;
+        Enable_Graphs(false);
+        if (right)
+            DisableL();
+        else
+            DisableR();
+        Enable_Graphs(true);
+        right = state_.Right_Active;
+    } while (refreshPending_);
+    refreshing_ = false;
+}
+
+void MainWindow::DisableR() {
+    state_.Right_Active = false;
+    const SidePanelPictures pictures = sidePanelPictures(state_.CarStyle, false);
+    frmRight_->setEnabled(false);
+    frmRight_->showSide(false, pictures.right, pictureFolder_);
+    frmLeft_->showSide(true, pictures.left, pictureFolder_);
+    frmLeft_->setEnabled(true);
+}
+
+void MainWindow::DisableL() {
+    state_.Right_Active = true;
+    const SidePanelPictures pictures = sidePanelPictures(state_.CarStyle, true);
+    frmLeft_->setEnabled(false);
+    frmLeft_->showSide(false, pictures.left, pictureFolder_);
+    frmRight_->showSide(true, pictures.right, pictureFolder_);
+    frmRight_->setEnabled(true);
+}
+
+void MainWindow::frmDisable() {
+    frmLeft_->setEnabled(false);
+    frmRight_->setEnabled(false);
+    frmGeo_->setEnabled(false);
+    btnLeft_->setEnabled(false);
+    btnRight_->setEnabled(false);
+}
+
+void MainWindow::frmEnable() {
+    (state_.Right_Active ? frmRight_ : frmLeft_)->setEnabled(true);
+    btnLeft_->setEnabled(true);
+    btnRight_->setEnabled(true);
+    frmGeo_->setEnabled(isComplete(state_.activeCoords()));
+}
+
+bool MainWindow::dialogFrameOpen() const {
+    return frmTravel_->isVisibleTo(centralWidget());
+}
+
+void MainWindow::endCommand() {
+    if (dialogFrameOpen())
+        frmDisable();
+    else
+        frmEnable();
+}
+
+// --- Options -----------------------------------------------------------------------------
+
+void MainWindow::chooseCarStyle(CarStyleChoice style) {
+    if (style == CarStyleChoice::None)
+        return;
+    state_.CarStyle = std::string(carStyleText(style));
+    menus_->mnuCarGM->setChecked(style == CarStyleChoice::GM);
+    menus_->mnuCarFord->setChecked(style == CarStyleChoice::Ford);
+    menus_->mnuCarFormula->setChecked(style == CarStyleChoice::Formula);
+    state_.FormulaCar = style == CarStyleChoice::Formula;
+    reselectActiveSide();
+}
+
+void MainWindow::chooseTrack(TrackChoice track) {
+    state_.TrackType = std::string(trackTypeText(track));
+    menus_->mnuTrackDirtO->setChecked(track == TrackChoice::Dirt);
+    menus_->mnuTrackAsphaltO->setChecked(track == TrackChoice::Asphalt);
+    menus_->mnuTrackRoad->setChecked(track == TrackChoice::Road);
+}
+
+void MainWindow::showTravelFrame() {
+    frmTravel_->setTravel(state_.VU, state_.VD);
+    frmTravel_->show();
+    frmTravel_->raise();
+    frmDisable();
+    frmTravel_->focusBump();
+}
+
+void MainWindow::acceptTravel() {
+    const std::optional<TravelRange> travel =
+        acceptedTravel(frmTravel_->bumpText(), frmTravel_->reboundText());
+    if (!travel) {
+        // The frame stays open with what was typed, so it can be corrected.
+        messages_.show(Message{"Range to Analyze",
+                               "Please enter the travel in inches as a number greater than 0.",
+                               MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    }
+    frmTravel_->hide();
+    state_.VU = travel->bump;
+    state_.VD = travel->rebound;
+    reselectActiveSide();
+    frmEnable();
+}
+
+void MainWindow::cancelTravel() {
+    frmTravel_->hide();
+    frmEnable();
+}
+
+// --- Window ------------------------------------------------------------------------------
+
+void MainWindow::setFileLabel(const std::string& path) {
+    lblfile_->setText(QString::fromStdString(path));
+    lblfile_->setToolTip(lblfile_->text());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!startedUp_)
+        return;
+    Disable_Graphs();
+    reselectActiveSide();
+    // Re-selecting enables the side panel and the graphs; a dialog frame that is open keeps
+    // the rest of the window inert.
+    if (dialogFrameOpen())
+        frmDisable();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && !confirmLeaving()) {
+        event->ignore();
+        return;
+    }
+    leaving_ = true;
+    closeOtherWindows();
+    event->accept();
+}
+
+void MainWindow::closeOtherWindows() {
+    if (notes_)
+        notes_->close();
+    if (graph_)
+        graph_->close();
+}
+
+} // namespace velmora

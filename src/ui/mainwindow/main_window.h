@@ -1,0 +1,143 @@
+#pragma once
+
+#include "model/message_sink.h"
+#include "model/project_file.h"
+#include "model/suspension_state.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+
+namespace velmora {
+
+class BigGraph;
+class FileDialogs;
+class GeometryFrame;
+class NotesWindow;
+class PictureButton;
+class ProportionalLayout;
+class SideFrame;
+class StaticFrame;
+class TravelFrame;
+struct MainMenus;
+
+// What the main window reaches the platform through, so tests can answer in its place.
+struct MainWindowServices {
+    FileDialogs& fileDialogs;
+    MessageSink& messages;
+    // Where the side-panel pictures are loaded from; empty means the program's folder.
+    QString pictureFolder;
+};
+
+// The program's main window. It owns the shared state for the whole run and holds the
+// active side, car style, track type and travel range; the side panels, the "Geometry"
+// frame with the small graphs, the file label and the menu bar; the dialog frames (travel
+// range, static geometry) that open on top of the normal layout; and the Notes and graph
+// windows. Every change that can alter the analysis ends by re-selecting the active side.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs the start-up: three quarters of the screen, the Notes
+    // window opened, GM car style, left side selected, travel 3 and 3.
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    SuspensionState& state() { return state_; }
+    const SuspensionState& state() const { return state_; }
+
+    // Select side (the side buttons) and re-selecting the active side, the refresh of
+    // everything that depends on the coordinates.
+    void selectLeft();
+    void selectRight();
+    void reselectActiveSide();
+    // Only set the side panel: DisableR makes the left side active, DisableL the right.
+    void DisableR();
+    void DisableL();
+
+    // Make the window inert while a dialog frame is open, and live again.
+    void frmDisable();
+    void frmEnable();
+
+    // The small graphs: sweep the active side and draw it, or blank them.
+    void Enable_Graphs(bool gonly);
+    void Disable_Graphs();
+    void Update_Graphs(bool gonly);
+
+    void chooseCarStyle(CarStyleChoice style);
+    void chooseTrack(TrackChoice track);
+
+    // Travel range frame.
+    void showTravelFrame();
+    void acceptTravel();
+    void cancelTravel();
+
+    // File commands. Save returns whether the project was written.
+    void fileNew();
+    void fileOpen();
+    bool fileSave();
+    void fileExit();
+
+    void showStaticGeometry();
+    void showNotes();
+    void analyze(GraphKind kind);
+
+    NotesWindow* notesWindow() const;
+    BigGraph* graphWindow() const;
+    QString pictureFolder() const { return pictureFolder_; }
+
+    // Design client area, twips.
+    static constexpr int kClientWidth = 9555;
+    static constexpr int kClientHeight = 6345;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildClientArea();
+    void connectCommands();
+    void applyBalloonTexts();
+    void selectSide(bool right);
+    void setFileLabel(const std::string& path);
+    void pullNotes();
+    void clearProjectAndNotes();
+    // Asks whether to save before leaving; true when the program may end.
+    bool confirmLeaving();
+    void closeOtherWindows();
+    bool dialogFrameOpen() const;
+    // frmEnable at the end of a menu command, unless a dialog frame is still open.
+    void endCommand();
+
+    SuspensionState state_;
+    FileDialogs& fileDialogs_;
+    MessageSink& messages_;
+    QString pictureFolder_;
+
+    std::unique_ptr<MainMenus> menus_;
+    ProportionalLayout* layout_ = nullptr;
+    PictureButton* btnLeft_ = nullptr;
+    PictureButton* btnRight_ = nullptr;
+    SideFrame* frmLeft_ = nullptr;
+    SideFrame* frmRight_ = nullptr;
+    GeometryFrame* frmGeo_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* lblfile_ = nullptr;
+    TravelFrame* frmTravel_ = nullptr;
+    StaticFrame* frmStatic_ = nullptr;
+
+    QPointer<NotesWindow> notes_;
+    QPointer<BigGraph> graph_;
+
+    bool startedUp_ = false;
+    bool refreshing_ = false;
+    bool refreshPending_ = false;
+    bool leaving_ = false;
+};
+
+} // namespace velmora

@@ -1,0 +1,83 @@
+// The main window's analysis: the small graphs, the Analyze buttons, the static geometry
+// and the Notes button.
+#include "mainwindow/main_window.h"
+
+#include "analysis/big_graph.h"
+#include "analysis/thumbnails.h"
+#include "geometry/static_geometry.h"
+#include "geometry/sweep.h"
+#include "mainwindow/geometry_frame.h"
+#include "mainwindow/notes_window.h"
+#include "mainwindow/static_frame.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace velmora {
+
+namespace {
+
+Rgb buttonFace() {
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+    return Rgb{static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
+               static_cast<std::uint8_t>(face.blue())};
+}
+
+} // namespace
+
+void MainWindow::Enable_Graphs(bool gonly) {
+    if (!isComplete(state_.activeCoords())) {
+        Disable_Graphs();
+        return;
+    }
+    frmGeo_->setEnabled(true);
+    CALC(state_, messages_);
+    Update_Graphs(gonly);
+}
+
+void MainWindow::Disable_Graphs() {
+    frmGeo_->setEnabled(false);
+    drawDisabledThumbnails(frmGeo_->surfaces(), buttonFace());
+}
+
+void MainWindow::Update_Graphs(bool gonly) {
+    drawThumbnails(state_, frmGeo_->surfaces(), gonly);
+}
+
+BigGraph* MainWindow::graphWindow() const {
+    return graph_.data();
+}
+
+NotesWindow* MainWindow::notesWindow() const {
+    return notes_.data();
+}
+
+void MainWindow::analyze(GraphKind kind) {
+    if (!graph_) {
+        graph_ = new BigGraph(state_, messages_, this);
+        // A window of its own that stays with the main window.
+        graph_->setWindowFlag(Qt::Window, true);
+    }
+    graph_->showGraph(kind);
+}
+
+void MainWindow::showStaticGeometry() {
+    frmStatic_->Clear_RStat();
+    frmStatic_->Clear_LStat();
+    frmStatic_->setCaptions(runStaticGeometry(state_, messages_).byLabel);
+    frmStatic_->show();
+    frmStatic_->raise();
+}
+
+void MainWindow::showNotes() {
+    if (!notes_) {
+        notes_ = new NotesWindow(state_);
+        notes_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    notes_->fillFromNotes();
+    notes_->show();
+    notes_->raise();
+    notes_->activateWindow();
+}
+
+} // namespace velmora

@@ -1,0 +1,118 @@
+// The File commands of the main window: New, Open, Save and Exit, and the close box.
+#include "mainwindow/main_window.h"
+
+#include "mainwindow/notes_window.h"
+#include "model/project_file_io.h"
+#include "platform/file_dialogs.h"
+
+namespace velmora {
+
+namespace {
+
+const QString kSaveFilter = QStringLiteral("Tarsyn (*.kqw)|*.kqw");
+const QString kOpenFilter = QStringLiteral("Tarsyn (*.kqw)|*.kqw|Orrin dos(*.kqp)|*.kqp");
+
+Message leavingQuestion() {
+    return Message{"Warning", "Would you like to save the current data before exiting?",
+                   MessageIcon::Warning, MessageButtons::YesNoCancel};
+}
+
+} // namespace
+
+void MainWindow::pullNotes() {
+    if (notes_)
+        notes_->takeNotesBack();
+}
+
+void MainWindow::clearProjectAndNotes() {
+    state_.Note_text.clear();
+    if (notes_)
+        notes_->clearBox();
+    clearProject(state_);
+    Disable_Graphs();
+    setFileLabel({});
+}
+
+void MainWindow::fileNew() {
+    frmDisable();
+    clearProjectAndNotes();
+    endCommand();
+}
+
+void MainWindow::fileOpen() {
+    frmDisable();
+    // The file is chosen and read before anything is cleared: cancelling, or a file that
+    // cannot be read, leaves the project the user has as it was.
+    const std::optional<QString> chosen = fileDialogs_.openFileName(this, kOpenFilter);
+    if (!chosen) {
+        endCommand();
+        return;
+    }
+    const std::string path = chosen->toStdString();
+    const ProjectReadResult read = readProjectFile(path);
+    if (!read.ok()) {
+        messages_.show(openErrorMessage());
+        endCommand();
+        return;
+    }
+
+    clearProjectAndNotes();
+    state_.Lfile = path;
+    setFileLabel(path);
+    applyProjectData(state_, *read.project);
+    if (notes_)
+        notes_->fillFromNotes();
+    chooseTrack(trackChoiceFor(*read.project));
+    const CarStyleChoice style = carStyleChoiceFor(*read.project, path);
+    if (style != CarStyleChoice::None)
+        chooseCarStyle(style);
+    else
+        reselectActiveSide(); // the loaded coordinates are analysed whatever the style says
+    endCommand();
+}
+
+bool MainWindow::fileSave() {
+    pullNotes();
+    frmDisable();
+    const std::optional<QString> chosen = fileDialogs_.saveFileName(this, kSaveFilter);
+    if (!chosen) {
+        endCommand();
+        return false;
+    }
+    const std::string path = withNativeExtension(chosen->toStdString());
+    // Written to a temporary beside the target and renamed over it, so a failed save
+    // leaves the previous file as it was.
+    if (!writeProjectFile(path, state_)) {
+        messages_.show(saveErrorMessage());
+        endCommand();
+        return false;
+    }
+    state_.Lfile = path;
+    setFileLabel(path);
+    endCommand();
+    return true;
+}
+
+bool MainWindow::confirmLeaving() {
+    pullNotes();
+    switch (messages_.show(leavingQuestion())) {
+    case MessageAnswer::Yes:
+        // The program ends only once the project is safely written.
+        return fileSave();
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::fileExit() {
+    if (!confirmLeaving()) {
+        endCommand();
+        return;
+    }
+    leaving_ = true;
+    close();
+}
+
+} // namespace velmora

@@ -1,0 +1,62 @@
+#include "mainwindow/side_frame.h"
+
+#include "widgets/picture_button.h"
+#include "widgets/proportional_layout.h"
+
+namespace velmora {
+
+namespace {
+
+const QColor kActiveColour(0, 255, 255);
+const QColor kInactiveColour(192, 192, 192);
+
+PictureButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new PictureButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+void loadIfNamed(PictureButton* button, const std::string& name, const QString& folder) {
+    if (!name.empty())
+        button->loadPicture(picturePath(folder, QString::fromStdString(name)));
+}
+
+} // namespace
+
+SideFrame::SideFrame(Side side, QWidget* parent) : QGroupBox(parent) {
+    const bool left = side == Side::Left;
+    const QString letter = left ? QStringLiteral("L") : QStringLiteral("R");
+    setObjectName(left ? QStringLiteral("frmLeft") : QStringLiteral("frmRight"));
+    setTitle(left ? QStringLiteral("Left Dimensions") : QStringLiteral("Right Dimensions"));
+
+    top_ = makeButton(this, QStringLiteral("btnDim%1Top").arg(letter), QStringLiteral("Top Arm"));
+    bottom_ = makeButton(this, QStringLiteral("btnDim%1Bottom").arg(letter),
+                         QStringLiteral("Bottom Arm"));
+    misc_ = makeButton(this, QStringLiteral("btnDim%1Misc").arg(letter), QStringLiteral("Misc"));
+    xyz_ = makeButton(this, QStringLiteral("btnDim%1XYZ").arg(letter), QStringLiteral("XYZ"));
+}
+
+void SideFrame::showSide(bool active, const SidePictures& pictures, const QString& pictureFolder) {
+    const QColor colour = active ? kActiveColour : kInactiveColour;
+    for (PictureButton* button : {top_, bottom_, misc_, xyz_})
+        button->setBackgroundColor(colour);
+    loadIfNamed(top_, pictures.top, pictureFolder);
+    loadIfNamed(bottom_, pictures.bottom, pictureFolder);
+    loadIfNamed(misc_, pictures.misc, pictureFolder);
+    loadIfNamed(xyz_, pictures.xyz, pictureFolder);
+}
+
+void SideFrame::clearButtonTexts() {
+    for (PictureButton* button : {top_, bottom_, misc_, xyz_})
+        button->setText(QString());
+}
+
+void SideFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {
+    layout.add(this, frameTwips);
+    layout.add(top_, QRect(120, 240, 1935, 1335));
+    layout.add(bottom_, QRect(2160, 240, 1935, 1335));
+    layout.add(misc_, QRect(4200, 240, 1935, 1335));
+    layout.add(xyz_, QRect(6240, 240, 1815, 1335));
+}
+
+} // namespace velmora

@@ -1,0 +1,201 @@
+#include "main_window_fixture.h"
+
+#include "mainwindow/notes_window.h"
+#include "model/project_file_io.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+
+#include <fstream>
+
+namespace velmora::testing {
+namespace {
+
+class FileCommandsTest : public MainWindowTest {
+protected:
+    QString tempPath(const char* name) const { return files.filePath(QString::fromLatin1(name)); }
+
+    void writeFile(const QString& path, const std::string& contents) const {
+        std::ofstream out(path.toStdString(), std::ios::binary);
+        out << contents;
+    }
+
+    QPlainTextEdit* notesBox() const { return window->notesWindow()->notesBox(); }
+
+    QTemporaryDir files;
+};
+
+TEST_F(FileCommandsTest, OpenLoadsTheProjectAndAnalysesIt) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    ASSERT_TRUE(messages.messages.empty());
+    ASSERT_EQ(dialogs.openFilters.size(), 1u);
+    EXPECT_EQ(dialogs.openFilters[0], "Tarsyn (*.kqw)|*.kqw|Orrin dos(*.kqp)|*.kqp");
+    const SuspensionState& s = window->state();
+    EXPECT_EQ(s.Lfile, examplePath("gm-dirt-oval.kqw"));
+    EXPECT_EQ(text("lblfile").toStdString(), s.Lfile);
+    EXPECT_TRUE(isComplete(s.LeftCoords));
+    EXPECT_TRUE(isComplete(s.RightCoords));
+    EXPECT_EQ(s.CarStyle, "GM");
+    EXPECT_EQ(s.TrackType, "Dirt");
+    EXPECT_TRUE(control("frmGeo")->isEnabled());
+    EXPECT_TRUE(control("btnNotes")->isEnabled());
+
+    open(examplePath("ford-asphalt-oval.kqw"));
+    EXPECT_EQ(window->state().CarStyle, "Ford");
+    EXPECT_TRUE(menu("mnuCarFord")->isChecked());
+    EXPECT_EQ(window->state().TrackType, "Asphalt");
+    EXPECT_TRUE(menu("mnuTrackAsphaltO")->isChecked());
+    EXPECT_FALSE(menu("mnuTrackDirtO")->isChecked());
+}
+
+TEST_F(FileCommandsTest, CancelledOrFailedOpenLeavesTheProjectAsItWas) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    const SuspensionState before = window->state();
+
+    dialogs.openAnswers.push_back(std::nullopt);
+    menu("mnuOpen")->trigger();
+    EXPECT_TRUE(messages.messages.empty());
+
+    const QString broken = tempPath("broken.kqw");
+    writeFile(broken, "12.5,12.25,,\r\nnot a number,1,,\r\n");
+    open(broken.toStdString());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], openErrorMessage());
+
+    open(tempPath("missing.kqw").toStdString());
+    EXPECT_EQ(messages.messages.size(), 2u);
+
+    const SuspensionState& after = window->state();
+    EXPECT_EQ(after.LeftCoords, before.LeftCoords);
+    EXPECT_EQ(after.RightCoords, before.RightCoords);
+    EXPECT_EQ(after.Lfile, before.Lfile);
+    EXPECT_EQ(after.Note_text, before.Note_text);
+    EXPECT_EQ(text("lblfile").toStdString(), before.Lfile);
+    EXPECT_TRUE(control("frmGeo")->isEnabled());
+    EXPECT_GT(linesOf("picCamber", colors::ThumbGreen), 0);
+}
+
+TEST_F(FileCommandsTest, SaveRoundTripKeepsNotesTypedJustBefore) {
+    open(examplePath("formula-road-course.kqw"));
+    menu("mnuTrackAsphaltO")->trigger();
+    notesBox()->setPlainText("Shim the left top arm 1/8 out\nCheck toe");
+
+    const QString path = tempPath("saved"); // no extension: ".kqw" is added
+    dialogs.saveAnswers.push_back(path);
+    menu("mnuSave")->trigger();
+    ASSERT_TRUE(messages.messages.empty());
+    ASSERT_EQ(dialogs.saveFilters.size(), 1u);
+    EXPECT_EQ(dialogs.saveFilters[0], "Tarsyn (*.kqw)|*.kqw");
+    const std::string saved = path.toStdString() + ".kqw";
+    EXPECT_EQ(window->state().Lfile, saved);
+    EXPECT_EQ(text("lblfile").toStdString(), saved);
+    const SuspensionState written = window->state();
+
+    menu("mnuNew")->trigger();
+    EXPECT_TRUE(window->state().Note_text.empty());
+    EXPECT_TRUE(notesBox()->toPlainText().isEmpty());
+    EXPECT_FALSE(isComplete(window->state().LeftCoords));
+    EXPECT_TRUE(text("lblfile").isEmpty());
+    EXPECT_FALSE(control("frmGeo")->isEnabled());
+
+    open(saved);
+    ASSERT_TRUE(messages.messages.empty());
+    const SuspensionState& read = window->state();
+    EXPECT_EQ(read.LeftCoords, written.LeftCoords);
+    EXPECT_EQ(read.RightCoords, written.RightCoords);
+    EXPECT_EQ(read.CarStyle, "formula");
+    EXPECT_TRUE(read.FormulaCar);
+    EXPECT_EQ(read.TrackType, "Asphalt");
+    EXPECT_EQ(read.Note_text, "Shim the left top arm 1/8 out\nCheck toe");
+    EXPECT_EQ(notesBox()->toPlainText(), QString::fromStdString(read.Note_text));
+}
+
+TEST_F(FileCommandsTest, FailedSaveKeepsThePreviousFileAndSaysSo) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    const std::string lfile = window->state().Lfile;
+    const QString target = tempPath("keep.kqw");
+    writeFile(target, "previous contents");
+    // A folder cannot be replaced by a file: the write fails at its last step.
+    ASSERT_TRUE(QDir(files.path()).mkdir("folder.kqw"));
+    dialogs.saveAnswers.push_back(tempPath("folder.kqw"));
+    menu("mnuSave")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].title, "Error");
+    EXPECT_EQ(messages.messages[0].text, "An error has occured while saving this file.");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(window->state().Lfile, lfile);
+
+    dialogs.saveAnswers.push_back(tempPath("no/such/folder/x.kqw"));
+    menu("mnuSave")->trigger();
+    EXPECT_EQ(messages.messages.size(), 2u);
+    QFile previous(target);
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "previous contents");
+    EXPECT_TRUE(control("frmGeo")->isEnabled());
+}
+
+TEST_F(FileCommandsTest, OpenWithAnUnknownCarStyleStillAnalysesTheProject) {
+    std::string contents = writeProjectText([] {
+        SuspensionState s;
+        const ProjectReadResult example = readProjectFile(examplePath("gm-dirt-oval.kqw"));
+        applyProjectData(s, *example.project);
+        s.CarStyle = "Sprint";
+        s.TrackType = "Road";
+        return s;
+    }());
+    const QString path = tempPath("sprint.kqw");
+    writeFile(path, contents);
+    open(path.toStdString());
+    ASSERT_TRUE(messages.messages.empty());
+    EXPECT_EQ(window->state().CarStyle, "Sprint");
+    EXPECT_TRUE(menu("mnuTrackRoad")->isChecked());
+    EXPECT_TRUE(control("frmGeo")->isEnabled());
+    EXPECT_GT(linesOf("picBumpSteer", colors::ThumbGreen), 0);
+}
+
+TEST_F(FileCommandsTest, ExitAsksAndStaysUnlessTheProjectIsSafe) {
+    const Message question{"Warning", "Would you like to save the current data before exiting?",
+                           MessageIcon::Warning, MessageButtons::YesNoCancel};
+    messages.answers = {MessageAnswer::Cancel};
+    menu("mnuExit")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], question);
+
+    // Yes, then the save dialog is cancelled: nothing was saved, so the program stays.
+    messages.answers = {MessageAnswer::Yes};
+    menu("mnuExit")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(dialogs.saveFilters.size(), 1u);
+
+    // Yes, then the save fails.
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.saveAnswers.push_back(tempPath("no/such/folder/x.kqw"));
+    menu("mnuExit")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(control("btnLeft")->isEnabled());
+
+    // Yes and saved: the program ends.
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.saveAnswers.push_back(tempPath("exit.kqw"));
+    menu("mnuExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QFile::exists(tempPath("exit.kqw")));
+    EXPECT_TRUE(window->notesWindow() == nullptr || !window->notesWindow()->isVisible());
+}
+
+TEST_F(FileCommandsTest, CloseBoxAsksTheExitQuestion) {
+    messages.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNoCancel);
+
+    messages.answers = {MessageAnswer::No};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.saveFilters.empty());
+}
+
+} // namespace
+} // namespace velmora::testing

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "fakes.h"
+#include "mainwindow/main_window.h"
+#include "widgets/drawing_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace velmora::testing {
+
+inline std::string examplePath(const char* name) {
+    return std::string(VELMORA_SOURCE_DIR) + "/examples/" + name;
+}
+
+// A main window as the program starts it, with file dialogs and message boxes answered by
+// fakes and a picture folder that holds only a few of the side-panel pictures.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pictures.isValid());
+        for (const char* name : {"gmltop.bmp", "gmdisrtop.bmp", "xyz.bmp", "disxyz.bmp"}) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::darkBlue);
+            ASSERT_TRUE(image.save(pictures.filePath(QString::fromLatin1(name)), "BMP"));
+        }
+        window =
+            std::make_unique<MainWindow>(MainWindowServices{dialogs, messages, pictures.path()});
+        window->show();
+    }
+
+    void TearDown() override {
+        // Closing the window would ask the save question; the test is over, so no.
+        window.reset();
+    }
+
+    template <typename T = QWidget> T* control(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QAction* menu(const char* name) const { return control<QAction>(name); }
+
+    void click(const char* name) const {
+        auto* button = control<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
+        button->click();
+    }
+
+    QString text(const char* label) const { return control<QLabel>(label)->text(); }
+
+    // Opens a project through the File menu, the dialog answering with `path`.
+    void open(const std::string& path) {
+        dialogs.openAnswers.push_back(QString::fromStdString(path));
+        menu("mnuOpen")->trigger();
+    }
+
+    // Lines of a colour on a thumbnail surface.
+    long linesOf(const char* surface, Rgb color) const {
+        const Recording& ops = control<DrawingSurface>(surface)->recording();
+        return std::count_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
+            return op.kind == DrawOpKind::Line && op.color == color;
+        });
+    }
+
+    QTemporaryDir pictures;
+    FakeFileDialogs dialogs;
+    FakeMessageBoxes messages;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace velmora::testing

@@ -1,0 +1,95 @@
+#include "main_window_fixture.h"
+
+#include "mainwindow/notes_window.h"
+#include "model/project_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+
+namespace velmora::testing {
+namespace {
+
+void send(QWidget* target, QEvent::Type type) {
+    QEvent event(type);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST(NotesWindow, KeepsTheNotesInStepWithTheBox) {
+    SuspensionState state;
+    state.Note_text = "from the file";
+    NotesWindow notes(state);
+    EXPECT_EQ(notes.objectName(), "Notes");
+    EXPECT_EQ(notes.windowTitle(), "Notes");
+    EXPECT_EQ(notes.findChild<QLabel*>("Label1")->text(),
+              "Use this space to keep notes about your suspension");
+    notes.show();
+    send(&notes, QEvent::WindowActivate);
+    EXPECT_EQ(notes.notesBox()->toPlainText(), "from the file");
+
+    notes.notesBox()->setPlainText("typed \"quoted\"\nsecond line");
+    send(&notes, QEvent::WindowDeactivate);
+    EXPECT_EQ(state.Note_text, "typed \"quoted\"\nsecond line");
+
+    // A box with text keeps it on the next activation.
+    state.Note_text = "elsewhere";
+    send(&notes, QEvent::WindowActivate);
+    EXPECT_EQ(notes.notesBox()->toPlainText(), "typed \"quoted\"\nsecond line");
+
+    notes.notesBox()->setPlainText("closing");
+    notes.close();
+    EXPECT_EQ(state.Note_text, "closing");
+}
+
+TEST(NotesWindow, AnEmptiedBoxDoesNotWipeNotesLoadedSince) {
+    SuspensionState state;
+    NotesWindow notes(state);
+    notes.show();
+    notes.clearBox();           // New
+    state.Note_text = "loaded"; // Open
+    notes.resize(400, 300);
+    notes.hide();
+    EXPECT_EQ(state.Note_text, "loaded");
+    notes.show();
+    send(&notes, QEvent::WindowActivate);
+    EXPECT_EQ(notes.notesBox()->toPlainText(), "loaded");
+}
+
+TEST_F(MainWindowTest, NotesButtonReopensTheSameText) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    NotesWindow* notes = window->notesWindow();
+    ASSERT_NE(notes, nullptr);
+    notes->notesBox()->setPlainText("Camber gain is fine");
+    notes->close();
+    EXPECT_EQ(window->state().Note_text, "Camber gain is fine");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->notesWindow(), nullptr);
+
+    click("btnNotes");
+    ASSERT_NE(window->notesWindow(), nullptr);
+    EXPECT_TRUE(window->notesWindow()->isVisible());
+    EXPECT_EQ(window->notesWindow()->notesBox()->toPlainText(), "Camber gain is fine");
+}
+
+TEST_F(MainWindowTest, OpenReplacesTheNotesShownBefore) {
+    NotesWindow* notes = window->notesWindow();
+    notes->notesBox()->setPlainText("old project's notes");
+    const QString path = QDir(pictures.path()).filePath("with-notes.kqw");
+    {
+        SuspensionState project;
+        project.Note_text = "notes of the file";
+        project.CarStyle = "GM";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(writeProjectText(project)));
+    }
+    open(path.toStdString());
+    ASSERT_TRUE(messages.messages.empty());
+    send(notes, QEvent::WindowActivate);
+    EXPECT_EQ(notes->notesBox()->toPlainText(), "notes of the file");
+    EXPECT_EQ(window->state().Note_text, "notes of the file");
+}
+
+} // namespace
+} // namespace velmora::testing
