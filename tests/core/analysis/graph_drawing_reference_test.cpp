@@ -6,15 +6,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace velmora {
 namespace {
 
-// The camber curve of the right side as the graph window plots it (half-width 4 degrees),
-// opened at the static position and stepped once towards rebound.
+// The swept camber curve of the right side as the graph window plots it, opened at the
+// static position and stepped once towards rebound.
 TEST(GraphDrawingReferenceTest, RightCamberCurveWithOneStepDown) {
-    const SuspensionState state = testing::sampleCorner(true);
+    const SuspensionState state = testing::sweptCorner(true);
     const int n = positionCount(state.VU, state.VD, state.VY);
+    ASSERT_EQ(n, 25);
+    // Ends of about -3.5 and +3 degrees: the window's half-width of 4 degrees.
     const float xRange = 4;
+    ASSERT_GT(std::fabs(state.CamberChange[1]), 2.0f);
+    ASSERT_LE(std::fabs(state.CamberChange[1]), 4.0f);
+    ASSERT_LE(std::fabs(state.CamberChange[25]), 4.0f);
     Curve plotX{};
     Curve plotY{};
     for (int i = 1; i <= n; ++i) {

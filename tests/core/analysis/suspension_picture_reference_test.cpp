@@ -33,18 +33,19 @@ const Curve& curveOf(const SuspensionState& state, GraphKind kind) {
     return state.BumpSteer;
 }
 
-// Several pictures drawn one after another on the same surface, as the graph window does,
+// The sample corner swept, with the half-widths the graph window gives its curves. Several
+// pictures drawn one after another on the same surface, as the graph window does,
 // so the settings a picture leaves behind are part of the next one's recording.
 TEST(SuspensionPictureReferenceTest, FrontAndSideViewsOfBothSides) {
     const Picture pictures[] = {
         {"picture_camber_right.txt", true, GraphKind::Camber, 5, 4},
-        {"picture_bump_steer_left.txt", false, GraphKind::BumpSteer, 3, 0.2f},
+        {"picture_bump_steer_left.txt", false, GraphKind::BumpSteer, 20, 2}, // toe out
         {"picture_caster_right.txt", true, GraphKind::Caster, 21, 2},
-        {"picture_side_scrub_left.txt", false, GraphKind::SideScrub, 13, 0.2f},
+        {"picture_side_scrub_left.txt", false, GraphKind::SideScrub, 13, 2},
     };
     RecordingCanvas canvas(281, 289);
     for (const Picture& picture : pictures) {
-        SuspensionState state = testing::sampleCorner(picture.right);
+        SuspensionState state = testing::sweptCorner(picture.right);
         selectGraph(state, picture.kind);
         PictureView view;
         view.CurPos = picture.position;

@@ -12,13 +12,14 @@ namespace velmora {
 namespace {
 
 // What the main window does when the right side is selected with both sides complete: the
-// left side is swept and drawn on prepared surfaces, then the right side's curves are added.
+// left side (the sample corner, swept) is drawn on prepared surfaces, then the right side's curves
+// are added.
 TEST(ThumbnailsReferenceTest, BothSidesWithTheRightSelected) {
     std::array<RecordingCanvas, 5> canvases;
     const ThumbnailSurfaces surfaces{&canvases[0], &canvases[1], &canvases[2], &canvases[3],
                                      &canvases[4]};
-    drawThumbnails(testing::sampleCorner(false), surfaces, false);
-    drawThumbnails(testing::sampleCorner(true), surfaces, true);
+    drawThumbnails(testing::sweptCorner(false), surfaces, false);
+    drawThumbnails(testing::sweptCorner(true), surfaces, true);
 
     const char* names[] = {"camber", "side scrub", "bump steer", "caster", "fore/aft"};
     std::string text;

@@ -4,6 +4,8 @@
 // the same coordinates, the travel is 3 inches each way (25 positions, step 0.25) and the
 // result curves are smooth synthetic functions of the travel.
 
+#include "geometry/sweep.h"
+#include "model/message_sink.h"
 #include "model/suspension_state.h"
 
 namespace velmora::testing {
@@ -62,6 +64,17 @@ inline SuspensionState sampleCorner(bool rightActive) {
     setSampleCoordinates(state.LeftCoords);
     state.Right_Active = rightActive;
     fillSyntheticSweep(state);
+    return state;
+}
+
+// Both sides entered with the sample corner, the given side active and swept by CALC.
+inline SuspensionState sweptCorner(bool rightActive, RecordingMessageSink* messages = nullptr) {
+    SuspensionState state;
+    setSampleCoordinates(state.RightCoords);
+    setSampleCoordinates(state.LeftCoords);
+    state.Right_Active = rightActive;
+    RecordingMessageSink sink;
+    CALC(state, messages ? *messages : sink);
     return state;
 }
 
