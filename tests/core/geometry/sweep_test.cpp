@@ -158,28 +158,14 @@ TEST_F(ReferenceSweep, PassCountsStayFarBelowTheBudget) {
     EXPECT_LT(report.passes.tieRodPasses, 100);
 }
 
-// Point of the pivot axis F-R whose plan-view position is the foot of the perpendicular from
-// the ball joint B.
-Point3 axisFoot(Point3 f, Point3 r, Point3 b) {
-    const double ux = r.x - f.x, uz = r.z - f.z;
-    const double along = ((b.x - f.x) * ux + (b.z - f.z) * uz) / (ux * ux + uz * uz);
-    return Point3{f.x + along * ux, f.y + along * (r.y - f.y), f.z + along * uz};
-}
-
 // After a sweep the roll centre height is that of full rebound: the height above the contact
 // patch at which the line from the patch through the instant centre crosses the centreline.
 TEST_F(ReferenceSweep, RollCentreHeightIsThatOfTheLastPosition) {
-    const Point3 a1 = axisFoot({9, 14, 20}, {10, 15, 30}, {23, 16.5, 25.5});
-    const Point3 a2 = axisFoot({7, 8, 20}, {8, 8, 32}, {26, 6.5, 25});
-    const Point3& tb = state.BallJointPos[25].top;
-    const Point3& bb = state.BallJointPos[25].bottom;
-    const double mt = (tb.y - a1.y) / (tb.x - a1.x);
-    const double mb = (bb.y - a2.y) / (bb.x - a2.x);
-    const double icX = ((a2.y - mb * a2.x) - (a1.y - mt * a1.x)) / (mt - mb);
-    const double icY = a1.y + mt * (icX - a1.x);
+    const FrontViewPoint ic =
+        instantCentreOf(corner, state.BallJointPos[25].top, state.BallJointPos[25].bottom);
     const double patchX = 31.0 + state.SideScrub[25];
     const double patchY = -3.0;
-    const double atCentreline = patchY + (icY - patchY) * (0 - patchX) / (icX - patchX);
+    const double atCentreline = patchY + (ic.y - patchY) * (0 - patchX) / (ic.x - patchX);
     EXPECT_NEAR(state.RollCenterHeight, atCentreline - patchY, 1e-3);
     EXPECT_NEAR(state.RollCenterHeight, 9.9158, 1e-3);
 }

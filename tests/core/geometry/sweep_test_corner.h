@@ -67,4 +67,33 @@ inline double degrees(double radians) {
     return radians * 180.0 / 3.14159265358979323846;
 }
 
+// Point of the pivot axis f-r whose plan-view position is the foot of the perpendicular from
+// the ball joint b: the point the arm swings about in the front view.
+inline Point3 axisFoot(Point3 f, Point3 r, Point3 b) {
+    const double ux = r.x - f.x, uz = r.z - f.z;
+    const double along = ((b.x - f.x) * ux + (b.z - f.z) * uz) / (ux * ux + uz * uz);
+    return Point3{f.x + along * ux, f.y + along * (r.y - f.y), f.z + along * uz};
+}
+
+// Front-view instant centre (x outboard from the centreline, y up) of a corner at ride
+// height, or with the ball joints moved to tb and bb.
+struct FrontViewPoint {
+    double x = 0;
+    double y = 0;
+};
+
+inline FrontViewPoint instantCentreOf(const CoordinateSet& c, Point3 tb, Point3 bb) {
+    auto point = [&c](int row) { return Point3{c[row], c[9 + row], c[18 + row]}; };
+    const Point3 a1 = axisFoot(point(1), point(2), point(3));
+    const Point3 a2 = axisFoot(point(4), point(5), point(6));
+    const double mt = (tb.y - a1.y) / (tb.x - a1.x);
+    const double mb = (bb.y - a2.y) / (bb.x - a2.x);
+    const double x = ((a2.y - mb * a2.x) - (a1.y - mt * a1.x)) / (mt - mb);
+    return FrontViewPoint{x, a1.y + mt * (x - a1.x)};
+}
+
+inline FrontViewPoint instantCentreOf(const CoordinateSet& c) {
+    return instantCentreOf(c, Point3{c[3], c[12], c[21]}, Point3{c[6], c[15], c[24]});
+}
+
 } // namespace velmora::testing
