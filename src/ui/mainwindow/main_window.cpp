@@ -55,9 +55,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     // Start-up.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        resize(available.width() * 3 / 4, available.height() * 3 / 4);
-        move(available.center() - rect().center());
+        const QRect whole = screen->geometry();
+        resize(whole.width() * 3 / 4, whole.height() * 3 / 4);
+        move(screen->availableGeometry().center() - rect().center());
     }
     notes_ = new NotesWindow(state_);
     notes_->setAttribute(Qt::WA_DeleteOnClose);
@@ -121,6 +121,8 @@ void MainWindow::buildClientArea() {
     frmStatic_ = new StaticFrame(client);
     frmStatic_->addToLayout(*layout_, kFrmStatic);
     frmStatic_->hide();
+    // Printing is not there yet: the button shows where it will be but cannot be pressed.
+    frmStatic_->setPrintAvailable(false);
 }
 
 void MainWindow::connectCommands() {

@@ -77,10 +77,10 @@ StaticFrame::StaticFrame(QWidget* parent) : QGroupBox(QStringLiteral("Static Geo
         top += kRowStep;
     }
 
-    auto* print = new QPushButton(QStringLiteral("Print"), this);
-    print->setObjectName(QStringLiteral("btnStatPrint"));
-    connect(print, &QPushButton::clicked, this, &StaticFrame::printPressed);
-    design_.emplace_back(print, QRect(kRightLeft, 2640, 975, 375));
+    print_ = new QPushButton(QStringLiteral("Print"), this);
+    print_->setObjectName(QStringLiteral("btnStatPrint"));
+    connect(print_, &QPushButton::clicked, this, &StaticFrame::printPressed);
+    design_.emplace_back(print_, QRect(kRightLeft, 2640, 975, 375));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnStaticOK"));
@@ -115,6 +115,10 @@ void StaticFrame::Clear_RStat() {
 void StaticFrame::Clear_LStat() {
     for (const char* name : kLeftValues)
         values_.value(QString::fromLatin1(name))->clear();
+}
+
+void StaticFrame::setPrintAvailable(bool available) {
+    print_->setEnabled(available);
 }
 
 void StaticFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {

@@ -34,6 +34,9 @@ public:
     void Clear_RStat();
     void Clear_LStat();
 
+    // Whether the Print button can be pressed.
+    void setPrintAvailable(bool available);
+
     void addToLayout(ProportionalLayout& layout, const QRect& frameTwips);
 
 signals:
@@ -42,6 +45,7 @@ signals:
 private:
     QLabel* addLabel(const char* name, const QString& text);
 
+    QPushButton* print_ = nullptr;
     QHash<QString, QLabel*> values_;
     std::vector<std::pair<QWidget*, QRect>> design_;
 };
