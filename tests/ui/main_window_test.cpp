@@ -5,10 +5,13 @@
 #include "mainwindow/side_panel_pictures.h"
 #include "widgets/picture_button.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 namespace velmora::testing {
 namespace {
@@ -174,8 +177,14 @@ TEST_F(MainWindowTest, TravelRangeTakesTheLargerOfTheTwo) {
     EXPECT_EQ(bump->text(), "3");
     EXPECT_EQ(rebound->text(), "3");
 
-    bump->setText("2");
-    rebound->setText("5");
+    // Typed as a user would: the armed box takes the new value in place of the old.
+    for (auto [box, typed] : {std::pair{bump, "2"}, std::pair{rebound, "5"}}) {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &focus);
+        QTest::keyClicks(box, typed);
+    }
+    EXPECT_EQ(bump->text(), "2");
+    EXPECT_EQ(rebound->text(), "5");
     click("btnTravelOK");
     EXPECT_FALSE(control("frmTravel")->isVisible());
     EXPECT_EQ(window->state().VU, 5.0f);
