@@ -50,7 +50,7 @@ private:
     void sweepSide(Side side) {
         const CoordinateSet& coords = side == Side::Right ? state_.RightCoords : state_.LeftCoords;
         storeWorkingPoints(state_, coords);
-        const int positions = stepAndPositionCount();
+        const double positions = stepAndPositionCount();
 
         const CornerPoints points = cornerPoints(coords);
         CornerStatics statics;
@@ -62,9 +62,13 @@ private:
         CornerSweep corner(state_, sink_, report_.passes, points, statics);
         if (!state_.StaticOnly) {
             float t = state_.VU;
-            for (int i = 1; i <= positions; ++i) {
+            const int stored = positionCount(state_.VU, state_.VD, state_.VY);
+            for (int i = 1; i <= stored; ++i) {
                 corner.sweepPosition(i, t);
                 t = checkedSingle(t - state_.VY);
+            }
+            if (positions > kMaxPositions) {
+                fault(); // the curves hold no more positions
             }
             return;
         }
@@ -84,14 +88,10 @@ private:
         }
     }
 
-    // VY and the number of wheel positions N.
-    int stepAndPositionCount() {
+    // Sets VY and returns the number of wheel positions N = Int((VD + VU) / VY) + 1.
+    double stepAndPositionCount() {
         state_.VY = checkedSingle(state_.VI * 0.25f);
-        const double quotient = quot(checkedSingle(state_.VD + state_.VU), state_.VY);
-        if (std::floor(quotient) + 1 > kMaxPositions) {
-            fault(); // more positions than the curves hold
-        }
-        return positionCount(state_.VU, state_.VD, state_.VY);
+        return std::floor(quot(checkedSingle(state_.VD + state_.VU), state_.VY)) + 1;
     }
 
     void storeStatics(Side side, const CornerStatics& s) {
