@@ -15,24 +15,25 @@ void RecordingCanvas::setScale(double left, double top, double right, double bot
     scale_[1] = top;
     scale_[2] = right;
     scale_[3] = bottom;
-    DrawOp op = makeOp(DrawOpKind::Scale);
-    op.x1 = left;
-    op.y1 = top;
-    op.x2 = right;
-    op.y2 = bottom;
-    operations_.push_back(op);
+    operations_.push_back(makeSegment(DrawOpKind::Scale, left, top, right, bottom));
+}
+
+DrawOp RecordingCanvas::makeSegment(DrawOpKind kind, double x1, double y1, double x2,
+                                    double y2) const {
+    DrawOp op = makeOp(kind);
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    return op;
 }
 
 void RecordingCanvas::startPage(DrawOpKind kind, Rgb color) {
     if (trimOnClear_) {
         operations_.clear();
         if (scaleSet_) {
-            DrawOp scale = makeOp(DrawOpKind::Scale);
-            scale.x1 = scale_[0];
-            scale.y1 = scale_[1];
-            scale.x2 = scale_[2];
-            scale.y2 = scale_[3];
-            operations_.push_back(scale);
+            operations_.push_back(
+                makeSegment(DrawOpKind::Scale, scale_[0], scale_[1], scale_[2], scale_[3]));
         }
     }
     DrawOp op = makeOp(kind);
@@ -52,21 +53,13 @@ void RecordingCanvas::setBackground(Rgb color) {
 }
 
 void RecordingCanvas::line(double x1, double y1, double x2, double y2, Rgb color) {
-    DrawOp op = makeOp(DrawOpKind::Line);
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
+    DrawOp op = makeSegment(DrawOpKind::Line, x1, y1, x2, y2);
     op.color = color;
     operations_.push_back(op);
 }
 
 void RecordingCanvas::box(double x1, double y1, double x2, double y2, Rgb color) {
-    DrawOp op = makeOp(DrawOpKind::Box);
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
+    DrawOp op = makeSegment(DrawOpKind::Box, x1, y1, x2, y2);
     op.color = color;
     operations_.push_back(op);
 }

@@ -52,6 +52,7 @@ public:
 
 private:
     DrawOp makeOp(DrawOpKind kind) const;
+    DrawOp makeSegment(DrawOpKind kind, double x1, double y1, double x2, double y2) const;
     void startPage(DrawOpKind kind, Rgb color);
 
     Recording operations_;
