@@ -18,7 +18,12 @@ std::string num(double value) {
 }
 
 std::string point(double x, double y) {
-    return "(" + num(x) + "," + num(y) + ")";
+    std::string text(1, '(');
+    text += num(x);
+    text += ',';
+    text += num(y);
+    text += ')';
+    return text;
 }
 
 std::string rgb(Rgb c) {

@@ -48,7 +48,8 @@ std::string magnitudeText(double magnitude, int digits, bool zeroBeforePoint) {
     if (d.exponent < -4 || d.exponent >= digits) {
         std::string text = d.digits.substr(0, 1);
         if (d.digits.size() > 1) {
-            text += "." + d.digits.substr(1);
+            text += '.';
+            text += d.digits.substr(1);
         }
         char exponent[16];
         std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
@@ -69,12 +70,16 @@ std::string magnitudeText(double magnitude, int digits, bool zeroBeforePoint) {
 
 std::string signedText(double value, int digits) {
     const bool negative = std::signbit(value) && value != 0.0;
-    return (negative ? "-" : " ") + magnitudeText(std::fabs(value), digits, false);
+    std::string text(1, negative ? '-' : ' ');
+    text += magnitudeText(std::fabs(value), digits, false);
+    return text;
 }
 
 std::string general(double value, int digits) {
     const bool negative = std::signbit(value) && value != 0.0;
-    return (negative ? "-" : "") + magnitudeText(std::fabs(value), digits, true);
+    std::string text = negative ? "-" : "";
+    text += magnitudeText(std::fabs(value), digits, true);
+    return text;
 }
 
 } // namespace
