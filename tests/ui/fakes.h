@@ -33,7 +33,11 @@ private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
         if (answers.empty())
             return std::nullopt;
-        std::optional<QString> answer = answers.front();
+        if (!answers.front().has_value()) {
+            answers.pop_front();
+            return std::nullopt; // the dialog was cancelled
+        }
+        QString answer = *answers.front();
         answers.pop_front();
         return answer;
     }
