@@ -48,15 +48,20 @@ TEST(SweepMessages, TextsTitlesAndButtons) {
                        MessageIcon::Warning, MessageButtons::Ok}));
 }
 
+// Sweeps 9 inches each way with every result marked, so untouched positions show.
+void sweepNineEachWay(SuspensionState& state, RecordingMessageSink& sink) {
+    state.VU = 9.0f;
+    state.VD = 9.0f;
+    markResults(state);
+    CALC(state, sink);
+}
+
 // A short bottom arm over 9 inches each way: it stands vertical before full bump, and far
 // enough into rebound that the test fires again, worded for bump.
 TEST(SweepMessages, TopsOutAtEachFailingPositionAndGoesOn) {
     SuspensionState state = leftOnly(referenceWith({{4, 20.0f}, {5, 21.0f}}));
-    state.VU = 9.0f;
-    state.VD = 9.0f;
-    markResults(state);
     RecordingMessageSink sink;
-    CALC(state, sink);
+    sweepNineEachWay(state, sink);
     const std::vector<std::string> expected = {
         "Suspension tops out before 9 inches of bump travel",
         "Suspension tops out before 8.25 inches of bump travel",
@@ -82,11 +87,8 @@ TEST(SweepMessages, TopsOutAtEachFailingPositionAndGoesOn) {
 // A short top arm cannot reach the upright once the bottom ball joint has dropped 6 inches.
 TEST(SweepMessages, BottomsOutInDeepRebound) {
     SuspensionState state = leftOnly(referenceWith({{1, 18.0f}, {2, 19.0f}}));
-    state.VU = 9.0f;
-    state.VD = 9.0f;
-    markResults(state);
     RecordingMessageSink sink;
-    CALC(state, sink);
+    sweepNineEachWay(state, sink);
     const std::vector<std::string> expected = {
         "Suspension bottoms out before -6 inches of rebound travel",
         "Suspension bottoms out before -6.75 inches of rebound travel",

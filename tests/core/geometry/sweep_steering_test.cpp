@@ -13,8 +13,8 @@ using namespace velmora::testing;
 
 // A corner with no caster and level arm axes running straight fore and aft: the knuckle
 // moves only up, down and sideways, symmetric about the plane Z = 25 of its steering axis.
-// The tie rod lies behind that plane; riY is the height of its inner joint.
-CoordinateSet rearSteerCorner(float riY) {
+// riY is the height of the tie rod's inner joint; innerZ and outerZ place the rod.
+CoordinateSet steerCorner(float riY, float innerZ, float outerZ) {
     return referenceWith({{1, 9.5f},
                           {2, 9.5f},
                           {10, 15.0f},
@@ -25,24 +25,18 @@ CoordinateSet rearSteerCorner(float riY) {
                           {22, 20.0f},
                           {23, 30.0f},
                           {16, riY},
-                          {25, 30.0f},
-                          {26, 29.5f}});
+                          {25, innerZ},
+                          {26, outerZ}});
+}
+
+// The tie rod behind the steering axis.
+CoordinateSet rearSteerCorner(float riY) {
+    return steerCorner(riY, 30.0f, 29.5f);
 }
 
 // The same tie rod mirrored to the front of the steering axis.
 CoordinateSet frontSteerCorner(float riY) {
-    return referenceWith({{1, 9.5f},
-                          {2, 9.5f},
-                          {10, 15.0f},
-                          {11, 15.0f},
-                          {21, 25.0f},
-                          {4, 7.5f},
-                          {5, 7.5f},
-                          {22, 20.0f},
-                          {23, 30.0f},
-                          {16, riY},
-                          {25, 20.0f},
-                          {26, 20.5f}});
+    return steerCorner(riY, 20.0f, 20.5f);
 }
 
 Curve bumpSteerOf(const CoordinateSet& corner) {
