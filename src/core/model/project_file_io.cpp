@@ -5,10 +5,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -59,6 +61,93 @@ std::FILE* createTemporaryBeside(const std::string& target, std::string& tempPat
     return nullptr;
 }
 
+struct FileIdentity {
+    unsigned mode = 0;
+    long owner = -1;
+    long group = -1;
+};
+
+struct WriteTarget {
+    std::string path;
+    std::optional<FileIdentity> existing; // set when a regular file is replaced
+    std::string refusal;                  // why nothing may be written there
+};
+
+std::optional<FileIdentity> identityOf(const std::string& path) {
+#if defined(__unix__) || defined(__APPLE__)
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{static_cast<unsigned>(info.st_mode & 07777), static_cast<long>(info.st_uid),
+                        static_cast<long>(info.st_gid)};
+#else
+    std::error_code ec;
+    const auto perms = fs::status(path, ec).permissions();
+    if (ec) {
+        return std::nullopt;
+    }
+    return FileIdentity{static_cast<unsigned>(perms), -1, -1};
+#endif
+}
+
+// A replaced file keeps who owns it and who may read it: a private project must not come
+// back readable by everyone because the temporary was created with the default mode.
+bool keepOwnerAndMode(std::FILE* file, const FileIdentity& identity) {
+#if defined(__unix__) || defined(__APPLE__)
+    const int fd = ::fileno(file);
+    // Only the owner (or root) can give a file away; when that fails the file still belongs
+    // to whoever saves it, which is what a new file would do.
+    if (identity.owner >= 0) {
+        [[maybe_unused]] const int ignored =
+            ::fchown(fd, static_cast<uid_t>(identity.owner), static_cast<gid_t>(identity.group));
+    }
+    return ::fchmod(fd, static_cast<mode_t>(identity.mode)) == 0;
+#else
+    (void)file;
+    (void)identity;
+    return true;
+#endif
+}
+
+// Where a save really writes. A symbolic link is followed to the file it names (the link
+// stays and the file it points to is replaced), and only a regular file or a name that does
+// not exist yet is written: renaming over a device, a named pipe or a folder would replace
+// something that is not a project with a plain file.
+WriteTarget resolveWriteTarget(const std::string& requested) {
+    WriteTarget target;
+    fs::path current(requested);
+    // Links may chain; a loop is refused rather than followed forever.
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        const fs::file_status link = fs::symlink_status(current, ec);
+        if (ec || link.type() == fs::file_type::not_found) {
+            target.path = current.string();
+            return target; // a new file
+        }
+        if (link.type() == fs::file_type::symlink) {
+            const fs::path pointee = fs::read_symlink(current, ec);
+            if (ec) {
+                target.refusal = "cannot follow the link " + current.string();
+                return target;
+            }
+            current = pointee.is_absolute() ? pointee : current.parent_path() / pointee;
+            continue;
+        }
+        target.path = current.string();
+        if (link.type() == fs::file_type::directory) {
+            target.refusal = target.path + " is a folder";
+        } else if (link.type() != fs::file_type::regular) {
+            target.refusal = target.path + " is not a regular file";
+        } else {
+            target.existing = identityOf(target.path);
+        }
+        return target;
+    }
+    target.refusal = requested + ": too many symbolic links";
+    return target;
+}
+
 } // namespace
 
 ProjectReadResult readProjectFile(const std::string& path) {
@@ -90,38 +179,54 @@ ProjectReadResult readProjectFile(const std::string& path) {
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
-    std::string tempPath;
-    std::FILE* file = createTemporaryBeside(path, tempPath);
-    if (file == nullptr) {
-        setError(error, "cannot create a file beside " + path + ": " + std::strerror(errno));
+    const WriteTarget target = resolveWriteTarget(path);
+    if (!target.refusal.empty()) {
+        setError(error, target.refusal);
         return false;
     }
-    const bool written =
-        std::fwrite(contents.data(), 1, contents.size(), file) == contents.size() &&
-        flushToDisk(file);
+    std::string tempPath;
+    std::FILE* file = createTemporaryBeside(target.path, tempPath);
+    if (file == nullptr) {
+        setError(error, "cannot create a file beside " + target.path + ": " + std::strerror(errno));
+        return false;
+    }
+    bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
+    if (written && target.existing) {
+        written = keepOwnerAndMode(file, *target.existing);
+    }
+    written = written && flushToDisk(file);
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
-        setError(error, "cannot write " + tempPath);
+        setError(error, "cannot write " + tempPath + ": " + std::strerror(errno));
+        std::remove(tempPath.c_str());
+        return false;
+    }
+    // The target may have changed kind while the temporary was written.
+    const WriteTarget again = resolveWriteTarget(target.path);
+    if (!again.refusal.empty()) {
+        setError(error, again.refusal);
         std::remove(tempPath.c_str());
         return false;
     }
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        setError(error, path + " is a folder");
-        std::remove(tempPath.c_str());
-        return false;
-    }
-    fs::rename(tempPath, path, ec);
+    fs::rename(tempPath, target.path, ec);
     if (ec) {
-        setError(error, "cannot replace " + path + ": " + ec.message());
+        setError(error, "cannot replace " + target.path + ": " + ec.message());
         std::remove(tempPath.c_str());
         return false;
     }
     return true;
 }
 
-bool writeProjectFile(const std::string& path, const SuspensionState& state, std::string* error) {
-    return writeFileAtomically(path, writeProjectText(state), error);
+ProjectSaveResult writeProjectFile(const std::string& path, const SuspensionState& state,
+                                   std::string* error) {
+    const std::string text = writeProjectText(state);
+    if (text.size() > kMaxProjectFileBytes) {
+        setError(error, "the project is larger than a project file can be");
+        return ProjectSaveResult::TooLarge;
+    }
+    return writeFileAtomically(path, text, error) ? ProjectSaveResult::Saved
+                                                  : ProjectSaveResult::Failed;
 }
 
 } // namespace velmora

@@ -13,13 +13,20 @@ namespace velmora {
 ProjectReadResult readProjectFile(const std::string& path);
 
 // Writes `contents` to a new file beside `path`, flushes it to disk and renames it over
-// `path`. On any failure the temporary file is removed, an existing file at `path` is left
-// untouched, `error` (when given) says what failed and the result is false.
+// `path`. Only a regular file or a new name is written: a device, a named pipe or a folder is
+// refused untouched. A symbolic link is followed (the link stays, the file it names is
+// replaced), and a replaced file keeps its permissions and, where allowed, its owner. On any
+// failure the temporary file is removed, an existing file at `path` is left untouched,
+// `error` (when given) says what failed and the result is false.
 bool writeFileAtomically(const std::string& path, std::string_view contents,
                          std::string* error = nullptr);
 
-// Save: the native records of `state`, written atomically.
-bool writeProjectFile(const std::string& path, const SuspensionState& state,
-                      std::string* error = nullptr);
+enum class ProjectSaveResult { Saved, TooLarge, Failed };
+
+// Save: the native records of `state`, written atomically. A project whose text would be
+// larger than Open reads (the notes make the size) is not written at all: TooLarge, and any
+// file at `path` is left as it was.
+ProjectSaveResult writeProjectFile(const std::string& path, const SuspensionState& state,
+                                   std::string* error = nullptr);
 
 } // namespace velmora

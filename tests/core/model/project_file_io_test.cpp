@@ -2,10 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora {
 namespace {
@@ -109,7 +113,7 @@ TEST_F(ProjectFileIo, SaveThenOpenGivesTheSameProject) {
     state.Note_text = "two\r\nlines";
     const fs::path file = dir_ / "car.kqw";
     putFile(file, std::string(5000, 'x')); // an older, longer file is replaced whole
-    ASSERT_TRUE(writeProjectFile(file.string(), state));
+    ASSERT_EQ(writeProjectFile(file.string(), state), ProjectSaveResult::Saved);
     EXPECT_EQ(contentsOf(file), writeProjectText(state));
     const ProjectReadResult result = readProjectFile(file.string());
     ASSERT_TRUE(result.ok());
@@ -148,6 +152,88 @@ TEST_F(ProjectFileIo, WriteIntoAReadOnlyFolderKeepsTheOldFile) {
     }
     EXPECT_FALSE(writeFileAtomically(file.string(), "new"));
     EXPECT_EQ(contentsOf(file), "old");
+}
+
+TEST_F(ProjectFileIo, OnlyRegularFilesAndNewNamesAreWritten) {
+    // A named pipe and a character device are refused and stay what they were; as root a
+    // rename over /dev/null would have replaced the system's null device.
+    const fs::path pipe = dir_ / "pipe.kqw";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    std::string error;
+    EXPECT_FALSE(writeFileAtomically(pipe.string(), "new", &error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(entriesBesides(pipe), 0);
+
+    EXPECT_FALSE(writeFileAtomically("/dev/null", "new", &error));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    // A link to a folder is a folder.
+    fs::create_directories(dir_ / "folder");
+    fs::create_symlink(dir_ / "folder", dir_ / "to-folder.kqw");
+    EXPECT_FALSE(writeFileAtomically((dir_ / "to-folder.kqw").string(), "new", &error));
+    EXPECT_TRUE(fs::is_empty(dir_ / "folder"));
+}
+
+TEST_F(ProjectFileIo, ALinkIsFollowedAndKept) {
+    fs::create_directories(dir_ / "real");
+    const fs::path file = dir_ / "real" / "car.kqw";
+    putFile(file, "old");
+    fs::create_symlink("real/car.kqw", dir_ / "link.kqw"); // relative to the link's folder
+    fs::create_symlink(dir_ / "link.kqw", dir_ / "chain.kqw");
+    ASSERT_TRUE(writeFileAtomically((dir_ / "chain.kqw").string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "chain.kqw"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.kqw"));
+    EXPECT_EQ(contentsOf(file), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
+
+    // A link to nothing yet makes the file it names.
+    fs::create_symlink("made.kqw", dir_ / "dangling.kqw");
+    ASSERT_TRUE(writeFileAtomically((dir_ / "dangling.kqw").string(), "made"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "dangling.kqw"));
+    EXPECT_EQ(contentsOf(dir_ / "made.kqw"), "made");
+
+    // A loop of links is refused, not followed for ever.
+    fs::create_symlink("loop-b", dir_ / "loop-a");
+    fs::create_symlink("loop-a", dir_ / "loop-b");
+    EXPECT_FALSE(writeFileAtomically((dir_ / "loop-a").string(), "x"));
+}
+
+TEST_F(ProjectFileIo, AReplacedFileKeepsItsPermissions) {
+    const fs::path file = dir_ / "private.kqw";
+    putFile(file, "old");
+    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    const mode_t saved = ::umask(022);
+    const bool written = writeFileAtomically(file.string(), "new");
+    ::umask(saved);
+    ASSERT_TRUE(written);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_TRUE(writeFileAtomically(file.string(), "newer"));
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(ProjectFileIo, AProjectOpenCouldNotReadIsNotSaved) {
+    SuspensionState state;
+    state.Note_text = std::string(kMaxProjectFileBytes, 'n');
+    const fs::path file = dir_ / "car.kqw";
+    putFile(file, "old");
+    std::string error;
+    EXPECT_EQ(writeProjectFile(file.string(), state, &error), ProjectSaveResult::TooLarge);
+    EXPECT_EQ(contentsOf(file), "old");
+    EXPECT_EQ(entriesBesides(file), 0);
+
+    // The largest notes that fit are saved and open again.
+    const std::size_t rest = writeProjectText(SuspensionState{}).size();
+    state.Note_text = std::string(kMaxProjectFileBytes - rest, 'n');
+    ASSERT_EQ(writeProjectFile(file.string(), state), ProjectSaveResult::Saved);
+    const ProjectReadResult read = readProjectFile(file.string());
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.project->notes, state.Note_text);
 }
 
 } // namespace
