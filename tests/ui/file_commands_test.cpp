@@ -106,8 +106,9 @@ TEST_F(FileCommandsTest, SaveRoundTripKeepsNotesTypedJustBefore) {
     EXPECT_EQ(read.CarStyle, "formula");
     EXPECT_TRUE(read.FormulaCar);
     EXPECT_EQ(read.TrackType, "Asphalt");
-    EXPECT_EQ(read.Note_text, "Shim the left top arm 1/8 out\nCheck toe");
-    EXPECT_EQ(notesBox()->toPlainText(), QString::fromStdString(read.Note_text));
+    // The notes' line breaks are written as the records' CR LF.
+    EXPECT_EQ(read.Note_text, "Shim the left top arm 1/8 out\r\nCheck toe");
+    EXPECT_EQ(notesBox()->toPlainText(), "Shim the left top arm 1/8 out\nCheck toe");
 }
 
 TEST_F(FileCommandsTest, FailedSaveKeepsThePreviousFileAndSaysSo) {

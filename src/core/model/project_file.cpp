@@ -182,6 +182,20 @@ ProjectReadResult readProjectText(std::string_view bytes, std::string_view path)
     return ProjectReadResult{std::move(project), std::nullopt};
 }
 
+// The notes box hands back bare LF line ends; the file's own line end is CR LF, so a project
+// read and saved again keeps its notes byte for byte. A lone CR is left as it is.
+std::string notesWithRecordLineEnds(std::string_view notes) {
+    std::string out;
+    out.reserve(notes.size() + notes.size() / 32);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (notes[i] == '\n' && (i == 0 || notes[i - 1] != '\r')) {
+            out += '\r';
+        }
+        out += notes[i];
+    }
+    return out;
+}
+
 std::string writeProjectText(const SuspensionState& state) {
     std::string text;
     text.reserve(1024 + state.Note_text.size());
@@ -199,7 +213,7 @@ std::string writeProjectText(const SuspensionState& state) {
     text += ',';
     text += quotedRecordText(state.TrackType);
     text += "\r\n";
-    text += quotedRecordText(state.Note_text);
+    text += quotedRecordText(notesWithRecordLineEnds(state.Note_text));
     text += "\r\n";
     return text;
 }
@@ -280,6 +294,13 @@ Message openErrorMessage() {
     return Message{"Error",
                    "An error has occured while opening this file.  Please check that the file "
                    "is a valid Tarsyn data file.",
+                   MessageIcon::Warning, MessageButtons::Ok};
+}
+
+Message projectTooLargeMessage() {
+    return Message{"Error",
+                   "This project is too large to save: its notes are longer than a project "
+                   "file can hold.  Shorten the notes and save again.",
                    MessageIcon::Warning, MessageButtons::Ok};
 }
 

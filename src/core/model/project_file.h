@@ -91,5 +91,10 @@ bool pathEndsWithNoCase(std::string_view path, std::string_view suffix);
 
 Message openErrorMessage();
 Message saveErrorMessage();
+// Save refused because the notes would make the file larger than Open reads.
+Message projectTooLargeMessage();
+
+// Notes with every bare LF made CR LF, the line end of the records.
+std::string notesWithRecordLineEnds(std::string_view notes);
 
 } // namespace velmora

@@ -57,6 +57,17 @@ TEST(WriteProject, WritesTwentySevenCrLfRecords) {
     EXPECT_EQ(lines[26], "\"\"");
 }
 
+TEST(WriteProject, NotesLineBreaksAreWrittenAsCrLf) {
+    // The notes box hands back LF; a file read with CR LF notes must save byte for byte.
+    SuspensionState state;
+    state.Note_text = "one\ntwo\r\nthree\n\nlone\rcr\n";
+    const std::string text = writeProjectText(state);
+    EXPECT_NE(text.find("\"one\r\ntwo\r\nthree\r\n\r\nlone\rcr\r\n\"\r\n"), std::string::npos);
+    EXPECT_EQ(notesWithRecordLineEnds("a\nb"), "a\r\nb");
+    EXPECT_EQ(notesWithRecordLineEnds("\n"), "\r\n");
+    EXPECT_EQ(notesWithRecordLineEnds("a\r\nb"), "a\r\nb");
+}
+
 TEST(WriteProject, UnchosenTrackTypeIsWrittenEmptyAndReopensAsDirt) {
     SuspensionState state;
     const std::string text = writeProjectText(state);
