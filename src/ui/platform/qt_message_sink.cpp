@@ -26,10 +26,16 @@ QMessageBox::Icon toolkitIcon(MessageIcon icon) {
 MessageAnswer QtMessageSink::show(const Message& message) {
     QMessageBox box(toolkitIcon(message.icon), QString::fromStdString(message.title),
                     QString::fromStdString(message.text), QMessageBox::NoButton, parent_);
+    if (!message.details.empty())
+        box.setDetailedText(QString::fromStdString(message.details));
     if (message.buttons == MessageButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (message.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -41,8 +47,15 @@ MessageAnswer QtMessageSink::show(const Message& message) {
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
     default:
-        return message.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-                                                              : MessageAnswer::Ok;
+        switch (message.buttons) {
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::Ok:
+            break;
+        }
+        return MessageAnswer::Ok;
     }
 }
 
