@@ -1,11 +1,11 @@
 #include "mainwindow/notes_window.h"
 
+#include "mainwindow/notes_box.h"
 #include "widgets/proportional_layout.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace velmora {
 
@@ -22,7 +22,7 @@ NotesWindow::NotesWindow(SuspensionState& state, QWidget* parent)
     label_ = new QLabel(QStringLiteral("Use this space to keep notes about your suspension"), this);
     label_->setObjectName(QStringLiteral("Label1"));
 
-    txtNotes_ = new QPlainTextEdit(this);
+    txtNotes_ = new NotesBox(this);
     txtNotes_->setObjectName(QStringLiteral("txtNotes"));
     txtNotes_->installEventFilter(this);
     connect(txtNotes_, &QPlainTextEdit::textChanged, this, [this] { boxHoldsNotes_ = true; });
@@ -42,14 +42,14 @@ NotesWindow::~NotesWindow() {
 }
 
 void NotesWindow::fillFromNotes() {
-    if (txtNotes_->toPlainText().isEmpty())
-        txtNotes_->setPlainText(QString::fromStdString(state_.Note_text));
+    if (txtNotes_->document()->isEmpty())
+        txtNotes_->setNotes(QString::fromStdString(state_.Note_text));
     boxHoldsNotes_ = true;
 }
 
 void NotesWindow::takeNotesBack() {
     if (boxHoldsNotes_)
-        state_.Note_text = txtNotes_->toPlainText().toStdString();
+        state_.Note_text = txtNotes_->notes().toStdString();
 }
 
 void NotesWindow::clearBox() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "mainwindow/notes_box.h"
 #include "model/suspension_state.h"
 
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace velmora {
 
@@ -32,7 +32,7 @@ public:
     // New: the box is emptied (Note_text is the caller's).
     void clearBox();
 
-    QPlainTextEdit* notesBox() const { return txtNotes_; }
+    NotesBox* notesBox() const { return txtNotes_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -44,7 +44,7 @@ protected:
 private:
     SuspensionState& state_;
     QLabel* label_;
-    QPlainTextEdit* txtNotes_;
+    NotesBox* txtNotes_;
     ProportionalLayout* layout_;
     bool boxHoldsNotes_ = false;
 };
