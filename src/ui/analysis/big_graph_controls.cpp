@@ -2,6 +2,7 @@
 
 #include "analysis/arrow_caption.h"
 #include "analysis/graph_view.h"
+#include "widgets/blank_wrap_label.h"
 #include "widgets/drawing_surface.h"
 #include "widgets/picture_button.h"
 #include "widgets/proportional_layout.h"
@@ -75,8 +76,6 @@ PictureButton* addStepButton(QWidget& parent, ProportionalLayout& layout, const 
     button->setObjectName(name);
     button->setPicture(arrowPicture(up));
     button->setText(QString());
-    button->setToolTip(up ? QStringLiteral("Move the wheel up (bump)")
-                          : QStringLiteral("Move the wheel down (rebound)"));
     layout.add(button, QRect(240, top, 375, 375));
     return button;
 }
@@ -141,9 +140,11 @@ void buildAxisLabels(QWidget& window, ProportionalLayout& layout, BigGraphContro
     movement->setObjectName(QStringLiteral("lblVerticalMovement"));
     layout.add(movement, QRect(5520, 5400, 3855, 330));
 
-    c.lblGeoMess = addLabel(window, layout, QStringLiteral("lblGeoMess"), QString(),
-                            QRect(5520, 5760, 2415, 735), Qt::AlignLeft | Qt::AlignTop);
-    c.lblGeoMess->setWordWrap(true);
+    // The message holds numbers such as " .407": it breaks at blanks only, never inside one.
+    c.lblGeoMess = new BlankWrapLabel(&window);
+    c.lblGeoMess->setObjectName(QStringLiteral("lblGeoMess"));
+    c.lblGeoMess->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout.add(c.lblGeoMess, QRect(5520, 5760, 2415, 735));
     makeBlue(*c.lblGeoMess);
 }
 

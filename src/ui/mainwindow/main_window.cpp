@@ -297,7 +297,6 @@ void MainWindow::cancelTravel() {
 
 void MainWindow::setFileLabel(const std::string& path) {
     lblfile_->setText(QString::fromStdString(path));
-    lblfile_->setToolTip(lblfile_->text());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

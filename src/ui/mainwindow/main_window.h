@@ -107,6 +107,7 @@ private:
     void setFileLabel(const std::string& path);
     void pullNotes();
     void clearProjectAndNotes();
+    void hideGraphWindow();
     // Asks whether to save before leaving; true when the program may end.
     bool confirmLeaving();
     void closeOtherWindows();

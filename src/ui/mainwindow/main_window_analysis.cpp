@@ -9,6 +9,7 @@
 #include "mainwindow/geometry_frame.h"
 #include "mainwindow/notes_window.h"
 #include "mainwindow/static_frame.h"
+#include "model/gathering_message_sink.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -16,6 +17,10 @@
 namespace velmora {
 
 namespace {
+
+// A sweep over a wide travel range can report at every position; the user clicks through
+// this many boxes at most, and one more lists the rest.
+constexpr std::size_t kMessageBoxesPerSweep = 3;
 
 Rgb buttonFace() {
     const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
@@ -31,7 +36,8 @@ void MainWindow::Enable_Graphs(bool gonly) {
         return;
     }
     frmGeo_->setEnabled(true);
-    CALC(state_, messages_);
+    GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
+    CALC(state_, messages);
     Update_Graphs(gonly);
 }
 
@@ -61,10 +67,16 @@ void MainWindow::analyze(GraphKind kind) {
     graph_->showGraph(kind);
 }
 
+void MainWindow::hideGraphWindow() {
+    if (graph_)
+        graph_->hide();
+}
+
 void MainWindow::showStaticGeometry() {
     frmStatic_->Clear_RStat();
     frmStatic_->Clear_LStat();
-    frmStatic_->setCaptions(runStaticGeometry(state_, messages_).byLabel);
+    GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
+    frmStatic_->setCaptions(runStaticGeometry(state_, messages).byLabel);
     frmStatic_->show();
     frmStatic_->raise();
 }

@@ -5,6 +5,9 @@
 #include "model/project_file_io.h"
 #include "platform/file_dialogs.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace velmora {
 
 namespace {
@@ -17,6 +20,18 @@ Message leavingQuestion() {
                    MessageIcon::Warning, MessageButtons::YesNoCancel};
 }
 
+Message replaceQuestion(const std::string& path) {
+    return Message{"Save As", path + " already exists.\nDo you want to replace it?",
+                   MessageIcon::Warning, MessageButtons::YesNo};
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::symlink_status(path, ec).type() !=
+               std::filesystem::file_type::not_found &&
+           !ec;
+}
+
 } // namespace
 
 void MainWindow::pullNotes() {
@@ -25,6 +40,8 @@ void MainWindow::pullNotes() {
 }
 
 void MainWindow::clearProjectAndNotes() {
+    // The graph window shows curves of the project being left; it goes, as Return does.
+    hideGraphWindow();
     state_.Note_text.clear();
     if (notes_)
         notes_->clearBox();
@@ -79,10 +96,25 @@ bool MainWindow::fileSave() {
         endCommand();
         return false;
     }
-    const std::string path = withNativeExtension(chosen->toStdString());
+    const std::string typed = chosen->toStdString();
+    const std::string path = withNativeExtension(typed);
+    // The dialog asked about the name it saw; a file that only the added extension names
+    // has not been asked about yet.
+    if (path != typed && fileExists(path) &&
+        messages_.show(replaceQuestion(path)) != MessageAnswer::Yes) {
+        endCommand();
+        return false;
+    }
     // Written to a temporary beside the target and renamed over it, so a failed save
     // leaves the previous file as it was.
-    if (!writeProjectFile(path, state_)) {
+    switch (writeProjectFile(path, state_)) {
+    case ProjectSaveResult::Saved:
+        break;
+    case ProjectSaveResult::TooLarge:
+        messages_.show(projectTooLargeMessage());
+        endCommand();
+        return false;
+    case ProjectSaveResult::Failed:
         messages_.show(saveErrorMessage());
         endCommand();
         return false;

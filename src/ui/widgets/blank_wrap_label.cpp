@@ -1,0 +1,77 @@
+#include "widgets/blank_wrap_label.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+
+namespace velmora {
+
+namespace {
+
+void wrapParagraph(const QString& paragraph, int width,
+                   const std::function<int(const QString&)>& advance, QStringList& lines) {
+    QString line;
+    bool broken = false; // the line starts after a break, so its blanks were dropped
+    qsizetype i = 0;
+    const qsizetype n = paragraph.size();
+    while (i < n) {
+        // One run of blanks followed by one word.
+        qsizetype wordStart = i;
+        while (wordStart < n && paragraph[wordStart] == QLatin1Char(' '))
+            ++wordStart;
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < n && paragraph[wordEnd] != QLatin1Char(' '))
+            ++wordEnd;
+        const QString blanks = paragraph.mid(i, wordStart - i);
+        const QString word = paragraph.mid(wordStart, wordEnd - wordStart);
+        if (broken && line.isEmpty()) {
+            line = word;
+        } else if (line.isEmpty() || advance(line + blanks + word) <= width) {
+            line += blanks + word;
+        } else {
+            lines << line;
+            line = word;
+            broken = true;
+        }
+        i = wordEnd;
+    }
+    lines << line;
+}
+
+} // namespace
+
+QStringList wrapAtBlanks(const QString& text, int width,
+                         const std::function<int(const QString&)>& advance) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n')))
+        wrapParagraph(paragraph, width, advance, lines);
+    return lines;
+}
+
+BlankWrapLabel::BlankWrapLabel(QWidget* parent) : QLabel(parent) {
+    setWordWrap(false);
+}
+
+QStringList BlankWrapLabel::shownLines() const {
+    const QFontMetrics metrics(font());
+    const int width = contentsRect().width() - 2 * margin();
+    return wrapAtBlanks(text(), width,
+                        [&metrics](const QString& s) { return metrics.horizontalAdvance(s); });
+}
+
+void BlankWrapLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QFontMetrics metrics(font());
+    int y = area.top();
+    for (const QString& line : shownLines()) {
+        if (y > area.bottom())
+            break;
+        const QRect lineRect(area.left(), y, area.width(), metrics.height());
+        style()->drawItemText(&painter, lineRect, int(alignment() & Qt::AlignHorizontal_Mask),
+                              palette(), isEnabled(), line, foregroundRole());
+        y += metrics.lineSpacing();
+    }
+}
+
+} // namespace velmora
