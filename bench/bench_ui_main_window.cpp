@@ -10,6 +10,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,19 @@ class NoFileDialogs : public FileDialogs {
 public:
     std::optional<QString> openFileName(QWidget*, const QString&) override { return {}; }
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return {}; }
+};
+
+// Answers Open with one path.
+class OpenDialogs : public FileDialogs {
+public:
+    explicit OpenDialogs(std::string path) : path_(std::move(path)) {}
+    std::optional<QString> openFileName(QWidget*, const QString&) override {
+        return QString::fromStdString(path_);
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&) override { return {}; }
+
+private:
+    std::string path_;
 };
 
 NoFileDialogs dialogs;
@@ -59,6 +73,55 @@ void BM_SelectSideBothComplete(benchmark::State& state) {
         state.SkipWithError("the sweep reported a message");
 }
 BENCHMARK(BM_SelectSideBothComplete)->Unit(benchmark::kMicrosecond);
+
+// Opening a project whose notes are one line of the given size (kilobytes), until the main
+// window and the Notes window holding those notes have been painted.
+void BM_OpenProjectWithOneLineNotes(benchmark::State& state) {
+    const ProjectReadResult sample =
+        readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/gm-dirt-oval.kqw");
+    if (!sample.ok()) {
+        state.SkipWithError("the sample project could not be read");
+        return;
+    }
+    SuspensionState project;
+    applyProjectData(project, *sample.project);
+    project.CarStyle = "GM";
+    std::string line;
+    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) * 1024;
+    while (line.size() < bytes)
+        line += "shim the left top arm out and check the toe again ";
+    line.resize(bytes);
+    project.Note_text = line;
+    const std::string path = "/tmp/velmora-bench-long-notes.kqw";
+    if (writeProjectFile(path, project) != ProjectSaveResult::Saved) {
+        state.SkipWithError("the project could not be written");
+        return;
+    }
+    OpenDialogs open(path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<MainWindow>(MainWindowServices{open, messages, {}});
+        window->show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window->fileOpen();
+        QApplication::processEvents();
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            if (shown->isVisible())
+                shown->repaint();
+        benchmark::DoNotOptimize(window->state().Note_text.size());
+        state.PauseTiming();
+        window.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_OpenProjectWithOneLineNotes)
+    ->Arg(64)
+    ->Arg(1024)
+    ->Arg(15 * 1024)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
