@@ -232,6 +232,18 @@ TEST_F(HardeningTest, AWideTravelRangeStopsTheUserAtAFewBoxesAndLosesNothing) {
     EXPECT_GT(listed, 8u);
 }
 
+TEST_F(HardeningTest, AProjectNamedAtStartOpensAsOpenWould) {
+    EXPECT_TRUE(window->openProject(examplePath("ford-asphalt-oval.kqw")));
+    EXPECT_EQ(window->state().CarStyle, "Ford");
+    EXPECT_EQ(text("lblfile").toStdString(), examplePath("ford-asphalt-oval.kqw"));
+    EXPECT_TRUE(control("frmGeo")->isEnabled());
+
+    EXPECT_FALSE(window->openProject(tempFile("missing.kqw")));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], openErrorMessage());
+    EXPECT_EQ(window->state().CarStyle, "Ford"); // the project stays
+}
+
 TEST(BlankWrapLabel, NumbersAreNeverSplit) {
     const QString message = QStringLiteral("At wheel position -.5 add  .407 deg to static camber");
     const auto advance = [](const QString& s) { return int(s.size()) * 7; };

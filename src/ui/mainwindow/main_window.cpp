@@ -1,5 +1,7 @@
 #include "mainwindow/main_window.h"
 
+#include "velmora_version.h"
+
 #include "analysis/big_graph.h"
 #include "mainwindow/balloon_texts.h"
 #include "mainwindow/geometry_frame.h"
@@ -26,7 +28,7 @@ namespace {
 
 QString windowCaption() {
     return QString(4, QLatin1Char(' ')) + QStringLiteral("Velmora") +
-           QString(70, QLatin1Char(' ')) + QStringLiteral("version 2.80");
+           QString(70, QLatin1Char(' ')) + QStringLiteral("version " VELMORA_VERSION);
 }
 
 // Positions in the client area, twips.

@@ -82,6 +82,10 @@ public:
     void fileOpen();
     bool fileSave();
     void fileExit();
+    // Opens the project at `path` as Open does once a file is chosen (the command line's
+    // project, a file manager's double-click); false, after the open error message, when
+    // it cannot be read.
+    bool openProject(const std::string& path);
 
     void showStaticGeometry();
     void showNotes();
@@ -107,6 +111,7 @@ private:
     void setFileLabel(const std::string& path);
     void pullNotes();
     void clearProjectAndNotes();
+    bool loadProject(const std::string& path);
     void hideGraphWindow();
     // Asks whether to save before leaving; true when the program may end.
     bool confirmLeaving();

@@ -61,16 +61,23 @@ void MainWindow::fileOpen() {
     // The file is chosen and read before anything is cleared: cancelling, or a file that
     // cannot be read, leaves the project the user has as it was.
     const std::optional<QString> chosen = fileDialogs_.openFileName(this, kOpenFilter);
-    if (!chosen) {
-        endCommand();
-        return;
-    }
-    const std::string path = chosen->toStdString();
+    if (chosen)
+        loadProject(chosen->toStdString());
+    endCommand();
+}
+
+bool MainWindow::openProject(const std::string& path) {
+    frmDisable();
+    const bool opened = loadProject(path);
+    endCommand();
+    return opened;
+}
+
+bool MainWindow::loadProject(const std::string& path) {
     const ProjectReadResult read = readProjectFile(path);
     if (!read.ok()) {
         messages_.show(openErrorMessage());
-        endCommand();
-        return;
+        return false;
     }
 
     clearProjectAndNotes();
@@ -85,7 +92,7 @@ void MainWindow::fileOpen() {
         chooseCarStyle(style);
     else
         reselectActiveSide(); // the loaded coordinates are analysed whatever the style says
-    endCommand();
+    return true;
 }
 
 bool MainWindow::fileSave() {
