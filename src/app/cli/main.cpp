@@ -1,15 +1,21 @@
 // velmora-cli: the analysis of a project without a screen, for scripts and batch work.
 #include "cli_common.h"
+#include "cli_output.h"
 #include "commands.h"
 
+#include <exception>
 #include <iostream>
 
-int main(int argc, char** argv) {
-    using namespace velmora::cli;
+namespace {
+
+using namespace velmora::cli;
+
+int runCommand(int argc, char** argv) {
     CLI::App app{"Velmora command-line companion: analyse front suspension projects"};
     app.require_subcommand(1);
     int exitCode = kExitOk;
     registerCommands(app, exitCode);
+    refuseEmptyValues(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -25,6 +31,24 @@ int main(int argc, char** argv) {
     } catch (const UsageError& error) {
         std::cerr << "velmora-cli: " << error.what() << "\n";
         return kExitUsage;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "velmora-cli: not enough memory for this command\n";
+        return kExitUsage;
+    } catch (const std::exception& error) {
+        std::cerr << "velmora-cli: " << error.what() << "\n";
+        return kExitUsage;
+    }
+    return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    checkStandardOutput();
+    int exitCode = runCommand(argc, argv);
+    // A result that never reached its reader is a failure, whatever the command did.
+    if (!finishStandardOutput()) {
+        exitCode = kExitUsage;
     }
     return exitCode;
 }
