@@ -123,6 +123,22 @@ TEST_F(CliTruth, EmptyValuesAreRefusedRatherThanTakenAsDefaults) {
     }
 }
 
+TEST_F(CliTruth, ErrorsNameTheFileOnce) {
+    const fs::path missing = dir_ / "missing.kqw";
+    const fs::path garbled = dir_ / "garbled.kqw";
+    std::ofstream(garbled) << "not a project\n";
+    for (const fs::path& project : {missing, dir_, garbled}) {
+        const CliRun run = runCli({"static", project.string()});
+        EXPECT_EQ(run.exitCode, 2) << project;
+        std::size_t named = 0;
+        for (auto at = run.err.find(project.string()); at != std::string::npos;
+             at = run.err.find(project.string(), at + 1)) {
+            ++named;
+        }
+        EXPECT_EQ(named, 1u) << run.err;
+    }
+}
+
 TEST_F(CliTruth, RenderRefusesTravelTheOtherCommandsRefuse) {
     const std::string gm = examplePath("gm-dirt-oval.kqw");
     const std::string png = (dir_ / "out.png").string();

@@ -13,7 +13,11 @@ namespace velmora::cli {
 SuspensionState loadProject(const std::string& path) {
     const ProjectReadResult result = readProjectFile(path);
     if (!result.ok()) {
-        throw UsageError(path + ": " + openErrorMessage().text + " (" + result.error->detail + ")");
+        // A file that cannot be read at all is named by the detail already.
+        const std::string& detail = result.error->detail;
+        const bool detailNamesFile = detail.ends_with(" " + path);
+        throw UsageError((detailNamesFile ? std::string() : path + ": ") + openErrorMessage().text +
+                         " (" + detail + ")");
     }
     SuspensionState state;
     state.Lfile = path;
