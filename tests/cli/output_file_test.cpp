@@ -127,6 +127,21 @@ TEST_F(CliOutputFile, LinkIsFollowedAndTheFileKeepsItsPermissions) {
     EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"link.png", "private.png"}));
 }
 
+TEST_F(CliOutputFile, TheProjectIsNeverReplacedByItsPicture) {
+    const fs::path project = dir_ / "car.kqw";
+    fs::copy_file(examplePath("gm-dirt-oval.kqw"), project);
+    const std::string contents = slurp(project);
+    fs::create_symlink("car.kqw", dir_ / "car-link.png");
+    for (const char* png : {"car.kqw", "car-link.png"}) {
+        const CliRun run =
+            runCli({"render", "picture", project.string(), "--png", (dir_ / png).string()});
+        EXPECT_EQ(run.exitCode, 2) << png;
+        EXPECT_NE(run.err.find("is the project file it is made from"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(slurp(project), contents) << png;
+    }
+}
+
 TEST_F(CliOutputFile, MissingFolderIsAClearErrorAndWritesNothing) {
     const fs::path png = dir_ / "no-such-folder" / "graph.png";
     const CliRun run = renderTo(png);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <streambuf>
 #include <unistd.h>
@@ -19,6 +20,15 @@ void writeOutputFile(const std::string& path, std::string_view bytes, std::strin
     if (!writeFileAtomically(path, bytes, &error)) {
         // The error already names the file; saying "cannot write PATH" again would repeat it.
         throw UsageError(std::string(kind) + " not written: " + error);
+    }
+}
+
+void refuseToReplaceProject(const std::string& path, const std::string& project,
+                            std::string_view kind) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(path, project, ec)) {
+        throw UsageError(std::string(kind) + " not written: " + path +
+                         " is the project file it is made from");
     }
 }
 

@@ -16,6 +16,11 @@ namespace velmora::cli {
 // ("PNG", "PDF"). Throws UsageError when nothing was written.
 void writeOutputFile(const std::string& path, std::string_view bytes, std::string_view kind);
 
+// Throws UsageError when `path` is the project file `project` (by any name or link), so a
+// slip on the command line cannot replace the project with a picture or a printout.
+void refuseToReplaceProject(const std::string& path, const std::string& project,
+                            std::string_view kind);
+
 // The messages the desktop program would show in boxes, one a line ("title: text") on stderr.
 void reportMessages(const std::vector<Message>& messages);
 

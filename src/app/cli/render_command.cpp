@@ -83,6 +83,7 @@ void stepTo(GraphView& view, int position) {
 
 void render(const RenderArgs& args, int& exitCode) {
     SuspensionState state = loadProject(args.project);
+    refuseToReplaceProject(args.png, args.project, "PNG");
     state.Right_Active = args.sweep.side == "right";
     state.VU = args.sweep.bump;
     state.VD = args.sweep.rebound;
