@@ -33,18 +33,23 @@ std::string slurp(const std::filesystem::path& path) {
 } // namespace
 
 CliRun runCli(const std::vector<std::string>& args) {
+    return runCliWithStdoutTo(args, "");
+}
+
+CliRun runCliWithStdoutTo(const std::vector<std::string>& args, const std::string& stdoutPath) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("velmora-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::string command = quoted(VELMORA_CLI);
+    std::string command = "timeout 60 " + quoted(VELMORA_CLI);
     for (const std::string& arg : args) {
         command += " " + quoted(arg);
     }
-    command += " >" + quoted((dir / "out").string()) + " 2>" + quoted((dir / "err").string());
+    const std::string out = stdoutPath.empty() ? (dir / "out").string() : stdoutPath;
+    command += " >" + quoted(out) + " 2>" + quoted((dir / "err").string());
     const int status = std::system(command.c_str());
     CliRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = slurp(dir / "out");
+    run.out = stdoutPath.empty() ? slurp(dir / "out") : std::string();
     run.err = slurp(dir / "err");
     std::filesystem::remove_all(dir);
     return run;

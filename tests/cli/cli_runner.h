@@ -12,8 +12,12 @@ struct CliRun {
 };
 
 // Runs the built velmora-cli with the arguments (each passed as one word) and captures
-// its output.
+// its output. A run that hangs (a write into a pipe nobody reads) is ended after a minute.
 CliRun runCli(const std::vector<std::string>& args);
+
+// As runCli, with standard output sent to `stdoutPath` (such as /dev/full) instead of being
+// captured.
+CliRun runCliWithStdoutTo(const std::vector<std::string>& args, const std::string& stdoutPath);
 
 std::string examplePath(const std::string& name);
 

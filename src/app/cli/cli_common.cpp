@@ -13,7 +13,11 @@ namespace velmora::cli {
 SuspensionState loadProject(const std::string& path) {
     const ProjectReadResult result = readProjectFile(path);
     if (!result.ok()) {
-        throw UsageError(path + ": " + openErrorMessage().text + " (" + result.error->detail + ")");
+        // A file that cannot be read at all is named by the detail already.
+        const std::string& detail = result.error->detail;
+        const bool detailNamesFile = detail.ends_with(" " + path);
+        throw UsageError((detailNamesFile ? std::string() : path + ": ") + openErrorMessage().text +
+                         " (" + detail + ")");
     }
     SuspensionState state;
     state.Lfile = path;
@@ -29,13 +33,50 @@ SuspensionState loadProject(const std::string& path) {
     return state;
 }
 
+namespace {
+
+// A travel the sweep can step: a number of inches, 0 or more, that a single holds. Not a
+// number and infinity are refused here, before any command draws or prints with them.
+const CLI::Validator& travelInches() {
+    static const CLI::Validator validator(
+        [](std::string& text) {
+            float value = 0.0f;
+            if (!CLI::detail::lexical_cast(text, value) || !std::isfinite(value) || value < 0.0f) {
+                return "must be a finite number of inches, 0 or more, not \"" + text + "\"";
+            }
+            return std::string();
+        },
+        "INCHES");
+    return validator;
+}
+
+} // namespace
+
 void addSweepOptions(CLI::App& command, SweepOptions& options) {
     command.add_option("--side", options.side, "Side to analyse")
         ->check(CLI::IsMember({"left", "right"}));
     command.add_option("--bump", options.bump, "Bump travel in inches (default 3)")
-        ->check(CLI::NonNegativeNumber);
+        ->check(travelInches());
     command.add_option("--rebound", options.rebound, "Rebound travel in inches (default 3)")
-        ->check(CLI::NonNegativeNumber);
+        ->check(travelInches());
+}
+
+void refuseEmptyValues(CLI::App& app) {
+    // An empty text would otherwise become the option's default (0 for a number, no size,
+    // no file), and the command would run on something the user did not ask for.
+    static const CLI::Validator notEmpty(
+        [](std::string& text) {
+            return text.empty() ? std::string("an empty value is not allowed") : std::string();
+        },
+        "");
+    for (CLI::App* command : app.get_subcommands({})) {
+        for (CLI::Option* option : command->get_options()) {
+            if (option->get_items_expected_max() > 0) {
+                option->check(notEmpty);
+            }
+        }
+        refuseEmptyValues(*command);
+    }
 }
 
 bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {

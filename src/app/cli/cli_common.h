@@ -12,7 +12,8 @@
 
 namespace velmora::cli {
 
-// Exit codes: 0 success (geometry messages included), 2 bad arguments or unreadable file.
+// Exit codes: 0 success (geometry messages included), 2 for any failure: bad arguments, a
+// file that cannot be read or written, output that cannot be written.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 
@@ -32,6 +33,9 @@ struct SweepOptions {
     float rebound = 3.0f;
 };
 void addSweepOptions(CLI::App& command, SweepOptions& options);
+
+// Makes every option and argument of every command refuse an empty value ("--side ''").
+void refuseEmptyValues(CLI::App& app);
 // Sets the side active and VU/VD directly, runs CALC; returns whether the side was complete.
 bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink);
 

@@ -1,6 +1,7 @@
 // The commands that look at one curve as the graph window does: its suggestions and its
 // window state after stepping the wheel position.
 #include "cli_common.h"
+#include "cli_output.h"
 #include "commands.h"
 #include "graph_names.h"
 
@@ -37,9 +38,7 @@ bool openGraph(SuspensionState& state, const GraphArgs& args, GraphView& view) {
                   << " side is not complete, so it has no curves\n";
         return false;
     }
-    for (const Message& message : sink.messages) {
-        std::cerr << message.title << ": " << message.text << '\n';
-    }
+    reportMessages(sink.messages);
     selectGraph(state, graphKindNamed(args.graph));
     view.initialise(state);
     return true;

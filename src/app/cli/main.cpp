@@ -1,17 +1,23 @@
 // velmora-cli: the analysis of a project without a screen, for scripts and batch work.
 #include "cli_common.h"
+#include "cli_output.h"
 #include "commands.h"
 #include "velmora_version.h"
 
+#include <exception>
 #include <iostream>
 
-int main(int argc, char** argv) {
-    using namespace velmora::cli;
+namespace {
+
+using namespace velmora::cli;
+
+int runCommand(int argc, char** argv) {
     CLI::App app{"Velmora command-line companion: analyse front suspension projects"};
     app.set_version_flag("--version", std::string("velmora-cli ") + VELMORA_VERSION);
     app.require_subcommand(1);
     int exitCode = kExitOk;
     registerCommands(app, exitCode);
+    refuseEmptyValues(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -30,6 +36,24 @@ int main(int argc, char** argv) {
     } catch (const UsageError& error) {
         std::cerr << "velmora-cli: " << error.what() << "\n";
         return kExitUsage;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "velmora-cli: not enough memory for this command\n";
+        return kExitUsage;
+    } catch (const std::exception& error) {
+        std::cerr << "velmora-cli: " << error.what() << "\n";
+        return kExitUsage;
+    }
+    return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    checkStandardOutput();
+    int exitCode = runCommand(argc, argv);
+    // A result that never reached its reader is a failure, whatever the command did.
+    if (!finishStandardOutput()) {
+        exitCode = kExitUsage;
     }
     return exitCode;
 }

@@ -11,19 +11,18 @@
 #include "drawing/recording_canvas.h"
 #include "geometry/sweep.h"
 
-#ifdef VELMORA_WITH_UI
-#include "rendering/offscreen_renderer.h"
-#include <QGuiApplication>
-#endif
+#include "cli_output.h"
+#include "png_output.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
-#include <regex>
 
 namespace velmora::cli {
 namespace {
+
+constexpr std::size_t kThumbnailCount = 5;
 
 struct RenderArgs {
     std::string what;
@@ -35,32 +34,11 @@ struct RenderArgs {
     std::string size;
 };
 
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-};
-
-PixelSize parseSize(const std::string& text, PixelSize fallback) {
-    if (text.empty()) {
-        return fallback;
-    }
-    std::smatch match;
-    static const std::regex pattern("([0-9]{1,5})x([0-9]{1,5})");
-    if (!std::regex_match(text, match, pattern)) {
-        throw UsageError("--size must look like 640x480");
-    }
-    const PixelSize size{std::stoi(match[1]), std::stoi(match[2])};
-    if (size.width < 8 || size.height < 8 || size.width > 8000 || size.height > 8000) {
-        throw UsageError("--size must be between 8x8 and 8000x8000 pixels");
-    }
-    return size;
-}
-
 // Selecting a side draws the other side first (or blanks the thumbnails when it is
 // incomplete), then the active side on top.
-std::array<RecordingCanvas, 5> drawThumbnailsAsSelectingTheSide(SuspensionState& state,
-                                                                PixelSize size) {
-    std::array<RecordingCanvas, 5> canvases;
+std::array<RecordingCanvas, kThumbnailCount>
+drawThumbnailsAsSelectingTheSide(SuspensionState& state, PixelSize size, MessageSink& sink) {
+    std::array<RecordingCanvas, kThumbnailCount> canvases;
     for (RecordingCanvas& canvas : canvases) {
         canvas.setPixelSize(size.width, size.height);
     }
@@ -68,7 +46,6 @@ std::array<RecordingCanvas, 5> drawThumbnailsAsSelectingTheSide(SuspensionState&
                                      &canvases[4]};
     const Rgb buttonFace{240, 240, 240};
     const bool chosenRight = state.Right_Active;
-    RecordingMessageSink sink;
     for (const bool gonly : {false, true}) {
         state.Right_Active = gonly ? chosenRight : !chosenRight;
         if (!isComplete(state.activeCoords())) {
@@ -104,50 +81,30 @@ void stepTo(GraphView& view, int position) {
     }
 }
 
-#ifdef VELMORA_WITH_UI
-void writePng(const std::vector<Recording>& recordings, PixelSize size, Rgb background,
-              const std::string& path) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int argc = 1;
-    char name[] = "velmora-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    RenderOptions options;
-    options.background = background;
-    options.recordedSize = QSize(size.width, size.height);
-    const QImage image = renderSideBySide(recordings, QSize(size.width, size.height), options,
-                                          recordings.size() > 1 ? 8 : 0);
-    QString error;
-    if (image.isNull() || !savePng(image, QString::fromStdString(path), &error)) {
-        throw UsageError("cannot write " + path + ": " +
-                         (error.isEmpty() ? std::string("rendering failed") : error.toStdString()));
-    }
-}
-#else
-void writePng(const std::vector<Recording>&, PixelSize, Rgb, const std::string&) {
-    throw UsageError("this velmora-cli was built without the desktop libraries, which "
-                     "rendering needs");
-}
-#endif
-
 void render(const RenderArgs& args, int& exitCode) {
     SuspensionState state = loadProject(args.project);
+    refuseToReplaceProject(args.png, args.project, "PNG");
     state.Right_Active = args.sweep.side == "right";
     state.VU = args.sweep.bump;
     state.VD = args.sweep.rebound;
 
     if (args.what == "thumbnails") {
-        const PixelSize size = parseSize(args.size, {210, 178});
+        const PixelSize size =
+            parseSize(args.size, {210, 178}, {static_cast<int>(kThumbnailCount), kPictureGap});
+        // Both sides are swept, the other one first, and the desktop program shows the
+        // messages of both sweeps in that order.
+        RecordingMessageSink sink;
         std::vector<Recording> recordings;
-        for (const RecordingCanvas& canvas : drawThumbnailsAsSelectingTheSide(state, size)) {
+        for (const RecordingCanvas& canvas : drawThumbnailsAsSelectingTheSide(state, size, sink)) {
             recordings.push_back(canvas.operations());
         }
+        reportMessages(sink.messages);
         writePng(recordings, size, colors::Black, args.png);
         return;
     }
 
+    const PixelSize size =
+        parseSize(args.size, args.what == "graph" ? PixelSize{578, 578} : PixelSize{562, 578});
     RecordingMessageSink sink;
     if (!sweepSide(state, args.sweep, sink)) {
         std::fprintf(stderr, "velmora-cli: the %s side is not complete, so it has no curves\n",
@@ -155,6 +112,7 @@ void render(const RenderArgs& args, int& exitCode) {
         exitCode = kExitUsage;
         return;
     }
+    reportMessages(sink.messages);
     selectGraph(state, graphKindNamed(args.graph));
     GraphView view;
     view.initialise(state);
@@ -162,12 +120,10 @@ void render(const RenderArgs& args, int& exitCode) {
         args.position == 0 ? view.CurPos() : std::clamp(args.position, 1, view.NumPoints());
 
     if (args.what == "graph") {
-        const PixelSize size = parseSize(args.size, {578, 578});
         writePng({drawGraphAt(state, view, position, size).operations()}, size, colors::Black,
                  args.png);
         return;
     }
-    const PixelSize size = parseSize(args.size, {562, 578});
     stepTo(view, position);
     RecordingCanvas canvas(size.width, size.height);
     const PictureView picture{view.CurPos(),

@@ -1,4 +1,5 @@
 #include "cli_common.h"
+#include "cli_output.h"
 #include "commands.h"
 
 #include "model/number_text.h"
@@ -100,9 +101,7 @@ void printCsv(const SuspensionState& state, const SweepOutcome& outcome,
         }
         std::cout << '\n';
     }
-    for (const Message& message : sink.messages) {
-        std::cerr << message.title << ": " << message.text << '\n';
-    }
+    reportMessages(sink.messages);
 }
 
 } // namespace
