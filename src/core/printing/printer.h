@@ -28,8 +28,8 @@ struct PrintItem {
 };
 
 // The page the printer has before a page sets its own scale: its printable area in twips
-// (1440 a inch) with the origin at the top-left corner, as on a letter sheet with
-// quarter-inch margins.
+// (1440 a inch) with the origin at the top-left corner, as on a letter sheet with quarter-inch
+// margins.
 inline constexpr double kDefaultScaleWidth = 11520;  // 8 inches
 inline constexpr double kDefaultScaleHeight = 15120; // 10.5 inches
 

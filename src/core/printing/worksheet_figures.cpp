@@ -23,8 +23,12 @@ void drawFrontArms(Sheet& s) {
     s.line(381, 207, 231, 181);
     const SheetPoint topEnd{232.5, 172};
     s.arc(topEnd.x, topEnd.y, 10, pageAngle(topEnd, {234, 163}), pageAngle(topEnd, {231, 181}));
+    // The joint's housing bulges below the arm, round the joint, from edge to edge.
+    const SheetPoint topJoint{247, 185};
+    s.arc(topJoint.x, topJoint.y, 10, pageAngle(topJoint, {237.1, 182.1}),
+          pageAngle(topJoint, {256.9, 185.5}));
     s.jointCross(247, 185);
-    s.rectangle(244, 189, 250, 197);
+    s.rectangle(244, 195, 250, 203);
 
     // Bottom arm: the outer end is drawn round its ball joint, the stud stands above it.
     s.pivot(440, 340);
@@ -32,8 +36,9 @@ void drawFrontArms(Sheet& s) {
     s.line(440, 328, 216, 328);
     s.line(440, 352, 240, 352);
     s.arc(240, 328, 24, kPi, 1.5 * kPi);
+    s.arc(240, 328, 10, 0, kPi);
     s.jointCross(240, 328);
-    s.rectangle(237, 312, 243, 320);
+    s.rectangle(237, 310, 243, 318);
 }
 
 void drawCarCentreline(Sheet& s, double lastDashEnd) {
@@ -171,8 +176,8 @@ void drawVerticalFigure(Sheet& s) {
     drawFrontArms(s);
 
     // Upright between the studs and the spindle pointing outboard.
-    s.line(244, 197, 237, 312);
-    s.line(250, 197, 243, 312);
+    s.line(244, 203, 237, 310);
+    s.line(250, 203, 243, 310);
     s.line(241, 252, 150, 260);
     s.line(241, 278, 150, 270);
     s.line(150, 260, 150, 270);
