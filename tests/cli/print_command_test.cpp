@@ -21,6 +21,11 @@ long countLines(const std::string& text, const std::string& start) {
     return count;
 }
 
+// A velmora-cli built without the desktop libraries cannot make PDF files and says so.
+bool withoutPdf(const CliRun& run) {
+    return run.err.find("built without the desktop libraries") != std::string::npos;
+}
+
 fs::path freshFolder(const char* name) {
     const fs::path folder = fs::temp_directory_path() / name;
     fs::remove_all(folder);
@@ -57,6 +62,9 @@ TEST(CliPrint, WritesOnePdfWithAllPagesOfTheCommand) {
     const fs::path folder = freshFolder("velmora-cli-print-test");
     const fs::path out = folder / "worksheets.pdf";
     const CliRun run = runCli({"print", "worksheets", "--pdf", out.string()});
+    if (withoutPdf(run)) {
+        GTEST_SKIP() << "no PDF output in this build";
+    }
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::ifstream in(out, std::ios::binary);
     std::stringstream bytes;
@@ -80,7 +88,9 @@ TEST(CliPrint, RefusesBadRequestsWithoutLeavingFiles) {
     const fs::path unwritable = folder / "missing" / "page.pdf";
     const CliRun cannot = runCli({"print", "worksheets", "--pdf", unwritable.string()});
     EXPECT_EQ(cannot.exitCode, 2);
-    EXPECT_NE(cannot.err.find("cannot write"), std::string::npos);
+    if (!withoutPdf(cannot)) {
+        EXPECT_NE(cannot.err.find("cannot write"), std::string::npos);
+    }
     EXPECT_TRUE(fs::is_empty(folder));
     fs::remove_all(folder);
 }
