@@ -141,5 +141,22 @@ TEST_F(PrintingTest, CoordinatePageUsesTheActiveSideAndTheFileLabel) {
     EXPECT_TRUE(printsText(printer.jobs[0], "\"File:\" spc(1) \"" + text("lblfile").toStdString()));
 }
 
+// The system's own printer device: on a machine without a default printer the worksheets
+// become files. (On one with a printer nothing is sent: the test is skipped.)
+TEST_F(MainWindowTest, WithoutASystemPrinterTheWorksheetsBecomeFiles) {
+    if (QtPrinterDevice().hasDefaultPrinter()) {
+        GTEST_SKIP() << "this machine has a default printer";
+    }
+    QTemporaryDir printouts;
+    ASSERT_TRUE(printouts.isValid());
+    window.reset();
+    window = std::make_unique<MainWindow>(
+        MainWindowServices{dialogs, messages, pictures.path(), nullptr, printouts.path()});
+    menu("mnuPrint")->trigger();
+    EXPECT_EQ(QDir(printouts.path()).entryList(QDir::Files).size(), 10);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].title, "Print");
+}
+
 } // namespace
 } // namespace velmora::testing
