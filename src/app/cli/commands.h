@@ -12,6 +12,7 @@ void addReportCommand(CLI::App& app, int& exitCode);
 void addSuggestCommand(CLI::App& app, int& exitCode);
 void addGraphCommand(CLI::App& app, int& exitCode);
 void addRenderCommand(CLI::App& app, int& exitCode);
+void addPrintCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -20,6 +21,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addSuggestCommand(app, exitCode);
     addGraphCommand(app, exitCode);
     addRenderCommand(app, exitCode);
+    addPrintCommand(app, exitCode);
 }
 
 } // namespace velmora::cli

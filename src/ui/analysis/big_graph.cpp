@@ -161,12 +161,18 @@ void BigGraph::showDataTable() {
     controls_.frmDataTable->raise();
 }
 
-void BigGraph::showSuggestions() {
+std::vector<std::string> BigGraph::refreshSuggestions() {
+    std::vector<std::string> items =
+        Generate_Suggestions(state_, view_.GraphData(), view_.NumPoints());
     controls_.lstSuggest->clear();
-    for (const std::string& item :
-         Generate_Suggestions(state_, view_.GraphData(), view_.NumPoints())) {
+    for (const std::string& item : items) {
         controls_.lstSuggest->addItem(qText(item));
     }
+    return items;
+}
+
+void BigGraph::showSuggestions() {
+    refreshSuggestions();
     controls_.frmSuggest->show();
     controls_.frmSuggest->raise();
 }

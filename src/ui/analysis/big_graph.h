@@ -41,13 +41,16 @@ public:
     // "Show Data" and "Suggestions": fill and show the frame.
     void showDataTable();
     void showSuggestions();
+    // Fills the suggestions list afresh for the shown curve without showing the frame, and
+    // returns its entries (the printed page lists them).
+    std::vector<std::string> refreshSuggestions();
 
     // What the window read at its last initialisation (the printed page uses it).
     const GraphView& view() const { return view_; }
     const BigGraphControls& controls() const { return controls_; }
 
 signals:
-    // "Print" was pressed. The window prints nothing itself.
+    // "Print" was pressed; the main window prints the page.
     void printRequested();
 
 protected:

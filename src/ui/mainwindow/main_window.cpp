@@ -47,7 +47,12 @@ const QRect kFrmStatic(1920, 2040, 4935, 3135);
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), fileDialogs_(services.fileDialogs), messages_(services.messages),
       pictureFolder_(services.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                      : services.pictureFolder) {
+                                                      : services.pictureFolder),
+      printer_(services.printer), printoutFolder_(services.printoutFolder) {
+    if (printer_ == nullptr) {
+        systemPrinter_ = std::make_unique<QtPrinterDevice>();
+        printer_ = systemPrinter_.get();
+    }
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(windowCaption());
     menus_ = std::make_unique<MainMenus>(buildMainMenus(menuBar()));
@@ -123,8 +128,6 @@ void MainWindow::buildClientArea() {
     frmStatic_ = new StaticFrame(client);
     frmStatic_->addToLayout(*layout_, kFrmStatic);
     frmStatic_->hide();
-    // Printing is not there yet: the button shows where it will be but cannot be pressed.
-    frmStatic_->setPrintAvailable(false);
 }
 
 void MainWindow::connectCommands() {
@@ -137,7 +140,7 @@ void MainWindow::connectCommands() {
     connect(m.mnuSave, &QAction::triggered, this, [this] { fileSave(); });
     connect(m.mnuExit, &QAction::triggered, this, &MainWindow::fileExit);
     connect(m.mnuOptTravel, &QAction::triggered, this, &MainWindow::showTravelFrame);
-    // The garage worksheets come with printing; until then the entry does nothing.
+    connect(m.mnuPrint, &QAction::triggered, this, &MainWindow::printWorksheets);
     connect(m.mnuTrackDirtO, &QAction::triggered, this, [this] { chooseTrack(TrackChoice::Dirt); });
     connect(m.mnuTrackAsphaltO, &QAction::triggered, this,
             [this] { chooseTrack(TrackChoice::Asphalt); });
@@ -154,6 +157,7 @@ void MainWindow::connectCommands() {
     connect(frmGeo_, &GeometryFrame::analyzePressed, this, &MainWindow::analyze);
     connect(frmGeo_, &GeometryFrame::staticPressed, this, &MainWindow::showStaticGeometry);
     connect(frmGeo_, &GeometryFrame::notesPressed, this, &MainWindow::showNotes);
+    connect(frmStatic_, &StaticFrame::printPressed, this, &MainWindow::printStaticGeometry);
 }
 
 void MainWindow::applyBalloonTexts() {

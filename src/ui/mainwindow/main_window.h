@@ -3,6 +3,7 @@
 #include "model/message_sink.h"
 #include "model/project_file.h"
 #include "model/suspension_state.h"
+#include "printing/print_commands.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,6 +33,11 @@ struct MainWindowServices {
     MessageSink& messages;
     // Where the side-panel pictures are loaded from; empty means the program's folder.
     QString pictureFolder;
+    // The default printer; null means the system's, through Qt.
+    PrinterDevice* printer = nullptr;
+    // Where pages are saved as PDF files when there is no printer; empty means
+    // "Velmora printouts" in the user's documents folder.
+    QString printoutFolder{};
 };
 
 // The program's main window. It owns the shared state for the whole run and holds the
@@ -91,6 +97,14 @@ public:
     void showNotes();
     void analyze(GraphKind kind);
 
+    // The print commands: the coordinate table's page from the texts its 26 boxes show
+    // (index 1..26), the static-geometry frame's page, the graph window's page and the ten
+    // garage worksheets.
+    void printCoordinates(const CoordinateBoxTexts& boxes);
+    void printStaticGeometry();
+    void printGraph();
+    void printWorksheets();
+
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     QString pictureFolder() const { return pictureFolder_; }
@@ -120,10 +134,15 @@ private:
     // frmEnable at the end of a menu command, unless a dialog frame is still open.
     void endCommand();
 
+    PrintServices printServices();
+
     SuspensionState state_;
     FileDialogs& fileDialogs_;
     MessageSink& messages_;
     QString pictureFolder_;
+    std::unique_ptr<PrinterDevice> systemPrinter_;
+    PrinterDevice* printer_ = nullptr;
+    QString printoutFolder_;
 
     std::unique_ptr<MainMenus> menus_;
     ProportionalLayout* layout_ = nullptr;

@@ -63,6 +63,7 @@ void MainWindow::analyze(GraphKind kind) {
         graph_ = new BigGraph(state_, messages_, this);
         // A window of its own that stays with the main window.
         graph_->setWindowFlag(Qt::Window, true);
+        connect(graph_, &BigGraph::printRequested, this, &MainWindow::printGraph);
     }
     graph_->showGraph(kind);
 }

@@ -40,15 +40,29 @@ QFont toQFont(const Font& font, double scale) {
         families = {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                     QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
                     QStringLiteral("Helvetica")};
+    } else if (font.face == "Courier New") {
+        // The printer's fixed-pitch face: its clones of the same width first, then any
+        // fixed-pitch face, so the printed columns still line up.
+        families = {QStringLiteral("Courier New"),
+                    QStringLiteral("Liberation Mono"),
+                    QStringLiteral("Nimbus Mono PS"),
+                    QStringLiteral("Courier"),
+                    QStringLiteral("DejaVu Sans Mono"),
+                    QFontDatabase::systemFont(QFontDatabase::FixedFont).family()};
     } else {
         families = {QString::fromStdString(font.face)};
     }
     families.append(result.family());
     result.setFamilies(families);
-    result.setStyleHint(QFont::SansSerif);
+    result.setStyleHint(font.face == "Courier New" ? QFont::TypeWriter : QFont::SansSerif);
     const double points = font.size * scale;
     result.setPointSizeF(points > 0 && std::isfinite(points) ? points : 1.0);
     result.setBold(font.bold);
+    if (font.face == "Courier New") {
+        // Semi-condensed, so that the widest printed line (82 characters at 12 points) fits
+        // between the margins of a letter page.
+        result.setStretch(QFont::SemiCondensed);
+    }
     return result;
 }
 

@@ -15,7 +15,8 @@ QColor toQColor(Rgb color);
 
 // The font a canvas Font stands for on this platform: "MS Sans Serif" (the program's
 // default face) becomes the first installed of a few sans faces of its narrow width (Arial,
-// Liberation Sans, Nimbus Sans...), else the platform's default sans; other faces are asked
+// Liberation Sans, Nimbus Sans...), else the platform's default sans; "Courier New" (the
+// printer's face) becomes the first installed fixed-pitch face of its width; other faces are asked
 // for by name with the default sans as fallback. Size in points times `scale`.
 QFont toQFont(const Font& font, double scale = 1.0);
 

@@ -1,0 +1,144 @@
+// `print`: the program's printed pages made headless, as one PDF file or as the recording
+// of the printer operations.
+#include "cli_common.h"
+#include "commands.h"
+#include "graph_names.h"
+
+#include "analysis/graph_view.h"
+#include "analysis/suggestions.h"
+#include "geometry/static_geometry.h"
+#include "model/project_file_io.h"
+#include "printing/graph_page.h"
+#include "printing/recording_printer.h"
+#include "printing/text_pages.h"
+#include "printing/worksheets.h"
+
+#ifdef VELMORA_WITH_UI
+#include "printing/page_rendering.h"
+#include <QGuiApplication>
+#endif
+
+#include <iostream>
+#include <memory>
+
+namespace velmora::cli {
+namespace {
+
+struct PrintArgs {
+    std::string what;
+    std::string project;
+    std::string pdf;
+    bool dump = false;
+    std::string graph = "camber";
+    SweepOptions sweep;
+};
+
+void reportMessages(const RecordingMessageSink& sink) {
+    for (const Message& message : sink.messages) {
+        std::cerr << "velmora-cli: " << message.title << ": " << message.text << "\n";
+    }
+}
+
+SuspensionState projectFor(const PrintArgs& args) {
+    if (args.project.empty()) {
+        throw UsageError("printing the " + args.what + " page needs a PROJECT file");
+    }
+    return loadProject(args.project);
+}
+
+// The pages of the command, each ended, in order.
+PrintRecording recordPages(const PrintArgs& args) {
+    RecordingPrinter printer;
+    if (args.what == "worksheets") {
+        for (int page = 1; page <= kWorksheetCount; ++page) {
+            buildWorksheet(printer, page);
+        }
+        return printer.operations();
+    }
+    SuspensionState state = projectFor(args);
+    RecordingMessageSink sink;
+    if (args.what == "coordinates") {
+        // The table opens on the chosen side showing each stored value as its cell text.
+        state.Right_Active = args.sweep.side == "right";
+        buildCoordinatePage(printer, state.Right_Active, coordinateTableTexts(state.activeCoords()),
+                            state.Lfile);
+    } else if (args.what == "static") {
+        const StaticCaptions captions = runStaticGeometry(state, sink);
+        buildStaticPage(printer, captions.byLabel);
+    } else {
+        if (!sweepSide(state, args.sweep, sink)) {
+            reportMessages(sink);
+            throw UsageError("the " + args.sweep.side + " side is not complete, so it has no " +
+                             "curves");
+        }
+        selectGraph(state, graphKindNamed(args.graph));
+        GraphView view;
+        view.initialise(state);
+        buildGraphPage(printer, graphPageInputs(view, state, state.Lfile), [&] {
+            return Generate_Suggestions(state, view.GraphData(), view.NumPoints());
+        });
+    }
+    reportMessages(sink);
+    return printer.operations();
+}
+
+#ifdef VELMORA_WITH_UI
+std::string pdfBytes(const std::vector<PrintRecording>& pages) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int argc = 1;
+    char name[] = "velmora-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    QString error;
+    const QByteArray bytes = renderPdf(pages, &error);
+    if (bytes.isEmpty()) {
+        throw UsageError("cannot make the PDF document: " + error.toStdString());
+    }
+    return bytes.toStdString();
+}
+#else
+std::string pdfBytes(const std::vector<PrintRecording>&) {
+    throw UsageError("this velmora-cli was built without the desktop libraries, which PDF "
+                     "output needs; use --dump");
+}
+#endif
+
+void run(const PrintArgs& args) {
+    if (args.dump == !args.pdf.empty()) {
+        throw UsageError("give either --pdf OUT or --dump");
+    }
+    const PrintRecording recording = recordPages(args);
+    if (args.dump) {
+        std::cout << dumpPrintRecording(recording);
+        return;
+    }
+    const std::string bytes = pdfBytes(endedJobs(recording));
+    std::string error;
+    if (!writeFileAtomically(args.pdf, bytes, &error)) {
+        throw UsageError("cannot write " + args.pdf + ": " + error);
+    }
+}
+
+} // namespace
+
+void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
+    auto args = std::make_shared<PrintArgs>();
+    CLI::App* command = app.add_subcommand(
+        "print", "Make the printed pages (coordinates, static geometry, graph, the ten garage "
+                 "worksheets) as one PDF file, or dump the printer operations");
+    command->add_option("WHAT", args->what, "coordinates, static, graph or worksheets")
+        ->required()
+        ->check(CLI::IsMember({"coordinates", "static", "graph", "worksheets"}));
+    command->add_option("PROJECT", args->project,
+                        "Project file (.kqw or .kqp); not needed for worksheets");
+    command->add_option("--pdf", args->pdf, "PDF file to write, all pages in order");
+    command->add_flag("--dump", args->dump, "Print the printer operations as text on stdout");
+    command->add_option("--graph", args->graph, "Curve of the graph page")
+        ->check(CLI::IsMember(graphNames()));
+    addSweepOptions(*command, args->sweep);
+    command->callback([args] { run(*args); });
+}
+
+} // namespace velmora::cli

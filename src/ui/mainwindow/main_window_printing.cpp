@@ -1,0 +1,50 @@
+// The main window's print commands.
+#include "mainwindow/main_window.h"
+
+#include "analysis/big_graph.h"
+#include "mainwindow/static_frame.h"
+
+#include <QLabel>
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* kStaticValueLabels[] = {
+    "lblStaticLAxis", "lblStatRAxis",  "lblStatLRadius", "lblStatRRadius", "lblStatLCasA",
+    "lblStatRCA",     "lblStatLCasTR", "lblStatRCTR",    "lblStatRCH",     "lblStatRCO"};
+
+} // namespace
+
+PrintServices MainWindow::printServices() {
+    return PrintServices{*printer_, messages_,
+                         printoutFolder_.isEmpty() ? defaultPrintoutFolder() : printoutFolder_};
+}
+
+void MainWindow::printCoordinates(const CoordinateBoxTexts& boxes) {
+    printCoordinatePage(printServices(), state_.Right_Active, boxes,
+                        lblfile_->text().toStdString());
+}
+
+void MainWindow::printStaticGeometry() {
+    std::map<std::string, std::string> captions;
+    for (const char* label : kStaticValueLabels) {
+        captions[label] = frmStatic_->caption(QString::fromLatin1(label)).toStdString();
+    }
+    printStaticPage(printServices(), captions);
+}
+
+void MainWindow::printGraph() {
+    if (!graph_) {
+        return;
+    }
+    const GraphPageInputs inputs =
+        graphPageInputs(graph_->view(), state_, lblfile_->text().toStdString());
+    printGraphPage(printServices(), inputs, [this] { return graph_->refreshSuggestions(); });
+}
+
+void MainWindow::printWorksheets() {
+    printWorksheetPages(printServices());
+}
+
+} // namespace velmora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "printing/recording_printer.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora::testing {
+
+// The texts of the print statements of a recording, items joined as printed.
+inline std::vector<std::string> printedLines(const PrintRecording& ops) {
+    std::vector<std::string> lines;
+    for (const PrintOp& op : ops) {
+        if (op.kind != PrintOpKind::Print) {
+            continue;
+        }
+        std::string text;
+        for (const PrintItem& item : op.items) {
+            text += item.spaces > 0 ? std::string(static_cast<std::size_t>(item.spaces), ' ')
+                                    : item.text;
+        }
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+// The text printed right after the position was set to (x, y), or "<none>".
+inline std::string printedAt(const PrintRecording& ops, double x, double y) {
+    for (std::size_t i = 0; i + 1 < ops.size(); ++i) {
+        if (ops[i].kind == PrintOpKind::Position && ops[i].x1 == x && ops[i].y1 == y &&
+            ops[i + 1].kind == PrintOpKind::Print) {
+            return ops[i + 1].items.empty() ? std::string() : ops[i + 1].items.front().text;
+        }
+    }
+    return "<none>";
+}
+
+// A printer that fails at the given endDoc (1-based) or, with failOnLine, at the first line
+// drawn after that many endDocs, and records everything else.
+class FailingPrinter : public RecordingPrinter {
+public:
+    explicit FailingPrinter(int failingJob) : failingJob_(failingJob) {}
+    void line(double x1, double y1, double x2, double y2) override {
+        if (ended_ + 1 == failingJob_) {
+            throw PrintFailure("out of paper");
+        }
+        RecordingPrinter::line(x1, y1, x2, y2);
+    }
+    void endDoc() override {
+        ++ended_;
+        RecordingPrinter::endDoc();
+    }
+
+private:
+    int failingJob_;
+    int ended_ = 0;
+};
+
+} // namespace velmora::testing
