@@ -3,10 +3,12 @@
 #include "model/message_sink.h"
 #include "model/project_file.h"
 #include "model/suspension_state.h"
+#include "pictures/picture_key.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -16,7 +18,10 @@ class QLabel;
 namespace velmora {
 
 class BigGraph;
+class CoordinateFrame;
+class DimensionFrame;
 class FileDialogs;
+class HelpFrame;
 class GeometryFrame;
 class NotesWindow;
 class PictureButton;
@@ -30,7 +35,8 @@ struct MainMenus;
 struct MainWindowServices {
     FileDialogs& fileDialogs;
     MessageSink& messages;
-    // Where the side-panel pictures are loaded from; empty means the program's folder.
+    // Where the pictures are looked for; empty means the folder "pictures" beside the
+    // program and the installed share folder.
     QString pictureFolder;
 };
 
@@ -83,6 +89,16 @@ public:
     bool fileSave();
     void fileExit();
 
+    // Coordinate table: open for the active side, OK, Cancel and Make Symmetrical.
+    void showCoordinateTable();
+    void acceptCoordinates();
+    void cancelCoordinates();
+    void makeSymmetrical();
+
+    // Dimension wizard for a point group of the active side, and the measuring guide.
+    void openWizard(PictureGroup group);
+    void openGuide();
+
     void showStaticGeometry();
     void showNotes();
     void analyze(GraphKind kind);
@@ -90,6 +106,7 @@ public:
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     QString pictureFolder() const { return pictureFolder_; }
+    QStringList pictureFolders() const { return pictureFolders_; }
 
     // Design client area, twips.
     static constexpr int kClientWidth = 9555;
@@ -118,6 +135,7 @@ private:
     FileDialogs& fileDialogs_;
     MessageSink& messages_;
     QString pictureFolder_;
+    QStringList pictureFolders_;
 
     std::unique_ptr<MainMenus> menus_;
     ProportionalLayout* layout_ = nullptr;
@@ -130,6 +148,9 @@ private:
     QLabel* lblfile_ = nullptr;
     TravelFrame* frmTravel_ = nullptr;
     StaticFrame* frmStatic_ = nullptr;
+    CoordinateFrame* frmXYZ_ = nullptr;
+    DimensionFrame* frmDimentions_ = nullptr;
+    HelpFrame* frmHelp_ = nullptr;
 
     QPointer<NotesWindow> notes_;
     QPointer<BigGraph> graph_;
