@@ -98,6 +98,8 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
     lblXYZFractoDec_ = new QLabel(this);
     lblXYZFractoDec_->setObjectName(QStringLiteral("lblXYZFractoDec"));
     lblXYZFractoDec_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Several lines: the layout must scale its font, not shrink it to fit all on one line.
+    lblXYZFractoDec_->setWordWrap(true);
     QFont smaller = lblXYZFractoDec_->font();
     smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
     lblXYZFractoDec_->setFont(smaller);

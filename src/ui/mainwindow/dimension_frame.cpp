@@ -39,6 +39,8 @@ DimensionFrame::DimensionFrame(SuspensionState& state, QWidget* parent)
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setTextFormat(Qt::RichText);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Several lines: the layout must scale its font, not shrink it to fit all on one line.
+    label1_->setWordWrap(true);
 
     const char* letterTexts[] = {"A:", "B:", "C:"};
     const char* suffix[] = {"A", "B", "C"};
