@@ -3,6 +3,7 @@
 #include "pictures/corner_drawing.h"
 #include "pictures/sketch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -119,7 +120,9 @@ void drawWizardPicture(Canvas& canvas, const PictureKey& key, const Corner& corn
         const PicPoint a = project({0, 0, 0});
         const PicPoint b = project({corner.tireX(), 0, 0});
         sketch.stroke(sketch.at(a.x, a.y), sketch.at(b.x, b.y), pc::Chalk, 0.3);
-        sketch.text({a.x - 1, a.y - 1.8}, "reference line", pc::Chalk, 8);
+        // Named beneath the floor, where neither the tire nor the arms are.
+        const double start = std::min(sketch.mx(a.x), sketch.mx(b.x));
+        sketch.caption({start, -2.4}, "reference line", pc::Chalk, 8);
     }
 
     drawCorner(sketch, corner, project, CornerEmphasis{key.group});
