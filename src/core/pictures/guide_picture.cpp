@@ -19,7 +19,7 @@ void drawPlumbBob(Canvas& canvas, double aspect) {
     const CornerProjection project(CornerView::Front, corner);
     Bounds area = cornerBounds(corner, project);
     area.pad(2);
-    area.bottom -= 2;
+    area.bottom -= 5; // room for the names beneath the floor
     canvas.setBackground(pc::Paper);
     Sketch sketch(canvas, area, aspect, false);
     drawFloor(sketch, area.left, area.right);

@@ -9,6 +9,8 @@ namespace {
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // Average width of a character of the sans face, as a share of its point size.
 constexpr double kCharWidth = 0.62;
+// Width in pixels at which texts are drawn at their nominal point size.
+constexpr double kTextReferenceWidth = 450;
 
 } // namespace
 
@@ -51,7 +53,10 @@ Sketch::Sketch(Canvas& canvas, Bounds area, double aspect, bool mirror)
     bottom_ = area.bottom;
     const int pixelWidth = canvas_.pixelWidth() > 0 ? canvas_.pixelWidth() : 400;
     pixelsPerUnit_ = pixelWidth / area.width();
-    unitsPerPoint_ = kPixelsPerPoint / pixelsPerUnit_;
+    // Texts grow with the picture, so they keep their place beside what they name at any
+    // size; the surface draws them at the size asked for.
+    textScale_ = std::clamp(pixelWidth / kTextReferenceWidth, 0.5, 3.0);
+    unitsPerPoint_ = kPixelsPerPoint * textScale_ / pixelsPerUnit_;
     canvas_.setFillStyle(FillStyle::Transparent);
     canvas_.setPenStyle(PenStyle::Solid);
 }
@@ -87,7 +92,7 @@ void Sketch::label(PicPoint centre, const std::string& text, Rgb color, double p
     // The surface writes text with its top edge at the current position, and y runs upward.
     canvas_.setCurrentPosition(centre.x - width / 2, centre.y + height / 2);
     Font font;
-    font.size = points;
+    font.size = points * textScale_;
     font.bold = bold;
     canvas_.setFont(font);
     canvas_.setTextColor(color);
@@ -99,7 +104,7 @@ void Sketch::text(PicPoint topLeft, const std::string& text, Rgb color, double p
     // Mirrored pictures keep their texts reading left to right from the same corner.
     canvas_.setCurrentPosition(mirror_ ? -topLeft.x - width : topLeft.x, topLeft.y);
     Font font;
-    font.size = points;
+    font.size = points * textScale_;
     font.bold = bold;
     canvas_.setFont(font);
     canvas_.setTextColor(color);
@@ -110,7 +115,7 @@ void Sketch::caption(PicPoint topLeft, const std::string& text, Rgb color, doubl
                      bool bold) {
     canvas_.setCurrentPosition(topLeft.x, topLeft.y);
     Font font;
-    font.size = points;
+    font.size = points * textScale_;
     font.bold = bold;
     canvas_.setFont(font);
     canvas_.setTextColor(color);

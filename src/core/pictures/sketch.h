@@ -71,7 +71,7 @@ public:
     double visibleLeft() const { return left_; }
     double visibleTop() const { return top_; }
     double visibleBottom() const { return bottom_; }
-    // Height of a line of text of `points`, in picture units.
+    // Height of a line of text of `points` (nominal size), in picture units.
     double lineHeight(double points) const { return points * 1.45 * unitsPerPoint_; }
 
     // A dimension line from a reference to the point it measures: the line, an arrow head
@@ -87,6 +87,7 @@ private:
     bool mirror_;
     double pixelsPerUnit_ = 8;
     double unitsPerPoint_ = 0.17;
+    double textScale_ = 1;
     double left_ = 0;
     double top_ = 0;
     double bottom_ = 0;

@@ -9,7 +9,10 @@
 
 namespace velmora {
 
-PictureBox::PictureBox(QWidget* parent) : DrawingSurface(parent) {}
+PictureBox::PictureBox(QWidget* parent) : DrawingSurface(parent) {
+    // The pictures size their texts to the box themselves.
+    setTextsFollowFont(false);
+}
 
 void PictureBox::showNamed(const std::string& name, const QStringList& folders,
                            const std::optional<CoordinateSet>& own) {
