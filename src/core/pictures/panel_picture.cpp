@@ -24,7 +24,7 @@ void drawTableIcon(Canvas& canvas, double aspect) {
     static const char* headings[] = {"X", "Y", "Z"};
     for (int c = 0; c < 3; ++c)
         sketch.label({(columns[c + 1] + columns[c + 2]) / 2, top - rowHeight / 2}, headings[c],
-                     pc::Paper, 8, true);
+                     pc::Paper, 14, true);
     // Rows: a name on the left and numbers in the cells.
     for (int r = 0; r < rows; ++r) {
         const double y = top - rowHeight * (r + 1.5);
