@@ -52,7 +52,7 @@ const char* lookWords(CarLook look) {
 
 std::string pointWords(PictureGroup group, int letter) {
     static const char* arms[] = {"rear pivot", "front pivot", "ball joint"};
-    static const char* misc[] = {"inner tie rod", "outer tie rod", "wheel centre"};
+    static const char* misc[] = {"inner tie rod", "outer tie rod", "wheel center"};
     return group == PictureGroup::Misc ? misc[letter] : arms[letter];
 }
 
