@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace velmora::test {
 namespace {
@@ -35,8 +36,9 @@ PngSize pngSize(const fs::path& path) {
 class CliRenderNamed : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A folder of its own, also when other builds run these tests at the same time.
         dir = fs::temp_directory_path() /
-              ("velmora_render_named_" +
+              ("velmora_render_named_" + std::to_string(std::random_device{}()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(dir);
     }

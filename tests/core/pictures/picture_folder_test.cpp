@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 namespace velmora {
 namespace {
@@ -12,9 +13,9 @@ namespace fs = std::filesystem;
 class PictureFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A folder of its own, also when other builds run these tests at the same time.
         root = fs::temp_directory_path() /
-               ("velmora_pictures_" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ("velmora_pictures_" + std::to_string(std::random_device{}()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         fs::create_directories(root / "first");
