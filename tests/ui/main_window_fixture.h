@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_printer.h"
 #include "fakes.h"
 #include "mainwindow/main_window.h"
 #include "widgets/drawing_surface.h"
@@ -33,8 +34,11 @@ protected:
             image.fill(Qt::darkBlue);
             ASSERT_TRUE(image.save(pictures.filePath(QString::fromLatin1(name)), "BMP"));
         }
-        window =
-            std::make_unique<MainWindow>(MainWindowServices{dialogs, messages, pictures.path()});
+        // Pages go to a fake printer, and files of a missing printer to a folder of the test:
+        // a test never prints or fills the user's documents folder.
+        ASSERT_TRUE(printouts.isValid());
+        window = std::make_unique<MainWindow>(MainWindowServices{
+            dialogs, messages, pictures.path(), &printer, printouts.filePath("out")});
         window->show();
     }
 
@@ -77,6 +81,8 @@ protected:
     QTemporaryDir pictures;
     FakeFileDialogs dialogs;
     FakeMessageBoxes messages;
+    FakePrinterDevice printer;
+    QTemporaryDir printouts;
     std::unique_ptr<MainWindow> window;
 };
 

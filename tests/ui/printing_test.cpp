@@ -1,4 +1,6 @@
 #include "fake_printer.h"
+
+#include <QLineEdit>
 #include "main_window_fixture.h"
 
 #include "analysis/big_graph.h"
@@ -15,15 +17,6 @@ namespace {
 // The main window with a fake printer and a temporary folder for printouts.
 class PrintingTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_TRUE(printouts.isValid());
-        window.reset();
-        window = std::make_unique<MainWindow>(MainWindowServices{
-            dialogs, messages, pictures.path(), &printer, printouts.filePath("out")});
-        window->show();
-    }
-
     std::vector<std::string> jobNames() const {
         std::vector<std::string> names;
         for (const PrintJob& job : printer.jobs) {
@@ -35,9 +28,6 @@ protected:
     QStringList savedFiles() const {
         return QDir(printouts.filePath("out")).entryList(QDir::Files, QDir::Name);
     }
-
-    FakePrinterDevice printer;
-    QTemporaryDir printouts;
 };
 
 bool printsText(const PrintJob& job, const std::string& text) {
@@ -139,6 +129,19 @@ TEST_F(PrintingTest, CoordinatePageUsesTheActiveSideAndTheFileLabel) {
     ASSERT_EQ(jobNames(), std::vector<std::string>{"Right Side Suspension Coordinates"});
     EXPECT_TRUE(printsText(printer.jobs[0], "\"Tire Center\" spc(8) \" 31.00\""));
     EXPECT_TRUE(printsText(printer.jobs[0], "\"File:\" spc(1) \"" + text("lblfile").toStdString()));
+}
+
+TEST_F(PrintingTest, TheTablesPrintButtonPrintsWhatTheBoxesShow) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    click("btnDimLXYZ");
+    auto* tireCentre = control<QLineEdit>("txtXYZ_9");
+    tireCentre->setText(QStringLiteral("31"));
+    click("btncoordprint");
+    ASSERT_EQ(jobNames(), std::vector<std::string>{"Left Side Suspension Coordinates"});
+    EXPECT_TRUE(printsText(printer.jobs[0], "\"Tire Center\" spc(8) \" 31.00\""));
+    // Printing neither stores the boxes nor closes the table.
+    EXPECT_TRUE(control("frmXYZ")->isVisible());
+    EXPECT_NE(window->state().LeftCoords[9], 31.0f);
 }
 
 // The system's own printer device: on a machine without a default printer the worksheets

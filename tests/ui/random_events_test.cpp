@@ -5,6 +5,7 @@
 //
 // CI runs a short seed. A long run:
 //   scripts/random-events 100000 7
+#include "fake_printer.h"
 #include "fakes.h"
 #include "main_window_fixture.h"
 #include "mainwindow/notes_window.h"
@@ -286,7 +287,11 @@ TEST(RandomEvents, TheProgramSurvivesARandomUser) {
 
     RandomMessageBoxes messages(random);
     RandomFileDialogs dialogs(random, folder);
-    MainWindow window(MainWindowServices{dialogs, messages, folder.path()});
+    // Pages go to a fake printer that sometimes jams or is missing; files of a missing
+    // printer go to the test's folder.
+    FakePrinterDevice printer;
+    MainWindow window(MainWindowServices{dialogs, messages, folder.path(), &printer,
+                                         folder.filePath(QStringLiteral("printouts"))});
     window.show();
     dialogs.forcedOpen = QString::fromStdString(examplePath("gm-dirt-oval.kqw"));
     window.fileOpen();
@@ -294,6 +299,10 @@ TEST(RandomEvents, TheProgramSurvivesARandomUser) {
 
     RandomUser user(random, window);
     for (long event = 0; event < events; ++event) {
+        if (event % 97 == 0) {
+            printer.present = random() % 4 != 0;
+            printer.failing = random() % 4 == 0;
+        }
         user.act();
         QApplication::processEvents();
         ASSERT_TRUE(window.isVisible()) << "event " << event << " of seed " << seed;

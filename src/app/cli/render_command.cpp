@@ -10,6 +10,8 @@
 #include "analysis/thumbnails.h"
 #include "drawing/recording_canvas.h"
 #include "geometry/sweep.h"
+#include "pictures/named_picture.h"
+#include "pictures/picture_key.h"
 
 #include "cli_output.h"
 #include "png_output.h"
@@ -18,6 +20,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace velmora::cli {
 namespace {
@@ -26,7 +29,9 @@ constexpr std::size_t kThumbnailCount = 5;
 
 struct RenderArgs {
     std::string what;
-    std::string project;
+    std::string input;   // the project, or for `named` the picture name
+    std::string project; // `named` only: the project whose geometry a wizard screen draws
+    bool sideGiven = false;
     std::string png;
     std::string graph = "camber";
     SweepOptions sweep;
@@ -81,9 +86,44 @@ void stepTo(GraphView& view, int position) {
     }
 }
 
+// A named picture: side panel buttons, wizard screens (drawn from the project's geometry of
+// the screen's side, or of --side, when it is complete) and the guide's pictures.
+void renderNamed(const RenderArgs& args) {
+    const std::optional<PictureKey> key = parsePictureName(args.input);
+    if (!key) {
+        throw UsageError("'" + args.input +
+                         "' is not a picture name (e.g. gmlxup.bmp, gmltop.bmp, xyz.bmp, "
+                         "hlp1.bmp)");
+    }
+    PixelSize fallback{553, 565};
+    if (key->kind == PictureKind::SidePanel) {
+        fallback = {250, 170};
+    } else if (key->kind == PictureKind::Guide) {
+        fallback = {578, 386};
+    }
+    const PixelSize size = parseSize(args.size, fallback);
+    std::optional<CoordinateSet> own;
+    if (!args.project.empty()) {
+        const SuspensionState state = loadProject(args.project);
+        refuseToReplaceProject(args.png, args.project, "PNG");
+        const bool right = args.sideGiven ? args.sweep.side == "right" : key->right;
+        own = right ? state.RightCoords : state.LeftCoords;
+    }
+    RecordingCanvas canvas(size.width, size.height);
+    drawPicture(canvas, *key, own ? &*own : nullptr);
+    writePng({canvas.operations()}, size, colors::White, args.png);
+}
+
 void render(const RenderArgs& args, int& exitCode) {
-    SuspensionState state = loadProject(args.project);
-    refuseToReplaceProject(args.png, args.project, "PNG");
+    if (args.what == "named") {
+        renderNamed(args);
+        return;
+    }
+    if (!args.project.empty()) {
+        throw UsageError("--project is for `render named`; give the project as PROJECT");
+    }
+    SuspensionState state = loadProject(args.input);
+    refuseToReplaceProject(args.png, args.input, "PNG");
     state.Right_Active = args.sweep.side == "right";
     state.VU = args.sweep.bump;
     state.VD = args.sweep.rebound;
@@ -138,11 +178,17 @@ void render(const RenderArgs& args, int& exitCode) {
 void addRenderCommand(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<RenderArgs>();
     CLI::App* command = app.add_subcommand(
-        "render", "Render the thumbnails, a large graph or the suspension picture to a PNG");
-    command->add_option("WHAT", args->what, "thumbnails, graph or picture")
+        "render",
+        "Render the thumbnails, a large graph, the suspension picture or a named picture to a PNG");
+    command->add_option("WHAT", args->what, "thumbnails, graph, picture or named")
         ->required()
-        ->check(CLI::IsMember({"thumbnails", "graph", "picture"}));
-    command->add_option("PROJECT", args->project, "Project file (.kqw or .kqp)")->required();
+        ->check(CLI::IsMember({"thumbnails", "graph", "picture", "named"}));
+    command
+        ->add_option("PROJECT", args->input,
+                     "Project file (.kqw or .kqp); for named, the picture name (gmlxup.bmp...)")
+        ->required();
+    command->add_option("--project", args->project,
+                        "named: project whose geometry the wizard screens draw");
     command->add_option("--png", args->png, "PNG file to write")->required();
     command->add_option("--graph", args->graph, "Curve (graph and picture)")
         ->check(CLI::IsMember(graphNames()));
@@ -152,7 +198,10 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
                      "Wheel position 1..N (1 = full bump; default the static position)")
         ->check(CLI::Range(1, kMaxPositions));
     command->add_option("--size", args->size, "Pixel size WxH (of each thumbnail)");
-    command->callback([args, &exitCode] { render(*args, exitCode); });
+    command->callback([args, command, &exitCode] {
+        args->sideGiven = command->count("--side") > 0;
+        render(*args, exitCode);
+    });
 }
 
 } // namespace velmora::cli

@@ -4,13 +4,17 @@
 
 #include "analysis/big_graph.h"
 #include "mainwindow/balloon_texts.h"
+#include "mainwindow/coordinate_frame.h"
+#include "mainwindow/dimension_frame.h"
 #include "mainwindow/geometry_frame.h"
+#include "mainwindow/help_frame.h"
 #include "mainwindow/main_menus.h"
 #include "mainwindow/notes_window.h"
 #include "mainwindow/side_frame.h"
 #include "mainwindow/side_panel_pictures.h"
 #include "mainwindow/static_frame.h"
 #include "mainwindow/travel_frame.h"
+#include "widgets/named_pictures.h"
 #include "widgets/picture_button.h"
 #include "widgets/proportional_layout.h"
 
@@ -41,6 +45,9 @@ const QRect kLabel2(2760, 6000, 2535, 255);
 const QRect kLblFile(5400, 6000, 4095, 255);
 const QRect kFrmTravel(1200, 0, 2415, 1695);
 const QRect kFrmStatic(1920, 2040, 4935, 3135);
+const QRect kFrmXYZ(2640, 120, 5655, 5775);
+const QRect kFrmDimentions(0, 0, 9495, 6015);
+const QRect kFrmHelp(0, 0, 9495, 6015);
 
 } // namespace
 
@@ -48,7 +55,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), fileDialogs_(services.fileDialogs), messages_(services.messages),
       pictureFolder_(services.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                       : services.pictureFolder),
-      printer_(services.printer), printoutFolder_(services.printoutFolder) {
+      printer_(services.printer), printoutFolder_(services.printoutFolder),
+      pictureFolders_(velmora::pictureFolders(services.pictureFolder)) {
     if (printer_ == nullptr) {
         systemPrinter_ = std::make_unique<QtPrinterDevice>();
         printer_ = systemPrinter_.get();
@@ -75,6 +83,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     frmRight_->clearButtonTexts();
     state_.VU = 3;
     state_.VD = 3;
+    frmXYZ_->fillFractionChart();
     // The track type matches the dirt oval the menu shows checked.
     state_.TrackType = "Dirt";
     startedUp_ = true;
@@ -128,6 +137,17 @@ void MainWindow::buildClientArea() {
     frmStatic_ = new StaticFrame(client);
     frmStatic_->addToLayout(*layout_, kFrmStatic);
     frmStatic_->hide();
+    frmXYZ_ = new CoordinateFrame(client);
+    frmXYZ_->addToLayout(*layout_, kFrmXYZ);
+    frmXYZ_->hide();
+    frmDimentions_ = new DimensionFrame(state_, client);
+    frmDimentions_->setPictureFolders(pictureFolders_);
+    frmDimentions_->addToLayout(*layout_, kFrmDimentions);
+    frmDimentions_->hide();
+    frmHelp_ = new HelpFrame(client);
+    frmHelp_->setPictureFolders(pictureFolders_);
+    frmHelp_->addToLayout(*layout_, kFrmHelp);
+    frmHelp_->hide();
 }
 
 void MainWindow::connectCommands() {
@@ -153,6 +173,31 @@ void MainWindow::connectCommands() {
 
     connect(frmTravel_, &TravelFrame::okPressed, this, &MainWindow::acceptTravel);
     connect(frmTravel_, &TravelFrame::cancelPressed, this, &MainWindow::cancelTravel);
+
+    for (SideFrame* side : {frmLeft_, frmRight_}) {
+        connect(side->topButton(), &PictureButton::clicked, this,
+                [this] { openWizard(PictureGroup::Top); });
+        connect(side->bottomButton(), &PictureButton::clicked, this,
+                [this] { openWizard(PictureGroup::Bottom); });
+        connect(side->miscButton(), &PictureButton::clicked, this,
+                [this] { openWizard(PictureGroup::Misc); });
+        connect(side->xyzButton(), &PictureButton::clicked, this, &MainWindow::showCoordinateTable);
+    }
+    connect(frmXYZ_, &CoordinateFrame::okPressed, this, &MainWindow::acceptCoordinates);
+    connect(frmXYZ_, &CoordinateFrame::cancelPressed, this, &MainWindow::cancelCoordinates);
+    connect(frmXYZ_, &CoordinateFrame::symmetricalPressed, this, &MainWindow::makeSymmetrical);
+    connect(frmXYZ_, &CoordinateFrame::printPressed, this, [this] {
+        // The page prints what the boxes show, typed but not yet accepted included.
+        const CoordinateTexts shown = frmXYZ_->texts();
+        CoordinateBoxTexts boxes;
+        for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i)
+            boxes[static_cast<std::size_t>(i)] = shown[static_cast<std::size_t>(i)];
+        printCoordinates(boxes);
+    });
+    connect(frmDimentions_, &DimensionFrame::enableRequested, this, &MainWindow::frmEnable);
+    connect(frmDimentions_, &DimensionFrame::reselectRequested, this,
+            &MainWindow::reselectActiveSide);
+    connect(frmDimentions_, &DimensionFrame::helpRequested, this, &MainWindow::openGuide);
 
     connect(frmGeo_, &GeometryFrame::analyzePressed, this, &MainWindow::analyze);
     connect(frmGeo_, &GeometryFrame::staticPressed, this, &MainWindow::showStaticGeometry);
@@ -209,8 +254,8 @@ void MainWindow::DisableR() {
     state_.Right_Active = false;
     const SidePanelPictures pictures = sidePanelPictures(state_.CarStyle, false);
     frmRight_->setEnabled(false);
-    frmRight_->showSide(false, pictures.right, pictureFolder_);
-    frmLeft_->showSide(true, pictures.left, pictureFolder_);
+    frmRight_->showSide(false, pictures.right, pictureFolders_);
+    frmLeft_->showSide(true, pictures.left, pictureFolders_);
     frmLeft_->setEnabled(true);
 }
 
@@ -218,8 +263,8 @@ void MainWindow::DisableL() {
     state_.Right_Active = true;
     const SidePanelPictures pictures = sidePanelPictures(state_.CarStyle, true);
     frmLeft_->setEnabled(false);
-    frmLeft_->showSide(false, pictures.left, pictureFolder_);
-    frmRight_->showSide(true, pictures.right, pictureFolder_);
+    frmLeft_->showSide(false, pictures.left, pictureFolders_);
+    frmRight_->showSide(true, pictures.right, pictureFolders_);
     frmRight_->setEnabled(true);
 }
 
@@ -239,7 +284,12 @@ void MainWindow::frmEnable() {
 }
 
 bool MainWindow::dialogFrameOpen() const {
-    return frmTravel_->isVisibleTo(centralWidget());
+    for (const QWidget* frame :
+         {static_cast<QWidget*>(frmTravel_), static_cast<QWidget*>(frmXYZ_),
+          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_)})
+        if (frame->isVisibleTo(centralWidget()))
+            return true;
+    return false;
 }
 
 void MainWindow::endCommand() {

@@ -4,10 +4,12 @@
 #include "model/project_file.h"
 #include "model/suspension_state.h"
 #include "printing/print_commands.h"
+#include "pictures/picture_key.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -17,7 +19,10 @@ class QLabel;
 namespace velmora {
 
 class BigGraph;
+class CoordinateFrame;
+class DimensionFrame;
 class FileDialogs;
+class HelpFrame;
 class GeometryFrame;
 class NotesWindow;
 class PictureButton;
@@ -31,7 +36,8 @@ struct MainMenus;
 struct MainWindowServices {
     FileDialogs& fileDialogs;
     MessageSink& messages;
-    // Where the side-panel pictures are loaded from; empty means the program's folder.
+    // Where the pictures are looked for; empty means the folder "pictures" beside the
+    // program and the installed share folder.
     QString pictureFolder;
     // The default printer; null means the system's, through Qt.
     PrinterDevice* printer = nullptr;
@@ -93,6 +99,16 @@ public:
     // it cannot be read.
     bool openProject(const std::string& path);
 
+    // Coordinate table: open for the active side, OK, Cancel and Make Symmetrical.
+    void showCoordinateTable();
+    void acceptCoordinates();
+    void cancelCoordinates();
+    void makeSymmetrical();
+
+    // Dimension wizard for a point group of the active side, and the measuring guide.
+    void openWizard(PictureGroup group);
+    void openGuide();
+
     void showStaticGeometry();
     void showNotes();
     void analyze(GraphKind kind);
@@ -108,6 +124,7 @@ public:
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     QString pictureFolder() const { return pictureFolder_; }
+    QStringList pictureFolders() const { return pictureFolders_; }
 
     // Design client area, twips.
     static constexpr int kClientWidth = 9555;
@@ -143,6 +160,7 @@ private:
     std::unique_ptr<PrinterDevice> systemPrinter_;
     PrinterDevice* printer_ = nullptr;
     QString printoutFolder_;
+    QStringList pictureFolders_;
 
     std::unique_ptr<MainMenus> menus_;
     ProportionalLayout* layout_ = nullptr;
@@ -155,6 +173,9 @@ private:
     QLabel* lblfile_ = nullptr;
     TravelFrame* frmTravel_ = nullptr;
     StaticFrame* frmStatic_ = nullptr;
+    CoordinateFrame* frmXYZ_ = nullptr;
+    DimensionFrame* frmDimentions_ = nullptr;
+    HelpFrame* frmHelp_ = nullptr;
 
     QPointer<NotesWindow> notes_;
     QPointer<BigGraph> graph_;

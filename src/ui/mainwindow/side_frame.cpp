@@ -1,5 +1,6 @@
 #include "mainwindow/side_frame.h"
 
+#include "widgets/named_pictures.h"
 #include "widgets/picture_button.h"
 #include "widgets/proportional_layout.h"
 
@@ -16,9 +17,18 @@ PictureButton* makeButton(QWidget* parent, const QString& name, const QString& c
     return button;
 }
 
-void loadIfNamed(PictureButton* button, const std::string& name, const QString& folder) {
-    if (!name.empty())
-        button->loadPicture(picturePath(folder, QString::fromStdString(name)));
+// Drawn pictures are rendered at twice the button's natural size, so they stay sharp on a
+// main window grown to most of the screen.
+const QSize kDrawnSize(2 * 1875 / 15, 2 * 1275 / 15);
+
+void loadIfNamed(PictureButton* button, const std::string& name, const QStringList& folders) {
+    if (name.empty())
+        return;
+    const QString file = replacingFile(folders, name);
+    if (!file.isEmpty() && button->loadPicture(file))
+        return;
+    button->setDrawnPicture(drawnPixmap(name, kDrawnSize),
+                            picturePath(folders.value(0), QString::fromStdString(name)));
 }
 
 } // namespace
@@ -36,14 +46,15 @@ SideFrame::SideFrame(Side side, QWidget* parent) : QGroupBox(parent) {
     xyz_ = makeButton(this, QStringLiteral("btnDim%1XYZ").arg(letter), QStringLiteral("XYZ"));
 }
 
-void SideFrame::showSide(bool active, const SidePictures& pictures, const QString& pictureFolder) {
+void SideFrame::showSide(bool active, const SidePictures& pictures,
+                         const QStringList& pictureFolders) {
     const QColor colour = active ? kActiveColour : kInactiveColour;
     for (PictureButton* button : {top_, bottom_, misc_, xyz_})
         button->setBackgroundColor(colour);
-    loadIfNamed(top_, pictures.top, pictureFolder);
-    loadIfNamed(bottom_, pictures.bottom, pictureFolder);
-    loadIfNamed(misc_, pictures.misc, pictureFolder);
-    loadIfNamed(xyz_, pictures.xyz, pictureFolder);
+    loadIfNamed(top_, pictures.top, pictureFolders);
+    loadIfNamed(bottom_, pictures.bottom, pictureFolders);
+    loadIfNamed(misc_, pictures.misc, pictureFolders);
+    loadIfNamed(xyz_, pictures.xyz, pictureFolders);
 }
 
 void SideFrame::clearButtonTexts() {

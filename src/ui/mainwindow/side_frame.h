@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
@@ -21,9 +22,10 @@ class SideFrame : public QGroupBox {
 public:
     SideFrame(Side side, QWidget* parent = nullptr);
 
-    // Colours the buttons for an active or inactive side and loads the pictures named in
-    // `pictures` from `pictureFolder`; an empty name leaves that button's picture as it is.
-    void showSide(bool active, const SidePictures& pictures, const QString& pictureFolder);
+    // Colours the buttons for an active or inactive side and shows the pictures named in
+    // `pictures`: a photograph of that name from the picture folders, else the drawn
+    // picture. An empty name leaves that button's picture as it is.
+    void showSide(bool active, const SidePictures& pictures, const QStringList& pictureFolders);
 
     // The buttons show their pictures only (the text stays as the fallback label).
     void clearButtonTexts();

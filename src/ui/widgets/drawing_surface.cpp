@@ -82,7 +82,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     options.background = background_;
     // Texts grow with the widget's font, which a proportional layout scales with the window.
     const double pointSize = font().pointSizeF();
-    if (basePointSize_ > 0 && pointSize > 0) {
+    if (textsFollowFont_ && basePointSize_ > 0 && pointSize > 0) {
         options.fontScale = pointSize / basePointSize_;
     }
     QPainterCanvas target(painter, size(), options);

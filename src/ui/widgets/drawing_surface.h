@@ -30,6 +30,10 @@ public:
     void setBackgroundColor(Rgb color);
     Rgb backgroundColor() const { return background_; }
 
+    // Whether texts grow with the widget's font (the default). A drawing that sizes its own
+    // texts to the surface turns this off.
+    void setTextsFollowFont(bool follow) { textsFollowFont_ = follow; }
+
     QSize sizeHint() const override { return {100, 100}; }
 
 protected:
@@ -42,6 +46,7 @@ private:
     std::unique_ptr<SurfaceCanvas> canvas_;
     Rgb background_ = colors::White;
     double basePointSize_ = 0;
+    bool textsFollowFont_ = true;
 };
 
 } // namespace velmora

@@ -34,6 +34,12 @@ void PictureButton::setPicture(const QPixmap& picture) {
     update();
 }
 
+void PictureButton::setDrawnPicture(const QPixmap& picture, const QString& path) {
+    pictureFile_ = path;
+    picture_ = picture;
+    update();
+}
+
 void PictureButton::clearPicture() {
     picture_ = QPixmap();
     pictureFile_.clear();

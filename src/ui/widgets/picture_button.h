@@ -21,6 +21,9 @@ public:
     // file is missing or not a picture; the path is remembered either way.
     bool loadPicture(const QString& path);
     void setPicture(const QPixmap& picture);
+    // Shows a picture made by the program in place of the file `path` that was asked for
+    // (remembered as pictureFile); a null picture shows the fallback label.
+    void setDrawnPicture(const QPixmap& picture, const QString& path);
     void clearPicture();
     bool hasPicture() const { return !picture_.isNull(); }
     // The path last asked for by loadPicture (empty when none was).

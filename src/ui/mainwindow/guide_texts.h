@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// The measuring guide's text of screen 1..3, as one string whose paragraphs are separated
+// by long runs of blanks (sentences inside a paragraph by two).
+const std::string& guideText(int screen);
+
+// The paragraphs of a guide text, without the runs of blanks between them, so each can be
+// shown on a line of its own at any width and font.
+std::vector<std::string> guideParagraphs(const std::string& text);
+
+} // namespace velmora

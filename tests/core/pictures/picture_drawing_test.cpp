@@ -1,0 +1,194 @@
+#include "pictures/corner_geometry.h"
+#include "pictures/named_picture.h"
+#include "pictures/sketch.h"
+
+#include "core/drawing/reference_recording.h"
+#include "drawing/recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+namespace pc = picture_colors;
+
+Recording draw(const std::string& name, const CoordinateSet* own = nullptr) {
+    RecordingCanvas canvas(560, 570);
+    EXPECT_TRUE(drawNamedPicture(canvas, name, own)) << name;
+    return canvas.operations();
+}
+
+std::vector<std::string> wizardNames() {
+    std::vector<std::string> names;
+    for (const char* style : {"gm", "ford", "2000"})
+        for (const char* side : {"l", "r"})
+            for (const char* axis : {"x", "y", "z"})
+                for (const char* group : {"up", "dn", "mc"})
+                    names.push_back(std::string("\\") + style + side + axis + group + ".bmp");
+    return names;
+}
+
+std::vector<std::string> labelsOf(const Recording& ops) {
+    std::vector<std::string> labels;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOpKind::Print && op.text.size() == 1)
+            labels.push_back(op.text);
+    return labels;
+}
+
+// The marker of every measured point, in the order drawn.
+std::vector<DrawOp> markersOf(const Recording& ops) {
+    std::vector<DrawOp> markers;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOpKind::Circle && op.color == pc::Point &&
+            op.state.fillStyle == FillStyle::Solid)
+            markers.push_back(op);
+    return markers;
+}
+
+bool allFinite(const Recording& ops) {
+    return std::all_of(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
+               std::isfinite(op.y2) && std::isfinite(op.radius);
+    });
+}
+
+TEST(WizardPicture, EveryScreenMarksItsPointsWithLettersAndDimensionLines) {
+    for (const std::string& name : wizardNames()) {
+        SCOPED_TRACE(name);
+        const Recording ops = draw(name);
+        const bool twoPoints = name.find("zmc") != std::string::npos;
+        const std::vector<std::string> expected = twoPoints
+                                                      ? std::vector<std::string>{"A", "B"}
+                                                      : std::vector<std::string>{"A", "B", "C"};
+        EXPECT_EQ(labelsOf(ops), expected);
+        const std::vector<DrawOp> markers = markersOf(ops);
+        ASSERT_EQ(markers.size(), expected.size());
+        for (const DrawOp& marker : markers) {
+            // A dimension line ends exactly at the marked point.
+            const bool measured = std::any_of(ops.begin(), ops.end(), [&](const DrawOp& op) {
+                return op.kind == DrawOpKind::Line && op.color == pc::Dimension &&
+                       op.x2 == marker.x1 && op.y2 == marker.y1 &&
+                       std::hypot(op.x1 - op.x2, op.y1 - op.y2) > 1;
+            });
+            EXPECT_TRUE(measured) << "no dimension line to (" << marker.x1 << "," << marker.y1
+                                  << ")";
+        }
+        EXPECT_TRUE(allFinite(ops));
+    }
+}
+
+// The right side is the left one in a mirror: every line and circle at -x.
+TEST(WizardPicture, LeftAndRightAreMirrorImages) {
+    for (const char* pair : {"gmlxup", "fordlzdn", "2000lymc"}) {
+        std::string left = std::string("\\") + pair + ".bmp";
+        std::string right = left;
+        right[right.find('l', 2)] = 'r';
+        SCOPED_TRACE(left + " / " + right);
+        const Recording l = draw(left);
+        const Recording r = draw(right);
+        ASSERT_EQ(l.size(), r.size());
+        for (std::size_t i = 0; i < l.size(); ++i) {
+            const DrawOp& a = l[i];
+            const DrawOp& b = r[i];
+            ASSERT_EQ(a.kind, b.kind) << i;
+            if (a.kind == DrawOpKind::Line || a.kind == DrawOpKind::Circle) {
+                EXPECT_DOUBLE_EQ(a.x1, -b.x1) << i;
+                EXPECT_DOUBLE_EQ(a.x2, -b.x2) << i;
+                EXPECT_DOUBLE_EQ(a.y1, b.y1) << i;
+                EXPECT_EQ(a.color, b.color) << i;
+            } else if (a.kind == DrawOpKind::Scale) {
+                EXPECT_DOUBLE_EQ(a.x1, -b.x2);
+                EXPECT_DOUBLE_EQ(a.x2, -b.x1);
+            } else if (a.kind == DrawOpKind::Print && a.text.size() == 1) {
+                EXPECT_EQ(a.text, b.text);
+            }
+        }
+    }
+}
+
+TEST(WizardPicture, CompleteSetIsDrawnToScaleOtherwiseTheTypicalCorner) {
+    const Recording typical = draw("\\gmlxup.bmp");
+    CoordinateSet own = typicalCoordinates(CarLook::GM);
+    own[3] = 27.5; // a much longer top arm
+    const Recording scaled = draw("\\gmlxup.bmp", &own);
+    const auto hasText = [](const Recording& ops, const std::string& text) {
+        return std::any_of(ops.begin(), ops.end(),
+                           [&](const DrawOp& op) { return op.text == text; });
+    };
+    EXPECT_TRUE(hasText(scaled, "Your car, drawn to scale"));
+    EXPECT_TRUE(hasText(typical, "Typical GM style stock car"));
+    // The ball joint (C) moved outboard, the pivots (A, B) stayed where they were.
+    const auto t = markersOf(typical);
+    const auto s = markersOf(scaled);
+    ASSERT_EQ(t.size(), 3u);
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_NEAR(s[2].x1 - s[0].x1, (t[2].x1 - t[0].x1) + 4.7, 1e-4);
+
+    CoordinateSet incomplete = own;
+    incomplete[20] = 0;
+    EXPECT_EQ(draw("\\gmlxup.bmp", &incomplete), typical);
+    // Values no car has fall back to the typical corner instead of a picture of nothing.
+    for (const float bad : {std::numeric_limits<float>::quiet_NaN(),
+                            std::numeric_limits<float>::infinity(), -5.0f, 1e30f}) {
+        CoordinateSet odd = own;
+        odd[5] = bad;
+        EXPECT_EQ(draw("\\gmlxup.bmp", &odd), typical) << bad;
+    }
+}
+
+TEST(WizardPicture, StylesLookDifferentWhereTheirSuspensionsDiffer) {
+    const auto arcs = [](const Recording& ops) {
+        return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+            return op.kind == DrawOpKind::Circle && op.arc.has_value();
+        });
+    };
+    // Stock cars have a fender over the wheel, the formula car an open wheel.
+    EXPECT_EQ(arcs(draw("\\gmlzup.bmp")), 1);
+    EXPECT_EQ(arcs(draw("\\2000lzup.bmp")), 0);
+    // The Ford bottom arm's strut rod mount (B) lies far ahead of its ball joint (C); the GM
+    // arm's front pivot is close to it.
+    const auto reach = [](const Recording& ops) {
+        return markersOf(ops)[2].x1 - markersOf(ops)[1].x1;
+    };
+    EXPECT_GT(reach(draw("\\fordlzdn.bmp")), 2 * reach(draw("\\gmlzdn.bmp")));
+}
+
+TEST(PanelPicture, GreyedButtonIsTheLiveDrawingInGreys) {
+    const Recording live = draw("\\gmrbot.bmp");
+    const Recording grey = draw("\\gmdisrbot.bmp");
+    ASSERT_EQ(live.size(), grey.size());
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        EXPECT_EQ(live[i].x1, grey[i].x1);
+        EXPECT_EQ(live[i].y2, grey[i].y2);
+        const Rgb c = grey[i].color;
+        EXPECT_TRUE(c.r == c.g && c.g == c.b) << i;
+    }
+    // The button's member is the strong colour; the top arm is faint.
+    EXPECT_TRUE(std::any_of(live.begin(), live.end(), [](const DrawOp& op) {
+        return op.kind == DrawOpKind::Line && op.color == pc::Measured;
+    }));
+    EXPECT_NE(draw("\\gmrtop.bmp"), live);
+    EXPECT_NE(draw("\\xyz.bmp"), draw("\\gmtr.bmp"));
+}
+
+TEST(NamedPicture, UnknownNameDrawsNothing) {
+    RecordingCanvas canvas(100, 100);
+    EXPECT_FALSE(drawNamedPicture(canvas, "\\photo.bmp"));
+    EXPECT_TRUE(canvas.operations().empty());
+}
+
+TEST(PictureReference, RecordedDrawings) {
+    testing::expectMatchesReference("picture_gmlxup.txt", velmora::dump(draw("\\gmlxup.bmp")));
+    testing::expectMatchesReference("picture_2000rzmc.txt", velmora::dump(draw("\\2000rzmc.bmp")));
+    testing::expectMatchesReference("picture_hlp2.txt", velmora::dump(draw("\\hlp2.bmp")));
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,67 @@
+#include "data_entry_fixture.h"
+
+#include "mainwindow/guide_texts.h"
+#include "widgets/picture_box.h"
+
+#include <QLabel>
+
+namespace velmora::testing {
+namespace {
+
+using GuideTest = DataEntryTest;
+
+TEST(GuideTexts, KeepTheirLengthsAndParagraphs) {
+    EXPECT_EQ(guideText(1).size(), 932u);
+    EXPECT_EQ(guideText(2).size(), 821u);
+    EXPECT_EQ(guideText(3).size(), 655u);
+    EXPECT_NE(guideText(1).find("an ordanary framing square"), std::string::npos);
+    const auto first = guideParagraphs(guideText(1));
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_EQ(first[0].back(), '.');
+    EXPECT_TRUE(first[2].starts_with("Tip: Draw a circle"));
+    EXPECT_EQ(guideParagraphs(guideText(2)).size(), 3u);
+    const auto third = guideParagraphs(guideText(3));
+    ASSERT_EQ(third.size(), 2u);
+    // Sentences keep their two blanks.
+    EXPECT_NE(third[0].find("centerline as shown in this photo.  Use"), std::string::npos);
+}
+
+TEST_F(GuideTest, StepsThroughThreeScreensAndReturnsToTheWizardUnchanged) {
+    click("btnDimLBottom");
+    box("txtDimA")->setText("9.75");
+    click("btnDimHelp");
+    auto* picture = window->findChild<PictureBox*>("picHelp");
+    const auto expectScreen = [&](int screen, bool back, bool next) {
+        EXPECT_EQ(text("lblHelpScnNum"), QStringLiteral("Screen %1 of 3").arg(screen));
+        EXPECT_EQ(picture->pictureName(), QStringLiteral("\\hlp%1.bmp").arg(screen));
+        EXPECT_EQ(control("btnHelpBack")->isEnabled(), back);
+        EXPECT_EQ(control("btnHelpNext")->isEnabled(), next);
+        const QStringList paragraphs = text("lblHelpText").split(QStringLiteral("\n\n"));
+        EXPECT_EQ(paragraphs.size(), screen == 3 ? 2 : 3);
+        EXPECT_FALSE(text("lblHelpText").contains(QStringLiteral("   ")));
+    };
+    EXPECT_TRUE(control("frmHelp")->isVisible());
+    expectScreen(1, false, true);
+    click("btnHelpNext");
+    expectScreen(2, true, true);
+    click("btnHelpNext");
+    expectScreen(3, true, false);
+    click("btnHelpBack");
+    expectScreen(2, true, true);
+    click("btnHelpNext");
+    click("btnHelpCancel");
+    EXPECT_FALSE(control("frmHelp")->isVisible());
+    EXPECT_TRUE(control("frmDimentions")->isVisible());
+    EXPECT_EQ(box("txtDimA")->text(), "9.75");
+    EXPECT_EQ(text("lblDimScreenNum"), "Screen 1 of 3");
+    EXPECT_EQ(window->state().LeftCoords, CoordinateSet{});
+
+    // Opened again it starts over.
+    click("btnDimHelp");
+    expectScreen(1, false, true);
+    click("btnHelpCancel");
+    click("btnDimCancel");
+}
+
+} // namespace
+} // namespace velmora::testing
