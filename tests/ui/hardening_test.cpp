@@ -77,6 +77,44 @@ TEST(PasteGuard, EveryTextBoxSurvivesEveryClipboard) {
     }
 }
 
+// Every box of every frame, with every clipboard: the table's 78 boxes, the wizard's three,
+// the travel boxes and the notes.
+TEST_F(MainWindowTest, EveryBoxOfEveryFrameTakesEveryClipboard) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    const SuspensionState before = window->state();
+    const auto pasteIntoVisibleBoxes = [this] {
+        int boxes = 0;
+        for (const Clipboard contents : {Clipboard::Empty, Clipboard::NotText, Clipboard::Text}) {
+            fillClipboard(contents);
+            for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+                if (!box->isVisible())
+                    continue;
+                box->setFocus();
+                pasteEveryWay(box);
+                ++boxes;
+            }
+        }
+        return boxes;
+    };
+    click("btnDimLXYZ");
+    EXPECT_EQ(pasteIntoVisibleBoxes(), 3 * 26);
+    click("btnXYZCancel");
+    click("btnDimLTop");
+    EXPECT_EQ(pasteIntoVisibleBoxes(), 3 * 3);
+    click("btnDimCancel");
+    menu("mnuOptTravel")->trigger();
+    EXPECT_EQ(pasteIntoVisibleBoxes(), 3 * 2);
+    click("btnTravelCan");
+    click("btnNotes");
+    for (const Clipboard contents : {Clipboard::Empty, Clipboard::NotText, Clipboard::Text}) {
+        fillClipboard(contents);
+        pasteEveryWay(window->notesWindow()->notesBox());
+    }
+    // Cancel everywhere: nothing the user stored was touched.
+    EXPECT_EQ(window->state().LeftCoords, before.LeftCoords);
+    EXPECT_EQ(window->state().VU, before.VU);
+}
+
 TEST_F(MainWindowTest, PastingIntoTheNotesWindowWithAnEmptyClipboard) {
     open(examplePath("gm-dirt-oval.kqw"));
     click("btnNotes");

@@ -1,7 +1,7 @@
 #include "fake_printer.h"
 
-#include <QLineEdit>
 #include "main_window_fixture.h"
+#include <QLineEdit>
 
 #include "analysis/big_graph.h"
 #include "analysis/big_graph_controls.h"
