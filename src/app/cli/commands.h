@@ -12,6 +12,8 @@ void addReportCommand(CLI::App& app, int& exitCode);
 void addSuggestCommand(CLI::App& app, int& exitCode);
 void addGraphCommand(CLI::App& app, int& exitCode);
 void addRenderCommand(CLI::App& app, int& exitCode);
+void addCompareModelsCommand(CLI::App& app, int& exitCode);
+void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -20,6 +22,8 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addSuggestCommand(app, exitCode);
     addGraphCommand(app, exitCode);
     addRenderCommand(app, exitCode);
+    addCompareModelsCommand(app, exitCode);
+    addBumpSteerFixCommand(app, exitCode);
 }
 
 } // namespace velmora::cli
