@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -144,6 +145,19 @@ TEST(CliModels, BumpSteerFixShimsEveryExampleAndReportsTheCurveAfter) {
     EXPECT_EQ(
         runCli({"bumpsteer-fix", examplePath("gm-dirt-oval.kqw"), "--joint", "middle"}).exitCode,
         2);
+}
+
+TEST(CliModels, RendersTheGraphWithTheThreeDCurveOver) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "velmora-3d-render";
+    std::filesystem::create_directories(dir);
+    const std::string classic = (dir / "classic.png").string();
+    const std::string overlay = (dir / "overlay.png").string();
+    const std::string path = examplePath("gm-dirt-oval.kqw");
+    runOk({"render", "graph", path, "--graph", "bumpsteer", "--png", classic});
+    runOk({"render", "graph", path, "--graph", "bumpsteer", "--model", "3d", "--png", overlay});
+    ASSERT_TRUE(std::filesystem::exists(overlay));
+    EXPECT_NE(std::filesystem::file_size(overlay), std::filesystem::file_size(classic));
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

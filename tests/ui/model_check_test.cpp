@@ -72,13 +72,15 @@ TEST_F(ModelCheckTest, DataTableGainsAThreeDColumn) {
     // Bump steer is shown as magnitudes like the classic column; static is " 0".
     EXPECT_EQ(values.find("-", 3), std::string::npos);
     EXPECT_EQ(count(values, "\n 0\n"), 1);
-    EXPECT_LT(control("lblDataMeas")->width(), control("lblDataPos")->width() + 1);
+    // Right of the classic values, in the same type.
+    EXPECT_GT(column->x(), control("lblDataMeas")->x());
+    EXPECT_EQ(column->font(), control("lblDataMeas")->font());
 
-    // Turning it off while the table is open goes back to the two designed columns.
-    const int narrow = control("lblDataMeas")->width();
+    // Turning it off while the table is open leaves the two designed columns.
+    const QRect classic = control("lblDataMeas")->geometry();
     check()->setChecked(false);
     EXPECT_FALSE(column->isVisible());
-    EXPECT_GT(control("lblDataMeas")->width(), narrow);
+    EXPECT_EQ(control("lblDataMeas")->geometry(), classic);
 }
 
 TEST_F(ModelCheckTest, AFailedThreeDSolutionShowsItsMessagesOnceAndDrawsWhatItHas) {

@@ -6,9 +6,11 @@
 
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
+#include "analysis/model_overlay.h"
 #include "analysis/suspension_picture.h"
 #include "analysis/thumbnails.h"
 #include "drawing/recording_canvas.h"
+#include "geometry/rigid_sweep.h"
 #include "geometry/sweep.h"
 
 #ifdef VELMORA_WITH_UI
@@ -33,6 +35,7 @@ struct RenderArgs {
     SweepOptions sweep;
     int position = 0; // 0: the static position
     std::string size;
+    std::string model = "classic";
 };
 
 struct PixelSize {
@@ -163,8 +166,17 @@ void render(const RenderArgs& args, int& exitCode) {
 
     if (args.what == "graph") {
         const PixelSize size = parseSize(args.size, {578, 578});
-        writePng({drawGraphAt(state, view, position, size).operations()}, size, colors::Black,
-                 args.png);
+        RecordingCanvas canvas = drawGraphAt(state, view, position, size);
+        if (args.model == "3d") { // the graph window with its "3-D check" on
+            const RigidSweep rigid = rigidSweep(state);
+            for (const Message& message : rigid.messages) {
+                std::fprintf(stderr, "%s: %s\n", message.title.c_str(), message.text.c_str());
+            }
+            const GraphPlot classic{&view.PlotX(), &view.PlotY(), view.NumPoints(),
+                                    state.Right_Active};
+            drawRigidOverlay(canvas, rigidPlot(view, rigid), classic, view.CurPos());
+        }
+        writePng({canvas.operations()}, size, colors::Black, args.png);
         return;
     }
     const PixelSize size = parseSize(args.size, {562, 578});
@@ -196,6 +208,10 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
                      "Wheel position 1..N (1 = full bump; default the static position)")
         ->check(CLI::Range(1, kMaxPositions));
     command->add_option("--size", args->size, "Pixel size WxH (of each thumbnail)");
+    command
+        ->add_option("--model", args->model,
+                     "graph: classic, or 3d to draw the 3-D solution over the classic curve")
+        ->check(CLI::IsMember({"classic", "3d"}));
     command->callback([args, &exitCode] { render(*args, exitCode); });
 }
 

@@ -13,13 +13,10 @@ namespace velmora {
 
 namespace {
 
-// Design rectangles (twips) of the data table's columns: two as the table was designed,
-// three narrower ones while the 3-D column is shown.
-const QRect kPositionColumn(240, 240, 1335, 5055);
-const QRect kValueColumn(1680, 240, 1335, 5055);
-const QRect kNarrowPositionColumn(120, 240, 1000, 5055);
-const QRect kNarrowValueColumn(1120, 240, 1000, 5055);
-const QRect kRigidColumn(2120, 240, 1000, 5055);
+// Design rectangle (twips) of the data table's 3-D column. The classic value column is
+// designed wider than its short values need; the 3-D column takes the free part of it, so the
+// two designed columns never move.
+const QRect kRigidColumn(2400, 240, 800, 5055);
 
 GraphPlot plotOf(const GraphView& view) {
     return GraphPlot{&view.PlotX(), &view.PlotY(), view.NumPoints(), view.rightActive()};
@@ -91,18 +88,12 @@ void ModelCheck::afterStep(const GraphView& view) {
 }
 
 void ModelCheck::fillDataTable(const GraphView& view) {
-    layOutTable(isOn());
+    lblDataMeas3D_->setVisible(isOn());
     if (!isOn()) {
         return;
     }
     lblDataMeas3D_->setText(joinedCaption(kRigidTableHeading, rigidTableValues(view, solution())));
-}
-
-void ModelCheck::layOutTable(bool threeColumns) {
-    layout_.add(controls_.lblDataPos, threeColumns ? kNarrowPositionColumn : kPositionColumn);
-    layout_.add(controls_.lblDataMeas, threeColumns ? kNarrowValueColumn : kValueColumn);
-    lblDataMeas3D_->setVisible(threeColumns);
-    layout_.apply();
+    lblDataMeas3D_->raise();
 }
 
 } // namespace velmora

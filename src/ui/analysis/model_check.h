@@ -55,8 +55,6 @@ private:
         bool operator==(const Key&) const = default;
     };
 
-    void layOutTable(bool threeColumns);
-
     ProportionalLayout& layout_;
     const BigGraphControls& controls_;
     const SuspensionState& state_;
