@@ -16,8 +16,9 @@ constexpr int kUnknowns = 9; // TB, BB, RO: x, y, z each
 using Vector9 = std::array<double, kUnknowns>;
 using Matrix9 = std::array<std::array<double, kUnknowns>, kUnknowns>;
 
-// A converged position moves no coordinate by more than this in its last step, inches.
-constexpr double kStepTolerance = 1e-10;
+// Newton's method converges quadratically: after a step this short the pose is within about
+// 1e-13 in of the solution, so no further step is taken.
+constexpr double kStepTolerance = 1e-7;
 // A pivot this small against the largest entry of the Jacobian means the corner has no
 // nearby position to move to.
 constexpr double kSingularPivot = 1e-10;

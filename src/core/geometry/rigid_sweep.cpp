@@ -77,15 +77,25 @@ public:
 private:
     void walk(const std::vector<int>& positions) {
         UprightPose pose = corner_.staticPose();
+        UprightPose before = pose; // the position solved before `pose`
         double from = 0;
+        double fromBefore = 0;
         for (int i : positions) {
             const float t = out_.travel[static_cast<std::size_t>(i)];
             if (t == 0.0f) {
                 store(i, corner_.staticPose(), true);
                 continue;
             }
-            const PoseStatus status = reach(from, t, pose);
-            if (status == PoseStatus::Converged && store(i, pose, false)) {
+            // Start from the straight line through the last two positions.
+            UprightPose guess = pose;
+            if (from != fromBefore) {
+                guess = extrapolate(before, fromBefore, pose, from, t);
+            }
+            const PoseStatus status = reach(from, t, pose, guess);
+            if (status == PoseStatus::Converged && store(i, guess, false)) {
+                before = pose;
+                fromBefore = from;
+                pose = guess;
                 from = t;
                 continue;
             }
@@ -96,23 +106,32 @@ private:
         }
     }
 
-    // Moves the pose from travel `from` to `to`, in smaller steps when one step fails.
-    PoseStatus reach(double from, double to, UprightPose& pose) {
-        int spent = 0;
-        PoseStatus status = PoseStatus::Locked;
-        for (int substeps = 1; substeps <= kMostSubsteps; substeps *= 2) {
-            UprightPose trial = pose;
+    static UprightPose extrapolate(const UprightPose& a, double ta, const UprightPose& b, double tb,
+                                   double t) {
+        const double k = (t - tb) / (tb - ta);
+        return {b.TB + k * (b.TB - a.TB), b.BB + k * (b.BB - a.BB), b.RO + k * (b.RO - a.RO)};
+    }
+
+    // Solves the position at travel `to`: first from `pose` (a guess near it), then, should
+    // that fail, in two, four or eight smaller steps from `start`, the solution at `from`.
+    PoseStatus reach(double from, double to, const UprightPose& start, UprightPose& pose) {
+        UprightPose trial = pose;
+        PoseSolution solution = corner_.solve(to, trial);
+        int spent = solution.iterations;
+        PoseStatus status = solution.status;
+        for (int substeps = 2; status != PoseStatus::Converged && substeps <= kMostSubsteps;
+             substeps *= 2) {
+            trial = start;
             status = PoseStatus::Converged;
             for (int k = 1; k <= substeps && status == PoseStatus::Converged; ++k) {
                 const double travel = k == substeps ? to : from + (to - from) * k / substeps;
-                const PoseSolution solution = corner_.solve(travel, trial);
+                solution = corner_.solve(travel, trial);
                 spent += solution.iterations;
                 status = solution.status;
             }
-            if (status == PoseStatus::Converged) {
-                pose = trial;
-                break;
-            }
+        }
+        if (status == PoseStatus::Converged) {
+            pose = trial;
         }
         out_.iterations = std::max(out_.iterations, spent);
         return status;
