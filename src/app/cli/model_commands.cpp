@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <limits>
 #include <memory>
 
 namespace velmora::cli {
@@ -53,6 +54,12 @@ void requireComplete(const SuspensionState& state, const ModelArgs& args) {
 
 void compareModelsCommand(const ModelArgs& args) {
     SuspensionState state = loadProject(args.project);
+    // Positions the classic sweep skips (a geometry message) keep this mark and are left out
+    // of the comparison rather than compared as zeros.
+    for (Curve* curve : {&state.CamberChange, &state.SideScrub, &state.CasterChange, &state.ForeAft,
+                         &state.BumpSteer}) {
+        curve->fill(std::numeric_limits<float>::quiet_NaN());
+    }
     RecordingMessageSink classicMessages;
     sweepSide(state, args.sweep, classicMessages);
     requireComplete(state, args);

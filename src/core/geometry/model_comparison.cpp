@@ -36,7 +36,9 @@ std::array<CurveDifference, 5> compareModels(const SuspensionState& classic,
         const Curve3D& b = rigidCurve(rigid, d.kind);
         for (int i = 1; i <= rigid.n; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            if (!rigid.solved[k]) {
+            // A position either model did not reach is not compared: the classic sweep leaves
+            // such positions as they were, which a caller can mark as not a number.
+            if (!rigid.solved[k] || !std::isfinite(a[k])) {
                 continue;
             }
             const double difference = std::fabs(static_cast<double>(a[k]) - b[k]);

@@ -7,8 +7,8 @@
 namespace velmora {
 
 // The largest difference between a classic curve and its 3-D counterpart over the positions
-// the 3-D solution reached, and the travel where it occurs (the first such position from
-// full bump).
+// both models reached (a classic value that is not a finite number counts as not reached),
+// and the travel where it occurs (the first such position from full bump).
 struct CurveDifference {
     GraphKind kind = GraphKind::Camber;
     bool compared = false;    // at least one position could be compared

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace velmora::testing {
 namespace {
@@ -233,9 +234,13 @@ TEST(ModelComparison, FindsTheLargestDifferenceOverTheSolvedPositions) {
     EXPECT_EQ(d[4].atTravel, 3.0f); // classic -0.80 against 3-D -0.44 at full bump
     EXPECT_GT(largest, 0.3);
 
-    // A position the 3-D solution did not reach is not compared.
+    // A position the 3-D solution did not reach, or the classic sweep skipped, is not compared.
     s.solved[1] = false;
     EXPECT_LT(compareModels(state, s)[4].maxDifference, largest);
+    state.BumpSteer[2] = std::numeric_limits<float>::quiet_NaN();
+    const CurveDifference without = compareModels(state, s)[4];
+    EXPECT_TRUE(std::isfinite(without.maxDifference));
+    EXPECT_LT(without.atTravel, 2.75f);
     s.solved.fill(false);
     EXPECT_FALSE(compareModels(state, s)[0].compared);
 }
