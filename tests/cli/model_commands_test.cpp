@@ -153,7 +153,12 @@ TEST(CliModels, RendersTheGraphWithTheThreeDCurveOver) {
     const std::string classic = (dir / "classic.png").string();
     const std::string overlay = (dir / "overlay.png").string();
     const std::string path = examplePath("gm-dirt-oval.kqw");
-    runOk({"render", "graph", path, "--graph", "bumpsteer", "--png", classic});
+    const CliRun first =
+        runCli({"render", "graph", path, "--graph", "bumpsteer", "--png", classic});
+    if (first.err.find("built without the desktop libraries") != std::string::npos) {
+        GTEST_SKIP() << "this velmora-cli cannot render";
+    }
+    ASSERT_EQ(first.exitCode, 0) << first.err;
     runOk({"render", "graph", path, "--graph", "bumpsteer", "--model", "3d", "--png", overlay});
     ASSERT_TRUE(std::filesystem::exists(overlay));
     EXPECT_NE(std::filesystem::file_size(overlay), std::filesystem::file_size(classic));
