@@ -13,6 +13,8 @@ void addSuggestCommand(CLI::App& app, int& exitCode);
 void addGraphCommand(CLI::App& app, int& exitCode);
 void addRenderCommand(CLI::App& app, int& exitCode);
 void addPrintCommand(CLI::App& app, int& exitCode);
+void addCompareModelsCommand(CLI::App& app, int& exitCode);
+void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -22,6 +24,8 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addGraphCommand(app, exitCode);
     addRenderCommand(app, exitCode);
     addPrintCommand(app, exitCode);
+    addCompareModelsCommand(app, exitCode);
+    addBumpSteerFixCommand(app, exitCode);
 }
 
 } // namespace velmora::cli

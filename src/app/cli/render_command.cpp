@@ -6,9 +6,11 @@
 
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
+#include "analysis/model_overlay.h"
 #include "analysis/suspension_picture.h"
 #include "analysis/thumbnails.h"
 #include "drawing/recording_canvas.h"
+#include "geometry/rigid_sweep.h"
 #include "geometry/sweep.h"
 #include "pictures/named_picture.h"
 #include "pictures/picture_key.h"
@@ -37,6 +39,7 @@ struct RenderArgs {
     SweepOptions sweep;
     int position = 0; // 0: the static position
     std::string size;
+    std::string model = "classic";
 };
 
 // Selecting a side draws the other side first (or blanks the thumbnails when it is
@@ -160,8 +163,15 @@ void render(const RenderArgs& args, int& exitCode) {
         args.position == 0 ? view.CurPos() : std::clamp(args.position, 1, view.NumPoints());
 
     if (args.what == "graph") {
-        writePng({drawGraphAt(state, view, position, size).operations()}, size, colors::Black,
-                 args.png);
+        RecordingCanvas canvas = drawGraphAt(state, view, position, size);
+        if (args.model == "3d") { // the graph window with its "3-D check" on
+            const RigidSweep rigid = rigidSweep(state);
+            reportMessages(rigid.messages);
+            const GraphPlot classic{&view.PlotX(), &view.PlotY(), view.NumPoints(),
+                                    state.Right_Active};
+            drawRigidOverlay(canvas, rigidPlot(view, rigid), classic, view.CurPos());
+        }
+        writePng({canvas.operations()}, size, colors::Black, args.png);
         return;
     }
     stepTo(view, position);
@@ -198,6 +208,10 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
                      "Wheel position 1..N (1 = full bump; default the static position)")
         ->check(CLI::Range(1, kMaxPositions));
     command->add_option("--size", args->size, "Pixel size WxH (of each thumbnail)");
+    command
+        ->add_option("--model", args->model,
+                     "graph: classic, or 3d to draw the 3-D solution over the classic curve")
+        ->check(CLI::IsMember({"classic", "3d"}));
     command->callback([args, command, &exitCode] {
         args->sideGiven = command->count("--side") > 0;
         render(*args, exitCode);

@@ -1,6 +1,7 @@
 #include "cli_common.h"
 #include "cli_output.h"
 #include "commands.h"
+#include "rigid_sweep_output.h"
 
 #include "model/number_text.h"
 
@@ -14,6 +15,7 @@ struct SweepArgs {
     std::string project;
     SweepOptions sweep;
     std::string format = "json";
+    std::string model = "classic";
 };
 
 struct SweepOutcome {
@@ -114,8 +116,22 @@ void addSweepCommand(CLI::App& app, int& /*exitCode*/) {
     addSweepOptions(*command, args->sweep);
     command->add_option("--format", args->format, "Output format")
         ->check(CLI::IsMember({"json", "csv"}));
+    command
+        ->add_option("--model", args->model,
+                     "classic (the program's own curves) or 3d (the rigid-body solution)")
+        ->check(CLI::IsMember({"classic", "3d"}));
     command->callback([args] {
         SuspensionState state = loadProject(args->project);
+        if (args->model == "3d") {
+            state.Right_Active = args->sweep.side == "right";
+            const RigidSweep sweep = rigidSweepOf(state, args->sweep);
+            if (args->format == "csv") {
+                printRigidSweepCsv(sweep);
+            } else {
+                printRigidSweepJson(state, sweep);
+            }
+            return;
+        }
         RecordingMessageSink sink;
         const SweepOutcome outcome = sweepProject(state, *args, sink);
         if (args->format == "csv") {

@@ -1,6 +1,7 @@
 #include "analysis/big_graph.h"
 
 #include "analysis/graph_drawing.h"
+#include "analysis/model_check.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
 #include "widgets/drawing_surface.h"
@@ -33,6 +34,7 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     setObjectName(QStringLiteral("BigGraph"));
     layout_ = new ProportionalLayout(this, kBigGraphDesignTwips);
     controls_ = buildBigGraphControls(*this, *layout_);
+    modelCheck_ = new ModelCheck(*this, *layout_, controls_, state_, messages_);
     // At the natural scale the design size is exactly the window size above.
     resize(
         static_cast<int>(kBigGraphDesignTwips.width() * ProportionalLayout::kNaturalPixelsPerTwip),
@@ -54,6 +56,12 @@ void BigGraph::connectControls() {
     connect(c.btnSuggestOK, &QPushButton::clicked, c.frmSuggest, &QWidget::hide);
     connect(c.btnReturn, &QPushButton::clicked, this, &QWidget::hide);
     connect(c.btnPrint, &QPushButton::clicked, this, &BigGraph::printRequested);
+    connect(modelCheck_, &ModelCheck::toggled, this, [this] {
+        initialise();
+        if (controls_.frmDataTable->isVisible()) {
+            showDataTable();
+        }
+    });
 }
 
 // The window sees Up and Down before whichever control has the focus (the list box and the
@@ -107,6 +115,7 @@ void BigGraph::initialise() {
     view_.initialise(state_);
     showLabels();
     drawGraphPicture(controls_.picGraph->canvas(), plotOf(view_), view_.CurPos());
+    modelCheck_->drawOver(view_);
     showMessage();
     drawPicture();
 }
@@ -149,6 +158,7 @@ void BigGraph::stepDown() {
 
 void BigGraph::afterStep(int from) {
     moveGraphMarker(controls_.picGraph->canvas(), plotOf(view_), from, view_.CurPos());
+    modelCheck_->afterStep(view_);
     drawPicture();
     showMessage();
 }
@@ -157,6 +167,7 @@ void BigGraph::showDataTable() {
     const DataTable table = view_.PutDataInDataTable();
     controls_.lblDataPos->setText(qText(table.positionCaption()));
     controls_.lblDataMeas->setText(qText(table.valueCaption()));
+    modelCheck_->fillDataTable(view_);
     controls_.frmDataTable->show();
     controls_.frmDataTable->raise();
 }

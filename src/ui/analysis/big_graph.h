@@ -9,6 +9,7 @@
 
 namespace velmora {
 
+class ModelCheck;
 class ProportionalLayout;
 
 // The graph window: one result curve of the active side at full size, the suspension
@@ -48,6 +49,8 @@ public:
     // What the window read at its last initialisation (the printed page uses it).
     const GraphView& view() const { return view_; }
     const BigGraphControls& controls() const { return controls_; }
+    // The "3-D check" box and the rigid-body curve it draws over the classic one.
+    ModelCheck& modelCheck() const { return *modelCheck_; }
 
 signals:
     // "Print" was pressed; the main window prints the page.
@@ -70,6 +73,7 @@ private:
     MessageSink& messages_;
     ProportionalLayout* layout_ = nullptr;
     BigGraphControls controls_;
+    ModelCheck* modelCheck_ = nullptr;
     GraphView view_;
 };
 

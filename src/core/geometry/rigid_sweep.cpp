@@ -1,0 +1,262 @@
+#include "geometry/rigid_sweep.h"
+
+#include "geometry/rigid_corner.h"
+#include "geometry/vec3.h"
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace velmora {
+
+using namespace vec3;
+
+namespace {
+
+constexpr const char* kTitle = "3-D Check";
+// A position that fails from its neighbour is tried again in this many smaller steps at most.
+constexpr int kMostSubsteps = 8;
+
+double degrees(double radians) {
+    return radians * 180.0 / std::numbers::pi;
+}
+
+Message warning(std::string text) {
+    return Message{kTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok};
+}
+
+// The angles and points the curves are measured from, for one pose.
+struct Reading {
+    double camber = 0;
+    double caster = 0;
+    double toe = 0;
+    Point3 wheel;
+    Point3 contact;
+};
+
+bool readPose(const RigidCorner& corner, const UprightPose& pose, Reading& r) {
+    const Point3 s = corner.spinAxis(pose);
+    r.wheel = corner.wheelCentre(pose);
+    // Front view: the spin axis tilting up outboard means the top of the tire has moved in.
+    r.camber = -degrees(std::atan2(s.y, s.x));
+    r.toe = degrees(std::atan2(s.z, s.x)); // the axis swinging rearward outboard is toe out
+    const double height = pose.TB.y - pose.BB.y;
+    if (height == 0) {
+        return false;
+    }
+    r.caster = degrees(std::atan((pose.TB.z - pose.BB.z) / height));
+    // The lowest point of the wheel's disc: straight down within the wheel's plane.
+    const Point3 down = Point3{0, -1, 0} - (-s.y) * s;
+    const double length = norm(down);
+    if (!(length > 1e-9)) {
+        return false;
+    }
+    r.contact = r.wheel + (corner.wheelRadius() / length) * down;
+    return std::isfinite(r.camber) && std::isfinite(r.toe) && std::isfinite(r.caster) &&
+           std::isfinite(r.contact.x) && std::isfinite(r.wheel.z);
+}
+
+class Sweeper {
+public:
+    Sweeper(const RigidCorner& corner, RigidSweep& out) : corner_(corner), out_(out) {
+        readPose(corner_, corner_.staticPose(), static_);
+    }
+
+    void run() {
+        std::vector<int> bump;
+        std::vector<int> rebound;
+        for (int i = 1; i <= out_.n; ++i) {
+            (out_.travel[static_cast<std::size_t>(i)] >= 0.0f ? bump : rebound).push_back(i);
+        }
+        std::reverse(bump.begin(), bump.end()); // outward from static: smallest bump first
+        walk(bump);
+        walk(rebound);
+    }
+
+private:
+    void walk(const std::vector<int>& positions) {
+        UprightPose pose = corner_.staticPose();
+        UprightPose before = pose; // the position solved before `pose`
+        double from = 0;
+        double fromBefore = 0;
+        for (int i : positions) {
+            const float t = out_.travel[static_cast<std::size_t>(i)];
+            if (t == 0.0f) {
+                store(i, corner_.staticPose(), true);
+                continue;
+            }
+            // Start from the straight line through the last two positions.
+            UprightPose guess = pose;
+            if (from != fromBefore) {
+                guess = extrapolate(before, fromBefore, pose, from, t);
+            }
+            const PoseStatus status = reach(from, t, pose, guess);
+            if (status == PoseStatus::Converged && store(i, guess, false)) {
+                before = pose;
+                fromBefore = from;
+                pose = guess;
+                from = t;
+                continue;
+            }
+            out_.messages.push_back(status == PoseStatus::NotConverging
+                                        ? rigidNoConvergenceMessage(t)
+                                        : rigidLockMessage(t));
+            return;
+        }
+    }
+
+    static UprightPose extrapolate(const UprightPose& a, double ta, const UprightPose& b, double tb,
+                                   double t) {
+        const double k = (t - tb) / (tb - ta);
+        return {b.TB + k * (b.TB - a.TB), b.BB + k * (b.BB - a.BB), b.RO + k * (b.RO - a.RO)};
+    }
+
+    // Solves the position at travel `to`: first from `pose` (a guess near it), then, should
+    // that fail, in two, four or eight smaller steps from `start`, the solution at `from`.
+    PoseStatus reach(double from, double to, const UprightPose& start, UprightPose& pose) {
+        UprightPose trial = pose;
+        PoseSolution solution = corner_.solve(to, trial);
+        int spent = solution.iterations;
+        PoseStatus status = solution.status;
+        for (int substeps = 2; status != PoseStatus::Converged && substeps <= kMostSubsteps;
+             substeps *= 2) {
+            trial = start;
+            status = PoseStatus::Converged;
+            for (int k = 1; k <= substeps && status == PoseStatus::Converged; ++k) {
+                const double travel = k == substeps ? to : from + (to - from) * k / substeps;
+                solution = corner_.solve(travel, trial);
+                spent += solution.iterations;
+                status = solution.status;
+            }
+        }
+        if (status == PoseStatus::Converged) {
+            pose = trial;
+        }
+        out_.iterations = std::max(out_.iterations, spent);
+        return status;
+    }
+
+    bool store(int i, const UprightPose& pose, bool atStatic) {
+        Reading r;
+        if (!readPose(corner_, pose, r)) {
+            return false;
+        }
+        const auto k = static_cast<std::size_t>(i);
+        if (!atStatic) { // exactly 0 at the static position
+            out_.CamberChange[k] = r.camber - static_.camber;
+            out_.CasterChange[k] = r.caster - static_.caster;
+            out_.SideScrub[k] = r.contact.x - static_.contact.x;
+            out_.ForeAft[k] = r.wheel.z - static_.wheel.z;
+            out_.BumpSteer[k] = r.toe - static_.toe;
+        }
+        out_.BallJointPos[k] = BallJointPair{pose.TB, pose.BB};
+        out_.TieRodOuter[k] = pose.RO;
+        out_.solved[k] = true;
+        return true;
+    }
+
+    const RigidCorner& corner_;
+    RigidSweep& out_;
+    Reading static_;
+};
+
+} // namespace
+
+bool RigidSweep::allSolved() const {
+    return complete && n > 0 && solvedCount() == n;
+}
+
+int RigidSweep::solvedCount() const {
+    return static_cast<int>(std::count(solved.begin() + 1, solved.end(), true));
+}
+
+void setTravelPositions(RigidSweep& sweep, float VU, float VD) {
+    if (VU == 0 || VD == 0) {
+        VU = 9.0f;
+        VD = 9.0f;
+    }
+    sweep.VU = VU;
+    sweep.VD = VD;
+    const float VI = (VD + VU) / 6.0f;
+    sweep.VY = VI * 0.25f;
+    sweep.n = sweep.VY > 0.0f && std::isfinite(sweep.VY) && std::isfinite(VU)
+                  ? std::clamp(positionCount(VU, VD, sweep.VY), 0, kMaxPositions)
+                  : 0;
+    float t = VU;
+    for (int i = 1; i <= sweep.n; ++i) {
+        sweep.travel[static_cast<std::size_t>(i)] = t;
+        t = t - sweep.VY;
+    }
+}
+
+RigidSweep rigidSweep(const CornerPoints& corner, float VU, float VD) {
+    RigidSweep sweep;
+    sweep.complete = true;
+    setTravelPositions(sweep, VU, VD);
+    std::string why;
+    const std::optional<RigidCorner> rigid = RigidCorner::build(corner, why);
+    if (!rigid) {
+        sweep.messages.push_back(rigidSetupMessage(why));
+        return sweep;
+    }
+    Sweeper(*rigid, sweep).run();
+    return sweep;
+}
+
+RigidSweep rigidSweep(const CoordinateSet& coords, float VU, float VD) {
+    if (!isComplete(coords)) {
+        RigidSweep empty;
+        setTravelPositions(empty, VU, VD);
+        return empty;
+    }
+    return rigidSweep(cornerPoints(coords), VU, VD);
+}
+
+RigidSweep rigidSweep(const SuspensionState& state) {
+    return rigidSweep(state.activeCoords(), state.VU, state.VD);
+}
+
+const Curve3D& rigidCurve(const RigidSweep& sweep, GraphKind kind) {
+    switch (kind) {
+    case GraphKind::Camber:
+        return sweep.CamberChange;
+    case GraphKind::SideScrub:
+        return sweep.SideScrub;
+    case GraphKind::ForeAft:
+        return sweep.ForeAft;
+    case GraphKind::Caster:
+        return sweep.CasterChange;
+    case GraphKind::BumpSteer:
+        break;
+    }
+    return sweep.BumpSteer;
+}
+
+double largestBumpSteer(const RigidSweep& sweep) {
+    double largest = 0;
+    for (int i = 1; i <= sweep.n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (sweep.solved[k]) {
+            largest = std::max(largest, std::fabs(sweep.BumpSteer[k]));
+        }
+    }
+    return largest;
+}
+
+Message rigidSetupMessage(const std::string& why) {
+    return warning("The 3-D check cannot solve this corner: " + why + ".");
+}
+
+Message rigidLockMessage(float travel) {
+    return warning("The 3-D check stops at " + shortestText(travel) +
+                   " inches of travel: the corner locks there (an arm passes its dead centre "
+                   "or the tie rod cannot reach).");
+}
+
+Message rigidNoConvergenceMessage(float travel) {
+    return warning("The 3-D check stops at " + shortestText(travel) +
+                   " inches of travel: the solution does not settle there.");
+}
+
+} // namespace velmora
