@@ -1,59 +1,15 @@
 #include "drawing/recording.h"
 
+#include "drawing/dump_text.h"
+
 #include <cmath>
 #include <cstdio>
 
 namespace velmora {
 namespace {
 
-// Six significant digits keep the reference files readable and immune to differences in
-// the last bits of sin and cos between libraries; -0 is written as 0.
-std::string num(double value) {
-    if (value == 0.0) {
-        value = 0.0;
-    }
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6g", value);
-    return buffer;
-}
-
-std::string point(double x, double y) {
-    std::string text(1, '(');
-    text += num(x);
-    text += ',';
-    text += num(y);
-    text += ')';
-    return text;
-}
-
 std::string rgb(Rgb c) {
     return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
-
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char ch : text) {
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += ch;
-        }
-    }
-    return out + "\"";
 }
 
 std::string pen(const DrawState& state) {
@@ -73,20 +29,20 @@ std::string fill(const DrawState& state) {
 std::string dumpOp(const DrawOp& op) {
     switch (op.kind) {
     case DrawOpKind::Scale:
-        return "scale " + point(op.x1, op.y1) + "-" + point(op.x2, op.y2);
+        return "scale " + dumpPoint(op.x1, op.y1) + "-" + dumpPoint(op.x2, op.y2);
     case DrawOpKind::Clear:
         return "clear";
     case DrawOpKind::Background:
         return "background " + rgb(op.color);
     case DrawOpKind::Line:
     case DrawOpKind::Box:
-        return (op.kind == DrawOpKind::Line ? "line " : "box ") + point(op.x1, op.y1) + "-" +
-               point(op.x2, op.y2) + " color=" + rgb(op.color) + pen(op.state);
+        return (op.kind == DrawOpKind::Line ? "line " : "box ") + dumpPoint(op.x1, op.y1) + "-" +
+               dumpPoint(op.x2, op.y2) + " color=" + rgb(op.color) + pen(op.state);
     case DrawOpKind::Circle: {
-        std::string text = "circle " + point(op.x1, op.y1) + " r=" + num(op.radius) +
-                           " color=" + rgb(op.color) + " aspect=" + num(op.aspect);
+        std::string text = "circle " + dumpPoint(op.x1, op.y1) + " r=" + dumpNumber(op.radius) +
+                           " color=" + rgb(op.color) + " aspect=" + dumpNumber(op.aspect);
         if (op.arc) {
-            text += " arc=" + num(op.arc->start) + ".." + num(op.arc->end);
+            text += " arc=" + dumpNumber(op.arc->start) + ".." + dumpNumber(op.arc->end);
             if (op.arc->pie) {
                 text += " pie";
             }
@@ -94,9 +50,9 @@ std::string dumpOp(const DrawOp& op) {
         return text + pen(op.state) + fill(op.state);
     }
     case DrawOpKind::Print:
-        return "print " + quoted(op.text) + " line=" + std::to_string(op.line) + " from " +
-               point(op.x1, op.y1) + " color=" + rgb(op.state.textColor) +
-               " font=" + quoted(op.state.font.face) + " " + num(op.state.font.size) +
+        return "print " + dumpQuoted(op.text) + " line=" + std::to_string(op.line) + " from " +
+               dumpPoint(op.x1, op.y1) + " color=" + rgb(op.state.textColor) +
+               " font=" + dumpQuoted(op.state.font.face) + " " + dumpNumber(op.state.font.size) +
                (op.state.font.bold ? " bold" : "");
     }
     return "unknown";

@@ -4,26 +4,6 @@
 
 namespace velmora {
 
-namespace {
-
-const Curve& classicCurve(const SuspensionState& state, GraphKind kind) {
-    switch (kind) {
-    case GraphKind::Camber:
-        return state.CamberChange;
-    case GraphKind::SideScrub:
-        return state.SideScrub;
-    case GraphKind::ForeAft:
-        return state.ForeAft;
-    case GraphKind::Caster:
-        return state.CasterChange;
-    case GraphKind::BumpSteer:
-        break;
-    }
-    return state.BumpSteer;
-}
-
-} // namespace
-
 std::array<CurveDifference, 5> compareModels(const SuspensionState& classic,
                                              const RigidSweep& rigid) {
     std::array<CurveDifference, 5> out;
@@ -32,7 +12,7 @@ std::array<CurveDifference, 5> compareModels(const SuspensionState& classic,
     for (std::size_t c = 0; c < out.size(); ++c) {
         CurveDifference& d = out[c];
         d.kind = kinds[c];
-        const Curve& a = classicCurve(classic, d.kind);
+        const Curve& a = resultCurve(classic, d.kind);
         const Curve3D& b = rigidCurve(rigid, d.kind);
         for (int i = 1; i <= rigid.n; ++i) {
             const auto k = static_cast<std::size_t>(i);

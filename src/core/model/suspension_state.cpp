@@ -65,4 +65,20 @@ float staticIndex(float vu, float vy) {
     return vu / vy + 1.0f;
 }
 
+const Curve& resultCurve(const SuspensionState& state, GraphKind kind) {
+    switch (kind) {
+    case GraphKind::Camber:
+        return state.CamberChange;
+    case GraphKind::SideScrub:
+        return state.SideScrub;
+    case GraphKind::ForeAft:
+        return state.ForeAft;
+    case GraphKind::Caster:
+        return state.CasterChange;
+    case GraphKind::BumpSteer:
+        break;
+    }
+    return state.BumpSteer;
+}
+
 } // namespace velmora

@@ -113,6 +113,9 @@ struct SuspensionState {
 
 enum class GraphKind { Camber, SideScrub, ForeAft, Caster, BumpSteer };
 
+// The result curve a graph kind shows (camber change, side scrub, ...).
+const Curve& resultCurve(const SuspensionState& state, GraphKind kind);
+
 // Sets the flag of `kind` and clears the other four.
 void selectGraph(SuspensionState& state, GraphKind kind);
 

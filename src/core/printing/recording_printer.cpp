@@ -1,49 +1,14 @@
 #include "printing/recording_printer.h"
 
+#include "drawing/dump_text.h"
+
 #include <cstdio>
 
 namespace velmora {
 namespace {
 
-std::string num(double value) {
-    if (value == 0.0) {
-        value = 0.0; // no "-0" in the dumps
-    }
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6g", value);
-    return buffer;
-}
-
-std::string point(double x, double y) {
-    return "(" + num(x) + "," + num(y) + ")";
-}
-
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char ch : text) {
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            out += ch;
-        }
-    }
-    out += '"';
-    return out;
-}
-
 std::string fontText(const Font& font) {
-    return quoted(font.face) + " " + num(font.size) + (font.bold ? " bold" : "");
+    return dumpQuoted(font.face) + " " + dumpNumber(font.size) + (font.bold ? " bold" : "");
 }
 
 PrintOp makeOp(PrintOpKind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0) {
@@ -125,33 +90,34 @@ void RecordingPrinter::killDoc() {
 std::string dumpPrintOp(const PrintOp& op) {
     switch (op.kind) {
     case PrintOpKind::DocumentName:
-        return "document " + quoted(op.text);
+        return "document " + dumpQuoted(op.text);
     case PrintOpKind::Scale:
-        return "scale " + num(op.x1) + "x" + num(op.y1) + " at " + point(op.x2, op.y2);
+        return "scale " + dumpNumber(op.x1) + "x" + dumpNumber(op.y1) + " at " +
+               dumpPoint(op.x2, op.y2);
     case PrintOpKind::Font:
         return "font " + fontText(op.font);
     case PrintOpKind::Position:
-        return "position " + point(op.x1, op.y1);
+        return "position " + dumpPoint(op.x1, op.y1);
     case PrintOpKind::Print: {
         std::string text = "print";
         for (const PrintItem& item : op.items) {
             text += item.spaces > 0 ? " spc(" + std::to_string(item.spaces) + ")"
-                                    : " " + quoted(item.text);
+                                    : " " + dumpQuoted(item.text);
         }
         return text;
     }
     case PrintOpKind::PenWidth:
         return "pen " + std::to_string(op.penWidth);
     case PrintOpKind::Line:
-        return "line " + point(op.x1, op.y1) + "-" + point(op.x2, op.y2);
+        return "line " + dumpPoint(op.x1, op.y1) + "-" + dumpPoint(op.x2, op.y2);
     case PrintOpKind::Box:
-        return "box " + point(op.x1, op.y1) + "-" + point(op.x2, op.y2);
+        return "box " + dumpPoint(op.x1, op.y1) + "-" + dumpPoint(op.x2, op.y2);
     case PrintOpKind::Circle:
         if (op.arc) {
-            return "arc " + point(op.x1, op.y1) + " r=" + num(op.radius) + " from " +
-                   num(op.arc->start) + " to " + num(op.arc->end);
+            return "arc " + dumpPoint(op.x1, op.y1) + " r=" + dumpNumber(op.radius) + " from " +
+                   dumpNumber(op.arc->start) + " to " + dumpNumber(op.arc->end);
         }
-        return "circle " + point(op.x1, op.y1) + " r=" + num(op.radius);
+        return "circle " + dumpPoint(op.x1, op.y1) + " r=" + dumpNumber(op.radius);
     case PrintOpKind::EndDoc:
         return "enddoc";
     case PrintOpKind::KillDoc:

@@ -17,22 +17,6 @@ struct Picture {
     float xRange;
 };
 
-const Curve& curveOf(const SuspensionState& state, GraphKind kind) {
-    switch (kind) {
-    case GraphKind::Camber:
-        return state.CamberChange;
-    case GraphKind::SideScrub:
-        return state.SideScrub;
-    case GraphKind::ForeAft:
-        return state.ForeAft;
-    case GraphKind::Caster:
-        return state.CasterChange;
-    case GraphKind::BumpSteer:
-        break;
-    }
-    return state.BumpSteer;
-}
-
 // The sample corner swept, with the half-widths the graph window gives its curves. Several
 // pictures drawn one after another on the same surface, as the graph window does,
 // so the settings a picture leaves behind are part of the next one's recording.
@@ -49,7 +33,7 @@ TEST(SuspensionPictureReferenceTest, FrontAndSideViewsOfBothSides) {
         selectGraph(state, picture.kind);
         PictureView view;
         view.CurPos = picture.position;
-        view.g = curveOf(state, picture.kind)[static_cast<std::size_t>(picture.position)];
+        view.g = resultCurve(state, picture.kind)[static_cast<std::size_t>(picture.position)];
         view.XRange = picture.xRange;
         view.WheelPos = state.VU - static_cast<float>(picture.position - 1) * state.VY;
         canvas.discardOperations();

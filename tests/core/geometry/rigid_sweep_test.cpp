@@ -14,22 +14,6 @@
 namespace velmora::testing {
 namespace {
 
-// The classic result curve of a graph kind.
-const Curve& selectedCurveOf(SuspensionState& state, GraphKind kind) {
-    switch (kind) {
-    case GraphKind::Camber:
-        return state.CamberChange;
-    case GraphKind::SideScrub:
-        return state.SideScrub;
-    case GraphKind::ForeAft:
-        return state.ForeAft;
-    case GraphKind::Caster:
-        return state.CasterChange;
-    case GraphKind::BumpSteer:
-        break;
-    }
-    return state.BumpSteer;
-}
 
 void expectAllFinite(const RigidSweep& s) {
     for (const Curve3D* curve :
@@ -138,7 +122,7 @@ TEST(RigidSweep, AgreesWithTheClassicSweepAtAndNearStatic) {
                                                                {GraphKind::ForeAft, 0.01}};
             for (std::size_t k : {12u, 14u}) {
                 for (const auto& [kind, tolerance] : tolerances) {
-                    EXPECT_NEAR(rigidCurve(s, kind)[k], selectedCurveOf(state, kind)[k], tolerance)
+                    EXPECT_NEAR(rigidCurve(s, kind)[k], resultCurve(state, kind)[k], tolerance)
                         << name << " position " << k << " " << curveName(kind);
                 }
             }
