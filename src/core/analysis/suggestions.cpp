@@ -116,11 +116,7 @@ std::vector<std::string> Generate_Suggestions(const SuspensionState& state, cons
     inputs.VU = state.VU;
     inputs.VD = state.VD;
     inputs.VY = state.VY;
-    inputs.CamberGraph = state.CamberGraph;
-    inputs.SideScrubGraph = state.SideScrubGraph;
-    inputs.ForeAftGraph = state.ForeAftGraph;
-    inputs.CasterGraph = state.CasterGraph;
-    inputs.BumpSteerGraph = state.BumpSteerGraph;
+    inputs.graphSelection() = state.graphSelection();
     inputs.TrackType = state.TrackType;
     inputs.FormulaCar = state.FormulaCar;
     inputs.SusPoints = state.SusPoints;
