@@ -1,5 +1,6 @@
 #include "analysis/suspension_picture.h"
 
+#include "model/inexact_constants.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace velmora {
 namespace {
 
-constexpr double kPi = 3.1415926;
 constexpr double kGround = 80;      // picture y of the ground
 constexpr double kUnitsPerInch = 2; // picture units per inch
 constexpr double kShadow = 1.5;     // half thickness of a member
@@ -101,7 +101,7 @@ void drawFrontView(Canvas& canvas, const SuspensionState& state, const PictureVi
         m.x0 - kUnitsPerInch * m.k * (static_cast<double>(state.TireCenterX) + state.SideScrub[p]),
         m.height(view.WheelPos)};
     // The tire is 2 x spindle height inches tall and leans by the camber change.
-    const double camber = state.CamberChange[p] * kPi / 180;
+    const double camber = state.CamberChange[p] * kInexactPi / 180;
     const PicPoint tireTop{tireBottom.x - m.k * 4 * spindle * std::sin(camber),
                            tireBottom.y - 4 * spindle * std::cos(camber)};
 
@@ -191,7 +191,7 @@ void drawSteeredTire(Canvas& canvas, const SuspensionState& state, const Picture
     const double xb = blackLeft ? xm - s : xm + s;
     const double xg = blackLeft ? xm + s : xm - s;
     // All of the ellipse but a sliver at its top, closed to the centre at both ends.
-    const ArcSpec arc{kPi / 2 + 0.001, kPi / 2 - 0.00001, true};
+    const ArcSpec arc{kInexactPi / 2 + 0.001, kInexactPi / 2 - 0.00001, true};
     canvas.circle(xb, ym, r, colors::Black, aspect, arc);
     canvas.circle(xg, ym, r, kMember, aspect, arc);
     canvas.setPenWidth(2);
