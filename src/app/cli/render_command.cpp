@@ -6,6 +6,7 @@
 
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
+#include "analysis/graph_window_views.h"
 #include "analysis/suspension_picture.h"
 #include "analysis/thumbnails.h"
 #include "drawing/recording_canvas.h"
@@ -65,10 +66,9 @@ drawThumbnailsAsSelectingTheSide(SuspensionState& state, PixelSize size, Message
 
 // Opens the graph view and steps the wheel from the static position to `position`, moving
 // the marker the way the arrow keys do.
-RecordingCanvas drawGraphAt(const SuspensionState& state, GraphView& view, int position,
-                            PixelSize size) {
+RecordingCanvas drawGraphAt(GraphView& view, int position, PixelSize size) {
     RecordingCanvas canvas(size.width, size.height);
-    const GraphPlot plot{&view.PlotX(), &view.PlotY(), view.NumPoints(), state.Right_Active};
+    const GraphPlot plot = graphPlotOf(view);
     drawGraphPicture(canvas, plot, view.CurPos());
     while (view.CurPos() != position) {
         const int from = view.CurPos();
@@ -160,16 +160,12 @@ void render(const RenderArgs& args, int& exitCode) {
         args.position == 0 ? view.CurPos() : std::clamp(args.position, 1, view.NumPoints());
 
     if (args.what == "graph") {
-        writePng({drawGraphAt(state, view, position, size).operations()}, size, colors::Black,
-                 args.png);
+        writePng({drawGraphAt(view, position, size).operations()}, size, colors::Black, args.png);
         return;
     }
     stepTo(view, position);
     RecordingCanvas canvas(size.width, size.height);
-    const PictureView picture{view.CurPos(),
-                              view.GraphData()[static_cast<std::size_t>(view.CurPos())],
-                              view.XRange(), view.WheelPos()};
-    DrawPic(canvas, state, picture);
+    DrawPic(canvas, state, pictureViewOf(view));
     writePng({canvas.operations()}, size, colors::LightGrey, args.png);
 }
 
