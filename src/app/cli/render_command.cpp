@@ -54,12 +54,7 @@ drawThumbnailsAsSelectingTheSide(SuspensionState& state, PixelSize size, Message
     const bool chosenRight = state.Right_Active;
     for (const bool gonly : {false, true}) {
         state.Right_Active = gonly ? chosenRight : !chosenRight;
-        if (!isComplete(state.activeCoords())) {
-            drawDisabledThumbnails(surfaces, buttonFace);
-            continue;
-        }
-        CALC(state, sink);
-        drawThumbnails(state, surfaces, gonly);
+        sweepAndDrawThumbnails(state, surfaces, gonly, buttonFace, sink);
     }
     return canvases;
 }

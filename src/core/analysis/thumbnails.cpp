@@ -1,5 +1,6 @@
 #include "analysis/thumbnails.h"
 
+#include "geometry/sweep.h"
 #include "model/number_text.h"
 
 #include <array>
@@ -114,6 +115,17 @@ void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace) {
             canvas->setBackground(buttonFace);
         }
     }
+}
+
+bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
+                            Rgb buttonFace, MessageSink& sink) {
+    if (!isComplete(state.activeCoords())) {
+        drawDisabledThumbnails(surfaces, buttonFace);
+        return false;
+    }
+    CALC(state, sink);
+    drawThumbnails(state, surfaces, gonly);
+    return true;
 }
 
 } // namespace velmora

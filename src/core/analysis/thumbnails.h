@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "model/message_sink.h"
 #include "model/suspension_state.h"
 
 namespace velmora {
@@ -31,5 +32,14 @@ void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfa
 // The drawing part of `Disable_Graphs`: the five surfaces are cleared, then given the
 // platform's button-face colour as background.
 void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace);
+
+// One pass of selecting a side, as the main window and the command line both run it: a
+// complete active side is swept (its messages go to `sink`) and its curves drawn as
+// drawThumbnails does with `gonly`; an incomplete one is not swept and the thumbnails are
+// blanked instead. Returns whether the side was complete, i.e. whether its graphs may be
+// analysed. Selecting a side runs it for the other side with gonly false, then for the
+// chosen side with gonly true, so the chosen side's curves lie on top.
+bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
+                            Rgb buttonFace, MessageSink& sink);
 
 } // namespace velmora
