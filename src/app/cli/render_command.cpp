@@ -124,8 +124,8 @@ void render(const RenderArgs& args, int& exitCode) {
     state.VD = args.sweep.rebound;
 
     if (args.what == "thumbnails") {
-        const PixelSize size =
-            parseSize(args.size, {210, 178}, {static_cast<int>(kThumbnailCount), kPictureGap});
+        const PixelSize size = parseSize(args.size, renderSize(kThumbnailDesignTwips),
+                                         {static_cast<int>(kThumbnailCount), kPictureGap});
         // Both sides are swept, the other one first, and the desktop program shows the
         // messages of both sweeps in that order.
         RecordingMessageSink sink;
@@ -139,7 +139,8 @@ void render(const RenderArgs& args, int& exitCode) {
     }
 
     const PixelSize size =
-        parseSize(args.size, args.what == "graph" ? PixelSize{578, 578} : PixelSize{562, 578});
+        parseSize(args.size, renderSize(args.what == "graph" ? kGraphSurfaceDesignTwips
+                                                             : kPictureSurfaceDesignTwips));
     RecordingMessageSink sink;
     if (!sweepSide(state, args.sweep, sink)) {
         std::fprintf(stderr, "velmora-cli: the %s side is not complete, so it has no curves\n",

@@ -203,7 +203,7 @@ void drawSteeredTire(Canvas& canvas, const SuspensionState& state, const Picture
 
 int treadPenWidth(const Canvas& picSus) {
     constexpr int kDesignPen = 35;
-    constexpr int kDesignWidth = 281; // 4215 twips at 15 twips a pixel
+    constexpr int kDesignWidth = kPictureSurfaceDesignTwips.width / kTwipsPerNaturalPixel;
     const int width = picSus.pixelWidth();
     if (width <= 0) {
         return kDesignPen;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/design_size.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 
@@ -14,6 +15,9 @@ struct ThumbnailSurfaces {
     Canvas* caster = nullptr;
     Canvas* foreAft = nullptr;
 };
+
+// Design size of each thumbnail surface.
+inline constexpr TwipSize kThumbnailDesignTwips{1575, 1335};
 
 // Thumbnail scale: x 0..100 with zero change at 50, y = position - 1 over 0..24.
 inline constexpr double kThumbnailWidth = 100;
