@@ -51,11 +51,9 @@ drawThumbnailsAsSelectingTheSide(SuspensionState& state, PixelSize size, Message
     const ThumbnailSurfaces surfaces{&canvases[0], &canvases[1], &canvases[2], &canvases[3],
                                      &canvases[4]};
     const Rgb buttonFace{240, 240, 240};
-    const bool chosenRight = state.Right_Active;
-    for (const bool gonly : {false, true}) {
-        state.Right_Active = gonly ? chosenRight : !chosenRight;
+    selectSideInTwoPasses(state, state.Right_Active, [&](bool gonly) {
         sweepAndDrawThumbnails(state, surfaces, gonly, buttonFace, sink);
-    }
+    });
     return canvases;
 }
 

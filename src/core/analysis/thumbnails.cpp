@@ -143,4 +143,16 @@ bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& sur
     return true;
 }
 
+void selectSideInTwoPasses(SuspensionState& state, bool right,
+                           const std::function<void(bool gonly)>& pass,
+                           const std::function<void()>& betweenPasses) {
+    state.Right_Active = !right;
+    pass(false);
+    if (betweenPasses) {
+        betweenPasses();
+    }
+    state.Right_Active = right;
+    pass(true);
+}
+
 } // namespace velmora

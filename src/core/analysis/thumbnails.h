@@ -5,6 +5,8 @@
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 
+#include <functional>
+
 namespace velmora {
 
 // The five small graphs of the main window's "Geometry" frame. A null surface is skipped.
@@ -36,6 +38,14 @@ void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfa
 // The drawing part of `Disable_Graphs`: the five surfaces are cleared, then given the
 // platform's button-face colour as background.
 void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace);
+
+// Selecting a side: the other side's pass runs first with gonly false (preparing the
+// surfaces), then `betweenPasses` (where the main window swaps its side panels), then the
+// chosen side's pass with gonly true, so the chosen side's curves lie on top of the other's.
+// Right_Active names the side of each pass while it runs and the chosen side afterwards.
+void selectSideInTwoPasses(SuspensionState& state, bool right,
+                           const std::function<void(bool gonly)>& pass,
+                           const std::function<void()>& betweenPasses = {});
 
 // One pass of selecting a side, as the main window and the command line both run it: a
 // complete active side is swept (its messages go to `sink`) and its curves drawn as

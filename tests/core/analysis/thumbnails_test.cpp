@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -171,6 +172,23 @@ TEST(ThumbnailsTest, SidePassSweepsACompleteSideAndBlanksAnIncompleteOneUnswept)
     EXPECT_EQ(state.CamberChange[25], swept.CamberChange[25]);
     EXPECT_FALSE(linesIn(five.canvases[0], colors::Red).empty());
     EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(ThumbnailsTest, SelectingASideRunsTheOtherSideFirstAndLeavesTheChosenSideActive) {
+    for (const bool right : {true, false}) {
+        SuspensionState state;
+        state.Right_Active = right; // already showing the side: still two passes
+        std::string trace;
+        selectSideInTwoPasses(
+            state, right,
+            [&](bool gonly) {
+                trace += gonly ? "chosen:" : "other:";
+                trace += state.Right_Active ? "R " : "L ";
+            },
+            [&] { trace += "| "; });
+        EXPECT_EQ(trace, right ? "other:L | chosen:R " : "other:R | chosen:L ");
+        EXPECT_EQ(state.Right_Active, right);
+    }
 }
 
 TEST(ThumbnailsTest, NoStepOrAbsurdTravelDrawsNoCurveAndStaysBounded) {
