@@ -79,6 +79,27 @@ TEST_F(CliRenderNamed, DrawsEveryKindOfPictureAtItsSize) {
     EXPECT_EQ(pngSize(sized).width, 300u);
 }
 
+// Without --size the window pictures come out at twice their surfaces' natural size; the
+// thumbnails are five in a row, 8 pixels apart.
+TEST_F(CliRenderNamed, WindowPicturesDefaultToTwiceTheirNaturalSize) {
+    const struct {
+        const char* what;
+        PngSize size;
+    } cases[] = {
+        {"thumbnails", {5 * 210 + 4 * 8, 178}}, {"graph", {578, 578}}, {"picture", {562, 578}}};
+    for (const auto& c : cases) {
+        const fs::path out = dir / "window.png";
+        const CliRun run =
+            runCli({"render", c.what, examplePath("gm-dirt-oval.kqw"), "--png", out.string()});
+        if (run.err.find("built without the desktop libraries") != std::string::npos)
+            GTEST_SKIP() << "velmora-cli was built without rendering";
+        ASSERT_EQ(run.exitCode, 0) << c.what << ": " << run.err;
+        const PngSize size = pngSize(out);
+        EXPECT_EQ(size.width, c.size.width) << c.what;
+        EXPECT_EQ(size.height, c.size.height) << c.what;
+    }
+}
+
 TEST_F(CliRenderNamed, UnknownNamesAndMissingProjectsAreUsageErrors) {
     const fs::path out = dir / "out.png";
     CliRun run = render({"photo.bmp", "--png", out.string()});

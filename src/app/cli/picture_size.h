@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/design_size.h"
+
 #include <string>
 
 // The pixel sizes of the pictures velmora-cli renders, and the one limit they all obey.
@@ -9,6 +11,12 @@ struct PixelSize {
     int width = 0;
     int height = 0;
 };
+
+// The default size of a picture whose surface the windows show: twice its natural size, so
+// that a file is as sharp as the window on a large screen.
+constexpr PixelSize renderSize(TwipSize design) {
+    return {2 * design.width / kTwipsPerNaturalPixel, 2 * design.height / kTwipsPerNaturalPixel};
+}
 
 // Every picture is at least this many pixels each way.
 inline constexpr int kMinPictureSide = 8;

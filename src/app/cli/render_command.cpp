@@ -7,6 +7,7 @@
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
 #include "analysis/model_overlay.h"
+#include "analysis/graph_window_views.h"
 #include "analysis/suspension_picture.h"
 #include "analysis/thumbnails.h"
 #include "drawing/recording_canvas.h"
@@ -53,25 +54,17 @@ drawThumbnailsAsSelectingTheSide(SuspensionState& state, PixelSize size, Message
     const ThumbnailSurfaces surfaces{&canvases[0], &canvases[1], &canvases[2], &canvases[3],
                                      &canvases[4]};
     const Rgb buttonFace{240, 240, 240};
-    const bool chosenRight = state.Right_Active;
-    for (const bool gonly : {false, true}) {
-        state.Right_Active = gonly ? chosenRight : !chosenRight;
-        if (!isComplete(state.activeCoords())) {
-            drawDisabledThumbnails(surfaces, buttonFace);
-            continue;
-        }
-        CALC(state, sink);
-        drawThumbnails(state, surfaces, gonly);
-    }
+    selectSideInTwoPasses(state, state.Right_Active, [&](bool gonly) {
+        sweepAndDrawThumbnails(state, surfaces, gonly, buttonFace, sink);
+    });
     return canvases;
 }
 
 // Opens the graph view and steps the wheel from the static position to `position`, moving
 // the marker the way the arrow keys do.
-RecordingCanvas drawGraphAt(const SuspensionState& state, GraphView& view, int position,
-                            PixelSize size) {
+RecordingCanvas drawGraphAt(GraphView& view, int position, PixelSize size) {
     RecordingCanvas canvas(size.width, size.height);
-    const GraphPlot plot{&view.PlotX(), &view.PlotY(), view.NumPoints(), state.Right_Active};
+    const GraphPlot plot = graphPlotOf(view);
     drawGraphPicture(canvas, plot, view.CurPos());
     while (view.CurPos() != position) {
         const int from = view.CurPos();
@@ -132,8 +125,8 @@ void render(const RenderArgs& args, int& exitCode) {
     state.VD = args.sweep.rebound;
 
     if (args.what == "thumbnails") {
-        const PixelSize size =
-            parseSize(args.size, {210, 178}, {static_cast<int>(kThumbnailCount), kPictureGap});
+        const PixelSize size = parseSize(args.size, renderSize(kThumbnailDesignTwips),
+                                         {static_cast<int>(kThumbnailCount), kPictureGap});
         // Both sides are swept, the other one first, and the desktop program shows the
         // messages of both sweeps in that order.
         RecordingMessageSink sink;
@@ -147,7 +140,8 @@ void render(const RenderArgs& args, int& exitCode) {
     }
 
     const PixelSize size =
-        parseSize(args.size, args.what == "graph" ? PixelSize{578, 578} : PixelSize{562, 578});
+        parseSize(args.size, renderSize(args.what == "graph" ? kGraphSurfaceDesignTwips
+                                                             : kPictureSurfaceDesignTwips));
     RecordingMessageSink sink;
     if (!sweepSide(state, args.sweep, sink)) {
         std::fprintf(stderr, "velmora-cli: the %s side is not complete, so it has no curves\n",
@@ -163,23 +157,18 @@ void render(const RenderArgs& args, int& exitCode) {
         args.position == 0 ? view.CurPos() : std::clamp(args.position, 1, view.NumPoints());
 
     if (args.what == "graph") {
-        RecordingCanvas canvas = drawGraphAt(state, view, position, size);
+        RecordingCanvas canvas = drawGraphAt(view, position, size);
         if (args.model == "3d") { // the graph window with its "3-D check" on
             const RigidSweep rigid = rigidSweep(state);
             reportMessages(rigid.messages);
-            const GraphPlot classic{&view.PlotX(), &view.PlotY(), view.NumPoints(),
-                                    state.Right_Active};
-            drawRigidOverlay(canvas, rigidPlot(view, rigid), classic, view.CurPos());
+            drawRigidOverlay(canvas, rigidPlot(view, rigid), graphPlotOf(view), view.CurPos());
         }
         writePng({canvas.operations()}, size, colors::Black, args.png);
         return;
     }
     stepTo(view, position);
     RecordingCanvas canvas(size.width, size.height);
-    const PictureView picture{view.CurPos(),
-                              view.GraphData()[static_cast<std::size_t>(view.CurPos())],
-                              view.XRange(), view.WheelPos()};
-    DrawPic(canvas, state, picture);
+    DrawPic(canvas, state, pictureViewOf(view));
     writePng({canvas.operations()}, size, colors::LightGrey, args.png);
 }
 

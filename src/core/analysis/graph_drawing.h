@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/design_size.h"
 #include "model/suspension_state.h"
 
 namespace velmora {
@@ -16,6 +17,9 @@ struct GraphPlot {
 };
 
 inline constexpr double kMarkerRadius = 1.0;
+
+// Design size of the graph window's curve surface.
+inline constexpr TwipSize kGraphSurfaceDesignTwips{4335, 4335};
 
 // `DrawGraph`: straight lines from point i to i + 1, red for the right side, green for the
 // left. No point symbols.

@@ -103,8 +103,7 @@ void GraphView::initialise(const SuspensionState& state) {
     vu_ = state.VU;
     vd_ = state.VD;
     vy_ = state.VY;
-    flags_ = {state.CamberGraph, state.SideScrubGraph, state.ForeAftGraph, state.CasterGraph,
-              state.BumpSteerGraph};
+    flags_ = state.graphSelection();
     rightActive_ = state.Right_Active;
     // Without a usable step there is one point: the static one.
     const bool steps = vy_ > 0.0f && std::isfinite(vy_);

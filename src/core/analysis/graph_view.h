@@ -36,15 +36,6 @@ std::array<std::string, 8> travelLabels(float VU, float VD);
 // "Right"/"Left" followed by " Camber Analysis", " Side Scrub Analysis", ...
 std::string graphWindowCaption(bool rightActive, GraphKind kind);
 
-// The five selection flags as the window read them when it was last initialised.
-struct GraphFlags {
-    bool CamberGraph = false;
-    bool SideScrubGraph = false;
-    bool ForeAftGraph = false;
-    bool CasterGraph = false;
-    bool BumpSteerGraph = false;
-};
-
 // The data table: a heading and one line per point for each column. The captions put the
 // heading, an empty line and then every line, each line ended by "\n".
 struct DataTable {
@@ -84,7 +75,8 @@ public:
     const Curve& PlotY() const { return plotY_; }
     int CurPos() const { return curPos_; }
     float WheelPos() const { return wheelPos_; }
-    const GraphFlags& flags() const { return flags_; }
+    // The selection as the window read it when it was last initialised.
+    const GraphSelection& flags() const { return flags_; }
     bool rightActive() const { return rightActive_; }
     float VU() const { return vu_; }
     float VD() const { return vd_; }
@@ -94,7 +86,7 @@ private:
     float vu_ = 0;
     float vd_ = 0;
     float vy_ = 0;
-    GraphFlags flags_;
+    GraphSelection flags_;
     bool rightActive_ = false;
     Curve graphData_{};
     int numPoints_ = 1;

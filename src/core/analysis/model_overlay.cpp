@@ -39,7 +39,7 @@ void legendEntry(Canvas& canvas, double y, Rgb color, const char* text) {
 
 } // namespace
 
-GraphKind shownGraph(const GraphFlags& flags) {
+GraphKind shownGraph(const GraphSelection& flags) {
     if (flags.CamberGraph) {
         return GraphKind::Camber;
     }

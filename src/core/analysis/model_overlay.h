@@ -17,7 +17,7 @@ inline constexpr Rgb kRigidCurveColor = colors::Cyan;
 
 // The curve the window shows, by the window's own order of testing the flags: camber, side
 // scrub, caster, fore/aft, and bump steer when none of them is set.
-GraphKind shownGraph(const GraphFlags& flags);
+GraphKind shownGraph(const GraphSelection& flags);
 
 // The 3-D curve in the plot coordinates of the classic one: point i at (plotX[i], the classic
 // plotY[i]) when the 3-D solution reached it.

@@ -1,5 +1,7 @@
 #include "analysis/suggestions.h"
 
+#include "model/inexact_constants.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -74,7 +76,7 @@ void appendCautions(const std::array<Point3, 9>& points, std::vector<std::string
                                    " moving your upper ball joint rearward or",
                                    " your lower ball joint forward.", ""});
     }
-    if (topArmAngle(points) > 3.141 / 180 * 20) {
+    if (topArmAngle(points) > kCoarsePi / 180 * 20) {
         items.insert(items.end(), {"Caution: Your top ball joint may bind.",
                                    " Try making your top arm more level.", ""});
     }
@@ -116,11 +118,7 @@ std::vector<std::string> Generate_Suggestions(const SuspensionState& state, cons
     inputs.VU = state.VU;
     inputs.VD = state.VD;
     inputs.VY = state.VY;
-    inputs.CamberGraph = state.CamberGraph;
-    inputs.SideScrubGraph = state.SideScrubGraph;
-    inputs.ForeAftGraph = state.ForeAftGraph;
-    inputs.CasterGraph = state.CasterGraph;
-    inputs.BumpSteerGraph = state.BumpSteerGraph;
+    inputs.graphSelection() = state.graphSelection();
     inputs.TrackType = state.TrackType;
     inputs.FormulaCar = state.FormulaCar;
     inputs.SusPoints = state.SusPoints;

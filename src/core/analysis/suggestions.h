@@ -10,18 +10,13 @@
 // geometry, then a background paragraph and rule-based suggestions for the curve shown.
 namespace velmora {
 
-struct SuggestionInputs {
+// The selected curve's flags are read as inputs.CamberGraph ...
+struct SuggestionInputs : GraphSelection {
     Curve curve{}; // the shown curve, points 1..n (1 = full bump, n = full rebound)
     int n = 25;
     float VU = 3.0f;
     float VD = 3.0f;
     float VY = 0.25f;
-
-    bool CamberGraph = false;
-    bool SideScrubGraph = false;
-    bool ForeAftGraph = false;
-    bool CasterGraph = false;
-    bool BumpSteerGraph = false;
 
     std::string TrackType;
     bool FormulaCar = false;

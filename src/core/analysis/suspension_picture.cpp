@@ -1,5 +1,6 @@
 #include "analysis/suspension_picture.h"
 
+#include "model/inexact_constants.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -9,11 +10,33 @@
 namespace velmora {
 namespace {
 
-constexpr double kPi = 3.1415926;
 constexpr double kGround = 80;      // picture y of the ground
 constexpr double kUnitsPerInch = 2; // picture units per inch
 constexpr double kShadow = 1.5;     // half thickness of a member
 constexpr double kPivotRadius = 1.8;
+
+// The right side's centreline; the left side's is at x = 0.
+constexpr double kRightCentreline = 100;
+// The side view is drawn this far to the right of the front view's place.
+constexpr double kSideViewShift = 15;
+constexpr double kFrontLabelX = 40;
+constexpr double kFrontLabelY = 85;
+
+// The value indicator below the ground: a reference line at x = 75 from y = 100 up to 90, and
+// its caption below it.
+constexpr double kIndicatorX = 75;
+constexpr double kIndicatorBottom = 100;
+constexpr double kIndicatorTop = 90;
+constexpr double kLeanPerDegree = 5; // the angle line's top moves 5 units per degree
+constexpr double kShiftPerInch = 50; // the distance line moves 50 units per inch
+constexpr double kCaptionX = 45;
+constexpr double kCaptionY = 105;
+// The bump steer arrow: a shaft from x = 90 to 100 at y = 95, its head at one end pointing the
+// way the wheel steers, barbs 3 units above and below the middle.
+constexpr double kArrowY = 95;
+constexpr double kArrowMidX = 95;
+constexpr double kArrowHalfLength = 5;
+constexpr double kArrowBarb = 3;
 
 const Rgb kIndicator = paletteColor(4);
 const Rgb kMember = paletteColor(8);
@@ -33,11 +56,13 @@ struct SideMapping {
     double x0;
 
     explicit SideMapping(bool rightActive)
-        : k(rightActive ? 1.0 : -1.0), x0(rightActive ? 100.0 : 0.0) {}
+        : k(rightActive ? 1.0 : -1.0), x0(rightActive ? kRightCentreline : 0.0) {}
 
     double height(double y) const { return kGround - kUnitsPerInch * y; }
     PicPoint front(double x, double y) const { return {x0 - kUnitsPerInch * k * x, height(y)}; }
-    PicPoint side(double z, double y) const { return {x0 + 15 - kUnitsPerInch * k * z, height(y)}; }
+    PicPoint side(double z, double y) const {
+        return {x0 + kSideViewShift - kUnitsPerInch * k * z, height(y)};
+    }
 };
 
 std::size_t positionIndex(int p) {
@@ -50,7 +75,7 @@ std::string captionNumber(float g) {
 }
 
 void printCaption(Canvas& canvas, const std::string& text) {
-    canvas.setCurrentPosition(45, 105);
+    canvas.setCurrentPosition(kCaptionX, kCaptionY);
     canvas.setTextColor(kIndicator);
     canvas.print(text);
 }
@@ -58,21 +83,24 @@ void printCaption(Canvas& canvas, const std::string& text) {
 // A reference line at x = 75 and a second line at the value's position or lean.
 void drawValueIndicator(Canvas& canvas, const SuspensionState& state, double k, float g) {
     if (state.CasterGraph || state.CamberGraph) {
-        canvas.line(75, 100, 75, 90, kIndicator);
-        canvas.line(75, 100, 75 - 5 * k * g, 90, kIndicator); // 5 units of lean per degree
+        canvas.line(kIndicatorX, kIndicatorBottom, kIndicatorX, kIndicatorTop, kIndicator);
+        canvas.line(kIndicatorX, kIndicatorBottom, kIndicatorX - kLeanPerDegree * k * g,
+                    kIndicatorTop, kIndicator);
         printCaption(canvas, captionNumber(g) +
                                  (state.CamberGraph ? " Deg Camber Change" : " Deg Caster Change"));
     } else if (state.BumpSteerGraph) {
         if (g != 0) {
-            const double xh = g < 0 ? 95 + 5 * k : 95 - 5 * k;
-            canvas.line(90, 95, 100, 95, kIndicator);
-            canvas.line(xh, 95, 95, 92, kIndicator);
-            canvas.line(xh, 95, 95, 98, kIndicator);
+            const double xh =
+                g < 0 ? kArrowMidX + kArrowHalfLength * k : kArrowMidX - kArrowHalfLength * k;
+            canvas.line(kArrowMidX - kArrowHalfLength, kArrowY, kArrowMidX + kArrowHalfLength,
+                        kArrowY, kIndicator);
+            canvas.line(xh, kArrowY, kArrowMidX, kArrowY - kArrowBarb, kIndicator);
+            canvas.line(xh, kArrowY, kArrowMidX, kArrowY + kArrowBarb, kIndicator);
         }
     } else if (state.SideScrubGraph || state.ForeAftGraph) {
-        const double x = 75 - 50 * k * g; // 50 units per inch
-        canvas.line(75, 100, 75, 90, kIndicator);
-        canvas.line(x, 100, x, 90, kIndicator);
+        const double x = kIndicatorX - kShiftPerInch * k * g;
+        canvas.line(kIndicatorX, kIndicatorBottom, kIndicatorX, kIndicatorTop, kIndicator);
+        canvas.line(x, kIndicatorBottom, x, kIndicatorTop, kIndicator);
         printCaption(canvas, captionNumber(g) + (state.SideScrubGraph ? " Inches Side Scrub"
                                                                       : " Inches Fore/Aft Change"));
     }
@@ -101,7 +129,7 @@ void drawFrontView(Canvas& canvas, const SuspensionState& state, const PictureVi
         m.x0 - kUnitsPerInch * m.k * (static_cast<double>(state.TireCenterX) + state.SideScrub[p]),
         m.height(view.WheelPos)};
     // The tire is 2 x spindle height inches tall and leans by the camber change.
-    const double camber = state.CamberChange[p] * kPi / 180;
+    const double camber = state.CamberChange[p] * kInexactPi / 180;
     const PicPoint tireTop{tireBottom.x - m.k * 4 * spindle * std::sin(camber),
                            tireBottom.y - 4 * spindle * std::cos(camber)};
 
@@ -137,7 +165,7 @@ void drawFrontView(Canvas& canvas, const SuspensionState& state, const PictureVi
 void drawSideView(Canvas& canvas, const SuspensionState& state, const PictureView& view,
                   const SideMapping& m, std::size_t p) {
     canvas.setTextColor(colors::Black);
-    canvas.setCurrentPosition(40, 85);
+    canvas.setCurrentPosition(kFrontLabelX, kFrontLabelY);
     canvas.print(state.Right_Active ? "Front ->" : "<- Front");
 
     const auto& sp = state.SusPoints;
@@ -191,7 +219,7 @@ void drawSteeredTire(Canvas& canvas, const SuspensionState& state, const Picture
     const double xb = blackLeft ? xm - s : xm + s;
     const double xg = blackLeft ? xm + s : xm - s;
     // All of the ellipse but a sliver at its top, closed to the centre at both ends.
-    const ArcSpec arc{kPi / 2 + 0.001, kPi / 2 - 0.00001, true};
+    const ArcSpec arc{kInexactPi / 2 + 0.001, kInexactPi / 2 - 0.00001, true};
     canvas.circle(xb, ym, r, colors::Black, aspect, arc);
     canvas.circle(xg, ym, r, kMember, aspect, arc);
     canvas.setPenWidth(2);
@@ -203,7 +231,7 @@ void drawSteeredTire(Canvas& canvas, const SuspensionState& state, const Picture
 
 int treadPenWidth(const Canvas& picSus) {
     constexpr int kDesignPen = 35;
-    constexpr int kDesignWidth = 281; // 4215 twips at 15 twips a pixel
+    constexpr int kDesignWidth = kPictureSurfaceDesignTwips.width / kTwipsPerNaturalPixel;
     const int width = picSus.pixelWidth();
     if (width <= 0) {
         return kDesignPen;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/design_size.h"
 #include "model/suspension_state.h"
 
 namespace velmora {
@@ -17,6 +18,9 @@ struct PictureView {
 
 // The picture spans (0,0)-(125,125) at 2 units per inch; the ground lies at y = 80.
 inline constexpr double kPictureSize = 125;
+
+// Design size of the graph window's suspension picture surface.
+inline constexpr TwipSize kPictureSurfaceDesignTwips{4215, 4335};
 
 // Pen width of the tread seen from the front: 35 pixels on the design surface of 281
 // pixels' width, scaled to keep the tread about 15.5 picture units wide on other sizes.

@@ -1,5 +1,6 @@
 #include "analysis/thumbnails.h"
 
+#include "geometry/sweep.h"
 #include "model/number_text.h"
 
 #include <array>
@@ -7,6 +8,18 @@
 
 namespace velmora {
 namespace {
+
+// Zero change sits at x = 50; the value axis crosses at y = 12, the travel axis at x = 50.
+constexpr float kZeroChangeX = 50.0f;
+constexpr double kValueAxisY = 12;
+constexpr float kUnitsPerDegree = 10.0f;
+constexpr float kUnitsPerInch = 45.0f;
+// Ticks across the value axis reach 1 unit either side of it, ticks across the travel axis 3.
+constexpr double kValueTickHalf = 1;
+constexpr double kTravelTickHalf = 3;
+// The two inch ticks, drawn half a unit outside +-1 inch.
+constexpr double kInchTickLeft = 4.5;
+constexpr double kInchTickRight = 95.5;
 
 // A thumbnail: its surface, its curve and how many units one degree or inch spans.
 struct Thumbnail {
@@ -20,11 +33,11 @@ std::array<Thumbnail, 5> thumbnailsOf(const SuspensionState& state,
                                       const ThumbnailSurfaces& surfaces) {
     // The drawing order within every step: camber, side scrub, bump steer, caster, fore/aft.
     return {{
-        {surfaces.camber, &state.CamberChange, 10.0f, true},
-        {surfaces.sideScrub, &state.SideScrub, 45.0f, false},
-        {surfaces.bumpSteer, &state.BumpSteer, 10.0f, true},
-        {surfaces.caster, &state.CasterChange, 10.0f, true},
-        {surfaces.foreAft, &state.ForeAft, 45.0f, false},
+        {surfaces.camber, &state.CamberChange, kUnitsPerDegree, true},
+        {surfaces.sideScrub, &state.SideScrub, kUnitsPerInch, false},
+        {surfaces.bumpSteer, &state.BumpSteer, kUnitsPerDegree, true},
+        {surfaces.caster, &state.CasterChange, kUnitsPerDegree, true},
+        {surfaces.foreAft, &state.ForeAft, kUnitsPerInch, false},
     }};
 }
 
@@ -34,15 +47,18 @@ constexpr int kMaxTravelTicks = 1000;
 
 void drawAxesAndTicks(Canvas& canvas, bool degreeTicks, float travel) {
     const Rgb grey = colors::LightGrey;
-    canvas.line(50, 0, 50, kThumbnailHeight, grey);
-    canvas.line(0, 12, kThumbnailWidth, 12, grey);
+    const double tickTop = kValueAxisY - kValueTickHalf;
+    const double tickBottom = kValueAxisY + kValueTickHalf;
+    canvas.line(kZeroChangeX, 0, kZeroChangeX, kThumbnailHeight, grey);
+    canvas.line(0, kValueAxisY, kThumbnailWidth, kValueAxisY, grey);
     if (degreeTicks) {
-        for (int x = 0; x <= 100; x += 10) {
-            canvas.line(x, 11, x, 13, grey);
+        constexpr int kDegreeStep = static_cast<int>(kUnitsPerDegree);
+        for (int x = 0; x <= static_cast<int>(kThumbnailWidth); x += kDegreeStep) {
+            canvas.line(x, tickTop, x, tickBottom, grey);
         }
     } else {
-        canvas.line(4.5, 11, 4.5, 13, grey);
-        canvas.line(95.5, 11, 95.5, 13, grey);
+        canvas.line(kInchTickLeft, tickTop, kInchTickLeft, tickBottom, grey);
+        canvas.line(kInchTickRight, tickTop, kInchTickRight, tickBottom, grey);
     }
     // One tick per inch of travel, the first at the top edge.
     if (!(travel > 0.0f) || !std::isfinite(travel)) {
@@ -50,14 +66,14 @@ void drawAxesAndTicks(Canvas& canvas, bool degreeTicks, float travel) {
     }
     for (int j = 0; j <= kMaxTravelTicks && static_cast<float>(j) <= travel; ++j) {
         const double y = j * kThumbnailHeight / static_cast<double>(travel);
-        canvas.line(47, y, 53, y, grey);
+        canvas.line(kZeroChangeX - kTravelTickHalf, y, kZeroChangeX + kTravelTickHalf, y, grey);
     }
 }
 
 } // namespace
 
 double thumbnailX(float value, float unitsPerValue) {
-    const float x = value * unitsPerValue + 50.0f;
+    const float x = value * unitsPerValue + kZeroChangeX;
     return roundHalfEven(static_cast<double>(x));
 }
 
@@ -114,6 +130,29 @@ void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace) {
             canvas->setBackground(buttonFace);
         }
     }
+}
+
+bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
+                            Rgb buttonFace, MessageSink& sink) {
+    if (!isComplete(state.activeCoords())) {
+        drawDisabledThumbnails(surfaces, buttonFace);
+        return false;
+    }
+    CALC(state, sink);
+    drawThumbnails(state, surfaces, gonly);
+    return true;
+}
+
+void selectSideInTwoPasses(SuspensionState& state, bool right,
+                           const std::function<void(bool gonly)>& pass,
+                           const std::function<void()>& betweenPasses) {
+    state.Right_Active = !right;
+    pass(false);
+    if (betweenPasses) {
+        betweenPasses();
+    }
+    state.Right_Active = right;
+    pass(true);
 }
 
 } // namespace velmora

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/design_size.h"
+#include "model/message_sink.h"
 #include "model/suspension_state.h"
+
+#include <functional>
 
 namespace velmora {
 
@@ -13,6 +17,9 @@ struct ThumbnailSurfaces {
     Canvas* caster = nullptr;
     Canvas* foreAft = nullptr;
 };
+
+// Design size of each thumbnail surface.
+inline constexpr TwipSize kThumbnailDesignTwips{1575, 1335};
 
 // Thumbnail scale: x 0..100 with zero change at 50, y = position - 1 over 0..24.
 inline constexpr double kThumbnailWidth = 100;
@@ -31,5 +38,22 @@ void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfa
 // The drawing part of `Disable_Graphs`: the five surfaces are cleared, then given the
 // platform's button-face colour as background.
 void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace);
+
+// Selecting a side: the other side's pass runs first with gonly false (preparing the
+// surfaces), then `betweenPasses` (where the main window swaps its side panels), then the
+// chosen side's pass with gonly true, so the chosen side's curves lie on top of the other's.
+// Right_Active names the side of each pass while it runs and the chosen side afterwards.
+void selectSideInTwoPasses(SuspensionState& state, bool right,
+                           const std::function<void(bool gonly)>& pass,
+                           const std::function<void()>& betweenPasses = {});
+
+// One pass of selecting a side, as the main window and the command line both run it: a
+// complete active side is swept (its messages go to `sink`) and its curves drawn as
+// drawThumbnails does with `gonly`; an incomplete one is not swept and the thumbnails are
+// blanked instead. Returns whether the side was complete, i.e. whether its graphs may be
+// analysed. Selecting a side runs it for the other side with gonly false, then for the
+// chosen side with gonly true, so the chosen side's curves lie on top.
+bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
+                            Rgb buttonFace, MessageSink& sink);
 
 } // namespace velmora

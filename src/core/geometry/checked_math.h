@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/inexact_constants.h"
+
 #include <cfloat>
 #include <cmath>
 #include <exception>
@@ -14,11 +16,10 @@ struct ArithmeticFault : std::exception {
     const char* what() const noexcept override { return "arithmetic fault in the sweep"; }
 };
 
-// The program's pi and its two conversion factors. They are not the exact constants on
-// purpose: results must agree with the curves users have been reading for years.
-inline constexpr double kPi = 3.1415926;
-inline constexpr double kDegreesPerRadian = 57.29577951;
-inline constexpr double kRadiansPerDegree = 0.017453293;
+// The sweep's pi and its two conversion factors are the program's inexact ones.
+inline constexpr double kPi = kInexactPi;
+using velmora::kDegreesPerRadian;
+using velmora::kRadiansPerDegree;
 
 [[noreturn]] inline void fault() {
     throw ArithmeticFault{};

@@ -8,35 +8,39 @@
 namespace velmora {
 namespace {
 
-constexpr const char* kRightLabels[] = {"lblStatRAxis", "lblStatRRadius", "lblStatRCA",
-                                        "lblStatRCTR"};
-constexpr const char* kLeftLabels[] = {"lblStaticLAxis", "lblStatLRadius", "lblStatLCasA",
-                                       "lblStatLCasTR"};
-
-void clearSide(StaticCaptions& captions, const char* const (&labels)[4]) {
-    for (const char* label : labels) {
+void clearSide(StaticCaptions& captions, bool right) {
+    for (const char* label : sideStaticLabels(right)) {
         captions.byLabel[label].clear();
     }
-    captions.byLabel["lblStatRCH"].clear();
-    captions.byLabel["lblStatRCO"].clear();
 }
 
-void showSide(StaticCaptions& captions, const char* const (&labels)[4], double sai, double scrub,
-              double caster, double trail) {
+// The first four labels of sideStaticLabels are the side's own.
+void showSide(StaticCaptions& captions, bool right, double sai, double scrub, double caster,
+              double trail) {
+    const std::array<const char*, 6> labels = sideStaticLabels(right);
     const double values[] = {sai, scrub, caster, trail};
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         captions.byLabel[labels[i]] = captionText16(values[i]);
     }
 }
 
 } // namespace
 
+std::array<const char*, 6> sideStaticLabels(bool right) {
+    std::array<const char*, 6> labels{};
+    for (std::size_t i = 0; i < kStaticValueRows.size(); ++i) {
+        const StaticValueRow& row = kStaticValueRows[i];
+        labels[i] = !right && row.left != nullptr ? row.left : row.right;
+    }
+    return labels;
+}
+
 void Clear_RStat(StaticCaptions& captions) {
-    clearSide(captions, kRightLabels);
+    clearSide(captions, true);
 }
 
 void Clear_LStat(StaticCaptions& captions) {
-    clearSide(captions, kLeftLabels);
+    clearSide(captions, false);
 }
 
 StaticCaptions runStaticGeometry(SuspensionState& state, MessageSink& sink) {
@@ -49,13 +53,13 @@ StaticCaptions runStaticGeometry(SuspensionState& state, MessageSink& sink) {
     const double productRight = completenessProduct(state.RightCoords);
     const double productLeft = completenessProduct(state.LeftCoords);
     if (productRight != 0) {
-        showSide(captions, kRightLabels, state.RightSAI, state.RightScrubRadius, state.RightCaster,
+        showSide(captions, true, state.RightSAI, state.RightScrubRadius, state.RightCaster,
                  state.RightCasterTrail);
     } else {
         Clear_RStat(captions);
     }
     if (productLeft != 0) {
-        showSide(captions, kLeftLabels, state.LeftSAI, state.LeftScrubRadius, state.LeftCaster,
+        showSide(captions, false, state.LeftSAI, state.LeftScrubRadius, state.LeftCaster,
                  state.LeftCasterTrail);
     } else {
         Clear_LStat(captions);

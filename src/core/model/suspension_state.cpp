@@ -18,11 +18,7 @@ bool isComplete(const CoordinateSet& set) {
 }
 
 void selectGraph(SuspensionState& state, GraphKind kind) {
-    state.CamberGraph = kind == GraphKind::Camber;
-    state.SideScrubGraph = kind == GraphKind::SideScrub;
-    state.ForeAftGraph = kind == GraphKind::ForeAft;
-    state.CasterGraph = kind == GraphKind::Caster;
-    state.BumpSteerGraph = kind == GraphKind::BumpSteer;
+    state.select(kind);
 }
 
 void Zero_Data(SuspensionState& state) {

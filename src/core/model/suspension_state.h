@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/graph_selection.h"
+
 #include <array>
 #include <string>
 
@@ -52,8 +54,9 @@ enum SusPoint : int {
 };
 
 // The state the main window owns for the whole run. Names follow the program's own
-// vocabulary so the UI, the sweep and the printouts all speak of the same values.
-struct SuspensionState {
+// vocabulary so the UI, the sweep and the printouts all speak of the same values. The graph
+// selection's flags are part of it (state.CamberGraph ...).
+struct SuspensionState : GraphSelection {
     CoordinateSet RightCoords;
     CoordinateSet LeftCoords;
 
@@ -70,14 +73,6 @@ struct SuspensionState {
     std::string Lfile;
     std::string Note_text;
     bool StaticOnly = false;
-
-    // Graph selection: exactly one is true while the graph window is shown. Each reader
-    // tests them in its own order, so they stay five flags rather than one enum.
-    bool CamberGraph = false;
-    bool SideScrubGraph = false;
-    bool ForeAftGraph = false;
-    bool CasterGraph = false;
-    bool BumpSteerGraph = false;
 
     // Static geometry, double precision. Degrees for SAI and caster, inches otherwise.
     double LeftScrubRadius = 0;
@@ -110,8 +105,6 @@ struct SuspensionState {
     CoordinateSet& activeCoords() { return Right_Active ? RightCoords : LeftCoords; }
     const CoordinateSet& activeCoords() const { return Right_Active ? RightCoords : LeftCoords; }
 };
-
-enum class GraphKind { Camber, SideScrub, ForeAft, Caster, BumpSteer };
 
 // The result curve a graph kind shows (camber change, side scrub, ...).
 const Curve& resultCurve(const SuspensionState& state, GraphKind kind);

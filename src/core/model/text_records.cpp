@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/decimal_scan.h"
 #include "model/number_text.h"
 
 namespace velmora {
@@ -30,10 +31,6 @@ std::string_view trimBlanks(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 } // namespace
@@ -95,89 +92,24 @@ FieldStatus FieldReader::next(TextField& field) {
 
 bool parseRecordNumber(std::string_view text, float& value) {
     text = trimBlanks(text);
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    const std::size_t mantissaStart = pos;
-    std::size_t digitCount = 0;
-    bool seenNonZero = false;
-    bool seenPoint = false;
-    long long integerDigits = 0;
-    long long fractionZeros = 0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (isDigit(c)) {
-            ++digitCount;
-            if (!seenPoint) {
-                if (seenNonZero || c != '0') {
-                    ++integerDigits;
-                }
-            } else if (!seenNonZero && c == '0') {
-                ++fractionZeros;
-            }
-            seenNonZero = seenNonZero || c != '0';
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (digitCount == 0) {
+    const std::optional<DecimalNumber> number = scanDecimal(text, 0, "EeDd");
+    if (!number || number->end != text.size()) {
         return false;
     }
-    const std::size_t mantissaEnd = pos;
-    long long exponent = 0;
-    if (pos < text.size() &&
-        (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' || text[pos] == 'd')) {
-        ++pos;
-        bool exponentNegative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            exponentNegative = text[pos] == '-';
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-            // Saturate: the exact size of an absurd exponent does not matter.
-            exponent = std::min<long long>(exponent * 10 + (text[pos] - '0'), 1'000'000'000);
-        }
-        if (pos == exponentStart) {
-            return false;
-        }
-        if (exponentNegative) {
-            exponent = -exponent;
-        }
-    }
-    if (pos != text.size()) {
-        return false;
-    }
-    if (!seenNonZero) {
-        value = negative ? -0.0f : 0.0f;
+    if (number->allZeros) {
+        value = number->negative ? -0.0f : 0.0f;
         return true;
     }
-    // Decimal exponent of the first non-zero digit, to tell an underflow from an overflow.
-    const long long leadingExponent =
-        (integerDigits > 0 ? integerDigits - 1 : -fractionZeros - 1) + exponent;
-
-    // from_chars wants no leading '+' and only 'e' for the exponent.
-    std::string normal;
-    normal.reserve(mantissaEnd - mantissaStart + 16);
-    if (negative) {
-        normal += '-';
-    }
-    normal += text.substr(mantissaStart, mantissaEnd - mantissaStart);
-    normal += 'e';
-    normal += std::to_string(exponent);
+    // Read straight into a single: rounding through a double could differ by one unit.
+    const std::string normal = normalDecimalText(*number);
     float parsed = 0.0f;
     const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), parsed);
     if (ec == std::errc{} && end == normal.data() + normal.size() && std::isfinite(parsed)) {
         value = parsed;
         return true;
     }
-    if (ec == std::errc::result_out_of_range && leadingExponent < 0) {
-        value = negative ? -0.0f : 0.0f;
+    if (ec == std::errc::result_out_of_range && number->order < 0) {
+        value = number->negative ? -0.0f : 0.0f;
         return true;
     }
     return false;

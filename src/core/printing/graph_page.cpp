@@ -32,8 +32,7 @@ GraphPageInputs graphPageInputs(const GraphView& view, const SuspensionState& st
     inputs.VD = view.VD();
     inputs.VY = view.VY();
     inputs.Right_Active = state.Right_Active;
-    inputs.flags = GraphFlags{state.CamberGraph, state.SideScrubGraph, state.ForeAftGraph,
-                              state.CasterGraph, state.BumpSteerGraph};
+    inputs.flags = state.graphSelection();
     inputs.fileCaption = fileCaption;
     return inputs;
 }
@@ -56,7 +55,7 @@ std::array<std::string, 6> printedAxisLabels(float first, float last) {
     return {"", "-0.1", "", "", "0.1", ""};
 }
 
-std::string graphPageTitle(bool rightActive, const GraphFlags& flags) {
+std::string graphPageTitle(bool rightActive, const GraphSelection& flags) {
     std::string title = rightActive ? "Right " : "Left ";
     if (flags.CamberGraph) {
         title += "Camber Change";

@@ -22,7 +22,7 @@ struct GraphPageInputs {
     float VD = 3;
     float VY = 0.25f;
     bool Right_Active = false;
-    GraphFlags flags;
+    GraphSelection flags;
     std::string fileCaption;
 };
 
@@ -34,7 +34,7 @@ GraphPageInputs graphPageInputs(const GraphView& view, const SuspensionState& st
 std::array<std::string, 6> printedAxisLabels(float first, float last);
 
 // "Right " or "Left " and the name of the first graph flag set.
-std::string graphPageTitle(bool rightActive, const GraphFlags& flags);
+std::string graphPageTitle(bool rightActive, const GraphSelection& flags);
 
 // Where row i (1-based) of the data table is printed: 2.5 units apart below the headings;
 // with more than 26 rows they close up so that the last row stays above the file line.

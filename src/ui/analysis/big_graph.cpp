@@ -2,6 +2,7 @@
 
 #include "analysis/graph_drawing.h"
 #include "analysis/model_check.h"
+#include "analysis/graph_window_views.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
 #include "widgets/drawing_surface.h"
@@ -21,10 +22,6 @@ namespace {
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-GraphPlot plotOf(const GraphView& view) {
-    return GraphPlot{&view.PlotX(), &view.PlotY(), view.NumPoints(), view.rightActive()};
 }
 
 } // namespace
@@ -114,7 +111,7 @@ void BigGraph::showGraph(GraphKind kind) {
 void BigGraph::initialise() {
     view_.initialise(state_);
     showLabels();
-    drawGraphPicture(controls_.picGraph->canvas(), plotOf(view_), view_.CurPos());
+    drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
     modelCheck_->drawOver(view_);
     showMessage();
     drawPicture();
@@ -132,10 +129,7 @@ void BigGraph::showLabels() {
 }
 
 void BigGraph::drawPicture() {
-    const int p = view_.CurPos();
-    const PictureView picture{p, view_.GraphData()[static_cast<std::size_t>(p)], view_.XRange(),
-                              view_.WheelPos()};
-    DrawPic(controls_.picSus->canvas(), state_, picture);
+    DrawPic(controls_.picSus->canvas(), state_, pictureViewOf(view_));
 }
 
 void BigGraph::showMessage() {
@@ -157,7 +151,7 @@ void BigGraph::stepDown() {
 }
 
 void BigGraph::afterStep(int from) {
-    moveGraphMarker(controls_.picGraph->canvas(), plotOf(view_), from, view_.CurPos());
+    moveGraphMarker(controls_.picGraph->canvas(), graphPlotOf(view_), from, view_.CurPos());
     modelCheck_->afterStep(view_);
     drawPicture();
     showMessage();

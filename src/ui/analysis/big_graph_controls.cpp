@@ -1,7 +1,9 @@
 #include "analysis/big_graph_controls.h"
 
 #include "analysis/arrow_caption.h"
+#include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
+#include "analysis/suspension_picture.h"
 #include "widgets/blank_wrap_label.h"
 #include "widgets/drawing_surface.h"
 #include "widgets/picture_button.h"
@@ -95,12 +97,14 @@ void buildSurfaces(QWidget& window, ProportionalLayout& layout, BigGraphControls
     c.picSus = new DrawingSurface(&window);
     c.picSus->setObjectName(QStringLiteral("picSus"));
     c.picSus->setBackgroundColor(colors::LightGrey);
-    layout.add(c.picSus, QRect(120, 120, 4215, 4335));
+    layout.add(c.picSus, QRect(120, 120, kPictureSurfaceDesignTwips.width,
+                               kPictureSurfaceDesignTwips.height));
 
     c.picGraph = new DrawingSurface(&window);
     c.picGraph->setObjectName(QStringLiteral("picGraph"));
     c.picGraph->setBackgroundColor(colors::Black);
-    layout.add(c.picGraph, QRect(5040, 120, 4335, 4335));
+    layout.add(c.picGraph,
+               QRect(5040, 120, kGraphSurfaceDesignTwips.width, kGraphSurfaceDesignTwips.height));
 }
 
 void buildAxisLabels(QWidget& window, ProportionalLayout& layout, BigGraphControls& c) {

@@ -33,8 +33,8 @@ constexpr ThumbnailDesign kDesign[] = {
 };
 
 constexpr int kSurfaceTop = 240;
-constexpr int kSurfaceWidth = 1575;
-constexpr int kSurfaceHeight = 1335;
+constexpr int kSurfaceWidth = kThumbnailDesignTwips.width;
+constexpr int kSurfaceHeight = kThumbnailDesignTwips.height;
 constexpr int kCaptionTop = 1680;
 constexpr int kCaptionHeight = 240;
 constexpr int kButtonTop = 1920;

@@ -3,6 +3,7 @@
 #include "velmora_version.h"
 
 #include "analysis/big_graph.h"
+#include "analysis/thumbnails.h"
 #include "mainwindow/balloon_texts.h"
 #include "mainwindow/coordinate_frame.h"
 #include "mainwindow/dimension_frame.h"
@@ -237,14 +238,14 @@ void MainWindow::selectSide(bool right) {
     refreshing_ = true;
     do {
         refreshPending_ = false;
-        // The other side first, so its curves lie beneath the chosen side's.
-        state_.Right_Active = !right;
-        Enable_Graphs(false);
-        if (right)
-            DisableL();
-        else
-            DisableR();
-        Enable_Graphs(true);
+        selectSideInTwoPasses(
+            state_, right, [this](bool gonly) { Enable_Graphs(gonly); },
+            [this, right] {
+                if (right)
+                    DisableL();
+                else
+                    DisableR();
+            });
         right = state_.Right_Active;
     } while (refreshPending_);
     refreshing_ = false;

@@ -5,7 +5,6 @@
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
 #include "geometry/static_geometry.h"
-#include "geometry/sweep.h"
 #include "mainwindow/geometry_frame.h"
 #include "mainwindow/notes_window.h"
 #include "mainwindow/static_frame.h"
@@ -31,14 +30,10 @@ Rgb buttonFace() {
 } // namespace
 
 void MainWindow::Enable_Graphs(bool gonly) {
-    if (!isComplete(state_.activeCoords())) {
-        Disable_Graphs();
-        return;
-    }
-    frmGeo_->setEnabled(true);
+    // Enabled before the sweep, which may stop at a message box.
+    frmGeo_->setEnabled(isComplete(state_.activeCoords()));
     GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
-    CALC(state_, messages);
-    Update_Graphs(gonly);
+    sweepAndDrawThumbnails(state_, frmGeo_->surfaces(), gonly, buttonFace(), messages);
 }
 
 void MainWindow::Disable_Graphs() {

@@ -1,34 +1,31 @@
 #include "mainwindow/static_frame.h"
 
+#include "geometry/static_geometry.h"
 #include "widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+
 namespace velmora {
 
 namespace {
 
-struct Row {
+// Row captions, in the order of the value rows the static geometry fills.
+struct RowCaption {
     const char* caption;
     const char* captionName;
-    const char* rightName;
-    const char* leftName; // null: one value for the whole car
 };
 
-constexpr Row kRows[] = {
-    {"Steering Axis Inclination", "lblStatSteer", "lblStatRAxis", "lblStaticLAxis"},
-    {"Scrub Radius", "lblStaticScrub", "lblStatRRadius", "lblStatLRadius"},
-    {"Caster Angle", "lblStaticCaster", "lblStatRCA", "lblStatLCasA"},
-    {"Caster Trail Length", "lblStaticCastTrail", "lblStatRCTR", "lblStatLCasTR"},
-    {"Roll Center Height", "lblStaticRCH", "lblStatRCH", nullptr},
-    {"Roll Center Offset", "lblStaticRCO", "lblStatRCO", nullptr},
-};
-
-const char* const kRightValues[] = {"lblStatRAxis", "lblStatRRadius", "lblStatRCA",
-                                    "lblStatRCTR",  "lblStatRCH",     "lblStatRCO"};
-const char* const kLeftValues[] = {"lblStaticLAxis", "lblStatLRadius", "lblStatLCasA",
-                                   "lblStatLCasTR",  "lblStatRCH",     "lblStatRCO"};
+constexpr std::array<RowCaption, kStaticValueRows.size()> kRowCaptions = {{
+    {"Steering Axis Inclination", "lblStatSteer"},
+    {"Scrub Radius", "lblStaticScrub"},
+    {"Caster Angle", "lblStaticCaster"},
+    {"Caster Trail Length", "lblStaticCastTrail"},
+    {"Roll Center Height", "lblStaticRCH"},
+    {"Roll Center Offset", "lblStaticRCO"},
+}};
 
 // Design of the frame's contents, twips from the frame's corner.
 constexpr int kCaptionLeft = 120;
@@ -58,14 +55,16 @@ StaticFrame::StaticFrame(QWidget* parent) : QGroupBox(QStringLiteral("Static Geo
     design_.emplace_back(left, QRect(kLeftLeft, 270, kValueWidth, kRowHeight));
 
     int top = kFirstRowTop;
-    for (const Row& row : kRows) {
-        QLabel* caption = addLabel(row.captionName, QString::fromLatin1(row.caption));
+    for (std::size_t i = 0; i < kRowCaptions.size(); ++i) {
+        const RowCaption& rowCaption = kRowCaptions[i];
+        const StaticValueRow& row = kStaticValueRows[i];
+        QLabel* caption = addLabel(rowCaption.captionName, QString::fromLatin1(rowCaption.caption));
         design_.emplace_back(caption, QRect(kCaptionLeft, top, kCaptionWidth, kRowHeight));
-        QLabel* rightValue = addLabel(row.rightName, QString());
-        values_.insert(QString::fromLatin1(row.rightName), rightValue);
-        if (row.leftName != nullptr) {
-            QLabel* leftValue = addLabel(row.leftName, QString());
-            values_.insert(QString::fromLatin1(row.leftName), leftValue);
+        QLabel* rightValue = addLabel(row.right, QString());
+        values_.insert(QString::fromLatin1(row.right), rightValue);
+        if (row.left != nullptr) {
+            QLabel* leftValue = addLabel(row.left, QString());
+            values_.insert(QString::fromLatin1(row.left), leftValue);
             design_.emplace_back(rightValue, QRect(kRightLeft, top, kValueWidth, kRowHeight));
             design_.emplace_back(leftValue, QRect(kLeftLeft, top, kValueWidth, kRowHeight));
         } else {
@@ -108,12 +107,12 @@ QString StaticFrame::caption(const QString& labelName) const {
 }
 
 void StaticFrame::Clear_RStat() {
-    for (const char* name : kRightValues)
+    for (const char* name : sideStaticLabels(true))
         values_.value(QString::fromLatin1(name))->clear();
 }
 
 void StaticFrame::Clear_LStat() {
-    for (const char* name : kLeftValues)
+    for (const char* name : sideStaticLabels(false))
         values_.value(QString::fromLatin1(name))->clear();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/design_size.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -21,7 +23,7 @@ class ProportionalLayout : public QObject {
 
 public:
     // Pixels per twip at the platform's usual 96 dots per inch.
-    static constexpr double kNaturalPixelsPerTwip = 1.0 / 15.0;
+    static constexpr double kNaturalPixelsPerTwip = velmora::kNaturalPixelsPerTwip;
 
     ProportionalLayout(QWidget* host, QSize designClientTwips);
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -150,6 +151,44 @@ TEST(ThumbnailsTest, DisabledSurfacesAreClearedThenGivenTheButtonFace) {
         EXPECT_EQ(five.canvases[i].dump(), "clear\nbackground 240,240,240\n");
     }
     EXPECT_TRUE(five.canvases[3].operations().empty());
+}
+
+TEST(ThumbnailsTest, SidePassSweepsACompleteSideAndBlanksAnIncompleteOneUnswept) {
+    const Rgb buttonFace{240, 240, 240};
+    SuspensionState state;
+    testing::setSampleCoordinates(state.RightCoords);
+    state.Right_Active = false; // the left side is empty
+    state.CamberChange.fill(7.0f);
+    RecordingMessageSink sink;
+    FiveSurfaces five;
+    EXPECT_FALSE(sweepAndDrawThumbnails(state, five.surfaces(), false, buttonFace, sink));
+    EXPECT_EQ(five.canvases[0].dump(), "clear\nbackground 240,240,240\n");
+    EXPECT_EQ(state.CamberChange[1], 7.0f); // not swept
+
+    state.Right_Active = true;
+    EXPECT_TRUE(sweepAndDrawThumbnails(state, five.surfaces(), false, buttonFace, sink));
+    const SuspensionState swept = testing::sweptCorner(true);
+    EXPECT_EQ(state.CamberChange[1], swept.CamberChange[1]);
+    EXPECT_EQ(state.CamberChange[25], swept.CamberChange[25]);
+    EXPECT_FALSE(linesIn(five.canvases[0], colors::Red).empty());
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(ThumbnailsTest, SelectingASideRunsTheOtherSideFirstAndLeavesTheChosenSideActive) {
+    for (const bool right : {true, false}) {
+        SuspensionState state;
+        state.Right_Active = right; // already showing the side: still two passes
+        std::string trace;
+        selectSideInTwoPasses(
+            state, right,
+            [&](bool gonly) {
+                trace += gonly ? "chosen:" : "other:";
+                trace += state.Right_Active ? "R " : "L ";
+            },
+            [&] { trace += "| "; });
+        EXPECT_EQ(trace, right ? "other:L | chosen:R " : "other:R | chosen:L ");
+        EXPECT_EQ(state.Right_Active, right);
+    }
 }
 
 TEST(ThumbnailsTest, NoStepOrAbsurdTravelDrawsNoCurveAndStaysBounded) {

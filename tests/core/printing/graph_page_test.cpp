@@ -78,24 +78,24 @@ TEST(GraphPageTest, ValueColumnPrintsMagnitudesForBumpSteerAndForeAftOnly) {
     EXPECT_EQ(printedAt(page(in), 80, 130), "-.25");
     EXPECT_EQ(printedAt(page(in), 80, 120), "Deg");
 
-    in.flags = GraphFlags{};
+    in.flags = GraphSelection{};
     in.flags.BumpSteerGraph = true;
     EXPECT_EQ(printedAt(page(in), 80, 130), " .25");
     EXPECT_EQ(printedAt(page(in), 80, 120), "Deg");
 
-    in.flags = GraphFlags{};
+    in.flags = GraphSelection{};
     in.flags.ForeAftGraph = true;
     EXPECT_EQ(printedAt(page(in), 80, 130), " .25");
     EXPECT_EQ(printedAt(page(in), 80, 120), "Inches");
 
-    in.flags = GraphFlags{};
+    in.flags = GraphSelection{};
     in.flags.SideScrubGraph = true;
     EXPECT_EQ(printedAt(page(in), 80, 130), "-.25");
     EXPECT_EQ(printedAt(page(in), 80, 120), "Inches");
 }
 
 TEST(GraphPageTest, TitleNamesTheSideAndTheFirstFlagSet) {
-    GraphFlags flags;
+    GraphSelection flags;
     EXPECT_EQ(graphPageTitle(true, flags), "Right ");
     EXPECT_EQ(graphPageTitle(false, flags), "Left ");
     flags.CasterGraph = true;
@@ -103,7 +103,7 @@ TEST(GraphPageTest, TitleNamesTheSideAndTheFirstFlagSet) {
     EXPECT_EQ(graphPageTitle(false, flags), "Left Bump Steer Change");
 
     GraphPageInputs in = camberInputs(1, -1);
-    in.flags = GraphFlags{};
+    in.flags = GraphSelection{};
     in.Right_Active = false;
     const PrintRecording ops = page(in);
     EXPECT_EQ(printedAt(ops, 30, 115), "Left ");
