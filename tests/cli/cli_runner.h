@@ -5,6 +5,14 @@
 
 namespace velmora::test {
 
+// Whether this build's velmora-cli can draw (PNG and PDF need the desktop libraries; the
+// sanitizer build has none).
+#ifdef VELMORA_CLI_RENDERS
+inline constexpr bool kCliRenders = true;
+#else
+inline constexpr bool kCliRenders = false;
+#endif
+
 struct CliRun {
     int exitCode = -1;
     std::string out;

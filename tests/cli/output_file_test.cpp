@@ -71,6 +71,9 @@ protected:
 };
 
 TEST_F(CliOutputFile, NewAndExistingFilesAreWrittenWholeWithNothingLeftBeside) {
+    if (!kCliRenders) {
+        GTEST_SKIP() << "this velmora-cli was built without rendering";
+    }
     const fs::path png = dir_ / "graph.png";
     ASSERT_EQ(renderTo(png).exitCode, 0);
     const std::string first = slurp(png);
@@ -84,6 +87,9 @@ TEST_F(CliOutputFile, NewAndExistingFilesAreWrittenWholeWithNothingLeftBeside) {
 }
 
 TEST_F(CliOutputFile, NamedPipeAndFolderAreRefusedUntouched) {
+    if (!kCliRenders) {
+        GTEST_SKIP() << "this velmora-cli was built without rendering";
+    }
     const fs::path fifo = dir_ / "pipe.png";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     const fs::path folder = dir_ / "folder.png";
@@ -100,6 +106,9 @@ TEST_F(CliOutputFile, NamedPipeAndFolderAreRefusedUntouched) {
 }
 
 TEST_F(CliOutputFile, CharacterDeviceIsRefusedUntouched) {
+    if (!kCliRenders) {
+        GTEST_SKIP() << "this velmora-cli was built without rendering";
+    }
     const fs::path device = dir_ / "null.png";
     // The same device as /dev/null, made here so the test never touches the real one.
     if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
@@ -112,6 +121,9 @@ TEST_F(CliOutputFile, CharacterDeviceIsRefusedUntouched) {
 }
 
 TEST_F(CliOutputFile, LinkIsFollowedAndTheFileKeepsItsPermissions) {
+    if (!kCliRenders) {
+        GTEST_SKIP() << "this velmora-cli was built without rendering";
+    }
     const fs::path target = dir_ / "private.png";
     std::ofstream(target) << "old";
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
@@ -143,6 +155,9 @@ TEST_F(CliOutputFile, TheProjectIsNeverReplacedByItsPicture) {
 }
 
 TEST_F(CliOutputFile, MissingFolderIsAClearErrorAndWritesNothing) {
+    if (!kCliRenders) {
+        GTEST_SKIP() << "this velmora-cli was built without rendering";
+    }
     const fs::path png = dir_ / "no-such-folder" / "graph.png";
     const CliRun run = renderTo(png);
     EXPECT_EQ(run.exitCode, 2);
