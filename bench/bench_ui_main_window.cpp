@@ -69,8 +69,9 @@ void BM_SelectSideBothComplete(benchmark::State& state) {
         window.selectLeft();
         benchmark::DoNotOptimize(window.state().CamberChange[1]);
     }
-    if (!messages.messages.empty())
+    if (!messages.messages.empty()) {
         state.SkipWithError("the sweep reported a message");
+    }
 }
 BENCHMARK(BM_SelectSideBothComplete)->Unit(benchmark::kMicrosecond);
 
@@ -88,8 +89,9 @@ void BM_OpenProjectWithOneLineNotes(benchmark::State& state) {
     project.CarStyle = "GM";
     std::string line;
     const std::size_t bytes = static_cast<std::size_t>(state.range(0)) * 1024;
-    while (line.size() < bytes)
+    while (line.size() < bytes) {
         line += "shim the left top arm out and check the toe again ";
+    }
     line.resize(bytes);
     project.Note_text = line;
     const std::string path = "/tmp/velmora-bench-long-notes.kqw";
@@ -106,9 +108,11 @@ void BM_OpenProjectWithOneLineNotes(benchmark::State& state) {
         state.ResumeTiming();
         window->fileOpen();
         QApplication::processEvents();
-        for (QWidget* shown : QApplication::topLevelWidgets())
-            if (shown->isVisible())
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown->isVisible()) {
                 shown->repaint();
+            }
+        }
         benchmark::DoNotOptimize(window->state().Note_text.size());
         state.PauseTiming();
         window.reset();
@@ -129,8 +133,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

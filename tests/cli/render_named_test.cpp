@@ -22,12 +22,14 @@ struct PngSize {
 PngSize pngSize(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0)
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) {
         return {};
+    }
     const auto word = [&](std::size_t at) {
         unsigned value = 0;
-        for (std::size_t i = 0; i < 4; ++i)
+        for (std::size_t i = 0; i < 4; ++i) {
             value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+        }
         return value;
     };
     return {word(16), word(20)};
@@ -47,8 +49,9 @@ protected:
     CliRun render(std::vector<std::string> args) {
         args.insert(args.begin(), {"render", "named"});
         CliRun run = runCli(args);
-        if (run.err.find("built without the desktop libraries") != std::string::npos)
+        if (run.err.find("built without the desktop libraries") != std::string::npos) {
             skipped = true;
+        }
         return run;
     }
 
@@ -65,8 +68,9 @@ TEST_F(CliRenderNamed, DrawsEveryKindOfPictureAtItsSize) {
     for (const auto& c : cases) {
         const fs::path out = dir / "out.png";
         const CliRun run = render({c.name, "--png", out.string()});
-        if (skipped)
+        if (skipped) {
             GTEST_SKIP() << "velmora-cli was built without rendering";
+        }
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const PngSize size = pngSize(out);
         EXPECT_EQ(size.width, c.size.width) << c.name;
@@ -91,8 +95,9 @@ TEST_F(CliRenderNamed, WindowPicturesDefaultToTwiceTheirNaturalSize) {
         const fs::path out = dir / "window.png";
         const CliRun run =
             runCli({"render", c.what, examplePath("gm-dirt-oval.kqw"), "--png", out.string()});
-        if (run.err.find("built without the desktop libraries") != std::string::npos)
+        if (run.err.find("built without the desktop libraries") != std::string::npos) {
             GTEST_SKIP() << "velmora-cli was built without rendering";
+        }
         ASSERT_EQ(run.exitCode, 0) << c.what << ": " << run.err;
         const PngSize size = pngSize(out);
         EXPECT_EQ(size.width, c.size.width) << c.what;

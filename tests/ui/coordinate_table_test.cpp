@@ -91,8 +91,9 @@ TEST_F(CoordinateTableTest, EmptyOrUnfinishedBoxStoresTheBoxesBeforeItAndSaysDat
                                       "empty box in the XYZ coordinate table.");
         EXPECT_EQ(lastMessage().icon, MessageIcon::Warning);
         const CoordinateSet& stored = window->state().LeftCoords;
-        for (int i = 1; i <= 19; ++i)
+        for (int i = 1; i <= 19; ++i) {
             EXPECT_EQ(stored[i], plausible()[i]) << i;
+        }
         EXPECT_EQ(stored[20], 7.0f);
         EXPECT_EQ(stored[21], 0.0f);
         EXPECT_EQ(stored[26], 9.0f);
@@ -117,8 +118,9 @@ TEST_F(CoordinateTableTest, CompleteTableIsStoredAndTheCurvesFollow) {
 TEST_F(CoordinateTableTest, CancelDropsWhatWasTypedAndNeverTheStoredValues) {
     window->state().LeftCoords = plausible();
     click("btnDimLXYZ");
-    for (int i = 1; i <= 26; ++i)
+    for (int i = 1; i <= 26; ++i) {
         tableBox(i)->setText(QStringLiteral("rubbish %1 \xe2\x80\x94 1e999").arg(i));
+    }
     click("btnXYZCancel");
     EXPECT_EQ(window->state().LeftCoords, plausible());
     EXPECT_FALSE(control("frmXYZ")->isVisible());
@@ -131,8 +133,9 @@ TEST_F(CoordinateTableTest, TabRunsAcrossEachRowThenDownThenOkAndCancel) {
     click("btnDimLXYZ");
     const int order[] = {1,  10, 19, 2,  11, 20, 3,  12, 21, 4,  13, 22, 5,
                          14, 23, 6,  15, 24, 7,  16, 25, 8,  17, 26, 9,  18};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         EXPECT_EQ(tabFrom(tableBox(order[i])), tableBox(order[i + 1])) << order[i];
+    }
     EXPECT_EQ(tabFrom(tableBox(18)), control("btnXYZOK"));
     EXPECT_EQ(tabFrom(control("btnXYZOK")), control("btnXYZCancel"));
 

@@ -22,15 +22,17 @@ protected:
     static CoordinateSet plausible() { return typicalCoordinates(CarLook::GM); }
 
     void fillTable(const CoordinateSet& set) const {
-        for (int i = 1; i <= 26; ++i)
+        for (int i = 1; i <= 26; ++i) {
             tableBox(i)->setText(QString::number(static_cast<double>(set[i])));
+        }
     }
 
     // The next control Tab reaches from `from`.
     static QWidget* tabFrom(QWidget* from) {
         QWidget* next = from->nextInFocusChain();
-        while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+        while (next != from && !(next->focusPolicy() & Qt::TabFocus)) {
             next = next->nextInFocusChain();
+        }
         return next;
     }
 

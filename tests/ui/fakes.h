@@ -31,8 +31,9 @@ public:
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty())
+        if (answers.empty()) {
             return std::nullopt;
+        }
         if (!answers.front().has_value()) {
             answers.pop_front();
             return std::nullopt; // the dialog was cancelled

@@ -33,10 +33,12 @@ enum class Clipboard { Empty, NotText, Text };
 
 void fillClipboard(Clipboard contents) {
     auto* data = new QMimeData;
-    if (contents == Clipboard::NotText)
+    if (contents == Clipboard::NotText) {
         data->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
-    if (contents == Clipboard::Text)
+    }
+    if (contents == Clipboard::Text) {
         data->setText(QStringLiteral("12.5"));
+    }
     QApplication::clipboard()->setMimeData(data);
 }
 
@@ -87,8 +89,9 @@ TEST_F(MainWindowTest, EveryBoxOfEveryFrameTakesEveryClipboard) {
         for (const Clipboard contents : {Clipboard::Empty, Clipboard::NotText, Clipboard::Text}) {
             fillClipboard(contents);
             for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-                if (!box->isVisible())
+                if (!box->isVisible()) {
                     continue;
+                }
                 box->setFocus();
                 pasteEveryWay(box);
                 ++boxes;
@@ -263,10 +266,11 @@ TEST_F(HardeningTest, AWideTravelRangeStopsTheUserAtAFewBoxesAndLosesNothing) {
     ASSERT_FALSE(messages.messages.empty());
     EXPECT_LE(messages.messages.size(), 8u);
     std::size_t listed = 0;
-    for (const Message& message : messages.messages)
+    for (const Message& message : messages.messages) {
         listed += message.details.empty()
                       ? 1
                       : 1 + std::count(message.details.begin(), message.details.end(), '\n');
+    }
     EXPECT_GT(listed, 8u);
 }
 

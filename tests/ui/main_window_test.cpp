@@ -49,8 +49,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
     QStringList captions;
     for (QAction* top : window->menuBar()->actions()) {
         captions << top->text();
-        for (QAction* entry : top->menu()->actions())
+        for (QAction* entry : top->menu()->actions()) {
             captions << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        }
     }
     EXPECT_EQ(captions.join('|'),
               "&File|&New|&Open|&Save|-|E&xit|&Options|&Travel Range|&Print Garage Worksheets|"

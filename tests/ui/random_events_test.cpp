@@ -35,8 +35,9 @@ namespace {
 
 long environmentNumber(const char* name, long fallback) {
     const char* text = std::getenv(name);
-    if (text == nullptr || *text == '\0')
+    if (text == nullptr || *text == '\0') {
         return fallback;
+    }
     char* end = nullptr;
     const long value = std::strtol(text, &end, 10);
     return *end == '\0' && value > 0 ? value : fallback;
@@ -109,8 +110,9 @@ private:
             folder_.filePath(QStringLiteral("pipe.kqw")),
         };
         const std::size_t choice = random_() % (std::size(names) + 2);
-        if (choice >= std::size(names))
+        if (choice >= std::size(names)) {
             return std::nullopt;
+        }
         return names[choice];
     }
     std::mt19937& random_;
@@ -125,21 +127,28 @@ void expectFinite(const SuspensionState& s) {
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         ASSERT_TRUE(finite(s.RightCoords[i]) && finite(s.LeftCoords[i])) << i;
     }
-    for (const float v : {s.VU, s.VD, s.VI, s.VY, s.TireCenterX, s.SpindleHeight})
+    for (const float v : {s.VU, s.VD, s.VI, s.VY, s.TireCenterX, s.SpindleHeight}) {
         ASSERT_TRUE(finite(v));
+    }
     for (const double v :
          {s.LeftScrubRadius, s.LeftSAI, s.LeftCasterTrail, s.LeftCaster, s.RightScrubRadius,
-          s.RightSAI, s.RightCasterTrail, s.RightCaster, s.RollCenterHeight, s.RollCenterOffset})
+          s.RightSAI, s.RightCasterTrail, s.RightCaster, s.RollCenterHeight, s.RollCenterOffset}) {
         ASSERT_TRUE(std::isfinite(v));
+    }
     for (const Curve* curve : {&s.CamberChange, &s.SideScrub, &s.CasterChange, &s.ForeAft,
-                               &s.BumpSteer, &s.TieRodOuterX, &s.TieRodOuterY})
-        for (const float v : *curve)
+                               &s.BumpSteer, &s.TieRodOuterX, &s.TieRodOuterY}) {
+        for (const float v : *curve) {
             ASSERT_TRUE(finite(v));
-    for (const BallJointPair& pair : s.BallJointPos)
-        for (const Point3& p : {pair.top, pair.bottom})
+        }
+    }
+    for (const BallJointPair& pair : s.BallJointPos) {
+        for (const Point3& p : {pair.top, pair.bottom}) {
             ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
-    for (const Point3& p : s.SusPoints)
+        }
+    }
+    for (const Point3& p : s.SusPoints) {
         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+    }
 }
 
 class RandomUser {
@@ -168,10 +177,11 @@ public:
             typeText();
             break;
         default:
-            if (random_() % 8 == 0)
+            if (random_() % 8 == 0) {
                 window_.resize(400 + int(random_() % 1200), 300 + int(random_() % 800));
-            else
+            } else {
                 clickSomething();
+            }
         }
     }
 
@@ -179,19 +189,23 @@ private:
     template <typename T> QList<T*> visibleEnabled() const {
         QList<T*> found;
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (!top->isVisible())
+            if (!top->isVisible()) {
                 continue;
-            for (T* widget : top->findChildren<T*>())
-                if (widget->isVisible() && widget->isEnabled())
+            }
+            for (T* widget : top->findChildren<T*>()) {
+                if (widget->isVisible() && widget->isEnabled()) {
                     found << widget;
+                }
+            }
         }
         return found;
     }
 
     void clickSomething() {
         const QList<QWidget*> controls = visibleEnabled<QWidget>();
-        if (controls.isEmpty())
+        if (controls.isEmpty()) {
             return;
+        }
         QWidget* target = controls[int(random_() % controls.size())];
         // Leaving by the close box or Exit is tried by the file tests; here the user stays.
         QTest::mouseClick(target, random_() % 6 == 0 ? Qt::MiddleButton : Qt::LeftButton);
@@ -199,12 +213,15 @@ private:
 
     void triggerMenu() {
         QList<QAction*> actions;
-        for (QAction* action : window_.findChildren<QAction*>())
+        for (QAction* action : window_.findChildren<QAction*>()) {
             if (action->isEnabled() && action->objectName().startsWith(QLatin1String("mnu")) &&
-                action->objectName() != QLatin1String("mnuExit") && !action->menu())
+                action->objectName() != QLatin1String("mnuExit") && !action->menu()) {
                 actions << action;
-        if (!actions.isEmpty())
+            }
+        }
+        if (!actions.isEmpty()) {
             actions[int(random_() % actions.size())]->trigger();
+        }
     }
 
     void fillClipboard() {
@@ -228,8 +245,9 @@ private:
         QWidget* target = QApplication::focusWidget();
         if (target == nullptr || !target->isVisible()) {
             const QList<QWidget*> boxes = visibleEnabled<QWidget>();
-            if (boxes.isEmpty())
+            if (boxes.isEmpty()) {
                 return;
+            }
             target = boxes[int(random_() % boxes.size())];
         }
         struct Key {
@@ -257,12 +275,15 @@ private:
 
     void typeText() {
         QList<QWidget*> boxes;
-        for (QLineEdit* box : visibleEnabled<QLineEdit>())
+        for (QLineEdit* box : visibleEnabled<QLineEdit>()) {
             boxes << box;
-        for (QPlainTextEdit* box : visibleEnabled<QPlainTextEdit>())
+        }
+        for (QPlainTextEdit* box : visibleEnabled<QPlainTextEdit>()) {
             boxes << box;
-        if (boxes.isEmpty())
+        }
+        if (boxes.isEmpty()) {
             return;
+        }
         static const char* const texts[] = {"12.5", "0",  "-3",  "1e30", "nan", "inf",
                                             "abc",  "7x", ".5.", "1/8",  "",    "99999999999"};
         QWidget* box = boxes[int(random_() % boxes.size())];
@@ -325,8 +346,9 @@ TEST(RandomEvents, TheProgramSurvivesARandomUser) {
     EXPECT_EQ(read.project->TrackType, state.TrackType);
     // The notes field cannot hold a double quote: it is stored as two single quotes.
     std::string notes = notesWithRecordLineEnds(state.Note_text);
-    for (std::size_t at = 0; (at = notes.find('"', at)) != std::string::npos; at += 2)
+    for (std::size_t at = 0; (at = notes.find('"', at)) != std::string::npos; at += 2) {
         notes.replace(at, 1, "''");
+    }
     EXPECT_EQ(read.project->notes, notes);
     RecordProperty("events", std::to_string(events));
     RecordProperty("message_boxes", std::to_string(messages.shown));

@@ -24,8 +24,9 @@ TEST_F(MainWindowTest, StaticFrameShowsBothSidesAndTheCar) {
     EXPECT_EQ(text("lblStaticLeft"), "Left");
     for (const char* value :
          {"lblStatRAxis", "lblStatRRadius", "lblStatRCA", "lblStatRCTR", "lblStaticLAxis",
-          "lblStatLRadius", "lblStatLCasA", "lblStatLCasTR", "lblStatRCH", "lblStatRCO"})
+          "lblStatLRadius", "lblStatLCasA", "lblStatLCasTR", "lblStatRCH", "lblStatRCO"}) {
         EXPECT_FALSE(text(value).isEmpty()) << value;
+    }
     EXPECT_FALSE(window->state().StaticOnly);
     const QString first = text("lblStatRAxis");
     click("btnStatic");
@@ -63,8 +64,9 @@ TEST_F(MainWindowTest, AnalyzeButtonsOpenTheGraphWindow) {
         click(button);
         BigGraph* graph = window->graphWindow();
         ASSERT_NE(graph, nullptr);
-        if (first == nullptr)
+        if (first == nullptr) {
             first = graph;
+        }
         EXPECT_EQ(graph, first) << "the window is made once";
         EXPECT_TRUE(graph->isVisible());
         EXPECT_TRUE(graph->isWindow());
@@ -79,8 +81,9 @@ TEST_F(MainWindowTest, AnalyzeButtonsOpenTheGraphWindow) {
 }
 
 TEST_F(MainWindowTest, GeometryButtonsAreInertWithoutData) {
-    for (const char* button : {"btnCamber", "btnStatic", "btnNotes"})
+    for (const char* button : {"btnCamber", "btnStatic", "btnNotes"}) {
         EXPECT_FALSE(control(button)->isEnabledTo(window.get())) << button;
+    }
     QTest::mouseClick(control("btnCamber"), Qt::LeftButton);
     EXPECT_EQ(window->graphWindow(), nullptr);
 }

@@ -171,8 +171,9 @@ TEST(AcceptedTravel, BothBecomeTheLargerAndBadEntriesAreRefused) {
     EXPECT_EQ(travel->rebound, 5.0f);
     EXPECT_EQ(acceptedTravel("4", "4")->bump, 4.0f);
     EXPECT_EQ(acceptedTravel(" 6.5 ", "1")->rebound, 6.5f);
-    for (const char* bad : {"", "abc", "0", "-1", "3in", "1e99"})
+    for (const char* bad : {"", "abc", "0", "-1", "3in", "1e99"}) {
         EXPECT_FALSE(acceptedTravel(bad, "3")) << bad;
+    }
     EXPECT_FALSE(acceptedTravel("3", "0"));
 }
 

@@ -40,8 +40,9 @@ bool pictureSays(const MainWindow& window, const std::string& text) {
 TEST_F(WizardTest, OpeningTheTopArmShowsItsFirstScreen) {
     click("btnDimLTop");
     EXPECT_TRUE(control("frmDimentions")->isVisible());
-    for (const char* name : kBoxes)
+    for (const char* name : kBoxes) {
         EXPECT_EQ(box(name)->text(), "0") << name;
+    }
     EXPECT_EQ(text("lblDimScreenNum"), "Screen 1 of 3");
     EXPECT_FALSE(control("btnDimBack")->isEnabled());
     EXPECT_EQ(pictureShown(*window), "\\gmlxup.bmp");
@@ -63,11 +64,13 @@ TEST_F(WizardTest, EveryScreenWritesItsIndexesAndTheCurvesFollowEachStep) {
             const std::vector<int>& indexes = group.screens[s];
             EXPECT_EQ(control(kBoxes[2])->isVisibleTo(control("frmDimentions")),
                       indexes.size() == 3);
-            for (std::size_t b = 0; b < indexes.size(); ++b)
+            for (std::size_t b = 0; b < indexes.size(); ++b) {
                 box(kBoxes[b])->setText(QString::number(indexes[b] + 0.5));
+            }
             click("btnDimNext");
-            for (const int index : indexes)
+            for (const int index : indexes) {
                 EXPECT_EQ(window->state().LeftCoords[index], index + 0.5f) << index;
+            }
             // Beneath the wizard the side is selected again; the side buttons stay inert
             // until the wizard closes.
             if (s + 1 < group.screens.size()) {
@@ -153,8 +156,9 @@ TEST_F(WizardTest, MiscZScreenHasNoThirdBoxAndApplyLeavesItHiddenUntilTheNextOpe
     click("btnDimNext");
     click("btnDimNext");
     const QWidget* frame = control("frmDimentions");
-    for (const char* name : {"lblDimClab", "txtDimC", "lblDimC"})
+    for (const char* name : {"lblDimClab", "txtDimC", "lblDimC"}) {
         EXPECT_FALSE(control(name)->isVisibleTo(frame)) << name;
+    }
     EXPECT_EQ(pictureShown(*window), "\\gmlzmc.bmp");
     box("txtDimA")->setText("19");
     box("txtDimB")->setText("19.5");

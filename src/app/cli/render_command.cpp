@@ -6,8 +6,8 @@
 
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
-#include "analysis/model_overlay.h"
 #include "analysis/graph_window_views.h"
+#include "analysis/model_overlay.h"
 #include "analysis/suspension_picture.h"
 #include "analysis/thumbnails.h"
 #include "drawing/recording_canvas.h"

@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
         for (int x = 0; x < kLargest; ++x) {
             const double dx = x + 0.5 - centre;
             const double dy = y + 0.5 - centre;
-            if (dx * dx + dy * dy > radius * radius)
+            if (dx * dx + dy * dy > radius * radius) {
                 large.setPixelColor(x, y, Qt::transparent);
+            }
         }
     }
     for (const int size : {16, 24, 32, 48, 64, 128, 256, 512}) {

@@ -49,8 +49,9 @@ struct Painter {
             // The Ford style's bottom arm is a single link held by a strut rod running
             // forward to its own mount.
             member(front, ball, group, strut ? kLink : kArm);
-            for (const PicPoint& joint : {front, rear, ball})
+            for (const PicPoint& joint : {front, rear, ball}) {
                 sketch.dot(joint, 0.55, emphasis.colorOf(group));
+            }
         }
     }
 
@@ -71,8 +72,9 @@ struct Painter {
         member(inner, outer, PictureGroup::Misc, kLink);
         // Steering arm from the outer joint to the upright.
         member(outer, row(6), PictureGroup::Misc, kLink * 0.8);
-        for (const PicPoint& joint : {inner, outer})
+        for (const PicPoint& joint : {inner, outer}) {
             sketch.dot(joint, 0.45, emphasis.colorOf(PictureGroup::Misc));
+        }
     }
 
     Rgb tireFill() const {
@@ -87,8 +89,9 @@ struct Painter {
         const double z = corner.wheelZ();
         const Rgb fill = tireFill();
         const double step = std::max(0.35, height / 80);
-        for (double y = step / 2; y < height; y += step)
+        for (double y = step / 2; y < height; y += step) {
             sketch.stroke(at({x0, y, z}), at({x1, y, z}), fill, step * 1.2);
+        }
         // Tread grooves and the outline.
         const Rgb groove = emphasis.strong(PictureGroup::Misc) ? Rgb{110, 110, 110} : pc::Faint;
         for (const double share : {0.3, 0.5, 0.7}) {
@@ -192,15 +195,17 @@ PicPoint CornerProjection::operator()(Point3 p) const {
 }
 
 Rgb CornerEmphasis::colorOf(PictureGroup member) const {
-    if (!group)
+    if (!group) {
         return picture_colors::Chassis;
+    }
     return *group == member ? picture_colors::Measured : picture_colors::Faint;
 }
 
 Bounds cornerBounds(const Corner& corner, const CornerProjection& project) {
     Bounds area;
-    for (int r = 1; r <= 8; ++r)
+    for (int r = 1; r <= 8; ++r) {
         area.include(project(corner.point(r)));
+    }
     const double top = 2 * corner.spindle() + 5.5;
     area.include({0, 0});
     if (project.view == CornerView::Front) {
@@ -215,8 +220,9 @@ Bounds cornerBounds(const Corner& corner, const CornerProjection& project) {
 
 void drawFloor(Sketch& sketch, double x0, double x1) {
     sketch.stroke(sketch.at(x0, 0), sketch.at(x1, 0), picture_colors::Chassis, 0.25);
-    for (double x = x0 + 1; x < x1; x += 2.5)
+    for (double x = x0 + 1; x < x1; x += 2.5) {
         sketch.stroke(sketch.at(x, -0.2), sketch.at(x - 1.4, -1.6), picture_colors::Faint, 0.1);
+    }
 }
 
 void drawCorner(Sketch& sketch, const Corner& corner, const CornerProjection& project,

@@ -19,12 +19,14 @@ CoordinateSet fromRows(const std::array<Point3, 8>& rows, double tireX, double s
 }
 
 bool drawable(const CoordinateSet& set) {
-    if (!isComplete(set))
+    if (!isComplete(set)) {
         return false;
+    }
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         const float v = set[i];
-        if (!std::isfinite(v) || v < 0 || v > 400)
+        if (!std::isfinite(v) || v < 0 || v > 400) {
             return false;
+        }
     }
     return set[18] > 1;
 }

@@ -57,8 +57,9 @@ struct PlanView {
 
     double frontMost() const {
         double z = corner.point(1).z;
-        for (int r = 1; r <= 8; ++r)
+        for (int r = 1; r <= 8; ++r) {
             z = std::min(z, corner.point(r).z);
+        }
         return z;
     }
 
@@ -86,8 +87,9 @@ struct PlanView {
                 sketch.ring(p, 0.9, color, 0.1);
                 sketch.stroke({p.x - 0.4, p.y}, {p.x + 0.4, p.y}, color, 0.12);
                 const std::string text = initials[static_cast<std::size_t>(r - 1)];
-                if (!text.empty())
+                if (!text.empty()) {
                     sketch.label({p.x + (right ? 3.2 : -3.2), p.y}, text, color, 7);
+                }
             }
         }
     }
@@ -135,8 +137,9 @@ void drawReferenceLine(Canvas& canvas, double aspect) {
     const Rgb steel = pc::Chassis;
     sketch.stroke({0.9, lineY - 0.9}, {0.9, lineY - leg}, steel, 1.4);
     sketch.stroke({0.9, lineY - 0.9}, {0.9 + shortLeg, lineY - 0.9}, steel, 1.4);
-    for (double t = 2; t < leg; t += 2)
+    for (double t = 2; t < leg; t += 2) {
         sketch.stroke({0.3, lineY - t}, {0.9, lineY - t}, paletteColor(15), 0.08);
+    }
     sketch.text({2.8, lineY - 3}, "framing square", pc::Ink, 9, true);
     sketch.text({b.right - 15, lineY + 2.6}, "reference line", pc::Chalk, 9, true);
 

@@ -20,10 +20,11 @@ double naturalAspect(const PictureKey& key) {
 }
 
 void drawPicture(Canvas& canvas, const PictureKey& key, const CoordinateSet* own, double aspect) {
-    if (!(aspect > 0))
+    if (!(aspect > 0)) {
         aspect = canvas.pixelWidth() > 0 && canvas.pixelHeight() > 0
                      ? static_cast<double>(canvas.pixelWidth()) / canvas.pixelHeight()
                      : naturalAspect(key);
+    }
     switch (key.kind) {
     case PictureKind::Wizard:
         drawWizardPicture(canvas, key, pictureCorner(key.look, own), aspect);
@@ -40,8 +41,9 @@ void drawPicture(Canvas& canvas, const PictureKey& key, const CoordinateSet* own
 bool drawNamedPicture(Canvas& canvas, std::string_view name, const CoordinateSet* own,
                       double aspect) {
     const auto key = parsePictureName(name);
-    if (!key)
+    if (!key) {
         return false;
+    }
     drawPicture(canvas, *key, own, aspect);
     return true;
 }

@@ -47,14 +47,16 @@ constexpr std::array<PanelName, 26> kPanelNames{{
 
 std::string lower(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
+    for (char& c : out) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return out;
 }
 
 bool consume(std::string_view& text, std::string_view prefix) {
-    if (text.substr(0, prefix.size()) != prefix)
+    if (text.substr(0, prefix.size()) != prefix) {
         return false;
+    }
     text.remove_prefix(prefix.size());
     return true;
 }
@@ -62,18 +64,21 @@ bool consume(std::string_view& text, std::string_view prefix) {
 std::optional<PictureKey> parseWizardStem(std::string_view stem) {
     PictureKey key;
     key.kind = PictureKind::Wizard;
-    if (consume(stem, "gm"))
+    if (consume(stem, "gm")) {
         key.look = CarLook::GM;
-    else if (consume(stem, "ford"))
+    } else if (consume(stem, "ford")) {
         key.look = CarLook::Ford;
-    else if (consume(stem, "2000"))
+    } else if (consume(stem, "2000")) {
         key.look = CarLook::Formula;
-    else
+    } else {
         return std::nullopt;
-    if (stem.size() != 4)
+    }
+    if (stem.size() != 4) {
         return std::nullopt;
-    if (stem[0] != 'l' && stem[0] != 'r')
+    }
+    if (stem[0] != 'l' && stem[0] != 'r') {
         return std::nullopt;
+    }
     key.right = stem[0] == 'r';
     switch (stem[1]) {
     case 'x':
@@ -89,35 +94,40 @@ std::optional<PictureKey> parseWizardStem(std::string_view stem) {
         return std::nullopt;
     }
     const std::string_view group = stem.substr(2);
-    if (group == "up")
+    if (group == "up") {
         key.group = PictureGroup::Top;
-    else if (group == "dn")
+    } else if (group == "dn") {
         key.group = PictureGroup::Bottom;
-    else if (group == "mc")
+    } else if (group == "mc") {
         key.group = PictureGroup::Misc;
-    else
+    } else {
         return std::nullopt;
+    }
     return key;
 }
 
 } // namespace
 
 std::string pictureStem(std::string_view name) {
-    while (!name.empty() && (name.front() == '\\' || name.front() == '/'))
+    while (!name.empty() && (name.front() == '\\' || name.front() == '/')) {
         name.remove_prefix(1);
+    }
     const std::size_t dot = name.rfind('.');
-    if (dot != std::string_view::npos)
+    if (dot != std::string_view::npos) {
         name = name.substr(0, dot);
+    }
     return lower(name);
 }
 
 std::optional<PictureKey> parsePictureName(std::string_view name) {
     const std::string whole = lower(name);
     std::string_view rest = whole;
-    while (!rest.empty() && rest.front() == '\\')
+    while (!rest.empty() && rest.front() == '\\') {
         rest.remove_prefix(1);
-    if (rest.size() < 5 || rest.substr(rest.size() - 4) != ".bmp")
+    }
+    if (rest.size() < 5 || rest.substr(rest.size() - 4) != ".bmp") {
         return std::nullopt;
+    }
     const std::string_view stem = rest.substr(0, rest.size() - 4);
 
     std::optional<PictureKey> key;
@@ -137,24 +147,27 @@ std::optional<PictureKey> parsePictureName(std::string_view name) {
         key->kind = PictureKind::Guide;
         key->guideScreen = stem[3] - '0';
     }
-    if (!key)
+    if (!key) {
         key = parseWizardStem(stem);
-    if (key)
+    }
+    if (key) {
         key->name = "\\" + std::string(stem) + ".bmp";
+    }
     return key;
 }
 
 std::optional<std::string> wizardPictureName(std::string_view carStyle, bool right,
                                              PictureAxis axis, PictureGroup group) {
     std::string name = "\\";
-    if (carStyle == "Ford")
+    if (carStyle == "Ford") {
         name += "ford";
-    else if (carStyle == "GM")
+    } else if (carStyle == "GM") {
         name += "gm";
-    else if (carStyle == "formula")
+    } else if (carStyle == "formula") {
         name += "2000";
-    else
+    } else {
         return std::nullopt;
+    }
     name += right ? 'r' : 'l';
     name += axis == PictureAxis::X ? 'x' : axis == PictureAxis::Y ? 'y' : 'z';
     switch (group) {

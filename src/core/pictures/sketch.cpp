@@ -31,10 +31,12 @@ void Bounds::pad(double margin) {
 Sketch::Sketch(Canvas& canvas, Bounds area, double aspect, bool mirror)
     : canvas_(canvas), mirror_(mirror) {
     if (!(area.width() > 1) || !(area.height() > 1) || !std::isfinite(area.width()) ||
-        !std::isfinite(area.height()))
+        !std::isfinite(area.height())) {
         area = Bounds{-10, 10, -10, 10};
-    if (!(aspect > 0.05) || !(aspect < 20))
+    }
+    if (!(aspect > 0.05) || !(aspect < 20)) {
         aspect = 1;
+    }
     // Widen the short direction so the picture keeps its proportions on the surface.
     if (area.width() / area.height() < aspect) {
         const double grow = (area.height() * aspect - area.width()) / 2;
@@ -128,8 +130,9 @@ void Sketch::dimension(PicPoint reference, PicPoint point, Rgb color) {
     const double length = std::hypot(dx, dy);
     canvas_.setPenWidth(pixels(0.12));
     canvas_.line(reference.x, reference.y, point.x, point.y, color);
-    if (!(length > 1e-6))
+    if (!(length > 1e-6)) {
         return;
+    }
     const double ux = dx / length;
     const double uy = dy / length;
     const double head = std::min(1.0, length / 3);

@@ -57,8 +57,9 @@ std::string pointWords(PictureGroup group, int letter) {
 }
 
 Point3 pointOf(const Corner& corner, int row) {
-    if (row == 9)
+    if (row == 9) {
         return {corner.tireX(), corner.spindle(), corner.wheelZ()};
+    }
     return corner.point(row);
 }
 
@@ -85,8 +86,9 @@ std::array<std::optional<int>, 3> wizardPointRows(PictureGroup group, PictureAxi
     case PictureGroup::Bottom:
         return {5, 4, 6};
     case PictureGroup::Misc:
-        if (axis == PictureAxis::Z)
+        if (axis == PictureAxis::Z) {
             return {7, 8, std::nullopt};
+        }
         return {7, 8, 9};
     case PictureGroup::Table:
         break;
@@ -100,8 +102,9 @@ void drawWizardPicture(Canvas& canvas, const PictureKey& key, const Corner& corn
     const auto rows = wizardPointRows(key.group, key.axis);
 
     Bounds area = cornerBounds(corner, project);
-    if (key.axis == PictureAxis::Z)
+    if (key.axis == PictureAxis::Z) {
         area.include(project({corner.tireX() + 4, 0, -3}));
+    }
     area.pad(3);
     area.top += 5;    // caption
     area.bottom -= 4; // legend
@@ -143,8 +146,9 @@ void drawWizardPicture(Canvas& canvas, const PictureKey& key, const Corner& corn
     static const char* letters[] = {"A", "B", "C"};
     for (int i = 0; i < 3; ++i) {
         const auto& row = rows[static_cast<std::size_t>(i)];
-        if (!row)
+        if (!row) {
             continue;
+        }
         const Point3 point = pointOf(corner, *row);
         const Point3 start = referenceOf(key.axis, point);
         const PicPoint p = project(point);
@@ -160,10 +164,11 @@ void drawWizardPicture(Canvas& canvas, const PictureKey& key, const Corner& corn
 
         // The letter beside its point, across the dimension line.
         PicPoint offset{0, 0};
-        if (key.axis == PictureAxis::Y)
+        if (key.axis == PictureAxis::Y) {
             offset.x = p.x > centre.x + 0.01 ? 2.2 : -2.2;
-        else
+        } else {
             offset.y = p.y >= centre.y - 0.01 ? 2.2 : -2.2;
+        }
         const PicPoint badge = sketch.at(p.x + offset.x, p.y + offset.y);
         sketch.dot(badge, 1.15, pc::Paper);
         sketch.ring(badge, 1.15, pc::Dimension, 0.1);

@@ -1,8 +1,8 @@
 #include "analysis/big_graph.h"
 
 #include "analysis/graph_drawing.h"
-#include "analysis/model_check.h"
 #include "analysis/graph_window_views.h"
+#include "analysis/model_check.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
 #include "widgets/drawing_surface.h"

@@ -44,10 +44,12 @@ constexpr int kColumnLeft[3] = {1560, 2520, 3480};
 QRect boxRect(int index) {
     constexpr int w = 735;
     constexpr int h = 285;
-    if (index == 9)
+    if (index == 9) {
         return {1800, 4320, w, h};
-    if (index == 18)
+    }
+    if (index == 18) {
         return {2640, 4680, w, h};
+    }
     const int column = (index - 1) / 9;
     const int row = (index - 1) % 9;
     return {kColumnLeft[column], kPointRowTops[static_cast<std::size_t>(row)], w, h};
@@ -61,8 +63,9 @@ QString fractionChartText() {
                                  "9/16 = 0.563",  "5/8  = 0.625", "11/16 = 0.688", "3/4  = 0.750",
                                  "13/16 = 0.813", "7/8  = 0.875", "15/16 = 0.938"};
     QStringList lines;
-    for (const char* row : rows)
+    for (const char* row : rows) {
         lines << QString::fromLatin1(row);
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -116,13 +119,16 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
     // Across each row, then down; then OK and Cancel.
     QWidget* previous = nullptr;
     const auto chain = [&](QWidget* next) {
-        if (previous)
+        if (previous) {
             setTabOrder(previous, next);
+        }
         previous = next;
     };
-    for (int row = 1; row <= 8; ++row)
-        for (int column = 0; column < 3; ++column)
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 0; column < 3; ++column) {
             chain(boxes_[static_cast<std::size_t>(row + 9 * column)]);
+        }
+    }
     chain(boxes_[9]);
     chain(boxes_[18]);
     chain(btnXYZOK_);
@@ -135,16 +141,18 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
 }
 
 void CoordinateFrame::setValues(const CoordinateSet& values) {
-    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i)
+    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         boxes_[static_cast<std::size_t>(i)]->setText(
             QString::fromStdString(coordinateCellText(values[i])));
+    }
 }
 
 CoordinateTexts CoordinateFrame::texts() const {
     CoordinateTexts texts;
-    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i)
+    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         texts[static_cast<std::size_t>(i)] =
             boxes_[static_cast<std::size_t>(i)]->text().toStdString();
+    }
     return texts;
 }
 
@@ -162,13 +170,16 @@ void CoordinateFrame::focusFirstBox() {
 
 void CoordinateFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {
     layout.add(this, frameTwips);
-    for (std::size_t i = 0; i < kRows.size(); ++i)
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
         layout.add(rowLabels_[i], QRect(kRows[i].heading ? 120 : 240, kRows[i].top,
                                         kRows[i].heading ? 1400 : 1300, 285));
-    for (int c = 0; c < 3; ++c)
+    }
+    for (int c = 0; c < 3; ++c) {
         layout.add(headings_[static_cast<std::size_t>(c)], QRect(kColumnLeft[c], 240, 735, 255));
-    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i)
+    }
+    for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         layout.add(boxes_[static_cast<std::size_t>(i)], boxRect(i));
+    }
     layout.add(lblXYZFractoDec_, QRect(4440, 720, 1095, 3375));
     layout.add(btnDimSym_, QRect(120, 5280, 1815, 375));
     layout.add(btnXYZCancel_, QRect(2400, 5280, 975, 375));

@@ -20,9 +20,10 @@ QString fractionColumns() {
     static const char* right[] = {"9/16 = 0.563",  "5/8 = 0.625", "11/16 = 0.688", "3/4 = 0.75",
                                   "13/16 = 0.813", "7/8 = 0.875", "15/16 = 0.938", ""};
     QString html = QStringLiteral("<table cellspacing=0 cellpadding=0>");
-    for (int row = 0; row < 8; ++row)
+    for (int row = 0; row < 8; ++row) {
         html += QStringLiteral("<tr><td>%1</td><td width=24></td><td>%2</td></tr>")
                     .arg(QString::fromLatin1(left[row]), QString::fromLatin1(right[row]));
+    }
     return html + QStringLiteral("</table>");
 }
 
@@ -95,23 +96,27 @@ void DimensionFrame::setThirdBoxVisible(bool visible) {
 void DimensionFrame::storeScreen() {
     const WizardScreen screen = wizardScreen(group_, axis_);
     CoordinateSet& set = state_.activeCoords();
-    for (std::size_t i = 0; i < 3; ++i)
-        if (screen.boxes[i])
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (screen.boxes[i]) {
             set[screen.boxes[i]->index] = readBoxValue(boxes_[i]->text().toStdString());
+        }
+    }
 }
 
 void DimensionFrame::loadScreen(PictureAxis axis) {
     const WizardScreen screen = wizardScreen(group_, axis);
     const CoordinateSet& set = state_.activeCoords();
     for (std::size_t i = 0; i < 3; ++i) {
-        if (!screen.boxes[i])
+        if (!screen.boxes[i]) {
             continue;
+        }
         boxes_[i]->setText(QString::fromStdString(boxText(set[screen.boxes[i]->index])));
         prompts_[i]->setText(QString::fromLatin1(screen.boxes[i]->prompt));
     }
     // An unknown car style keeps the picture shown.
-    if (const auto name = wizardPictureName(state_.CarStyle, state_.Right_Active, axis, group_))
+    if (const auto name = wizardPictureName(state_.CarStyle, state_.Right_Active, axis, group_)) {
         picDim_->showNamed(*name, folders_, set);
+    }
 }
 
 void DimensionFrame::openGroup(PictureGroup group) {
@@ -139,22 +144,25 @@ void DimensionFrame::next() {
         setScreenNumber(3);
         storeScreen();
         loadScreen(PictureAxis::Z);
-        if (group_ == PictureGroup::Misc)
+        if (group_ == PictureGroup::Misc) {
             setThirdBoxVisible(false);
+        }
         axis_ = PictureAxis::Z;
         break;
     case PictureAxis::Z:
         storeScreen();
-        if (group_ == PictureGroup::Misc)
+        if (group_ == PictureGroup::Misc) {
             setThirdBoxVisible(true);
+        }
         hide();
         emit enableRequested();
         break;
     }
     // The sweep and the small graphs follow every step.
     emit reselectRequested();
-    if (isVisible())
+    if (isVisible()) {
         boxes_[0]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void DimensionFrame::back() {
@@ -163,8 +171,9 @@ void DimensionFrame::back() {
         setScreenNumber(2);
         storeScreen();
         loadScreen(PictureAxis::Y);
-        if (group_ == PictureGroup::Misc)
+        if (group_ == PictureGroup::Misc) {
             setThirdBoxVisible(true);
+        }
         axis_ = PictureAxis::Y;
         break;
     case PictureAxis::Y:

@@ -76,8 +76,9 @@ GeometryFrame::GeometryFrame(QWidget* parent) : QGroupBox(QStringLiteral("Geomet
 
 const GeometryFrame::Thumbnail& GeometryFrame::thumbnail(GraphKind kind) const {
     for (const Thumbnail& thumb : thumbnails_) {
-        if (thumb.kind == kind)
+        if (thumb.kind == kind) {
             return thumb;
+        }
     }
     return thumbnails_.front();
 }

@@ -62,8 +62,9 @@ std::vector<std::string> guideParagraphs(const std::string& text) {
     std::string current;
     std::size_t blanks = 0;
     const auto flush = [&] {
-        if (!current.empty())
+        if (!current.empty()) {
             paragraphs.push_back(current);
+        }
         current.clear();
     };
     for (const char c : text) {
@@ -71,10 +72,11 @@ std::vector<std::string> guideParagraphs(const std::string& text) {
             ++blanks;
             continue;
         }
-        if (blanks >= kParagraphBreak)
+        if (blanks >= kParagraphBreak) {
             flush();
-        else if (!current.empty())
+        } else if (!current.empty()) {
             current.append(blanks, ' ');
+        }
         blanks = 0;
         current += c;
     }

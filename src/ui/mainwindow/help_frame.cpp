@@ -20,8 +20,9 @@ QString screenCaption(int screen) {
 // of blanks to wrap at the right place.
 QString displayedText(int screen) {
     QStringList lines;
-    for (const std::string& paragraph : guideParagraphs(guideText(screen)))
+    for (const std::string& paragraph : guideParagraphs(guideText(screen))) {
         lines << QString::fromStdString(paragraph);
+    }
     return lines.join(QStringLiteral("\n\n"));
 }
 
@@ -62,9 +63,11 @@ void HelpFrame::showScreen(int screen) {
 }
 
 int HelpFrame::screenShown() const {
-    for (int screen = 1; screen <= 3; ++screen)
-        if (lblHelpScnNum_->text() == screenCaption(screen))
+    for (int screen = 1; screen <= 3; ++screen) {
+        if (lblHelpScnNum_->text() == screenCaption(screen)) {
             return screen;
+        }
+    }
     return 0;
 }
 

@@ -191,8 +191,9 @@ void MainWindow::connectCommands() {
         // The page prints what the boxes show, typed but not yet accepted included.
         const CoordinateTexts shown = frmXYZ_->texts();
         CoordinateBoxTexts boxes;
-        for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i)
+        for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
             boxes[static_cast<std::size_t>(i)] = shown[static_cast<std::size_t>(i)];
+        }
         printCoordinates(boxes);
     });
     connect(frmDimentions_, &DimensionFrame::enableRequested, this, &MainWindow::frmEnable);
@@ -209,8 +210,9 @@ void MainWindow::connectCommands() {
 void MainWindow::applyBalloonTexts() {
     for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
         const QString text = balloonText(control->objectName());
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
             control->setToolTip(text);
+        }
     }
 }
 
@@ -241,10 +243,11 @@ void MainWindow::selectSide(bool right) {
         selectSideInTwoPasses(
             state_, right, [this](bool gonly) { Enable_Graphs(gonly); },
             [this, right] {
-                if (right)
+                if (right) {
                     DisableL();
-                else
+                } else {
                     DisableR();
+                }
             });
         right = state_.Right_Active;
     } while (refreshPending_);
@@ -287,24 +290,28 @@ void MainWindow::frmEnable() {
 bool MainWindow::dialogFrameOpen() const {
     for (const QWidget* frame :
          {static_cast<QWidget*>(frmTravel_), static_cast<QWidget*>(frmXYZ_),
-          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_)})
-        if (frame->isVisibleTo(centralWidget()))
+          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_)}) {
+        if (frame->isVisibleTo(centralWidget())) {
             return true;
+        }
+    }
     return false;
 }
 
 void MainWindow::endCommand() {
-    if (dialogFrameOpen())
+    if (dialogFrameOpen()) {
         frmDisable();
-    else
+    } else {
         frmEnable();
+    }
 }
 
 // --- Options -----------------------------------------------------------------------------
 
 void MainWindow::chooseCarStyle(CarStyleChoice style) {
-    if (style == CarStyleChoice::None)
+    if (style == CarStyleChoice::None) {
         return;
+    }
     state_.CarStyle = std::string(carStyleText(style));
     menus_->mnuCarGM->setChecked(style == CarStyleChoice::GM);
     menus_->mnuCarFord->setChecked(style == CarStyleChoice::Ford);
@@ -358,14 +365,16 @@ void MainWindow::setFileLabel(const std::string& path) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!startedUp_)
+    if (!startedUp_) {
         return;
+    }
     Disable_Graphs();
     reselectActiveSide();
     // Re-selecting enables the side panel and the graphs; a dialog frame that is open keeps
     // the rest of the window inert.
-    if (dialogFrameOpen())
+    if (dialogFrameOpen()) {
         frmDisable();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -379,10 +388,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::closeOtherWindows() {
-    if (notes_)
+    if (notes_) {
         notes_->close();
-    if (graph_)
+    }
+    if (graph_) {
         graph_->close();
+    }
 }
 
 } // namespace velmora

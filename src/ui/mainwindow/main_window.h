@@ -3,8 +3,8 @@
 #include "model/message_sink.h"
 #include "model/project_file.h"
 #include "model/suspension_state.h"
-#include "printing/print_commands.h"
 #include "pictures/picture_key.h"
+#include "printing/print_commands.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -64,8 +64,9 @@ void MainWindow::analyze(GraphKind kind) {
 }
 
 void MainWindow::hideGraphWindow() {
-    if (graph_)
+    if (graph_) {
         graph_->hide();
+    }
 }
 
 void MainWindow::showStaticGeometry() {

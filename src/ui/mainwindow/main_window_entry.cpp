@@ -25,8 +25,9 @@ void MainWindow::acceptCoordinates() {
     }
     frmXYZ_->hide();
     applyCoordinateTable(result, state_.activeCoords());
-    if (!result.complete())
+    if (!result.complete()) {
         messages_.show(missingDataMessage());
+    }
     reselectActiveSide();
     frmEnable();
 }
@@ -48,10 +49,11 @@ void MainWindow::makeSymmetrical() {
     frmXYZ_->raise();
     // The table is open again, so the rest of the window is inert as with every open frame.
     frmDisable();
-    if (state_.Right_Active)
+    if (state_.Right_Active) {
         state_.LeftCoords = state_.RightCoords;
-    else
+    } else {
         state_.RightCoords = state_.LeftCoords;
+    }
     messages_.show(Message{"Done", "Both sides now have the same dimensions.", MessageIcon::None,
                            MessageButtons::Ok});
 }

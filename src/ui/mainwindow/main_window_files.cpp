@@ -35,16 +35,18 @@ bool fileExists(const std::string& path) {
 } // namespace
 
 void MainWindow::pullNotes() {
-    if (notes_)
+    if (notes_) {
         notes_->takeNotesBack();
+    }
 }
 
 void MainWindow::clearProjectAndNotes() {
     // The graph window shows curves of the project being left; it goes, as Return does.
     hideGraphWindow();
     state_.Note_text.clear();
-    if (notes_)
+    if (notes_) {
         notes_->clearBox();
+    }
     clearProject(state_);
     Disable_Graphs();
     setFileLabel({});
@@ -61,8 +63,9 @@ void MainWindow::fileOpen() {
     // The file is chosen and read before anything is cleared: cancelling, or a file that
     // cannot be read, leaves the project the user has as it was.
     const std::optional<QString> chosen = fileDialogs_.openFileName(this, kOpenFilter);
-    if (chosen)
+    if (chosen) {
         loadProject(chosen->toStdString());
+    }
     endCommand();
 }
 
@@ -84,14 +87,16 @@ bool MainWindow::loadProject(const std::string& path) {
     state_.Lfile = path;
     setFileLabel(path);
     applyProjectData(state_, *read.project);
-    if (notes_)
+    if (notes_) {
         notes_->fillFromNotes();
+    }
     chooseTrack(trackChoiceFor(*read.project));
     const CarStyleChoice style = carStyleChoiceFor(*read.project, path);
-    if (style != CarStyleChoice::None)
+    if (style != CarStyleChoice::None) {
         chooseCarStyle(style);
-    else
+    } else {
         reselectActiveSide(); // the loaded coordinates are analysed whatever the style says
+    }
     return true;
 }
 

@@ -17,17 +17,20 @@ constexpr int kContinuesLine = QTextFormat::UserProperty + 1;
 
 qsizetype pieceEnd(const QString& line, qsizetype start, qsizetype pieceLength) {
     qsizetype end = start + pieceLength;
-    if (end >= line.size())
+    if (end >= line.size()) {
         return line.size();
+    }
     // Break after a blank in the last fifth of the piece, so words stay whole on screen.
     const qsizetype lookBack = pieceLength / 5;
     for (qsizetype i = end; i > end - lookBack && i > start + 1; --i) {
-        if (line[i - 1] == QLatin1Char(' '))
+        if (line[i - 1] == QLatin1Char(' ')) {
             return i;
+        }
     }
     // Never between the two halves of a character outside the basic plane.
-    if (line[end].isLowSurrogate() && line[end - 1].isHighSurrogate())
+    if (line[end].isLowSurrogate() && line[end - 1].isHighSurrogate()) {
         --end;
+    }
     return end;
 }
 
@@ -53,8 +56,9 @@ QString joinNotesDisplayLines(const QList<NotesDisplayLine>& lines) {
     QString notes;
     bool first = true;
     for (const NotesDisplayLine& line : lines) {
-        if (!first && !line.continuesLine)
+        if (!first && !line.continuesLine) {
             notes += QLatin1Char('\n');
+        }
         notes += line.text;
         first = false;
     }
@@ -75,8 +79,9 @@ void NotesBox::setNotes(const QString& fileNotes) {
     QString display;
     display.reserve(notes.size() + lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
+        if (i > 0) {
             display += QLatin1Char('\n');
+        }
         display += lines[i].text;
     }
     setPlainText(display);
@@ -84,8 +89,9 @@ void NotesBox::setNotes(const QString& fileNotes) {
     continuing.setProperty(kContinuesLine, true);
     QTextBlock block = document()->firstBlock();
     for (const NotesDisplayLine& line : lines) {
-        if (line.continuesLine)
+        if (line.continuesLine) {
             QTextCursor(block).mergeBlockFormat(continuing);
+        }
         block = block.next();
     }
     document()->clearUndoRedoStacks();

@@ -42,14 +42,16 @@ NotesWindow::~NotesWindow() {
 }
 
 void NotesWindow::fillFromNotes() {
-    if (txtNotes_->document()->isEmpty())
+    if (txtNotes_->document()->isEmpty()) {
         txtNotes_->setNotes(QString::fromStdString(state_.Note_text));
+    }
     boxHoldsNotes_ = true;
 }
 
 void NotesWindow::takeNotesBack() {
-    if (boxHoldsNotes_)
+    if (boxHoldsNotes_) {
         state_.Note_text = txtNotes_->notes().toStdString();
+    }
 }
 
 void NotesWindow::clearBox() {
@@ -58,16 +60,18 @@ void NotesWindow::clearBox() {
 }
 
 bool NotesWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         fillFromNotes();
-    else if (event->type() == QEvent::WindowDeactivate)
+    } else if (event->type() == QEvent::WindowDeactivate) {
         takeNotesBack();
+    }
     return QWidget::event(event);
 }
 
 bool NotesWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtNotes_ && event->type() == QEvent::FocusOut)
+    if (watched == txtNotes_ && event->type() == QEvent::FocusOut) {
         takeNotesBack();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -22,11 +22,13 @@ PictureButton* makeButton(QWidget* parent, const QString& name, const QString& c
 const QSize kDrawnSize(2 * 1875 / 15, 2 * 1275 / 15);
 
 void loadIfNamed(PictureButton* button, const std::string& name, const QStringList& folders) {
-    if (name.empty())
+    if (name.empty()) {
         return;
+    }
     const QString file = replacingFile(folders, name);
-    if (!file.isEmpty() && button->loadPicture(file))
+    if (!file.isEmpty() && button->loadPicture(file)) {
         return;
+    }
     button->setDrawnPicture(drawnPixmap(name, kDrawnSize),
                             picturePath(folders.value(0), QString::fromStdString(name)));
 }
@@ -49,8 +51,9 @@ SideFrame::SideFrame(Side side, QWidget* parent) : QGroupBox(parent) {
 void SideFrame::showSide(bool active, const SidePictures& pictures,
                          const QStringList& pictureFolders) {
     const QColor colour = active ? kActiveColour : kInactiveColour;
-    for (PictureButton* button : {top_, bottom_, misc_, xyz_})
+    for (PictureButton* button : {top_, bottom_, misc_, xyz_}) {
         button->setBackgroundColor(colour);
+    }
     loadIfNamed(top_, pictures.top, pictureFolders);
     loadIfNamed(bottom_, pictures.bottom, pictureFolders);
     loadIfNamed(misc_, pictures.misc, pictureFolders);
@@ -58,8 +61,9 @@ void SideFrame::showSide(bool active, const SidePictures& pictures,
 }
 
 void SideFrame::clearButtonTexts() {
-    for (PictureButton* button : {top_, bottom_, misc_, xyz_})
+    for (PictureButton* button : {top_, bottom_, misc_, xyz_}) {
         button->setText(QString());
+    }
 }
 
 void SideFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {

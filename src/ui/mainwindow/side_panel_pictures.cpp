@@ -14,21 +14,24 @@ struct StylePictures {
 };
 
 std::optional<StylePictures> picturesOfStyle(const std::string& style) {
-    if (style == "GM")
+    if (style == "GM") {
         return StylePictures{{"\\gmltop.bmp", "\\gmlbot.bmp", "\\gmtr.bmp", {}},
                              {"\\gmrtop.bmp", "\\gmrbot.bmp", "\\gmtr.bmp", {}},
                              {"\\gmdisltop.bmp", "\\gmdislbot.bmp", "\\gmdistr.bmp", {}},
                              {"\\gmdisrtop.bmp", "\\gmdisrbot.bmp", "\\gmdistr.bmp", {}}};
-    if (style == "Ford")
+    }
+    if (style == "Ford") {
         return StylePictures{{"\\gmltop.bmp", "\\fordlbot.bmp", "\\gmtr.bmp", {}},
                              {"\\gmrtop.bmp", "\\fordrbot.bmp", "\\gmtr.bmp", {}},
                              {"\\gmdisltop.bmp", "\\fdislbot.bmp", "\\gmdistr.bmp", {}},
                              {"\\gmdisrtop.bmp", "\\fdisrbot.bmp", "\\gmdistr.bmp", {}}};
-    if (style == "formula")
+    }
+    if (style == "formula") {
         return StylePictures{{"\\2000ltop.bmp", "\\2000lbot.bmp", "\\2000tr.bmp", {}},
                              {"\\2000rtop.bmp", "\\2000rbot.bmp", "\\2000tr.bmp", {}},
                              {"\\2disltop.bmp", "\\2dislbot.bmp", "\\2distr.bmp", {}},
                              {"\\2disrtop.bmp", "\\2disrbot.bmp", "\\2distr.bmp", {}}};
+    }
     return std::nullopt;
 }
 

@@ -96,8 +96,9 @@ QLabel* StaticFrame::addLabel(const char* name, const QString& text) {
 
 void StaticFrame::setCaptions(const std::map<std::string, std::string>& captions) {
     for (const auto& [name, text] : captions) {
-        if (QLabel* label = values_.value(QString::fromStdString(name)))
+        if (QLabel* label = values_.value(QString::fromStdString(name))) {
             label->setText(QString::fromStdString(text));
+        }
     }
 }
 
@@ -107,13 +108,15 @@ QString StaticFrame::caption(const QString& labelName) const {
 }
 
 void StaticFrame::Clear_RStat() {
-    for (const char* name : sideStaticLabels(true))
+    for (const char* name : sideStaticLabels(true)) {
         values_.value(QString::fromLatin1(name))->clear();
+    }
 }
 
 void StaticFrame::Clear_LStat() {
-    for (const char* name : sideStaticLabels(false))
+    for (const char* name : sideStaticLabels(false)) {
         values_.value(QString::fromLatin1(name))->clear();
+    }
 }
 
 void StaticFrame::setPrintAvailable(bool available) {
@@ -122,8 +125,9 @@ void StaticFrame::setPrintAvailable(bool available) {
 
 void StaticFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {
     layout.add(this, frameTwips);
-    for (const auto& [widget, rect] : design_)
+    for (const auto& [widget, rect] : design_) {
         layout.add(widget, rect);
+    }
 }
 
 } // namespace velmora

@@ -14,8 +14,9 @@ namespace velmora {
 std::optional<TravelRange> acceptedTravel(std::string_view bumpText, std::string_view reboundText) {
     const std::optional<float> bump = storedValue(bumpText);
     const std::optional<float> rebound = storedValue(reboundText);
-    if (!bump || !rebound || !(*bump > 0) || !(*rebound > 0))
+    if (!bump || !rebound || !(*bump > 0) || !(*rebound > 0)) {
         return std::nullopt;
+    }
     const float larger = std::max(*bump, *rebound);
     return TravelRange{larger, larger};
 }

@@ -11,10 +11,12 @@ QString toolkitFilter(const QString& filter) {
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         QString description = parts[i].trimmed();
         const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
-        if (description.isEmpty() && pattern.isEmpty())
+        if (description.isEmpty() && pattern.isEmpty()) {
             continue;
-        if (!pattern.isEmpty() && !description.contains(QLatin1Char('(')))
+        }
+        if (!pattern.isEmpty() && !description.contains(QLatin1Char('('))) {
             description += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        }
         filters << (description.isEmpty() ? pattern : description);
     }
     return filters.join(QStringLiteral(";;"));
@@ -23,8 +25,9 @@ QString toolkitFilter(const QString& filter) {
 std::optional<QString> QtFileDialogs::openFileName(QWidget* parent, const QString& filter) {
     const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
                                                       toolkitFilter(filter));
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         return std::nullopt;
+    }
     return path;
 }
 
@@ -33,8 +36,9 @@ std::optional<QString> QtFileDialogs::saveFileName(QWidget* parent, const QStrin
     // project it was asked to save to is what the user chose.
     const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), QString(),
                                                       toolkitFilter(filter));
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         return std::nullopt;
+    }
     return path;
 }
 

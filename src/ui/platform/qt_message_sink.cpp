@@ -26,8 +26,9 @@ QMessageBox::Icon toolkitIcon(MessageIcon icon) {
 MessageAnswer QtMessageSink::show(const Message& message) {
     QMessageBox box(toolkitIcon(message.icon), QString::fromStdString(message.title),
                     QString::fromStdString(message.text), QMessageBox::NoButton, parent_);
-    if (!message.details.empty())
+    if (!message.details.empty()) {
         box.setDetailedText(QString::fromStdString(message.details));
+    }
     if (message.buttons == MessageButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);

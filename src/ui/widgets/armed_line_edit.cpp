@@ -40,8 +40,9 @@ void ArmedLineEdit::focusOutEvent(QFocusEvent* event) {
 
 void ArmedLineEdit::keyPressEvent(QKeyEvent* event) {
     if (armed_) {
-        if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)
+        if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right) {
             clear();
+        }
         setArmed(false);
     }
     QLineEdit::keyPressEvent(event);

@@ -17,11 +17,13 @@ void wrapParagraph(const QString& paragraph, int width,
     while (i < n) {
         // One run of blanks followed by one word.
         qsizetype wordStart = i;
-        while (wordStart < n && paragraph[wordStart] == QLatin1Char(' '))
+        while (wordStart < n && paragraph[wordStart] == QLatin1Char(' ')) {
             ++wordStart;
+        }
         qsizetype wordEnd = wordStart;
-        while (wordEnd < n && paragraph[wordEnd] != QLatin1Char(' '))
+        while (wordEnd < n && paragraph[wordEnd] != QLatin1Char(' ')) {
             ++wordEnd;
+        }
         const QString blanks = paragraph.mid(i, wordStart - i);
         const QString word = paragraph.mid(wordStart, wordEnd - wordStart);
         if (broken && line.isEmpty()) {
@@ -43,8 +45,9 @@ void wrapParagraph(const QString& paragraph, int width,
 QStringList wrapAtBlanks(const QString& text, int width,
                          const std::function<int(const QString&)>& advance) {
     QStringList lines;
-    for (const QString& paragraph : text.split(QLatin1Char('\n')))
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         wrapParagraph(paragraph, width, advance, lines);
+    }
     return lines;
 }
 
@@ -65,8 +68,9 @@ void BlankWrapLabel::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     int y = area.top();
     for (const QString& line : shownLines()) {
-        if (y > area.bottom())
+        if (y > area.bottom()) {
             break;
+        }
         const QRect lineRect(area.left(), y, area.width(), metrics.height());
         style()->drawItemText(&painter, lineRect, int(alignment() & Qt::AlignHorizontal_Mask),
                               palette(), isEnabled(), line, foregroundRole());

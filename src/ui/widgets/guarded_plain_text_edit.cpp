@@ -11,11 +11,13 @@ bool GuardedPlainTextEdit::canInsertFromMimeData(const QMimeData* source) const 
 }
 
 void GuardedPlainTextEdit::insertFromMimeData(const QMimeData* source) {
-    if (source == nullptr || !source->hasText() || isReadOnly())
+    if (source == nullptr || !source->hasText() || isReadOnly()) {
         return;
+    }
     const QString text = source->text();
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         return;
+    }
     insertPastedText(text);
     ensureCursorVisible();
 }

@@ -16,8 +16,9 @@ PictureBox::PictureBox(QWidget* parent) : DrawingSurface(parent) {
 
 void PictureBox::showNamed(const std::string& name, const QStringList& folders,
                            const std::optional<CoordinateSet>& own) {
-    if (!parsePictureName(name))
+    if (!parsePictureName(name)) {
         return;
+    }
     name_ = QString::fromStdString(name);
     own_ = own;
     photo_ = pictureFromFolders(folders, name);
@@ -25,8 +26,9 @@ void PictureBox::showNamed(const std::string& name, const QStringList& folders,
 }
 
 void PictureBox::redraw() {
-    if (name_.isEmpty())
+    if (name_.isEmpty()) {
         return;
+    }
     Canvas& target = canvas();
     if (!photo_.isNull()) {
         target.clear();

@@ -47,8 +47,9 @@ void PictureButton::clearPicture() {
 }
 
 void PictureButton::setBackgroundColor(const QColor& color) {
-    if (background_ == color)
+    if (background_ == color) {
         return;
+    }
     background_ = color;
     update();
 }
@@ -57,8 +58,9 @@ QSize PictureButton::sizeHint() const {
     const QString label = text().isEmpty() ? fallbackLabel_ : text();
     const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, label);
     QSize hint = textSize + QSize(4 * kMargin + 2 * kBevel, 4 * kMargin + 2 * kBevel);
-    if (!picture_.isNull())
+    if (!picture_.isNull()) {
         hint = hint.expandedTo(picture_.size() + QSize(2 * (kMargin + kBevel), 0));
+    }
     return hint.expandedTo(QSize(32, 24));
 }
 
@@ -70,16 +72,18 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     QRect inner =
         outer.adjusted(kBevel + kMargin, kBevel + kMargin, -kBevel - kMargin, -kBevel - kMargin);
-    if (sunken)
+    if (sunken) {
         inner.translate(1, 1);
+    }
 
     // With both a picture and a text the text takes a strip at the bottom.
     const QString caption = text();
     const bool showPicture = !picture_.isNull();
     const QString label = showPicture ? caption : (caption.isEmpty() ? fallbackLabel_ : caption);
     QRect pictureArea = inner;
-    if (showPicture && !label.isEmpty())
+    if (showPicture && !label.isEmpty()) {
         pictureArea.setBottom(inner.bottom() - fontMetrics().height());
+    }
 
     if (showPicture && pictureArea.width() > 0 && pictureArea.height() > 0) {
         const QSize scaled = picture_.size().scaled(pictureArea.size(), Qt::KeepAspectRatio);
@@ -114,8 +118,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
 QString picturePath(const QString& folder, const QString& name) {
     QString file = name;
-    while (file.startsWith(QLatin1Char('\\')) || file.startsWith(QLatin1Char('/')))
+    while (file.startsWith(QLatin1Char('\\')) || file.startsWith(QLatin1Char('/'))) {
         file.remove(0, 1);
+    }
     file.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir(folder).filePath(file);
 }

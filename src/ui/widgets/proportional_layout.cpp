@@ -20,31 +20,36 @@ constexpr double kMaxFontFactor = 1.8;
 
 double fontFactor(double pixelsPerTwip) {
     const double relative = pixelsPerTwip / ProportionalLayout::kNaturalPixelsPerTwip;
-    if (relative <= 0)
+    if (relative <= 0) {
         return 1.0;
+    }
     return std::clamp(std::pow(relative, kFontDamping), kMinFontFactor, kMaxFontFactor);
 }
 
 // A one-line label whose text is wider than its place gets a smaller font, so the design's
 // captions stay whole whatever face the platform substitutes.
 void shrinkToFit(QLabel& label, QFont& font) {
-    if (label.wordWrap() || label.text().isEmpty() || label.width() <= 0)
+    if (label.wordWrap() || label.text().isEmpty() || label.width() <= 0) {
         return;
+    }
     const int available = label.width() - 2;
     for (int attempt = 0; attempt < 4; ++attempt) {
         const int advance = QFontMetrics(font).horizontalAdvance(label.text());
-        if (advance <= available || advance <= 0)
+        if (advance <= available || advance <= 0) {
             return;
+        }
         // Text width is close to proportional to the font size; a little extra margin
         // covers hinting, and a few rounds settle the rest.
         const double ratio = 0.97 * available / advance;
         if (font.pointSizeF() > 0) {
-            if (font.pointSizeF() <= 4.0)
+            if (font.pointSizeF() <= 4.0) {
                 return;
+            }
             font.setPointSizeF(std::max(4.0, font.pointSizeF() * ratio));
         } else {
-            if (font.pixelSize() <= 5)
+            if (font.pixelSize() <= 5) {
                 return;
+            }
             font.setPixelSize(std::max(5, static_cast<int>(font.pixelSize() * ratio)));
         }
     }
@@ -57,8 +62,9 @@ ProportionalLayout::ProportionalLayout(QWidget* host, QSize designClientTwips)
 }
 
 void ProportionalLayout::add(QWidget* control, const QRect& designTwips) {
-    if (control == nullptr)
+    if (control == nullptr) {
         return;
+    }
     Entry entry{control, designTwips, control->font().pointSizeF(), control->font().pixelSize()};
     if (auto found = index_.find(control); found != index_.end()) {
         entries_[*found] = entry;
@@ -100,27 +106,33 @@ QRect ProportionalLayout::toPixels(const QRect& designTwips) const {
 void ProportionalLayout::apply() {
     const double factor = fontFactor(std::min(scaleX(), scaleY()));
     for (const Entry& entry : entries_) {
-        if (entry.control.isNull())
+        if (entry.control.isNull()) {
             continue;
+        }
         entry.control->setGeometry(toPixels(entry.design));
-        if (!scaleFonts_)
+        if (!scaleFonts_) {
             continue;
+        }
         QFont font = entry.control->font();
-        if (entry.basePointSize > 0)
+        if (entry.basePointSize > 0) {
             font.setPointSizeF(entry.basePointSize * factor);
-        else if (entry.basePixelSize > 0)
+        } else if (entry.basePixelSize > 0) {
             font.setPixelSize(
                 std::max(1, static_cast<int>(std::lround(entry.basePixelSize * factor))));
-        if (auto* label = qobject_cast<QLabel*>(entry.control.data()))
+        }
+        if (auto* label = qobject_cast<QLabel*>(entry.control.data())) {
             shrinkToFit(*label, font);
-        if (font != entry.control->font())
+        }
+        if (font != entry.control->font()) {
             entry.control->setFont(font);
+        }
     }
 }
 
 bool ProportionalLayout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == host_ && event->type() == QEvent::Resize)
+    if (watched == host_ && event->type() == QEvent::Resize) {
         apply();
+    }
     return QObject::eventFilter(watched, event);
 }
 

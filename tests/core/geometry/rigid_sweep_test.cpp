@@ -14,7 +14,6 @@
 namespace velmora::testing {
 namespace {
 
-
 void expectAllFinite(const RigidSweep& s) {
     for (const Curve3D* curve :
          {&s.CamberChange, &s.SideScrub, &s.CasterChange, &s.ForeAft, &s.BumpSteer}) {

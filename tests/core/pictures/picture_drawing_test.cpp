@@ -26,29 +26,37 @@ Recording draw(const std::string& name, const CoordinateSet* own = nullptr) {
 
 std::vector<std::string> wizardNames() {
     std::vector<std::string> names;
-    for (const char* style : {"gm", "ford", "2000"})
-        for (const char* side : {"l", "r"})
-            for (const char* axis : {"x", "y", "z"})
-                for (const char* group : {"up", "dn", "mc"})
+    for (const char* style : {"gm", "ford", "2000"}) {
+        for (const char* side : {"l", "r"}) {
+            for (const char* axis : {"x", "y", "z"}) {
+                for (const char* group : {"up", "dn", "mc"}) {
                     names.push_back(std::string("\\") + style + side + axis + group + ".bmp");
+                }
+            }
+        }
+    }
     return names;
 }
 
 std::vector<std::string> labelsOf(const Recording& ops) {
     std::vector<std::string> labels;
-    for (const DrawOp& op : ops)
-        if (op.kind == DrawOpKind::Print && op.text.size() == 1)
+    for (const DrawOp& op : ops) {
+        if (op.kind == DrawOpKind::Print && op.text.size() == 1) {
             labels.push_back(op.text);
+        }
+    }
     return labels;
 }
 
 // The marker of every measured point, in the order drawn.
 std::vector<DrawOp> markersOf(const Recording& ops) {
     std::vector<DrawOp> markers;
-    for (const DrawOp& op : ops)
+    for (const DrawOp& op : ops) {
         if (op.kind == DrawOpKind::Circle && op.color == pc::Point &&
-            op.state.fillStyle == FillStyle::Solid)
+            op.state.fillStyle == FillStyle::Solid) {
             markers.push_back(op);
+        }
+    }
     return markers;
 }
 

@@ -20,14 +20,19 @@ const std::vector<std::string> kPanelNames{
 
 TEST(PictureKey, EveryNameTheProgramAsksForResolves) {
     std::vector<std::string> names = kPanelNames;
-    for (const char* style : {"GM", "Ford", "formula"})
-        for (const bool right : {false, true})
-            for (const auto axis : {PictureAxis::X, PictureAxis::Y, PictureAxis::Z})
+    for (const char* style : {"GM", "Ford", "formula"}) {
+        for (const bool right : {false, true}) {
+            for (const auto axis : {PictureAxis::X, PictureAxis::Y, PictureAxis::Z}) {
                 for (const auto group :
-                     {PictureGroup::Top, PictureGroup::Bottom, PictureGroup::Misc})
+                     {PictureGroup::Top, PictureGroup::Bottom, PictureGroup::Misc}) {
                     names.push_back(*wizardPictureName(style, right, axis, group));
-    for (int screen = 1; screen <= 3; ++screen)
+                }
+            }
+        }
+    }
+    for (int screen = 1; screen <= 3; ++screen) {
         names.push_back(guidePictureName(screen));
+    }
     ASSERT_EQ(names.size(), 26u + 54u + 3u);
 
     std::set<std::string> distinct;
@@ -84,8 +89,9 @@ TEST(PictureKey, UnknownNamesGiveNoKey) {
     for (const char* name :
          {"", "\\", ".bmp", "\\gmltop", "\\gmltop.png", "\\gmxltop.bmp", "\\gmlwup.bmp",
           "\\gmlxup2.bmp", "\\fordltop.bmp", "\\hlp4.bmp", "\\hlp0.bmp", "\\2000lxmd.bmp",
-          "\\chevlxup.bmp", "\\gmtrx.bmp", "..\\gmltop.bmp"})
+          "\\chevlxup.bmp", "\\gmtrx.bmp", "..\\gmltop.bmp"}) {
         EXPECT_FALSE(parsePictureName(name)) << name;
+    }
 }
 
 TEST(PictureKey, StemIsTheFileNameToLookFor) {
