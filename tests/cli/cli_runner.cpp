@@ -37,10 +37,15 @@ CliRun runCli(const std::vector<std::string>& args) {
 }
 
 CliRun runCliWithStdoutTo(const std::vector<std::string>& args, const std::string& stdoutPath) {
+    return runCommand("timeout 60 " + quoted(VELMORA_CLI), args, stdoutPath);
+}
+
+CliRun runCommand(const std::string& prefix, const std::vector<std::string>& args,
+                  const std::string& stdoutPath) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("velmora-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::string command = "timeout 60 " + quoted(VELMORA_CLI);
+    std::string command = prefix;
     for (const std::string& arg : args) {
         command += " " + quoted(arg);
     }

@@ -27,6 +27,11 @@ CliRun runCli(const std::vector<std::string>& args);
 // captured.
 CliRun runCliWithStdoutTo(const std::vector<std::string>& args, const std::string& stdoutPath);
 
+// Runs `prefix` (a shell command, its words already quoted) followed by the arguments, each
+// quoted as one word.
+CliRun runCommand(const std::string& prefix, const std::vector<std::string>& args,
+                  const std::string& stdoutPath = "");
+
 std::string examplePath(const std::string& name);
 
 } // namespace velmora::test

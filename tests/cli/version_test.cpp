@@ -13,5 +13,20 @@ TEST(CliVersion, PrintsTheVersionOfTheBuild) {
     EXPECT_TRUE(run.err.empty());
 }
 
+#ifdef VELMORA_GUI
+TEST(DesktopVersion, VersionAndHelpNeedNoDisplay) {
+    // No display and the window system's platform: the program must answer all the same.
+    const std::string program =
+        "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 60 '" +
+        std::string(VELMORA_GUI) + "'";
+    const CliRun version = runCommand(program, {"--version"});
+    EXPECT_EQ(version.exitCode, 0) << version.err;
+    EXPECT_EQ(version.out, std::string("Velmora ") + VELMORA_VERSION + "\n");
+    const CliRun help = runCommand(program, {"--help"});
+    EXPECT_EQ(help.exitCode, 0) << help.err;
+    EXPECT_EQ(help.out.rfind("Usage: velmora [project]", 0), 0u) << help.out;
+}
+#endif
+
 } // namespace
 } // namespace velmora::test

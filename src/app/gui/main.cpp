@@ -11,8 +11,37 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string_view>
+
+namespace {
+
+// --version and --help are answered before the window system is reached, so they work on a
+// machine without a display too.
+bool answeredWithoutWindows(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version" || arg == "-v") {
+            std::printf("Velmora %s\n", VELMORA_VERSION);
+            return true;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::printf("Usage: velmora [project]\n"
+                        "Analyses the geometry of a double-A-arm front suspension.\n\n"
+                        "  project        a project file (.kqw or .kqp) to open at start\n"
+                        "  -h, --help     this help\n"
+                        "  -v, --version  the version\n");
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (answeredWithoutWindows(argc, argv)) {
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
