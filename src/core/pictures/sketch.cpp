@@ -92,30 +92,23 @@ void Sketch::label(PicPoint centre, const std::string& text, Rgb color, double p
     const double width = static_cast<double>(text.size()) * points * kCharWidth * unitsPerPoint_;
     const double height = points * 1.25 * unitsPerPoint_;
     // The surface writes text with its top edge at the current position, and y runs upward.
-    canvas_.setCurrentPosition(centre.x - width / 2, centre.y + height / 2);
-    Font font;
-    font.size = points * textScale_;
-    font.bold = bold;
-    canvas_.setFont(font);
-    canvas_.setTextColor(color);
-    canvas_.print(text);
+    printAt(centre.x - width / 2, centre.y + height / 2, text, color, points, bold);
 }
 
 void Sketch::text(PicPoint topLeft, const std::string& text, Rgb color, double points, bool bold) {
     const double width = static_cast<double>(text.size()) * points * kCharWidth * unitsPerPoint_;
     // Mirrored pictures keep their texts reading left to right from the same corner.
-    canvas_.setCurrentPosition(mirror_ ? -topLeft.x - width : topLeft.x, topLeft.y);
-    Font font;
-    font.size = points * textScale_;
-    font.bold = bold;
-    canvas_.setFont(font);
-    canvas_.setTextColor(color);
-    canvas_.print(text);
+    printAt(mirror_ ? -topLeft.x - width : topLeft.x, topLeft.y, text, color, points, bold);
 }
 
 void Sketch::caption(PicPoint topLeft, const std::string& text, Rgb color, double points,
                      bool bold) {
-    canvas_.setCurrentPosition(topLeft.x, topLeft.y);
+    printAt(topLeft.x, topLeft.y, text, color, points, bold);
+}
+
+void Sketch::printAt(double x, double y, const std::string& text, Rgb color, double points,
+                     bool bold) {
+    canvas_.setCurrentPosition(x, y);
     Font font;
     font.size = points * textScale_;
     font.bold = bold;

@@ -82,6 +82,8 @@ public:
 
 private:
     int pixels(double thickness) const;
+    // Text at a position of the surface, in the given colour, size and weight.
+    void printAt(double x, double y, const std::string& text, Rgb color, double points, bool bold);
 
     Canvas& canvas_;
     bool mirror_;

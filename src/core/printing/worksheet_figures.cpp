@@ -92,31 +92,33 @@ void drawRod(Sheet& s) {
     s.line(kRodRight, kRodTop, kRodRight, kRodBottom);
 }
 
+// A round rod end 25 units from `attachX` (`direction` -1: to the left): a neck of half
+// width `neck` from the rod to a housing of radius `outer`, a ball of radius `inner` and
+// the joint's cross. Returns the x of the housing's centre.
+double drawRoundEnd(Sheet& s, double attachX, double direction, double outer, double inner,
+                    double neck) {
+    const double cx = attachX + 25 * direction;
+    const double neckEnd = cx - direction * std::sqrt(outer * outer - neck * neck);
+    s.line(attachX, kRodAxis - neck, neckEnd, kRodAxis - neck);
+    s.line(attachX, kRodAxis + neck, neckEnd, kRodAxis + neck);
+    s.circle(cx, kRodAxis, outer);
+    s.circle(cx, kRodAxis, inner);
+    s.jointCross(cx, kRodAxis);
+    return cx;
+}
+
 // A rod-end eye whose shank enters the rod at `attachX`; `direction` -1 points it to the
 // left. Returns the x of its far edge.
 double drawEye(Sheet& s, double attachX, double direction) {
-    const double cx = attachX + 25 * direction;
     constexpr double kRadius = 14;
-    const double shankEnd = cx - direction * std::sqrt(kRadius * kRadius - 6.0 * 6.0);
-    s.line(attachX, kRodAxis - 6, shankEnd, kRodAxis - 6);
-    s.line(attachX, kRodAxis + 6, shankEnd, kRodAxis + 6);
-    s.circle(cx, kRodAxis, kRadius);
-    s.circle(cx, kRodAxis, 6);
-    s.jointCross(cx, kRodAxis);
-    return cx + kRadius * direction;
+    return drawRoundEnd(s, attachX, direction, kRadius, 6, 6) + kRadius * direction;
 }
 
 // The outer tie-rod end seen from the front: round housing with the ball inside, a neck to
 // the rod, the tapered stud standing up with its nut. Returns the x of its far edge.
 double drawBallStudEnd(Sheet& s, double attachX, double direction) {
-    const double cx = attachX + 25 * direction;
     constexpr double kHousing = 18;
-    const double neckEnd = cx - direction * std::sqrt(kHousing * kHousing - 5.0 * 5.0);
-    s.line(attachX, kRodAxis - 5, neckEnd, kRodAxis - 5);
-    s.line(attachX, kRodAxis + 5, neckEnd, kRodAxis + 5);
-    s.circle(cx, kRodAxis, kHousing);
-    s.circle(cx, kRodAxis, 7);
-    s.jointCross(cx, kRodAxis);
+    const double cx = drawRoundEnd(s, attachX, direction, kHousing, 7, 5);
     const double studBase = kRodAxis - std::sqrt(kHousing * kHousing - 6.0 * 6.0);
     s.line(cx - 6, studBase, cx - 3, 262);
     s.line(cx + 6, studBase, cx + 3, 262);
