@@ -54,8 +54,6 @@ const QRect kFrmHelp(0, 0, 9495, 6015);
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), fileDialogs_(services.fileDialogs), messages_(services.messages),
-      pictureFolder_(services.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                      : services.pictureFolder),
       printer_(services.printer), printoutFolder_(services.printoutFolder),
       pictureFolders_(velmora::pictureFolders(services.pictureFolder)) {
     if (printer_ == nullptr) {

@@ -123,7 +123,6 @@ public:
 
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
-    QString pictureFolder() const { return pictureFolder_; }
     QStringList pictureFolders() const { return pictureFolders_; }
 
     // Design client area, twips.
@@ -156,7 +155,6 @@ private:
     SuspensionState state_;
     FileDialogs& fileDialogs_;
     MessageSink& messages_;
-    QString pictureFolder_;
     std::unique_ptr<PrinterDevice> systemPrinter_;
     PrinterDevice* printer_ = nullptr;
     QString printoutFolder_;
