@@ -120,6 +120,7 @@ void render(const RenderArgs& args, int& exitCode) {
     }
     SuspensionState state = loadProject(args.input);
     refuseToReplaceProject(args.png, args.input, "PNG");
+    requireWheelPositions(args.sweep);
     state.Right_Active = args.sweep.side == "right";
     state.VU = args.sweep.bump;
     state.VD = args.sweep.rebound;
