@@ -30,9 +30,11 @@ void drawMarker(Canvas& canvas, const GraphPlot& classic, int curPos) {
     }
 }
 
+// The legend sits far enough from the right edge that its words fit when the texts grow with
+// a large window (they grow with the font, not with the surface).
 void legendEntry(Canvas& canvas, double y, Rgb color, const char* text) {
-    canvas.line(66, y, 74, y, color);
-    canvas.setCurrentPosition(76, y - 2.5);
+    canvas.line(56, y, 64, y, color);
+    canvas.setCurrentPosition(66, y - 2.5);
     canvas.setTextColor(color);
     canvas.print(text);
 }
