@@ -19,23 +19,24 @@ void countPass(int& counter) {
     }
 }
 
-// Z of a ball joint after its arm has swung to height movedY: the arm turns about a pivot
-// axis that is skewed in plan view and sloped in side view, so the joint moves fore and aft.
-double movedBallJointZ(const Point3& F, const Point3& R, const SwingArm& arm, const Point3& B,
-                       double movedY) {
-    const double k = fin(arm.length * std::sin(rad(arm.planAngle)));
-    const double L2 = sq(arm.length);
-    const double n = fin(k * root(1 - quot(sq(arm.axisFoot.y - movedY), L2)));
-    const double nS = fin(k * root(1 - quot(sq(arm.axisFoot.y - B.y), L2)));
-    return fin(B.z + nS - n + quot((movedY - B.y) * (F.y - R.y), R.z - F.z));
-}
-
 } // namespace
 
-CornerSweep::CornerSweep(SuspensionState& state, MessageSink& sink, IterationCounters& passes,
-                         const CornerPoints& points, const CornerStatics& statics)
-    : state_(state), sink_(sink), passes_(passes), p_(points), s_(statics),
-      staticIndex_(staticIndex(state.VU, state.VY)), fv_(statics.fv) {}
+double CornerSweep::BallJointZ::at(double movedY) {
+    if (!formed_) {
+        k_ = fin(arm_.length * std::sin(rad(arm_.planAngle)));
+        L2_ = sq(arm_.length);
+        nS_ = fin(k_ * root(1 - quot(sq(arm_.axisFoot.y - B_.y), L2_)));
+        formed_ = true;
+    }
+    const double n = fin(k_ * root(1 - quot(sq(arm_.axisFoot.y - movedY), L2_)));
+    return fin(B_.z + nS_ - n + quot((movedY - B_.y) * (F_.y - R_.y), R_.z - F_.z));
+}
+
+CornerSweep::CornerSweep(SweepResult& out, float VU, float VY, const CornerPoints& points,
+                         const CornerStatics& statics)
+    : out_(out), passes_(out.report.passes), p_(points), s_(statics),
+      staticIndex_(staticIndex(VU, VY)), fv_(statics.fv), topZ_(p_.TF, p_.TR, s_.top, p_.TB),
+      bottomZ_(p_.BF, p_.BR, s_.bottom, p_.BB) {}
 
 bool CornerSweep::atStaticIndex(int i) const {
     return static_cast<float>(i) == staticIndex_;
@@ -43,14 +44,14 @@ bool CornerSweep::atStaticIndex(int i) const {
 
 void CornerSweep::storeStaticPosition(int i) {
     const auto k = static_cast<std::size_t>(i);
-    state_.BallJointPos[k] = BallJointPair{p_.TB, p_.BB};
-    state_.TieRodOuterX[k] = toSingle(p_.RO.x);
-    state_.TieRodOuterY[k] = toSingle(p_.RO.y);
-    state_.CamberChange[k] = 0;
-    state_.SideScrub[k] = 0;
-    state_.CasterChange[k] = 0;
-    state_.ForeAft[k] = 0;
-    state_.BumpSteer[k] = 0;
+    out_.BallJointPos[k] = BallJointPair{p_.TB, p_.BB};
+    out_.TieRodOuterX[k] = toSingle(p_.RO.x);
+    out_.TieRodOuterY[k] = toSingle(p_.RO.y);
+    out_.CamberChange[k] = 0;
+    out_.SideScrub[k] = 0;
+    out_.CasterChange[k] = 0;
+    out_.ForeAft[k] = 0;
+    out_.BumpSteer[k] = 0;
 }
 
 void CornerSweep::sweepPosition(int i, float t) {
@@ -71,23 +72,23 @@ void CornerSweep::sweepPosition(int i, float t) {
         scrub = 0;
         camber = 0;
     }
-    state_.SideScrub[k] = toSingle(scrub);
-    state_.CamberChange[k] = toSingle(camber);
-    state_.BallJointPos[k].bottom.x = pose.BB.x;
-    state_.BallJointPos[k].bottom.y = pose.BB.y;
+    out_.SideScrub[k] = toSingle(scrub);
+    out_.CamberChange[k] = toSingle(camber);
+    out_.BallJointPos[k].bottom.x = pose.BB.x;
+    out_.BallJointPos[k].bottom.y = pose.BB.y;
 
     // Top ball joint, on the upright at L3 from the bottom one.
     const double phi5 = 90 - (pose.phi3 + pose.phi2);
     pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(rad(phi5)));
     pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(rad(phi5)));
-    state_.BallJointPos[k].top.x = pose.TB.x;
-    state_.BallJointPos[k].top.y = pose.TB.y;
+    out_.BallJointPos[k].top.x = pose.TB.x;
+    out_.BallJointPos[k].top.y = pose.TB.y;
 
-    finishPosition(i, t, pose, state_.SideScrub[k]);
+    finishPosition(i, t, pose, out_.SideScrub[k]);
 }
 
 void CornerSweep::sweepRideHeightOnly() {
-    state_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
+    out_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
     Pose pose;
     pose.TB = p_.TB;
     pose.BB = p_.BB;
@@ -106,7 +107,7 @@ bool CornerSweep::solveRideHeight(float t, Pose& pose) {
         countPass(passes_.rideHeightPasses);
         const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
         if (q < 0) {
-            sink_.show(topsOutMessage(t));
+            out_.messages.push_back(topsOutMessage(t));
             return false;
         }
         pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
@@ -115,7 +116,7 @@ bool CornerSweep::solveRideHeight(float t, Pose& pose) {
         // Law of cosines at BB' in the triangle BB', A1, TB'.
         const double c = quot(fin(sq(s_.L3) + sq(d) - sq(s_.top.length)), fin(2 * s_.L3 * d));
         if (c > 1) {
-            sink_.show(bottomsOutMessage(t));
+            out_.messages.push_back(bottomsOutMessage(t));
             return false;
         }
         pose.phi3 = deg(atanOf(root(1 - c * c), c));
@@ -136,12 +137,12 @@ bool CornerSweep::solveRideHeight(float t, Pose& pose) {
 void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
     const auto k = static_cast<std::size_t>(i);
     ic_ = frontViewInstantCentre(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
-    state_.RollCenterHeight = wheelRollCentreHeight(ic_, fin(p_.TC + sideScrub), t);
+    out_.RollCenterHeight = wheelRollCentreHeight(ic_, fin(p_.TC + sideScrub), t);
 
-    pose.TB.z = movedBallJointZ(p_.TF, p_.TR, s_.top, p_.TB, pose.TB.y);
-    pose.BB.z = movedBallJointZ(p_.BF, p_.BR, s_.bottom, p_.BB, pose.BB.y);
-    state_.BallJointPos[k].top.z = pose.TB.z;
-    state_.BallJointPos[k].bottom.z = pose.BB.z;
+    pose.TB.z = topZ_.at(pose.TB.y);
+    pose.BB.z = bottomZ_.at(pose.BB.y);
+    out_.BallJointPos[k].top.z = pose.TB.z;
+    out_.BallJointPos[k].bottom.z = pose.BB.z;
 
     const double movedTC = quot(pose.TB.z - pose.BB.z, pose.TB.y - pose.BB.y);
     // The change is used as stored, in single precision.
@@ -152,8 +153,8 @@ void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
         casterChange = 0;
         foreAft = 0;
     }
-    state_.CasterChange[k] = casterChange;
-    state_.ForeAft[k] = foreAft;
+    out_.CasterChange[k] = casterChange;
+    out_.ForeAft[k] = foreAft;
 
     // The steering-arm root keeps its distance from TB along the moved steering axis.
     const double dy = fin(pose.TB.y - pose.BB.y);
@@ -179,7 +180,7 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
     const bool behindAxis = RO.z >= S.z; // level with the root counts as behind
 
     // The steering arm in plan view, from the static points.
-    const double casterChange = state_.CasterChange[k];
+    const double casterChange = out_.CasterChange[k];
     const double armLen =
         root(sq(S.x - RO.x) + sq(fin((1 - std::sin(rad(casterChange))) * (S.z - RO.z))));
     double theta0 = fin(atanOf(std::cos(rad(casterChange)) * std::fabs(RO.z - S.z), RO.x - S.x) *
@@ -201,7 +202,7 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
         const double Xo = fin(RI.x + h);
         dxa = fin(Xo - Sm.x);
         if (std::fabs(dxa) > armLen) {
-            sink_.show(tieRodBindsMessage(t));
+            out_.messages.push_back(tieRodBindsMessage(t));
             return;
         }
         dza = root(sq(armLen) - sq(dxa));
@@ -230,9 +231,9 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
     }
     // Drawing position of the outer joint; a negative square is taken as a root of 0.
     const double planX = std::max(0.0, fin(sq(h) - sq(RO.z - Zo)));
-    state_.TieRodOuterY[k] = toSingle(Yo);
-    state_.TieRodOuterX[k] = toSingle(RI.x + std::sqrt(planX));
-    state_.BumpSteer[k] = toSingle(bumpSteer);
+    out_.TieRodOuterY[k] = toSingle(Yo);
+    out_.TieRodOuterX[k] = toSingle(RI.x + std::sqrt(planX));
+    out_.BumpSteer[k] = toSingle(bumpSteer);
 }
 
 } // namespace velmora

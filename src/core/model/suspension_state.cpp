@@ -17,6 +17,63 @@ bool isComplete(const CoordinateSet& set) {
     return completenessProduct(set) != 0.0;
 }
 
+namespace {
+
+void applyReached(Curve& to, const Curve& from) {
+    for (std::size_t k = 0; k < to.size(); ++k) {
+        if (SweepResult::reached(from[k])) {
+            to[k] = from[k];
+        }
+    }
+}
+
+void applyReached(Point3& to, const Point3& from) {
+    for (auto [t, f] : {std::pair{&to.x, from.x}, {&to.y, from.y}, {&to.z, from.z}}) {
+        if (SweepResult::reached(f)) {
+            *t = f;
+        }
+    }
+}
+
+} // namespace
+
+void SuspensionState::apply(const SweepResult& r) {
+    VU = r.VU;
+    VD = r.VD;
+    if (SweepResult::reached(r.VI)) {
+        VI = r.VI;
+    }
+    if (SweepResult::reached(r.VY)) {
+        VY = r.VY;
+    }
+    RightSAI = r.right.sai;
+    RightScrubRadius = r.right.scrubRadius;
+    RightCaster = r.right.caster;
+    RightCasterTrail = r.right.casterTrail;
+    LeftSAI = r.left.sai;
+    LeftScrubRadius = r.left.scrubRadius;
+    LeftCaster = r.left.caster;
+    LeftCasterTrail = r.left.casterTrail;
+    RollCenterHeight = r.RollCenterHeight;
+    RollCenterOffset = r.RollCenterOffset;
+    if (r.hasWorkingPoints) {
+        std::copy(r.SusPoints.begin() + TopFront, r.SusPoints.end(), SusPoints.begin() + TopFront);
+        TireCenterX = r.TireCenterX;
+        SpindleHeight = r.SpindleHeight;
+    }
+    applyReached(CamberChange, r.CamberChange);
+    applyReached(SideScrub, r.SideScrub);
+    applyReached(CasterChange, r.CasterChange);
+    applyReached(ForeAft, r.ForeAft);
+    applyReached(BumpSteer, r.BumpSteer);
+    applyReached(TieRodOuterX, r.TieRodOuterX);
+    applyReached(TieRodOuterY, r.TieRodOuterY);
+    for (std::size_t k = 0; k < BallJointPos.size(); ++k) {
+        applyReached(BallJointPos[k].top, r.BallJointPos[k].top);
+        applyReached(BallJointPos[k].bottom, r.BallJointPos[k].bottom);
+    }
+}
+
 void selectGraph(SuspensionState& state, GraphKind kind) {
     state.select(kind);
 }
