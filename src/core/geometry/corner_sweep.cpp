@@ -4,7 +4,9 @@
 #include "geometry/sweep_messages.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace velmora {
 
@@ -54,13 +56,39 @@ void CornerSweep::storeStaticPosition(int i) {
     out_.BumpSteer[k] = 0;
 }
 
-void CornerSweep::sweepPosition(int i, float t) {
-    if (t == 0.0f) {
-        storeStaticPosition(i);
-        return;
+void CornerSweep::sweepPositions(int count, float VU, float VY) {
+    float t = VU;
+    std::array<RideHeight, kLanes> solved;
+    int taken = 0; // solved[taken..solvedCount) belong to the coming positions
+    int solvedCount = 0;
+    for (int i = 1; i <= count; ++i) {
+        if (taken == solvedCount && t != 0.0f) {
+            // The next positions are solved along with this one as far as the sweep will get
+            // there with travels that need the iteration.
+            std::array<float, kLanes> travels{t};
+            solvedCount = 1;
+            while (solvedCount < kLanes && i + solvedCount <= count) {
+                const float next = travels[solvedCount - 1] - VY;
+                if (!std::isfinite(next) || next == 0.0f) {
+                    break;
+                }
+                travels[solvedCount++] = next;
+            }
+            solveRideHeights(travels.data(), solved.data(), solvedCount);
+            taken = 0;
+        }
+        if (t != 0.0f) {
+            sweepPosition(i, t, solved[taken++]);
+        } else {
+            storeStaticPosition(i);
+        }
+        t = checkedSingle(t - VY);
     }
+}
+
+void CornerSweep::sweepPosition(int i, float t, const RideHeight& rideHeight) {
     Pose pose;
-    if (!solveRideHeight(t, pose)) {
+    if (!takeRideHeight(t, rideHeight, pose)) {
         return;
     }
     const auto k = static_cast<std::size_t>(i);
@@ -96,41 +124,147 @@ void CornerSweep::sweepRideHeightOnly() {
 }
 
 // The travel is imposed on the contact patch: iterate on the vertical displacement s of the
-// bottom ball joint until the contact point sits at height t.
-bool CornerSweep::solveRideHeight(float t, Pose& pose) {
-    const Point3& A1 = s_.top.axisFoot;
-    const Point3& A2 = s_.bottom.axisFoot;
-    const double travel = t;
-    double s = travel;
-    pose.BB.y = fin(p_.BB.y + s);
-    for (;;) {
-        countPass(passes_.rideHeightPasses);
-        const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
-        if (q < 0) {
-            out_.messages.push_back(topsOutMessage(t));
-            return false;
-        }
-        pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
-        const double d = root(sq(pose.BB.x - A1.x) + sq(A1.y - pose.BB.y));
-        pose.phi2 = deg(atanOf(A1.y - pose.BB.y, pose.BB.x - A1.x));
-        // Law of cosines at BB' in the triangle BB', A1, TB'.
-        const double c = quot(fin(sq(s_.L3) + sq(d) - sq(s_.top.length)), fin(2 * s_.L3 * d));
-        if (c > 1) {
-            out_.messages.push_back(bottomsOutMessage(t));
-            return false;
-        }
-        pose.phi3 = deg(atanOf(root(1 - c * c), c));
-        if (pose.phi3 < 0) {
-            pose.phi3 += 180;
-        }
-        pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
-        const double contactY = fin(pose.BB.y - std::cos(rad(pose.phi4)) * s_.dCP);
-        if (std::fabs(travel - contactY) < 0.001) {
-            return true;
-        }
-        s = quot(s * travel, contactY);
-        pose.BB.y = fin(p_.BB.y + s);
+// bottom ball joint until the contact point sits at height t. One lane is one travel; each
+// pass is cut into three stages, one call of the maths library each, and the stages of the
+// lanes alternate. A lane ends at its first geometry message or failure, or after the pass
+// that would exhaust the budget even when it is the sweep's first.
+class CornerSweep::RideHeightLane {
+public:
+    RideHeightLane(const CornerPoints& p, const CornerStatics& s, float t, RideHeight& result)
+        : p_(p), s_(s), travel_(t), r_(result) {
+        r_ = RideHeight{};
+        guarded([&] {
+            s_now_ = travel_;
+            r_.pose.BB.y = fin(p_.BB.y + s_now_);
+        });
     }
+
+    bool running() const { return running_; }
+
+    void stageA() {
+        guarded([&] {
+            if (++r_.passes >= kPassLimit) {
+                fault();
+            }
+            Pose& pose = r_.pose;
+            const Point3& A1 = s_.top.axisFoot;
+            const Point3& A2 = s_.bottom.axisFoot;
+            const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
+            if (q < 0) {
+                end(RideHeight::End::TopsOut);
+                return;
+            }
+            pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
+            d_ = root(sq(pose.BB.x - A1.x) + sq(A1.y - pose.BB.y));
+            pose.phi2 = deg(atanOf(A1.y - pose.BB.y, pose.BB.x - A1.x));
+        });
+    }
+
+    void stageB() {
+        guarded([&] {
+            // Law of cosines at BB' in the triangle BB', A1, TB'.
+            c_ = quot(fin(sq(s_.L3) + sq(d_) - sq(s_.top.length)), fin(2 * s_.L3 * d_));
+            if (c_ > 1) {
+                end(RideHeight::End::BottomsOut);
+                return;
+            }
+            r_.pose.phi3 = deg(atanOf(root(1 - c_ * c_), c_));
+        });
+    }
+
+    void stageC() {
+        guarded([&] {
+            Pose& pose = r_.pose;
+            if (pose.phi3 < 0) {
+                pose.phi3 += 180;
+            }
+            pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
+            const double contactY = fin(pose.BB.y - std::cos(rad(pose.phi4)) * s_.dCP);
+            if (std::fabs(travel_ - contactY) < 0.001) {
+                end(RideHeight::End::Converged);
+                return;
+            }
+            s_now_ = quot(s_now_ * travel_, contactY);
+            pose.BB.y = fin(p_.BB.y + s_now_);
+        });
+    }
+
+private:
+    template <typename Stage> void guarded(Stage stage) {
+        if (!running_) {
+            return;
+        }
+        try {
+            stage();
+        } catch (const ArithmeticFault&) {
+            end(RideHeight::End::Failed);
+        }
+    }
+
+    void end(RideHeight::End how) {
+        r_.end = how;
+        running_ = false;
+    }
+
+    const CornerPoints& p_;
+    const CornerStatics& s_;
+    const double travel_;
+    RideHeight& r_;
+    bool running_ = true;
+    double s_now_ = 0; // vertical displacement of the bottom ball joint
+    double d_ = 0;
+    double c_ = 0;
+};
+
+void CornerSweep::solveRideHeights(const float* travels, RideHeight* results, int count) const {
+    std::array<std::optional<RideHeightLane>, kLanes> lanes;
+    for (int k = 0; k < count; ++k) {
+        lanes[k].emplace(p_, s_, travels[k], results[k]);
+    }
+    auto running = [&] {
+        for (int k = 0; k < count; ++k) {
+            if (lanes[k]->running()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    while (running()) {
+        for (int k = 0; k < count; ++k) {
+            lanes[k]->stageA();
+        }
+        for (int k = 0; k < count; ++k) {
+            lanes[k]->stageB();
+        }
+        for (int k = 0; k < count; ++k) {
+            lanes[k]->stageC();
+        }
+    }
+}
+
+// The passes of a solved position count now, as if it had been iterated here: the budget
+// runs out at the pass that reaches it, before that pass's own ending.
+bool CornerSweep::takeRideHeight(float t, const RideHeight& rideHeight, Pose& pose) {
+    const int total = passes_.rideHeightPasses + rideHeight.passes;
+    if (total >= kPassLimit) {
+        passes_.rideHeightPasses = kPassLimit;
+        fault();
+    }
+    passes_.rideHeightPasses = total;
+    switch (rideHeight.end) {
+    case RideHeight::End::Converged:
+        pose = rideHeight.pose;
+        return true;
+    case RideHeight::End::TopsOut:
+        out_.messages.push_back(topsOutMessage(t));
+        return false;
+    case RideHeight::End::BottomsOut:
+        out_.messages.push_back(bottomsOutMessage(t));
+        return false;
+    case RideHeight::End::Failed:
+        break;
+    }
+    fault();
 }
 
 // Roll centre height, fore/aft movement, caster change and toe of a solved position.

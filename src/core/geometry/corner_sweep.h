@@ -20,8 +20,9 @@ public:
     CornerSweep(SweepResult& out, float VU, float VY, const CornerPoints& points,
                 const CornerStatics& statics);
 
-    // Position i of the position loop, at travel t (bump positive).
-    void sweepPosition(int i, float t);
+    // Positions 1..count of the position loop: travel VU at position 1, one step VY less
+    // at each next position (bump positive).
+    void sweepPositions(int count, float VU, float VY);
 
     // The static-only pass: the ride-height position alone, its results at position 0.
     void sweepRideHeightOnly();
@@ -38,6 +39,18 @@ private:
         double phi3 = 0;
         double phi4 = 0;
     };
+
+    // How the ride-height iteration at one travel ended and after how many passes. It is
+    // solved without side effects, so that two neighbouring positions can be iterated side
+    // by side (their arithmetic overlaps in the processor); its passes, message or failure
+    // take effect when the sweep reaches its position.
+    struct RideHeight {
+        enum class End { Converged, TopsOut, BottomsOut, Failed } end = End::Failed;
+        int passes = 0;
+        Pose pose;
+    };
+    class RideHeightLane;
+    static constexpr int kLanes = 4; // travels iterated side by side
 
     // Z of a ball joint after its arm has swung to a new height: the arm turns about a pivot
     // axis that is skewed in plan view and sloped in side view, so the joint moves fore and
@@ -62,7 +75,9 @@ private:
 
     bool atStaticIndex(int i) const;
     void storeStaticPosition(int i);
-    bool solveRideHeight(float t, Pose& pose);
+    void sweepPosition(int i, float t, const RideHeight& rideHeight);
+    void solveRideHeights(const float* travels, RideHeight* results, int count) const;
+    bool takeRideHeight(float t, const RideHeight& rideHeight, Pose& pose);
     void finishPosition(int i, float t, Pose& pose, double sideScrub);
     void solveSteering(int i, float t, const Point3& movedRoot);
 

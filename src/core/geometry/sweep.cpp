@@ -48,12 +48,7 @@ public:
             corner.sweepRideHeightOnly();
             return corner.instantCentre();
         }
-        float t = out_.VU;
-        const int stored = positionCount(out_.VU, out_.VD, out_.VY);
-        for (int i = 1; i <= stored; ++i) {
-            corner.sweepPosition(i, t);
-            t = checkedSingle(t - out_.VY);
-        }
+        corner.sweepPositions(positionCount(out_.VU, out_.VD, out_.VY), out_.VU, out_.VY);
         if (positions > kMaxPositions) {
             fault(); // the curves hold no more positions
         }
