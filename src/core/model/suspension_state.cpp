@@ -19,18 +19,21 @@ bool isComplete(const CoordinateSet& set) {
 
 namespace {
 
+// Written as a selection rather than a conditional store, so that the loops vectorise.
 void applyReached(Curve& to, const Curve& from) {
     for (std::size_t k = 0; k < to.size(); ++k) {
-        if (SweepResult::reached(from[k])) {
-            to[k] = from[k];
-        }
+        to[k] = SweepResult::reached(from[k]) ? from[k] : to[k];
     }
 }
 
-void applyReached(Point3& to, const Point3& from) {
-    for (auto [t, f] : {std::pair{&to.x, from.x}, {&to.y, from.y}, {&to.z, from.z}}) {
-        if (SweepResult::reached(f)) {
-            *t = f;
+void applyReached(std::array<BallJointPair, kMaxPositions + 1>& to,
+                  const std::array<BallJointPair, kMaxPositions + 1>& from) {
+    for (std::size_t k = 0; k < to.size(); ++k) {
+        for (auto [t, f] :
+             {std::pair{&to[k].top, &from[k].top}, {&to[k].bottom, &from[k].bottom}}) {
+            t->x = SweepResult::reached(f->x) ? f->x : t->x;
+            t->y = SweepResult::reached(f->y) ? f->y : t->y;
+            t->z = SweepResult::reached(f->z) ? f->z : t->z;
         }
     }
 }
@@ -68,10 +71,7 @@ void SuspensionState::apply(const SweepResult& r) {
     applyReached(BumpSteer, r.BumpSteer);
     applyReached(TieRodOuterX, r.TieRodOuterX);
     applyReached(TieRodOuterY, r.TieRodOuterY);
-    for (std::size_t k = 0; k < BallJointPos.size(); ++k) {
-        applyReached(BallJointPos[k].top, r.BallJointPos[k].top);
-        applyReached(BallJointPos[k].bottom, r.BallJointPos[k].bottom);
-    }
+    applyReached(BallJointPos, r.BallJointPos);
 }
 
 void selectGraph(SuspensionState& state, GraphKind kind) {
