@@ -55,8 +55,8 @@ drawThumbnailsAsSelectingTheSide(SuspensionState& state, PixelSize size, Message
     const ThumbnailSurfaces surfaces{&canvases[0], &canvases[1], &canvases[2], &canvases[3],
                                      &canvases[4]};
     const Rgb buttonFace{240, 240, 240};
-    selectSideInTwoPasses(state, state.Right_Active, [&](bool gonly) {
-        sweepAndDrawThumbnails(state, surfaces, gonly, buttonFace, sink);
+    selectSideInTwoPasses(state, state.Right_Active, [&](bool right, bool gonly) {
+        sweepAndDrawThumbnails(state, right, surfaces, gonly, buttonFace, sink);
     });
     return canvases;
 }

@@ -78,6 +78,11 @@ double thumbnailX(float value, float unitsPerValue) {
 }
 
 void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly) {
+    drawThumbnails(state, surfaces, gonly, state.Right_Active);
+}
+
+void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
+                    bool right) {
     const auto thumbnails = thumbnailsOf(state, surfaces);
     if (!gonly) {
         for (const Thumbnail& t : thumbnails) {
@@ -102,7 +107,7 @@ void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfa
     if (!(state.VY > 0.0f)) {
         return;
     }
-    const Rgb color = state.Right_Active ? colors::Red : colors::ThumbGreen;
+    const Rgb color = right ? colors::Red : colors::ThumbGreen;
     const int n = positionCount(state.VU, state.VD, state.VY);
     for (int i = 1; i <= n - 1; ++i) {
         for (const Thumbnail& t : thumbnails) {
@@ -132,27 +137,27 @@ void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace) {
     }
 }
 
-bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
-                            Rgb buttonFace, MessageSink& sink) {
-    if (!isComplete(state.activeCoords())) {
+bool sweepAndDrawThumbnails(SuspensionState& state, bool right, const ThumbnailSurfaces& surfaces,
+                            bool gonly, Rgb buttonFace, MessageSink& sink) {
+    const CoordinateSet& corner = state.coords(right);
+    if (!isComplete(corner)) {
         drawDisabledThumbnails(surfaces, buttonFace);
         return false;
     }
-    CALC(state, sink);
-    drawThumbnails(state, surfaces, gonly);
+    applySweep(state, classicSweep(corner, right, state.VU, state.VD), sink);
+    drawThumbnails(state, surfaces, gonly, right);
     return true;
 }
 
 void selectSideInTwoPasses(SuspensionState& state, bool right,
-                           const std::function<void(bool gonly)>& pass,
+                           const std::function<void(bool right, bool gonly)>& pass,
                            const std::function<void()>& betweenPasses) {
-    state.Right_Active = !right;
-    pass(false);
+    pass(!right, false);
     if (betweenPasses) {
         betweenPasses();
     }
     state.Right_Active = right;
-    pass(true);
+    pass(right, true);
 }
 
 } // namespace velmora

@@ -34,6 +34,9 @@ double thumbnailX(float value, float unitsPerValue);
 // scale, axes, ticks); then the active side's curves are added, red for the right side and
 // green for the left. With gonly true only the curves are added to what is already drawn.
 void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly);
+// The same with the colour of the side `right` names rather than of the active side.
+void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
+                    bool right);
 
 // The drawing part of `Disable_Graphs`: the five surfaces are cleared, then given the
 // platform's button-face colour as background.
@@ -42,18 +45,19 @@ void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace);
 // Selecting a side: the other side's pass runs first with gonly false (preparing the
 // surfaces), then `betweenPasses` (where the main window swaps its side panels), then the
 // chosen side's pass with gonly true, so the chosen side's curves lie on top of the other's.
-// Right_Active names the side of each pass while it runs and the chosen side afterwards.
+// Each pass is told its side; Right_Active names the chosen side from the second pass on.
 void selectSideInTwoPasses(SuspensionState& state, bool right,
-                           const std::function<void(bool gonly)>& pass,
+                           const std::function<void(bool right, bool gonly)>& pass,
                            const std::function<void()>& betweenPasses = {});
 
 // One pass of selecting a side, as the main window and the command line both run it: a
-// complete active side is swept (its messages go to `sink`) and its curves drawn as
+// complete side (`right` names it) is swept, the result applied to the state (the curves
+// then belong to this side) and its messages shown on `sink`, and its curves drawn as
 // drawThumbnails does with `gonly`; an incomplete one is not swept and the thumbnails are
 // blanked instead. Returns whether the side was complete, i.e. whether its graphs may be
 // analysed. Selecting a side runs it for the other side with gonly false, then for the
 // chosen side with gonly true, so the chosen side's curves lie on top.
-bool sweepAndDrawThumbnails(SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
-                            Rgb buttonFace, MessageSink& sink);
+bool sweepAndDrawThumbnails(SuspensionState& state, bool right, const ThumbnailSurfaces& surfaces,
+                            bool gonly, Rgb buttonFace, MessageSink& sink);
 
 } // namespace velmora

@@ -26,15 +26,6 @@ CornerPoints cornerPoints(const CoordinateSet& coords) {
     return p;
 }
 
-void storeWorkingPoints(SuspensionState& state, const CoordinateSet& coords) {
-    for (int row = TopFront; row <= TieRodOuter; ++row) {
-        state.SusPoints[static_cast<std::size_t>(row)] =
-            Point3{coords[row], coords[9 + row], coords[18 + row]};
-    }
-    state.TireCenterX = coords[9];
-    state.SpindleHeight = coords[18];
-}
-
 SwingArm swingArm(const Point3& F, const Point3& R, const Point3& B) {
     SwingArm arm;
     const double alpha = deg(atanOf(R.x - F.x, R.z - F.z));

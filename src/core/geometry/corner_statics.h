@@ -17,9 +17,6 @@ struct CornerPoints {
 
 CornerPoints cornerPoints(const CoordinateSet& coords);
 
-// Writes a corner into the shared working point set (SusPoints, TireCenterX, SpindleHeight).
-void storeWorkingPoints(SuspensionState& state, const CoordinateSet& coords);
-
 // An A-arm reduced to a front-view swing arm. It turns about the point of its pivot axis that
 // lies opposite the ball joint in plan view.
 struct SwingArm {

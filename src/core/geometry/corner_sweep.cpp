@@ -4,7 +4,9 @@
 #include "geometry/sweep_messages.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace velmora {
 
@@ -19,23 +21,24 @@ void countPass(int& counter) {
     }
 }
 
-// Z of a ball joint after its arm has swung to height movedY: the arm turns about a pivot
-// axis that is skewed in plan view and sloped in side view, so the joint moves fore and aft.
-double movedBallJointZ(const Point3& F, const Point3& R, const SwingArm& arm, const Point3& B,
-                       double movedY) {
-    const double k = fin(arm.length * std::sin(rad(arm.planAngle)));
-    const double L2 = sq(arm.length);
-    const double n = fin(k * root(1 - quot(sq(arm.axisFoot.y - movedY), L2)));
-    const double nS = fin(k * root(1 - quot(sq(arm.axisFoot.y - B.y), L2)));
-    return fin(B.z + nS - n + quot((movedY - B.y) * (F.y - R.y), R.z - F.z));
-}
-
 } // namespace
 
-CornerSweep::CornerSweep(SuspensionState& state, MessageSink& sink, IterationCounters& passes,
-                         const CornerPoints& points, const CornerStatics& statics)
-    : state_(state), sink_(sink), passes_(passes), p_(points), s_(statics),
-      staticIndex_(staticIndex(state.VU, state.VY)), fv_(statics.fv) {}
+double CornerSweep::BallJointZ::at(double movedY) {
+    if (!formed_) {
+        k_ = fin(arm_.length * std::sin(rad(arm_.planAngle)));
+        L2_ = sq(arm_.length);
+        nS_ = fin(k_ * root(1 - quot(sq(arm_.axisFoot.y - B_.y), L2_)));
+        formed_ = true;
+    }
+    const double n = fin(k_ * root(1 - quot(sq(arm_.axisFoot.y - movedY), L2_)));
+    return fin(B_.z + nS_ - n + quot((movedY - B_.y) * (F_.y - R_.y), R_.z - F_.z));
+}
+
+CornerSweep::CornerSweep(SweepResult& out, float VU, float VY, const CornerPoints& points,
+                         const CornerStatics& statics)
+    : out_(out), passes_(out.report.passes), p_(points), s_(statics),
+      staticIndex_(staticIndex(VU, VY)), fv_(statics.fv), topZ_(p_.TF, p_.TR, s_.top, p_.TB),
+      bottomZ_(p_.BF, p_.BR, s_.bottom, p_.BB) {}
 
 bool CornerSweep::atStaticIndex(int i) const {
     return static_cast<float>(i) == staticIndex_;
@@ -43,23 +46,49 @@ bool CornerSweep::atStaticIndex(int i) const {
 
 void CornerSweep::storeStaticPosition(int i) {
     const auto k = static_cast<std::size_t>(i);
-    state_.BallJointPos[k] = BallJointPair{p_.TB, p_.BB};
-    state_.TieRodOuterX[k] = toSingle(p_.RO.x);
-    state_.TieRodOuterY[k] = toSingle(p_.RO.y);
-    state_.CamberChange[k] = 0;
-    state_.SideScrub[k] = 0;
-    state_.CasterChange[k] = 0;
-    state_.ForeAft[k] = 0;
-    state_.BumpSteer[k] = 0;
+    out_.BallJointPos[k] = BallJointPair{p_.TB, p_.BB};
+    out_.TieRodOuterX[k] = toSingle(p_.RO.x);
+    out_.TieRodOuterY[k] = toSingle(p_.RO.y);
+    out_.CamberChange[k] = 0;
+    out_.SideScrub[k] = 0;
+    out_.CasterChange[k] = 0;
+    out_.ForeAft[k] = 0;
+    out_.BumpSteer[k] = 0;
 }
 
-void CornerSweep::sweepPosition(int i, float t) {
-    if (t == 0.0f) {
-        storeStaticPosition(i);
-        return;
+void CornerSweep::sweepPositions(int count, float VU, float VY) {
+    float t = VU;
+    std::array<RideHeight, kLanes> solved;
+    int taken = 0; // solved[taken..solvedCount) belong to the coming positions
+    int solvedCount = 0;
+    for (int i = 1; i <= count; ++i) {
+        if (taken == solvedCount && t != 0.0f) {
+            // The next positions are solved along with this one as far as the sweep will get
+            // there with travels that need the iteration.
+            std::array<float, kLanes> travels{t};
+            solvedCount = 1;
+            while (solvedCount < kLanes && i + solvedCount <= count) {
+                const float next = travels[solvedCount - 1] - VY;
+                if (!std::isfinite(next) || next == 0.0f) {
+                    break;
+                }
+                travels[solvedCount++] = next;
+            }
+            solveRideHeights(travels.data(), solved.data(), solvedCount);
+            taken = 0;
+        }
+        if (t != 0.0f) {
+            sweepPosition(i, t, solved[taken++]);
+        } else {
+            storeStaticPosition(i);
+        }
+        t = checkedSingle(t - VY);
     }
+}
+
+void CornerSweep::sweepPosition(int i, float t, const RideHeight& rideHeight) {
     Pose pose;
-    if (!solveRideHeight(t, pose)) {
+    if (!takeRideHeight(t, rideHeight, pose)) {
         return;
     }
     const auto k = static_cast<std::size_t>(i);
@@ -71,23 +100,23 @@ void CornerSweep::sweepPosition(int i, float t) {
         scrub = 0;
         camber = 0;
     }
-    state_.SideScrub[k] = toSingle(scrub);
-    state_.CamberChange[k] = toSingle(camber);
-    state_.BallJointPos[k].bottom.x = pose.BB.x;
-    state_.BallJointPos[k].bottom.y = pose.BB.y;
+    out_.SideScrub[k] = toSingle(scrub);
+    out_.CamberChange[k] = toSingle(camber);
+    out_.BallJointPos[k].bottom.x = pose.BB.x;
+    out_.BallJointPos[k].bottom.y = pose.BB.y;
 
     // Top ball joint, on the upright at L3 from the bottom one.
     const double phi5 = 90 - (pose.phi3 + pose.phi2);
     pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(rad(phi5)));
     pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(rad(phi5)));
-    state_.BallJointPos[k].top.x = pose.TB.x;
-    state_.BallJointPos[k].top.y = pose.TB.y;
+    out_.BallJointPos[k].top.x = pose.TB.x;
+    out_.BallJointPos[k].top.y = pose.TB.y;
 
-    finishPosition(i, t, pose, state_.SideScrub[k]);
+    finishPosition(i, t, pose, out_.SideScrub[k]);
 }
 
 void CornerSweep::sweepRideHeightOnly() {
-    state_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
+    out_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
     Pose pose;
     pose.TB = p_.TB;
     pose.BB = p_.BB;
@@ -95,53 +124,159 @@ void CornerSweep::sweepRideHeightOnly() {
 }
 
 // The travel is imposed on the contact patch: iterate on the vertical displacement s of the
-// bottom ball joint until the contact point sits at height t.
-bool CornerSweep::solveRideHeight(float t, Pose& pose) {
-    const Point3& A1 = s_.top.axisFoot;
-    const Point3& A2 = s_.bottom.axisFoot;
-    const double travel = t;
-    double s = travel;
-    pose.BB.y = fin(p_.BB.y + s);
-    for (;;) {
-        countPass(passes_.rideHeightPasses);
-        const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
-        if (q < 0) {
-            sink_.show(topsOutMessage(t));
-            return false;
-        }
-        pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
-        const double d = root(sq(pose.BB.x - A1.x) + sq(A1.y - pose.BB.y));
-        pose.phi2 = deg(atanOf(A1.y - pose.BB.y, pose.BB.x - A1.x));
-        // Law of cosines at BB' in the triangle BB', A1, TB'.
-        const double c = quot(fin(sq(s_.L3) + sq(d) - sq(s_.top.length)), fin(2 * s_.L3 * d));
-        if (c > 1) {
-            sink_.show(bottomsOutMessage(t));
-            return false;
-        }
-        pose.phi3 = deg(atanOf(root(1 - c * c), c));
-        if (pose.phi3 < 0) {
-            pose.phi3 += 180;
-        }
-        pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
-        const double contactY = fin(pose.BB.y - std::cos(rad(pose.phi4)) * s_.dCP);
-        if (std::fabs(travel - contactY) < 0.001) {
-            return true;
-        }
-        s = quot(s * travel, contactY);
-        pose.BB.y = fin(p_.BB.y + s);
+// bottom ball joint until the contact point sits at height t. One lane is one travel; each
+// pass is cut into three stages, one call of the maths library each, and the stages of the
+// lanes alternate. A lane ends at its first geometry message or failure, or after the pass
+// that would exhaust the budget even when it is the sweep's first.
+class CornerSweep::RideHeightLane {
+public:
+    RideHeightLane(const CornerPoints& p, const CornerStatics& s, float t, RideHeight& result)
+        : p_(p), s_(s), travel_(t), r_(result) {
+        r_ = RideHeight{};
+        guarded([&] {
+            s_now_ = travel_;
+            r_.pose.BB.y = fin(p_.BB.y + s_now_);
+        });
     }
+
+    bool running() const { return running_; }
+
+    void stageA() {
+        guarded([&] {
+            if (++r_.passes >= kPassLimit) {
+                fault();
+            }
+            Pose& pose = r_.pose;
+            const Point3& A1 = s_.top.axisFoot;
+            const Point3& A2 = s_.bottom.axisFoot;
+            const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
+            if (q < 0) {
+                end(RideHeight::End::TopsOut);
+                return;
+            }
+            pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
+            d_ = root(sq(pose.BB.x - A1.x) + sq(A1.y - pose.BB.y));
+            pose.phi2 = deg(atanOf(A1.y - pose.BB.y, pose.BB.x - A1.x));
+        });
+    }
+
+    void stageB() {
+        guarded([&] {
+            // Law of cosines at BB' in the triangle BB', A1, TB'.
+            c_ = quot(fin(sq(s_.L3) + sq(d_) - sq(s_.top.length)), fin(2 * s_.L3 * d_));
+            if (c_ > 1) {
+                end(RideHeight::End::BottomsOut);
+                return;
+            }
+            r_.pose.phi3 = deg(atanOf(root(1 - c_ * c_), c_));
+        });
+    }
+
+    void stageC() {
+        guarded([&] {
+            Pose& pose = r_.pose;
+            if (pose.phi3 < 0) {
+                pose.phi3 += 180;
+            }
+            pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
+            const double contactY = fin(pose.BB.y - std::cos(rad(pose.phi4)) * s_.dCP);
+            if (std::fabs(travel_ - contactY) < 0.001) {
+                end(RideHeight::End::Converged);
+                return;
+            }
+            s_now_ = quot(s_now_ * travel_, contactY);
+            pose.BB.y = fin(p_.BB.y + s_now_);
+        });
+    }
+
+private:
+    template <typename Stage> void guarded(Stage stage) {
+        if (!running_) {
+            return;
+        }
+        try {
+            stage();
+        } catch (const ArithmeticFault&) {
+            end(RideHeight::End::Failed);
+        }
+    }
+
+    void end(RideHeight::End how) {
+        r_.end = how;
+        running_ = false;
+    }
+
+    const CornerPoints& p_;
+    const CornerStatics& s_;
+    const double travel_;
+    RideHeight& r_;
+    bool running_ = true;
+    double s_now_ = 0; // vertical displacement of the bottom ball joint
+    double d_ = 0;
+    double c_ = 0;
+};
+
+void CornerSweep::solveRideHeights(const float* travels, RideHeight* results, int count) const {
+    std::array<std::optional<RideHeightLane>, kLanes> lanes;
+    for (int k = 0; k < count; ++k) {
+        lanes[k].emplace(p_, s_, travels[k], results[k]);
+    }
+    auto running = [&] {
+        for (int k = 0; k < count; ++k) {
+            if (lanes[k]->running()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    while (running()) {
+        for (int k = 0; k < count; ++k) {
+            lanes[k]->stageA();
+        }
+        for (int k = 0; k < count; ++k) {
+            lanes[k]->stageB();
+        }
+        for (int k = 0; k < count; ++k) {
+            lanes[k]->stageC();
+        }
+    }
+}
+
+// The passes of a solved position count now, as if it had been iterated here: the budget
+// runs out at the pass that reaches it, before that pass's own ending.
+bool CornerSweep::takeRideHeight(float t, const RideHeight& rideHeight, Pose& pose) {
+    const int total = passes_.rideHeightPasses + rideHeight.passes;
+    if (total >= kPassLimit) {
+        passes_.rideHeightPasses = kPassLimit;
+        fault();
+    }
+    passes_.rideHeightPasses = total;
+    switch (rideHeight.end) {
+    case RideHeight::End::Converged:
+        pose = rideHeight.pose;
+        return true;
+    case RideHeight::End::TopsOut:
+        out_.messages.push_back(topsOutMessage(t));
+        return false;
+    case RideHeight::End::BottomsOut:
+        out_.messages.push_back(bottomsOutMessage(t));
+        return false;
+    case RideHeight::End::Failed:
+        break;
+    }
+    fault();
 }
 
 // Roll centre height, fore/aft movement, caster change and toe of a solved position.
 void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
     const auto k = static_cast<std::size_t>(i);
     ic_ = frontViewInstantCentre(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
-    state_.RollCenterHeight = wheelRollCentreHeight(ic_, fin(p_.TC + sideScrub), t);
+    out_.RollCenterHeight = wheelRollCentreHeight(ic_, fin(p_.TC + sideScrub), t);
 
-    pose.TB.z = movedBallJointZ(p_.TF, p_.TR, s_.top, p_.TB, pose.TB.y);
-    pose.BB.z = movedBallJointZ(p_.BF, p_.BR, s_.bottom, p_.BB, pose.BB.y);
-    state_.BallJointPos[k].top.z = pose.TB.z;
-    state_.BallJointPos[k].bottom.z = pose.BB.z;
+    pose.TB.z = topZ_.at(pose.TB.y);
+    pose.BB.z = bottomZ_.at(pose.BB.y);
+    out_.BallJointPos[k].top.z = pose.TB.z;
+    out_.BallJointPos[k].bottom.z = pose.BB.z;
 
     const double movedTC = quot(pose.TB.z - pose.BB.z, pose.TB.y - pose.BB.y);
     // The change is used as stored, in single precision.
@@ -152,8 +287,8 @@ void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
         casterChange = 0;
         foreAft = 0;
     }
-    state_.CasterChange[k] = casterChange;
-    state_.ForeAft[k] = foreAft;
+    out_.CasterChange[k] = casterChange;
+    out_.ForeAft[k] = foreAft;
 
     // The steering-arm root keeps its distance from TB along the moved steering axis.
     const double dy = fin(pose.TB.y - pose.BB.y);
@@ -179,7 +314,7 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
     const bool behindAxis = RO.z >= S.z; // level with the root counts as behind
 
     // The steering arm in plan view, from the static points.
-    const double casterChange = state_.CasterChange[k];
+    const double casterChange = out_.CasterChange[k];
     const double armLen =
         root(sq(S.x - RO.x) + sq(fin((1 - std::sin(rad(casterChange))) * (S.z - RO.z))));
     double theta0 = fin(atanOf(std::cos(rad(casterChange)) * std::fabs(RO.z - S.z), RO.x - S.x) *
@@ -201,7 +336,7 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
         const double Xo = fin(RI.x + h);
         dxa = fin(Xo - Sm.x);
         if (std::fabs(dxa) > armLen) {
-            sink_.show(tieRodBindsMessage(t));
+            out_.messages.push_back(tieRodBindsMessage(t));
             return;
         }
         dza = root(sq(armLen) - sq(dxa));
@@ -230,9 +365,9 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
     }
     // Drawing position of the outer joint; a negative square is taken as a root of 0.
     const double planX = std::max(0.0, fin(sq(h) - sq(RO.z - Zo)));
-    state_.TieRodOuterY[k] = toSingle(Yo);
-    state_.TieRodOuterX[k] = toSingle(RI.x + std::sqrt(planX));
-    state_.BumpSteer[k] = toSingle(bumpSteer);
+    out_.TieRodOuterY[k] = toSingle(Yo);
+    out_.TieRodOuterX[k] = toSingle(RI.x + std::sqrt(planX));
+    out_.BumpSteer[k] = toSingle(bumpSteer);
 }
 
 } // namespace velmora

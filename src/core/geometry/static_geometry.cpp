@@ -45,10 +45,9 @@ void Clear_LStat(StaticCaptions& captions) {
 
 StaticCaptions runStaticGeometry(SuspensionState& state, MessageSink& sink) {
     StaticCaptions captions;
-    state.StaticOnly = true;
     Clear_RStat(captions);
     Clear_LStat(captions);
-    CALC(state, sink);
+    applySweep(state, staticPass(state.RightCoords, state.LeftCoords, state.VU, state.VD), sink);
 
     const double productRight = completenessProduct(state.RightCoords);
     const double productLeft = completenessProduct(state.LeftCoords);
@@ -78,7 +77,6 @@ StaticCaptions runStaticGeometry(SuspensionState& state, MessageSink& sink) {
         }
         captions.byLabel["lblStatRCO"] = offset;
     }
-    state.StaticOnly = false;
     return captions;
 }
 

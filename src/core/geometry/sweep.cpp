@@ -2,6 +2,7 @@
 
 #include "geometry/checked_math.h"
 #include "geometry/corner_statics.h"
+#include "geometry/corner_sweep.h"
 #include "geometry/roll_centre.h"
 #include "geometry/sweep_messages.h"
 
@@ -13,122 +14,147 @@ using namespace sweepmath;
 
 namespace {
 
-enum class Side { Right, Left };
-
+// One sweep: the travel, then one side or, in the static-only pass, both in turn, with the
+// two iteration counters shared by everything it solves.
 class Sweep {
 public:
-    Sweep(SuspensionState& state, MessageSink& sink, SweepReport& report)
-        : state_(state), sink_(sink), report_(report) {}
+    Sweep(SweepResult& out, SweepMode mode) : out_(out), mode_(mode) {}
 
-    void run() {
-        Zero_Data(state_);
-        if (state_.VU == 0 || state_.VD == 0) {
-            state_.VU = 9.0f;
-            state_.VD = 9.0f;
+    void setTravel(float VU, float VD) {
+        if (VU == 0 || VD == 0) {
+            VU = 9.0f;
+            VD = 9.0f;
         }
-        state_.VI = checkedSingle((state_.VD + state_.VU) / 6.0f);
-        productLeft_ = completenessProduct(state_.LeftCoords);
-        productRight_ = completenessProduct(state_.RightCoords);
-
-        // A normal sweep takes the active side; the static-only pass starts with the right.
-        if (state_.Right_Active || state_.StaticOnly) {
-            if (productRight_ == 0 && state_.Right_Active && !state_.StaticOnly) {
-                return;
-            }
-            if (productRight_ != 0) {
-                sweepSide(Side::Right);
-                return;
-            }
-        }
-        if (productLeft_ == 0) {
-            return;
-        }
-        sweepSide(Side::Left);
+        out_.VU = VU;
+        out_.VD = VD;
+        out_.VI = checkedSingle((VD + VU) / 6.0f);
     }
 
-private:
-    void sweepSide(Side side) {
-        const CoordinateSet& coords = side == Side::Right ? state_.RightCoords : state_.LeftCoords;
-        storeWorkingPoints(state_, coords);
+    // Sweeps one complete side in the sweep's mode; returns the instant centre of the
+    // position solved last.
+    InstantCentre sweepSide(const CoordinateSet& coords, bool right) {
+        storeWorkingPoints(coords);
         const double positions = stepAndPositionCount();
 
         const CornerPoints points = cornerPoints(coords);
         CornerStatics statics;
         solveSwingArms(points, statics);
         solveSteeringAxis(points, statics);
-        storeStatics(side, statics); // they stay even when the rest of the sweep fails
+        storeStatics(right, statics); // they stay even when the rest of the sweep fails
         solveWheelAndSteering(points, statics);
 
-        CornerSweep corner(state_, sink_, report_.passes, points, statics);
-        if (!state_.StaticOnly) {
-            float t = state_.VU;
-            const int stored = positionCount(state_.VU, state_.VD, state_.VY);
-            for (int i = 1; i <= stored; ++i) {
-                corner.sweepPosition(i, t);
-                t = checkedSingle(t - state_.VY);
-            }
-            if (positions > kMaxPositions) {
-                fault(); // the curves hold no more positions
-            }
-            return;
+        CornerSweep corner(out_, out_.VU, out_.VY, points, statics);
+        if (mode_ == SweepMode::StaticOnly) {
+            corner.sweepRideHeightOnly();
+            return corner.instantCentre();
         }
+        corner.sweepPositions(positionCount(out_.VU, out_.VD, out_.VY), out_.VU, out_.VY);
+        if (positions > kMaxPositions) {
+            fault(); // the curves hold no more positions
+        }
+        return corner.instantCentre();
+    }
 
-        corner.sweepRideHeightOnly();
-        if (side == Side::Right) {
-            if (productLeft_ > 0) {
-                rightSide_ = rightRollCentreSide(points.TC, corner.instantCentre());
-                sweepSide(Side::Left);
-            }
-        } else if (productRight_ > 0) {
-            const RollCentreSide left = leftRollCentreSide(points.TC, corner.instantCentre());
-            const CarRollCentre rc = carRollCentre(rightSide_, left);
-            state_.RollCenterHeight = rc.height;
-            state_.RollCenterOffset = rc.offset;
-            report_.carRollCentre = true;
+private:
+    void storeWorkingPoints(const CoordinateSet& coords) {
+        for (int row = TopFront; row <= TieRodOuter; ++row) {
+            out_.SusPoints[static_cast<std::size_t>(row)] =
+                Point3{coords[row], coords[9 + row], coords[18 + row]};
         }
+        out_.TireCenterX = coords[9];
+        out_.SpindleHeight = coords[18];
+        out_.hasWorkingPoints = true;
     }
 
     // Sets VY and returns the number of wheel positions N = Int((VD + VU) / VY) + 1.
     double stepAndPositionCount() {
-        state_.VY = checkedSingle(state_.VI * 0.25f);
-        return std::floor(quot(checkedSingle(state_.VD + state_.VU), state_.VY)) + 1;
+        out_.VY = checkedSingle(out_.VI * 0.25f);
+        return std::floor(quot(checkedSingle(out_.VD + out_.VU), out_.VY)) + 1;
     }
 
-    void storeStatics(Side side, const CornerStatics& s) {
-        if (side == Side::Right) {
-            state_.RightSAI = s.sai;
-            state_.RightScrubRadius = s.scrubRadius;
-            state_.RightCaster = s.caster;
-            state_.RightCasterTrail = s.casterTrail;
-            report_.rightSwept = true;
+    void storeStatics(bool right, const CornerStatics& s) {
+        const SideStatics values{s.sai, s.scrubRadius, s.caster, s.casterTrail};
+        if (right) {
+            out_.right = values;
+            out_.report.rightSwept = true;
         } else {
-            state_.LeftSAI = s.sai;
-            state_.LeftScrubRadius = s.scrubRadius;
-            state_.LeftCaster = s.caster;
-            state_.LeftCasterTrail = s.casterTrail;
-            report_.leftSwept = true;
+            out_.left = values;
+            out_.report.leftSwept = true;
         }
     }
 
-    SuspensionState& state_;
-    MessageSink& sink_;
-    SweepReport& report_;
-    double productLeft_ = 0;
-    double productRight_ = 0;
-    RollCentreSide rightSide_;
+    SweepResult& out_;
+    SweepMode mode_;
 };
+
+// Runs `body` on a fresh result; an arithmetic failure anywhere ends the sweep with the data
+// error, keeping what was computed before it.
+template <typename Body> SweepResult sweepWith(SweepMode mode, float VU, float VD, Body body) {
+    SweepResult out;
+    try {
+        Sweep sweep(out, mode);
+        sweep.setTravel(VU, VD);
+        body(sweep, out);
+    } catch (const ArithmeticFault&) {
+        out.report.dataError = true;
+        out.messages.push_back(dataErrorMessage());
+    }
+    return out;
+}
 
 } // namespace
 
-SweepReport runSweep(SuspensionState& state, MessageSink& sink) {
-    SweepReport report;
-    try {
-        Sweep(state, sink, report).run();
-    } catch (const ArithmeticFault&) {
-        report.dataError = true;
-        sink.show(dataErrorMessage());
+SweepResult classicSweep(const CoordinateSet& corner, bool right, float VU, float VD,
+                         SweepMode mode) {
+    return sweepWith(mode, VU, VD, [&](Sweep& sweep, SweepResult&) {
+        if (completenessProduct(corner) != 0) {
+            sweep.sweepSide(corner, right);
+        }
+    });
+}
+
+SweepResult staticPass(const CoordinateSet& right, const CoordinateSet& left, float VU, float VD) {
+    return sweepWith(SweepMode::StaticOnly, VU, VD, [&](Sweep& sweep, SweepResult& result) {
+        const double productRight = completenessProduct(right);
+        const double productLeft = completenessProduct(left);
+        if (productRight == 0) {
+            if (productLeft != 0) {
+                sweep.sweepSide(left, false);
+            }
+            return;
+        }
+        const InstantCentre rightIc = sweep.sweepSide(right, true);
+        if (!(productLeft > 0)) {
+            return;
+        }
+        const RollCentreSide rightSide = rightRollCentreSide(right[9], rightIc);
+        const InstantCentre leftIc = sweep.sweepSide(left, false);
+        if (productRight > 0) {
+            const CarRollCentre rc = carRollCentre(rightSide, leftRollCentreSide(left[9], leftIc));
+            result.RollCenterHeight = rc.height;
+            result.RollCenterOffset = rc.offset;
+            result.report.carRollCentre = true;
+        }
+    });
+}
+
+SweepResult sweepFor(const SuspensionState& state) {
+    if (state.StaticOnly) {
+        return staticPass(state.RightCoords, state.LeftCoords, state.VU, state.VD);
     }
-    return report;
+    return classicSweep(state.activeCoords(), state.Right_Active, state.VU, state.VD);
+}
+
+SweepReport applySweep(SuspensionState& state, const SweepResult& result, MessageSink& sink) {
+    state.apply(result);
+    for (const Message& message : result.messages) {
+        sink.show(message);
+    }
+    return result.report;
+}
+
+SweepReport runSweep(SuspensionState& state, MessageSink& sink) {
+    return applySweep(state, sweepFor(state), sink);
 }
 
 } // namespace velmora

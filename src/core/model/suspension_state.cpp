@@ -17,6 +17,63 @@ bool isComplete(const CoordinateSet& set) {
     return completenessProduct(set) != 0.0;
 }
 
+namespace {
+
+// Written as a selection rather than a conditional store, so that the loops vectorise.
+void applyReached(Curve& to, const Curve& from) {
+    for (std::size_t k = 0; k < to.size(); ++k) {
+        to[k] = SweepResult::reached(from[k]) ? from[k] : to[k];
+    }
+}
+
+void applyReached(std::array<BallJointPair, kMaxPositions + 1>& to,
+                  const std::array<BallJointPair, kMaxPositions + 1>& from) {
+    for (std::size_t k = 0; k < to.size(); ++k) {
+        for (auto [t, f] :
+             {std::pair{&to[k].top, &from[k].top}, {&to[k].bottom, &from[k].bottom}}) {
+            t->x = SweepResult::reached(f->x) ? f->x : t->x;
+            t->y = SweepResult::reached(f->y) ? f->y : t->y;
+            t->z = SweepResult::reached(f->z) ? f->z : t->z;
+        }
+    }
+}
+
+} // namespace
+
+void SuspensionState::apply(const SweepResult& r) {
+    VU = r.VU;
+    VD = r.VD;
+    if (SweepResult::reached(r.VI)) {
+        VI = r.VI;
+    }
+    if (SweepResult::reached(r.VY)) {
+        VY = r.VY;
+    }
+    RightSAI = r.right.sai;
+    RightScrubRadius = r.right.scrubRadius;
+    RightCaster = r.right.caster;
+    RightCasterTrail = r.right.casterTrail;
+    LeftSAI = r.left.sai;
+    LeftScrubRadius = r.left.scrubRadius;
+    LeftCaster = r.left.caster;
+    LeftCasterTrail = r.left.casterTrail;
+    RollCenterHeight = r.RollCenterHeight;
+    RollCenterOffset = r.RollCenterOffset;
+    if (r.hasWorkingPoints) {
+        std::copy(r.SusPoints.begin() + TopFront, r.SusPoints.end(), SusPoints.begin() + TopFront);
+        TireCenterX = r.TireCenterX;
+        SpindleHeight = r.SpindleHeight;
+    }
+    applyReached(CamberChange, r.CamberChange);
+    applyReached(SideScrub, r.SideScrub);
+    applyReached(CasterChange, r.CasterChange);
+    applyReached(ForeAft, r.ForeAft);
+    applyReached(BumpSteer, r.BumpSteer);
+    applyReached(TieRodOuterX, r.TieRodOuterX);
+    applyReached(TieRodOuterY, r.TieRodOuterY);
+    applyReached(BallJointPos, r.BallJointPos);
+}
+
 void selectGraph(SuspensionState& state, GraphKind kind) {
     state.select(kind);
 }

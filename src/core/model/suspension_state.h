@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/graph_selection.h"
+#include "model/sweep_result.h"
 
 #include <array>
 #include <string>
@@ -27,20 +28,6 @@ struct CoordinateSet {
 double completenessProduct(const CoordinateSet& set);
 bool isComplete(const CoordinateSet& set);
 
-struct Point3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
-
-struct BallJointPair {
-    Point3 top;    // joint 1
-    Point3 bottom; // joint 2
-};
-
-inline constexpr int kMaxPositions = 36; // result arrays hold positions 0..36
-using Curve = std::array<float, kMaxPositions + 1>;
-
 // Rows of the working point set (SusPoints), 1..8.
 enum SusPoint : int {
     TopFront = 1,
@@ -53,9 +40,10 @@ enum SusPoint : int {
     TieRodOuter = 8,
 };
 
-// The state the main window owns for the whole run. Names follow the program's own
-// vocabulary so the UI, the sweep and the printouts all speak of the same values. The graph
-// selection's flags are part of it (state.CamberGraph ...).
+// The state the main window owns for the whole run: the inputs of the passes (both corners,
+// the travel, the active side) and the results of the last sweep, which only apply() writes.
+// Names follow the program's own vocabulary so the UI, the sweep and the printouts all speak
+// of the same values. The graph selection's flags are part of it (state.CamberGraph ...).
 struct SuspensionState : GraphSelection {
     CoordinateSet RightCoords;
     CoordinateSet LeftCoords;
@@ -72,6 +60,8 @@ struct SuspensionState : GraphSelection {
     bool FormulaCar = false;
     std::string Lfile;
     std::string Note_text;
+    // The mode CALC runs in: the static-only pass over both sides instead of the sweep of the
+    // active side. The program's own commands pass their mode to the pass instead.
     bool StaticOnly = false;
 
     // Static geometry, double precision. Degrees for SAI and caster, inches otherwise.
@@ -104,6 +94,12 @@ struct SuspensionState : GraphSelection {
 
     CoordinateSet& activeCoords() { return Right_Active ? RightCoords : LeftCoords; }
     const CoordinateSet& activeCoords() const { return Right_Active ? RightCoords : LeftCoords; }
+    const CoordinateSet& coords(bool right) const { return right ? RightCoords : LeftCoords; }
+
+    // Takes the results of a sweep: the travel it used, the ten static values, the working
+    // point set when a side was swept and every per-position value the sweep reached; what
+    // it did not reach keeps its value.
+    void apply(const SweepResult& result);
 };
 
 // The result curve a graph kind shows (camber change, side scrub, ...).

@@ -239,7 +239,7 @@ void MainWindow::selectSide(bool right) {
     do {
         refreshPending_ = false;
         selectSideInTwoPasses(
-            state_, right, [this](bool gonly) { Enable_Graphs(gonly); },
+            state_, right, [this](bool side, bool gonly) { enableGraphsOf(side, gonly); },
             [this, right] {
                 if (right) {
                     DisableL();

@@ -78,6 +78,8 @@ public:
 
     // The small graphs: sweep the active side and draw it, or blank them.
     void Enable_Graphs(bool gonly);
+    // The same for the side `right` names, which need not be the active side.
+    void enableGraphsOf(bool right, bool gonly);
     void Disable_Graphs();
     void Update_Graphs(bool gonly);
 

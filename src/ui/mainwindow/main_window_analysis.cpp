@@ -30,10 +30,14 @@ Rgb buttonFace() {
 } // namespace
 
 void MainWindow::Enable_Graphs(bool gonly) {
-    // Enabled before the sweep, which may stop at a message box.
-    frmGeo_->setEnabled(isComplete(state_.activeCoords()));
+    enableGraphsOf(state_.Right_Active, gonly);
+}
+
+void MainWindow::enableGraphsOf(bool right, bool gonly) {
+    // Enabled before the sweep's messages are shown.
+    frmGeo_->setEnabled(isComplete(state_.coords(right)));
     GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
-    sweepAndDrawThumbnails(state_, frmGeo_->surfaces(), gonly, buttonFace(), messages);
+    sweepAndDrawThumbnails(state_, right, frmGeo_->surfaces(), gonly, buttonFace(), messages);
 }
 
 void MainWindow::Disable_Graphs() {

@@ -161,12 +161,12 @@ TEST(ThumbnailsTest, SidePassSweepsACompleteSideAndBlanksAnIncompleteOneUnswept)
     state.CamberChange.fill(7.0f);
     RecordingMessageSink sink;
     FiveSurfaces five;
-    EXPECT_FALSE(sweepAndDrawThumbnails(state, five.surfaces(), false, buttonFace, sink));
+    EXPECT_FALSE(sweepAndDrawThumbnails(state, false, five.surfaces(), false, buttonFace, sink));
     EXPECT_EQ(five.canvases[0].dump(), "clear\nbackground 240,240,240\n");
     EXPECT_EQ(state.CamberChange[1], 7.0f); // not swept
 
     state.Right_Active = true;
-    EXPECT_TRUE(sweepAndDrawThumbnails(state, five.surfaces(), false, buttonFace, sink));
+    EXPECT_TRUE(sweepAndDrawThumbnails(state, true, five.surfaces(), false, buttonFace, sink));
     const SuspensionState swept = testing::sweptCorner(true);
     EXPECT_EQ(state.CamberChange[1], swept.CamberChange[1]);
     EXPECT_EQ(state.CamberChange[25], swept.CamberChange[25]);
@@ -181,9 +181,9 @@ TEST(ThumbnailsTest, SelectingASideRunsTheOtherSideFirstAndLeavesTheChosenSideAc
         std::string trace;
         selectSideInTwoPasses(
             state, right,
-            [&](bool gonly) {
+            [&](bool side, bool gonly) {
                 trace += gonly ? "chosen:" : "other:";
-                trace += state.Right_Active ? "R " : "L ";
+                trace += side ? "R " : "L ";
             },
             [&] { trace += "| "; });
         EXPECT_EQ(trace, right ? "other:L | chosen:R " : "other:R | chosen:L ");
