@@ -22,8 +22,8 @@ std::string dumpPoint(double x, double y) {
     return text;
 }
 
-std::string dumpSegment(double x1, double y1, double x2, double y2) {
-    return dumpPoint(x1, y1) + "-" + dumpPoint(x2, y2);
+std::string dumpSegment(const Segment& segment) {
+    return dumpPoint(segment.x1, segment.y1) + "-" + dumpPoint(segment.x2, segment.y2);
 }
 
 std::string dumpQuoted(const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/segment.h"
 
 #include <string>
 
@@ -13,7 +14,7 @@ std::string dumpNumber(double value);
 // "(x,y)" with both numbers as dumpNumber writes them.
 std::string dumpPoint(double x, double y);
 // "(x1,y1)-(x2,y2)": the two ends of a line, the corners of a box or of a scale.
-std::string dumpSegment(double x1, double y1, double x2, double y2);
+std::string dumpSegment(const Segment& segment);
 // The text in double quotes, with quote, backslash, tab, LF and CR escaped C-style.
 std::string dumpQuoted(const std::string& text);
 // "\"Arial\" 12 bold": the face quoted, the size, and " bold" when bold.

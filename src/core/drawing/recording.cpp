@@ -23,7 +23,7 @@ std::string fill(const DrawState& state) {
 
 // One overload per operation: std::visit does not compile while one is missing.
 std::string dumpOf(const drawop::Scale& op, const DrawState&) {
-    return "scale " + dumpSegment(op.left, op.top, op.right, op.bottom);
+    return "scale " + dumpSegment({op.left, op.top, op.right, op.bottom});
 }
 
 std::string dumpOf(const drawop::Clear&, const DrawState&) {
@@ -35,13 +35,11 @@ std::string dumpOf(const drawop::Background& op, const DrawState&) {
 }
 
 std::string dumpOf(const drawop::Line& op, const DrawState& state) {
-    return "line " + dumpSegment(op.x1, op.y1, op.x2, op.y2) + " color=" + rgb(op.color) +
-           pen(state);
+    return "line " + dumpSegment(op) + " color=" + rgb(op.color) + pen(state);
 }
 
 std::string dumpOf(const drawop::Box& op, const DrawState& state) {
-    return "box " + dumpSegment(op.x1, op.y1, op.x2, op.y2) + " color=" + rgb(op.color) +
-           pen(state);
+    return "box " + dumpSegment(op) + " color=" + rgb(op.color) + pen(state);
 }
 
 std::string dumpOf(const drawop::Circle& op, const DrawState& state) {

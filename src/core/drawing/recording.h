@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/segment.h"
 
 #include <optional>
 #include <string>
@@ -42,21 +43,13 @@ struct Background {
     bool operator==(const Background&) const = default;
 };
 
-struct Line {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+struct Line : Segment {
     Rgb color;
     bool operator==(const Line&) const = default;
 };
 
 // A rectangle outline with (x1, y1) and (x2, y2) as opposite corners.
-struct Box {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+struct Box : Segment {
     Rgb color;
     bool operator==(const Box&) const = default;
 };

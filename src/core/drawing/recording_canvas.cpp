@@ -35,11 +35,11 @@ void RecordingCanvas::setBackground(Rgb color) {
 }
 
 void RecordingCanvas::line(double x1, double y1, double x2, double y2, Rgb color) {
-    record(drawop::Line{x1, y1, x2, y2, color});
+    record(drawop::Line{{x1, y1, x2, y2}, color});
 }
 
 void RecordingCanvas::box(double x1, double y1, double x2, double y2, Rgb color) {
-    record(drawop::Box{x1, y1, x2, y2, color});
+    record(drawop::Box{{x1, y1, x2, y2}, color});
 }
 
 void RecordingCanvas::circle(double cx, double cy, double r, Rgb color, double aspect,

@@ -37,11 +37,11 @@ std::string dumpOf(const printop::PenWidth& op) {
 }
 
 std::string dumpOf(const printop::Line& op) {
-    return "line " + dumpSegment(op.x1, op.y1, op.x2, op.y2);
+    return "line " + dumpSegment(op);
 }
 
 std::string dumpOf(const printop::Box& op) {
-    return "box " + dumpSegment(op.x1, op.y1, op.x2, op.y2);
+    return "box " + dumpSegment(op);
 }
 
 std::string dumpOf(const printop::Circle& op) {
@@ -140,11 +140,11 @@ void RecordingPrinter::setPenWidth(int pixels) {
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-    operations_.emplace_back(printop::Line{x1, y1, x2, y2});
+    operations_.emplace_back(printop::Line{{x1, y1, x2, y2}});
 }
 
 void RecordingPrinter::box(double x1, double y1, double x2, double y2) {
-    operations_.emplace_back(printop::Box{x1, y1, x2, y2});
+    operations_.emplace_back(printop::Box{{x1, y1, x2, y2}});
 }
 
 void RecordingPrinter::circle(double cx, double cy, double r, std::optional<ArcSpec> arc) {

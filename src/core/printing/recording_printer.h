@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/segment.h"
 #include "printing/printer.h"
 
 #include <optional>
@@ -48,20 +49,12 @@ struct PenWidth {
     bool operator==(const PenWidth&) const = default;
 };
 
-struct Line {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+struct Line : Segment {
     bool operator==(const Line&) const = default;
 };
 
 // A rectangle with (x1, y1) and (x2, y2) as opposite corners.
-struct Box {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+struct Box : Segment {
     bool operator==(const Box&) const = default;
 };
 
