@@ -139,18 +139,25 @@ TEST_F(CliOutputFile, LinkIsFollowedAndTheFileKeepsItsPermissions) {
     EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"link.png", "private.png"}));
 }
 
-TEST_F(CliOutputFile, TheProjectIsNeverReplacedByItsPicture) {
+TEST_F(CliOutputFile, TheProjectIsNeverReplacedByItsPictureOrPrintout) {
     const fs::path project = dir_ / "car.kqw";
     fs::copy_file(examplePath("gm-dirt-oval.kqw"), project);
     const std::string contents = slurp(project);
-    fs::create_symlink("car.kqw", dir_ / "car-link.png");
-    for (const char* png : {"car.kqw", "car-link.png"}) {
-        const CliRun run =
-            runCli({"render", "picture", project.string(), "--png", (dir_ / png).string()});
-        EXPECT_EQ(run.exitCode, 2) << png;
-        EXPECT_NE(run.err.find("is the project file it is made from"), std::string::npos)
-            << run.err;
-        EXPECT_EQ(slurp(project), contents) << png;
+    fs::create_symlink("car.kqw", dir_ / "car-link");
+    fs::create_hard_link(project, dir_ / "car-hard-link");
+    for (const char* name : {"car.kqw", "car-link", "car-hard-link"}) {
+        const std::string out = (dir_ / name).string();
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"render", "picture", project.string(), "--png", out},
+              {"print", "coordinates", project.string(), "--pdf", out},
+              {"print", "static", project.string(), "--pdf", out},
+              {"print", "graph", project.string(), "--pdf", out}}) {
+            const CliRun run = runCli(args);
+            EXPECT_EQ(run.exitCode, 2) << args[0] << ' ' << args[1] << ' ' << name;
+            EXPECT_NE(run.err.find("is the project file it is made from"), std::string::npos)
+                << run.err;
+            EXPECT_EQ(slurp(project), contents) << args[0] << ' ' << args[1] << ' ' << name;
+        }
     }
 }
 

@@ -105,6 +105,23 @@ TEST_F(CliRenderNamed, WindowPicturesDefaultToTwiceTheirNaturalSize) {
     }
 }
 
+// --dump prints the drawing's recording instead of writing a PNG, so its layout can be
+// checked as text; it is for named pictures and never goes with --png.
+TEST_F(CliRenderNamed, DumpPrintsTheRecording) {
+    CliRun run = render({"gmlxmc.bmp", "--dump"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("background ", 0), 0u) << run.out.substr(0, 80);
+    EXPECT_NE(run.out.find("print \"centerline\""), std::string::npos);
+    EXPECT_NE(run.out.find("C  tire center"), std::string::npos);
+
+    const fs::path out = dir / "out.png";
+    run = render({"gmlxmc.bmp", "--dump", "--png", out.string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_FALSE(fs::exists(out));
+    run = runCli({"render", "picture", examplePath("gm-dirt-oval.kqw"), "--dump"});
+    EXPECT_EQ(run.exitCode, 2);
+}
+
 TEST_F(CliRenderNamed, UnknownNamesAndMissingProjectsAreUsageErrors) {
     const fs::path out = dir / "out.png";
     CliRun run = render({"photo.bmp", "--png", out.string()});

@@ -126,6 +126,57 @@ TEST_F(CliTruth, EmptyValuesAreRefusedRatherThanTakenAsDefaults) {
     }
 }
 
+// Every refusal is exit 2 and one line on stderr that says why, nothing on stdout and no file.
+TEST_F(CliTruth, RefusalsAreOneLineSayingWhy) {
+    const std::string gm = examplePath("gm-dirt-oval.kqw");
+    const std::string png = (dir_ / "out.png").string();
+    const std::vector<std::string> huge = {"--bump", "2e38", "--rebound", "2e38"};
+    const std::vector<std::string> largest = {"--bump", "3.4028235e38", "--rebound",
+                                              "3.4028235e38"};
+    const std::vector<std::string> tiny = {"--bump", "1e-45", "--rebound", "1e-45"};
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> travel;
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        {{"sweep", gm}, huge, "give no wheel position"},
+        {{"sweep", gm}, largest, "give no wheel position"},
+        {{"sweep", gm}, tiny, "too small to divide into steps"},
+        {{"sweep", gm, "--model", "3d"}, huge, "give no wheel position"},
+        {{"graph", gm, "--graph", "camber"}, largest, "give no wheel position"},
+        {{"suggest", gm, "--graph", "camber"}, huge, "give no wheel position"},
+        {{"print", "graph", gm, "--dump"}, huge, "give no wheel position"},
+        {{"compare-models", gm}, huge, "give no wheel position"},
+        {{"bumpsteer-fix", gm}, huge, "give no wheel position"},
+        {{"render", "thumbnails", gm, "--png", png}, huge, "give no wheel position"},
+        {{"render", "graph", gm, "--png", png}, huge, "give no wheel position"},
+        {{"render", "picture", gm, "--png", png}, largest, "give no wheel position"},
+        {{"sweep", gm, "--bump", "0x10"}, {}, "not \"0x10\""},
+        {{"sweep", gm, "--rebound", "1e-400"}, {}, "too small"},
+        {{"sweep", gm, "--frob"}, {}, "--frob"},
+        {{"sweep", gm, "extra"}, {}, "extra"},
+        {{"sweep"}, {}, "PROJECT"},
+        {{"frobnicate"}, {}, "frobnicate"},
+        {{}, {}, "subcommand"},
+        {{"suggest", gm}, {}, "--graph"},
+        {{"sweep", gm, "--side", "middle"}, {}, "middle"},
+        {{"graph", gm, "--graph", "camber", "--steps", "x"}, {}, "--steps"},
+        {{"report", gm, "--bump", "3"}, {}, "--bump"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), c.travel.begin(), c.travel.end());
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << joined(args);
+        EXPECT_EQ(run.err.rfind("velmora-cli: ", 0), 0u) << joined(args) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << joined(args) << run.err;
+        EXPECT_NE(run.err.find(c.why), std::string::npos) << joined(args) << run.err;
+        EXPECT_TRUE(run.out.empty()) << joined(args);
+        EXPECT_FALSE(fs::exists(png)) << joined(args);
+    }
+}
+
 TEST_F(CliTruth, ErrorsNameTheFileOnce) {
     const fs::path missing = dir_ / "missing.kqw";
     const fs::path garbled = dir_ / "garbled.kqw";
@@ -236,7 +287,7 @@ TEST_F(CliTruth, OneSizeLimitHoldsForEveryRenderKind) {
     }
 }
 
-TEST_F(CliTruth, RenderLeavesStderrToItsOwnMessages) {
+TEST_F(CliTruth, DrawingCommandsLeaveStderrToTheirOwnMessages) {
     if (!kCliRenders) {
         GTEST_SKIP() << "this velmora-cli was built without rendering";
     }
@@ -246,10 +297,17 @@ TEST_F(CliTruth, RenderLeavesStderrToItsOwnMessages) {
     ::unsetenv("XDG_RUNTIME_DIR");
     const std::string gm = examplePath("ford-asphalt-oval.kqw");
     const std::string png = (dir_ / "out.png").string();
-    for (const char* kind : {"thumbnails", "graph", "picture"}) {
-        const CliRun run = runCli({"render", kind, gm, "--png", png});
-        EXPECT_EQ(run.exitCode, 0) << kind;
-        EXPECT_EQ(run.err, "") << kind;
+    const std::string pdf = (dir_ / "out.pdf").string();
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"render", "thumbnails", gm, "--png", png},
+          {"render", "graph", gm, "--png", png},
+          {"render", "picture", gm, "--png", png},
+          {"print", "coordinates", gm, "--pdf", pdf},
+          {"print", "graph", gm, "--pdf", pdf},
+          {"print", "worksheets", "--pdf", pdf}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 0) << joined(args);
+        EXPECT_EQ(run.err, "") << joined(args);
     }
     if (runtime != nullptr) {
         ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);

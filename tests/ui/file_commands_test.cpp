@@ -122,13 +122,19 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePreviousFileAndSaysSo) {
     menu("mnuSave")->trigger();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].title, "Error");
-    EXPECT_EQ(messages.messages[0].text, "An error has occured while saving this file.");
+    // The file and the reason follow on a line of their own.
+    EXPECT_EQ(messages.messages[0].text, "An error has occured while saving this file.\n" +
+                                             tempPath("folder.kqw").toStdString() +
+                                             ": is a folder");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(window->state().Lfile, lfile);
 
     dialogs.saveAnswers.push_back(tempPath("no/such/folder/x.kqw"));
     menu("mnuSave")->trigger();
-    EXPECT_EQ(messages.messages.size(), 2u);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text, "An error has occured while saving this file.\n" +
+                                             tempPath("no/such/folder/x.kqw").toStdString() +
+                                             ": No such file or directory");
     QFile previous(target);
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_EQ(previous.readAll(), "previous contents");

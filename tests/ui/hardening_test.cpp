@@ -221,7 +221,7 @@ TEST_F(HardeningTest, SaveRefusesDevicesAndProjectsTooLargeToOpen) {
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
     saveAs(pipe);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0], saveErrorMessage());
+    EXPECT_EQ(messages.messages[0], saveErrorMessage(pipe + ": not a regular file"));
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
     EXPECT_NE(window->state().Lfile, pipe);
 

@@ -1,6 +1,7 @@
 #include "big_graph_fixture.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 #include <sstream>
 
@@ -125,6 +126,27 @@ TEST_F(ModelCheckTest, AFailedThreeDSolutionShowsItsMessagesOnceAndDrawsWhatItHa
         const bool reached = i - 2 >= 6 && i - 2 < 19; // positions 7..19
         EXPECT_EQ(lines[i].empty(), !reached) << i;
     }
+}
+
+// Ticking the check only adds a curve: the chosen wheel position and its reading stay. And
+// the reading under the graph grows with the window like every other control.
+TEST_F(ModelCheckTest, TogglingKeepsThePositionAndTheMessageScalesWithTheWindow) {
+    window->showGraph(GraphKind::Camber);
+    click("btnMovDown");
+    click("btnMovDown");
+    const int position = window->view().CurPos();
+    const std::string reading = control<QLabel>("lblGeoMess")->text().toStdString();
+    for (const bool on : {true, false}) {
+        check()->setChecked(on);
+        EXPECT_EQ(window->view().CurPos(), position) << on;
+        EXPECT_EQ(control<QLabel>("lblGeoMess")->text().toStdString(), reading) << on;
+    }
+
+    auto* message = control<QLabel>("lblGeoMess");
+    const double natural = message->font().pointSizeF();
+    window->resize(1000, 700);
+    EXPECT_GE(message->font().pointSizeF(), natural);
+    EXPECT_GT(message->font().pointSizeF(), 7.0);
 }
 
 } // namespace

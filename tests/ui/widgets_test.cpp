@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QImage>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <vector>
 
 namespace velmora::testing {
 namespace {
@@ -76,6 +79,60 @@ TEST(ArmedLineEdit, TabbingInSelectsNothingAndEnterClears) {
     EXPECT_EQ(box.text(), "12.5");
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_TRUE(box.text().isEmpty());
+}
+
+// Every class of key on an armed box holding "12.5": keys that edit the text replace the
+// value, cursor keys keep it for editing, and keys that type nothing leave the box armed and
+// its value whole (a Shift pressed before Tab used to wipe it).
+TEST(ArmedLineEdit, OnlyKeysThatEditTheTextClearAnArmedBox) {
+    struct Case {
+        const char* what;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        QString after;
+        bool armed;
+    };
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const std::vector<Case> cases = {
+        {"character", Qt::Key_4, none, "4", "4", false},
+        {"Backspace", Qt::Key_Backspace, none, "", "", false},
+        {"Delete", Qt::Key_Delete, none, "", "", false},
+        {"Enter", Qt::Key_Return, none, "\r", "", false},
+        {"cut", Qt::Key_X, Qt::ControlModifier, "\x18", "", false},
+        {"Left", Qt::Key_Left, none, "", "12.5", false},
+        {"Home", Qt::Key_Home, none, "", "12.5", false},
+        {"Shift alone", Qt::Key_Shift, Qt::ShiftModifier, "", "12.5", true},
+        {"Ctrl alone", Qt::Key_Control, Qt::ControlModifier, "", "12.5", true},
+        {"Alt alone", Qt::Key_Alt, Qt::AltModifier, "", "12.5", true},
+        {"Meta alone", Qt::Key_Meta, Qt::MetaModifier, "", "12.5", true},
+        {"Caps Lock", Qt::Key_CapsLock, none, "", "12.5", true},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, "", "12.5", true},
+        {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, "\x03", "12.5", true},
+        {"Ctrl+Insert", Qt::Key_Insert, Qt::ControlModifier, "", "12.5", true},
+        {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, "\x01", "12.5", true},
+        {"Escape", Qt::Key_Escape, none, "\x1b", "12.5", true},
+        {"F1", Qt::Key_F1, none, "", "12.5", true},
+    };
+    for (const Case& c : cases) {
+        ArmedLineEdit box;
+        box.setText("12.5");
+        focusIn(&box);
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, c.text);
+        QApplication::sendEvent(&box, &press);
+        EXPECT_EQ(box.text(), c.after) << c.what;
+        EXPECT_EQ(box.isArmed(), c.armed) << c.what;
+    }
+
+    // Pasting an empty clipboard types nothing; pasting text replaces the value.
+    for (const QString& clipboard : {QString(), QStringLiteral("7.25")}) {
+        QApplication::clipboard()->setText(clipboard);
+        ArmedLineEdit box;
+        box.setText("12.5");
+        focusIn(&box);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), clipboard.isEmpty() ? QStringLiteral("12.5") : clipboard);
+    }
 }
 
 TEST(ArmedLineEdit, LosingFocusDisarms) {

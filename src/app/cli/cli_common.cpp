@@ -1,10 +1,12 @@
 #include "cli_common.h"
 
 #include "geometry/sweep.h"
+#include "model/decimal_scan.h"
 #include "model/number_text.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -35,14 +37,21 @@ SuspensionState loadProject(const std::string& path) {
 
 namespace {
 
-// A travel the sweep can step: a number of inches, 0 or more, that a single holds. Not a
-// number and infinity are refused here, before any command draws or prints with them.
+// A travel the sweep can step: a plain decimal number of inches ("3", ".5", "2.5e1"), 0 or
+// more, that a single holds. Hexadecimal, "inf" and "nan" are refused, and so is a number
+// that is not 0 but too small for a single: it would become 0, which the sweep takes as "9
+// inches each way".
 const CLI::Validator& travelInches() {
     static const CLI::Validator validator(
         [](std::string& text) {
+            const auto number = scanDecimal(text, 0, "Ee");
             float value = 0.0f;
-            if (!CLI::detail::lexical_cast(text, value) || !std::isfinite(value) || value < 0.0f) {
+            if (!number || number->end != text.size() || !CLI::detail::lexical_cast(text, value) ||
+                !std::isfinite(value) || value < 0.0f) {
                 return "must be a finite number of inches, 0 or more, not \"" + text + "\"";
+            }
+            if (value == 0.0f && !number->allZeros) {
+                return "\"" + text + "\" is not 0 but too small for a travel in inches";
             }
             return std::string();
         },
@@ -79,10 +88,43 @@ void refuseEmptyValues(CLI::App& app) {
     }
 }
 
-bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {
-    if (!std::isfinite(options.bump) || !std::isfinite(options.rebound)) {
+namespace {
+
+// The shortest text that reads back to the same single, as the user would write it: 2e+38.
+std::string travelText(float value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+} // namespace
+
+void requireWheelPositions(const SweepOptions& options) {
+    float bump = options.bump;
+    float rebound = options.rebound;
+    if (!std::isfinite(bump) || !std::isfinite(rebound)) {
         throw UsageError("--bump and --rebound must be finite numbers");
     }
+    // The sweep's own stepping: no travel means 9 inches each way, and a sixth of the whole
+    // travel, quartered, is the step between two wheel positions.
+    if (bump == 0.0f || rebound == 0.0f) {
+        bump = 9.0f;
+        rebound = 9.0f;
+    }
+    const float whole = rebound + bump;
+    const float step = whole / 6.0f * 0.25f;
+    if (std::isfinite(whole) && step > 0.0f && positionCount(bump, rebound, step) > 0) {
+        return;
+    }
+    throw UsageError("--bump " + travelText(options.bump) + " and --rebound " +
+                     travelText(options.rebound) + " give no wheel position: " +
+                     (std::isfinite(whole) ? "the travel is too small to divide into steps"
+                                           : "together they exceed the largest travel a single "
+                                             "holds (3.4028235e38 inches)"));
+}
+
+bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {
+    requireWheelPositions(options);
     state.Right_Active = options.side == "right";
     state.VU = options.bump;
     state.VD = options.rebound;

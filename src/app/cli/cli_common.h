@@ -36,6 +36,9 @@ void addSweepOptions(CLI::App& command, SweepOptions& options);
 
 // Makes every option and argument of every command refuse an empty value ("--side ''").
 void refuseEmptyValues(CLI::App& app);
+// Throws UsageError when the travel gives the sweep no wheel position to step (bump and
+// rebound too large together for a single, or too small to divide into steps).
+void requireWheelPositions(const SweepOptions& options);
 // Sets the side active and VU/VD directly, runs CALC; returns whether the side was complete.
 bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink);
 

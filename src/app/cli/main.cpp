@@ -4,12 +4,37 @@
 #include "commands.h"
 #include "velmora_version.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
+#include <string>
+#include <string_view>
 
 namespace {
 
 using namespace velmora::cli;
+
+// Every failure is one line on stderr, whatever text a library or the system gave it.
+void reportFailure(std::string_view what) {
+    std::string line(what);
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::cerr << "velmora-cli: " << line << "\n";
+}
+
+// The toolkit of options says only "A subcommand is required" for a word that is no command.
+void refuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') {
+        return;
+    }
+    std::string names;
+    for (const CLI::App* command : app.get_subcommands({})) {
+        if (command->get_name() == argv[1]) {
+            return;
+        }
+        names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    throw UsageError(std::string("'") + argv[1] + "' is not a command; the commands are " + names);
+}
 
 int runCommand(int argc, char** argv) {
     CLI::App app{"Velmora command-line companion: analyse front suspension projects"};
@@ -19,6 +44,7 @@ int runCommand(int argc, char** argv) {
     registerCommands(app, exitCode);
     refuseEmptyValues(app);
     try {
+        refuseUnknownCommand(app, argc, argv);
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
@@ -30,17 +56,13 @@ int runCommand(int argc, char** argv) {
         std::cout << app.help("", CLI::AppFormatMode::All);
         return kExitOk;
     } catch (const CLI::ParseError& error) {
-        std::cerr << "velmora-cli: " << error.what() << "\n";
-        std::cerr << "Run with --help for usage.\n";
-        return kExitUsage;
-    } catch (const UsageError& error) {
-        std::cerr << "velmora-cli: " << error.what() << "\n";
+        reportFailure(error.what());
         return kExitUsage;
     } catch (const std::bad_alloc&) {
-        std::cerr << "velmora-cli: not enough memory for this command\n";
+        reportFailure("not enough memory for this command");
         return kExitUsage;
-    } catch (const std::exception& error) {
-        std::cerr << "velmora-cli: " << error.what() << "\n";
+    } catch (const std::exception& error) { // UsageError included
+        reportFailure(error.what());
         return kExitUsage;
     }
     return exitCode;

@@ -1,13 +1,13 @@
 // `print`: the program's printed pages made headless, as one PDF file or as the recording
 // of the printer operations.
 #include "cli_common.h"
+#include "cli_output.h"
 #include "commands.h"
 #include "graph_names.h"
 
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
 #include "geometry/static_geometry.h"
-#include "model/project_file_io.h"
 #include "printing/graph_page.h"
 #include "printing/recording_printer.h"
 #include "printing/text_pages.h"
@@ -15,7 +15,7 @@
 
 #ifdef VELMORA_WITH_UI
 #include "printing/page_rendering.h"
-#include <QGuiApplication>
+#include "toolkit_session.h"
 #endif
 
 #include <iostream>
@@ -84,17 +84,13 @@ PrintRecording recordPages(const PrintArgs& args) {
 
 #ifdef VELMORA_WITH_UI
 std::string pdfBytes(const std::vector<PrintRecording>& pages) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int argc = 1;
-    char name[] = "velmora-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const ToolkitSession toolkit;
     QString error;
     const QByteArray bytes = renderPdf(pages, &error);
     if (bytes.isEmpty()) {
-        throw UsageError("cannot make the PDF document: " + error.toStdString());
+        throw UsageError(
+            "PDF not written: " +
+            ToolkitSession::failure("cannot make the PDF document: " + error.toStdString()));
     }
     return bytes.toStdString();
 }
@@ -109,16 +105,15 @@ void run(const PrintArgs& args) {
     if (args.dump == !args.pdf.empty()) {
         throw UsageError("give either --pdf OUT or --dump");
     }
+    if (!args.pdf.empty() && !args.project.empty()) {
+        refuseToReplaceProject(args.pdf, args.project, "PDF");
+    }
     const PrintRecording recording = recordPages(args);
     if (args.dump) {
         std::cout << dumpPrintRecording(recording);
         return;
     }
-    const std::string bytes = pdfBytes(endedJobs(recording));
-    std::string error;
-    if (!writeFileAtomically(args.pdf, bytes, &error)) {
-        throw UsageError("cannot write " + args.pdf + ": " + error);
-    }
+    writeOutputFile(args.pdf, pdfBytes(endedJobs(recording)), "PDF");
 }
 
 } // namespace

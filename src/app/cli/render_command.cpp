@@ -36,6 +36,7 @@ struct RenderArgs {
     std::string project; // `named` only: the project whose geometry a wizard screen draws
     bool sideGiven = false;
     std::string png;
+    bool dump = false; // `named` only: the recording as text instead of a PNG
     std::string graph = "camber";
     SweepOptions sweep;
     int position = 0; // 0: the static position
@@ -101,25 +102,41 @@ void renderNamed(const RenderArgs& args) {
     std::optional<CoordinateSet> own;
     if (!args.project.empty()) {
         const SuspensionState state = loadProject(args.project);
-        refuseToReplaceProject(args.png, args.project, "PNG");
+        if (!args.dump) {
+            refuseToReplaceProject(args.png, args.project, "PNG");
+        }
         const bool right = args.sideGiven ? args.sweep.side == "right" : key->right;
         own = right ? state.RightCoords : state.LeftCoords;
     }
     RecordingCanvas canvas(size.width, size.height);
     drawPicture(canvas, *key, own ? &*own : nullptr);
+    if (args.dump) {
+        std::fputs(canvas.dump().c_str(), stdout);
+        return;
+    }
     writePng({canvas.operations()}, size, colors::White, args.png);
 }
 
 void render(const RenderArgs& args, int& exitCode) {
     if (args.what == "named") {
+        if (args.dump == !args.png.empty()) {
+            throw UsageError("give either --png FILE or --dump");
+        }
         renderNamed(args);
         return;
+    }
+    if (args.dump) {
+        throw UsageError("--dump is for `render named`");
+    }
+    if (args.png.empty()) {
+        throw UsageError("--png FILE is required");
     }
     if (!args.project.empty()) {
         throw UsageError("--project is for `render named`; give the project as PROJECT");
     }
     SuspensionState state = loadProject(args.input);
     refuseToReplaceProject(args.png, args.input, "PNG");
+    requireWheelPositions(args.sweep);
     state.Right_Active = args.sweep.side == "right";
     state.VU = args.sweep.bump;
     state.VD = args.sweep.rebound;
@@ -188,7 +205,9 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
         ->required();
     command->add_option("--project", args->project,
                         "named: project whose geometry the wizard screens draw");
-    command->add_option("--png", args->png, "PNG file to write")->required();
+    command->add_option("--png", args->png, "PNG file to write");
+    command->add_flag("--dump", args->dump,
+                      "named: print the picture's drawing operations as text on stdout");
     command->add_option("--graph", args->graph, "Curve (graph and picture)")
         ->check(CLI::IsMember(graphNames()));
     addSweepOptions(*command, args->sweep);

@@ -4,7 +4,6 @@
 
 #include "model/number_text.h"
 
-#include <cmath>
 #include <iostream>
 
 namespace velmora::cli {
@@ -22,9 +21,7 @@ nlohmann::json curveJson(const RigidSweep& sweep, const Curve3D& curve) {
 } // namespace
 
 RigidSweep rigidSweepOf(const SuspensionState& state, const SweepOptions& options) {
-    if (!std::isfinite(options.bump) || !std::isfinite(options.rebound)) {
-        throw UsageError("--bump and --rebound must be finite numbers");
-    }
+    requireWheelPositions(options);
     const bool right = options.side == "right";
     return rigidSweep(right ? state.RightCoords : state.LeftCoords, options.bump, options.rebound);
 }

@@ -304,9 +304,13 @@ Message projectTooLargeMessage() {
                    MessageIcon::Warning, MessageButtons::Ok};
 }
 
-Message saveErrorMessage() {
-    return Message{"Error", "An error has occured while saving this file.", MessageIcon::Warning,
-                   MessageButtons::Ok};
+Message saveErrorMessage(std::string_view reason) {
+    std::string text = "An error has occured while saving this file.";
+    if (!reason.empty()) {
+        text += "\n";
+        text += reason;
+    }
+    return Message{"Error", text, MessageIcon::Warning, MessageButtons::Ok};
 }
 
 } // namespace velmora

@@ -90,7 +90,8 @@ std::string withNativeExtension(std::string path);
 bool pathEndsWithNoCase(std::string_view path, std::string_view suffix);
 
 Message openErrorMessage();
-Message saveErrorMessage();
+// A failed save; `reason` (the file and the system's reason) goes on a line of its own.
+Message saveErrorMessage(std::string_view reason = {});
 // Save refused because the notes would make the file larger than Open reads.
 Message projectTooLargeMessage();
 

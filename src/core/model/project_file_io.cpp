@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -10,6 +9,7 @@
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -45,18 +45,18 @@ bool flushToDisk(std::FILE* file) {
 }
 
 // Opens a new file next to `target` that no other file has the name of ("x": fail rather
-// than reuse an existing one).
-std::FILE* createTemporaryBeside(const std::string& target, std::string& tempPath) {
+// than reuse an existing one). On failure `reason` is the system's errno.
+std::FILE* createTemporaryBeside(const std::string& target, std::string& tempPath, int& reason) {
     std::random_device seed;
     std::mt19937 random(seed());
-    for (int attempt = 0; attempt < 16; ++attempt) {
+    reason = EEXIST;
+    for (int attempt = 0; attempt < 16 && reason == EEXIST; ++attempt) {
         tempPath = target + ".tmp" + std::to_string(random() % 1000000);
         if (std::FILE* file = std::fopen(tempPath.c_str(), "wbx")) {
+            reason = 0;
             return file;
         }
-        if (errno != EEXIST) {
-            break;
-        }
+        reason = errno;
     }
     return nullptr;
 }
@@ -70,7 +70,7 @@ struct FileIdentity {
 struct WriteTarget {
     std::string path;
     std::optional<FileIdentity> existing; // set when a regular file is replaced
-    std::string refusal;                  // why nothing may be written there
+    std::string refusal;                  // why nothing may be written at `path`
 };
 
 std::optional<FileIdentity> identityOf(const std::string& path) {
@@ -110,10 +110,16 @@ bool keepOwnerAndMode(std::FILE* file, const FileIdentity& identity) {
 #endif
 }
 
+// The system's wording of `reason` ("Permission denied", "No space left on device").
+std::string systemReason(int reason) {
+    return std::generic_category().message(reason);
+}
+
 // Where a save really writes. A symbolic link is followed to the file it names (the link
 // stays and the file it points to is replaced), and only a regular file or a name that does
 // not exist yet is written: renaming over a device, a named pipe or a folder would replace
-// something that is not a project with a plain file.
+// something that is not a project with a plain file. A file the user may not write (marked
+// read-only) is refused too, although renaming over it would succeed.
 WriteTarget resolveWriteTarget(const std::string& requested) {
     WriteTarget target;
     fs::path current(requested);
@@ -121,30 +127,36 @@ WriteTarget resolveWriteTarget(const std::string& requested) {
     for (int hop = 0; hop < 40; ++hop) {
         std::error_code ec;
         const fs::file_status link = fs::symlink_status(current, ec);
+        target.path = current.string();
         if (ec || link.type() == fs::file_type::not_found) {
-            target.path = current.string();
             return target; // a new file
         }
         if (link.type() == fs::file_type::symlink) {
             const fs::path pointee = fs::read_symlink(current, ec);
             if (ec) {
-                target.refusal = "cannot follow the link " + current.string();
+                target.refusal = "cannot follow the link: " + ec.message();
                 return target;
             }
             current = pointee.is_absolute() ? pointee : current.parent_path() / pointee;
             continue;
         }
-        target.path = current.string();
         if (link.type() == fs::file_type::directory) {
-            target.refusal = target.path + " is a folder";
+            target.refusal = "is a folder";
         } else if (link.type() != fs::file_type::regular) {
-            target.refusal = target.path + " is not a regular file";
+            target.refusal = "not a regular file";
         } else {
+#if defined(__unix__) || defined(__APPLE__)
+            if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
+                target.refusal = systemReason(errno);
+                return target;
+            }
+#endif
             target.existing = identityOf(target.path);
         }
         return target;
     }
-    target.refusal = requested + ": too many symbolic links";
+    target.path = requested;
+    target.refusal = systemReason(ELOOP);
     return target;
 }
 
@@ -180,40 +192,51 @@ ProjectReadResult readProjectFile(const std::string& path) {
 
 bool writeFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
     const WriteTarget target = resolveWriteTarget(path);
-    if (!target.refusal.empty()) {
-        setError(error, target.refusal);
+    // Every failure names the file the user asked for (or the one its link names) and gives
+    // the reason, never the temporary's name.
+    auto fail = [&](const std::string& reason) {
+        setError(error, target.path + ": " + reason);
         return false;
+    };
+    if (!target.refusal.empty()) {
+        return fail(target.refusal);
     }
     std::string tempPath;
-    std::FILE* file = createTemporaryBeside(target.path, tempPath);
+    int reason = 0;
+    std::FILE* file = createTemporaryBeside(target.path, tempPath, reason);
     if (file == nullptr) {
-        setError(error, "cannot create a file beside " + target.path + ": " + std::strerror(errno));
-        return false;
+        return fail(systemReason(reason));
     }
-    bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    if (written && target.existing) {
-        written = keepOwnerAndMode(file, *target.existing);
+    // errno is taken at the first step that fails: closing or removing afterwards may change it.
+    auto failedStep = [] { return errno != 0 ? errno : EIO; };
+    errno = 0;
+    if (std::fwrite(contents.data(), 1, contents.size(), file) != contents.size()) {
+        reason = failedStep();
     }
-    written = written && flushToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        setError(error, "cannot write " + tempPath + ": " + std::strerror(errno));
+    if (reason == 0 && target.existing && !keepOwnerAndMode(file, *target.existing)) {
+        reason = failedStep();
+    }
+    if (reason == 0 && !flushToDisk(file)) {
+        reason = failedStep();
+    }
+    if (std::fclose(file) != 0 && reason == 0) {
+        reason = failedStep();
+    }
+    if (reason != 0) {
         std::remove(tempPath.c_str());
-        return false;
+        return fail(systemReason(reason));
     }
     // The target may have changed kind while the temporary was written.
     const WriteTarget again = resolveWriteTarget(target.path);
     if (!again.refusal.empty()) {
-        setError(error, again.refusal);
         std::remove(tempPath.c_str());
-        return false;
+        return fail(again.refusal);
     }
     std::error_code ec;
     fs::rename(tempPath, target.path, ec);
     if (ec) {
-        setError(error, "cannot replace " + target.path + ": " + ec.message());
         std::remove(tempPath.c_str());
-        return false;
+        return fail(ec.message());
     }
     return true;
 }

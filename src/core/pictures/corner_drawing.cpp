@@ -100,8 +100,7 @@ struct Painter {
         }
         const PicPoint a = at({x0, 0, z});
         const PicPoint b = at({x1, height, z});
-        sketch.canvas().setPenWidth(1);
-        sketch.canvas().box(a.x, a.y, b.x, b.y, emphasis.colorOf(PictureGroup::Misc));
+        sketch.box(a, b, emphasis.colorOf(PictureGroup::Misc));
     }
 
     void sideTire() {
@@ -114,9 +113,7 @@ struct Painter {
         sketch.dot(centre, radius * 0.12, pc::Chassis);
         if (stockCar(corner)) {
             // The fender over the wheel.
-            sketch.canvas().setPenWidth(2);
-            sketch.canvas().circle(centre.x, centre.y, radius + 2.5, pc::Chassis, 1.0,
-                                   ArcSpec{0.15, kPi - 0.15, false});
+            sketch.arc(centre, radius + 2.5, 0.15, kPi - 0.15, pc::Chassis, 2);
         }
     }
 
@@ -131,15 +128,13 @@ struct Painter {
             // The formula car's tub, low and narrow.
             const PicPoint a = at({0, bottomY - 2.5, z});
             const PicPoint b = at({innerX - 0.6, topY + 3, z});
-            sketch.canvas().setPenWidth(2);
-            sketch.canvas().box(a.x, a.y, b.x, b.y, frame);
+            sketch.box(a, b, frame, 2);
             return;
         }
         // Frame rail, the crossmember to the centreline and the tower of the top arm.
         const PicPoint railA = at({innerX - 5, bottomY - 2.5, z});
         const PicPoint railB = at({innerX - 0.6, bottomY + 2, z});
-        sketch.canvas().setPenWidth(2);
-        sketch.canvas().box(railA.x, railA.y, railB.x, railB.y, frame);
+        sketch.box(railA, railB, frame, 2);
         sketch.stroke(at({0, bottomY - 1.5, z}), at({innerX - 5, bottomY - 1.5, z}), frame, 0.5);
         sketch.stroke(at({innerX - 2, bottomY + 2, z}), at({innerX - 1.2, topY + 2.5, z}), frame,
                       0.6);
@@ -148,7 +143,10 @@ struct Painter {
         const double fenderTop = 2 * c.spindle() + 3.5;
         sketch.stroke(at({fenderX, 2 * c.spindle() - 3, z}), at({fenderX, fenderTop, z}), frame,
                       0.35);
-        sketch.stroke(at({fenderX, fenderTop, z}), at({0, fenderTop + 1.5, z}), frame, 0.35);
+        if (project.slant) {
+            // The hood line; plain views leave it out, the wizard's dimension lines run there.
+            sketch.stroke(at({fenderX, fenderTop, z}), at({0, fenderTop + 1.5, z}), frame, 0.35);
+        }
         // Coil spring between the bottom arm and the frame pocket.
         const Point3 seat{innerX + 0.45 * (c.point(6).x - innerX),
                           bottomY + 0.45 * (c.point(6).y - bottomY), z};
@@ -178,14 +176,16 @@ struct Painter {
         const double topY = (c.point(1).y + c.point(2).y) / 2;
         const PicPoint a = at({innerX, bottomY - 2, zMin - 4});
         const PicPoint b = at({innerX, stockCar(c) ? bottomY + 2 : topY + 2, zMax + 6});
-        sketch.canvas().setPenWidth(2);
-        sketch.canvas().box(a.x, a.y, b.x, b.y, pc::Chassis);
+        sketch.box(a, b, pc::Chassis, 2);
     }
 };
 
 } // namespace
 
 PicPoint CornerProjection::operator()(Point3 p) const {
+    if (!slant) {
+        return view == CornerView::Front ? PicPoint{p.x, p.y} : PicPoint{p.z, p.y};
+    }
     if (view == CornerView::Front) {
         const double depth = p.z - zc;
         return {p.x - kFrontDepthX * depth, p.y + kFrontDepthY * depth};

@@ -13,16 +13,18 @@ namespace velmora {
 enum class CornerView { Front, Side };
 
 // Projects the car's X (outboard), Y (height), Z (rearward) onto the picture, unmirrored
-// (the left side as seen from the front: outboard to the right). In the front view depth
-// (rearward) leans up and toward the centreline; in the side view the front of the car is
-// on the left and depth (inboard) leans up and rearward.
+// (the left side as seen from the front: outboard to the right; in the side view the front
+// of the car is on the left). Slanted, depth shows a little: in the front view rearward
+// leans up and toward the centreline, in the side view inboard leans up and rearward. Plain
+// views, which the wizard measures on, show no depth at all.
 struct CornerProjection {
     CornerView view = CornerView::Front;
     double zc = 0; // fore/aft position drawn without depth shift (the wheel centre)
     double xc = 0; // lateral position drawn without depth shift (the tire centre)
+    bool slant = true;
 
-    CornerProjection(CornerView v, const Corner& corner)
-        : view(v), zc(corner.wheelZ()), xc(corner.tireX()) {}
+    CornerProjection(CornerView v, const Corner& corner, bool slanted = true)
+        : view(v), zc(corner.wheelZ()), xc(corner.tireX()), slant(slanted) {}
     PicPoint operator()(Point3 p) const;
 };
 

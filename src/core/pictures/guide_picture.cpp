@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -13,6 +15,24 @@ namespace {
 namespace pc = picture_colors;
 
 const Rgb kPencil = paletteColor(14);
+
+// A name put at the first free spot of `spots`, with a leader from `from` that stops just
+// short of the text.
+void callout(Sketch& sketch, PicPoint from, const std::vector<PicPoint>& spots,
+             const std::string& text) {
+    const PicPoint centre = sketch.freeSpot(spots, text, 9);
+    const TextBox box = sketch.labelBox(centre, text, 9);
+    const double dx = from.x - centre.x;
+    const double dy = from.y - centre.y;
+    const double reach = std::min(dx != 0 ? box.halfWidth / std::abs(dx) : 1e9,
+                                  dy != 0 ? box.halfHeight / std::abs(dy) : 1e9);
+    const double gap = 3 * sketch.unitsPerPixel() / std::max(std::hypot(dx, dy), 1e-9);
+    const PicPoint end{centre.x + dx * (reach + gap), centre.y + dy * (reach + gap)};
+    if (reach + gap < 1) {
+        sketch.stroke(from, end, pc::Dimension, 0.06);
+    }
+    sketch.label(centre, text, pc::Dimension, 9, true);
+}
 
 void drawPlumbBob(Canvas& canvas, double aspect) {
     const Corner corner = pictureCorner(CarLook::GM, nullptr);
@@ -42,10 +62,11 @@ void drawPlumbBob(Canvas& canvas, double aspect) {
     sketch.stroke(tip, end, kPencil, 0.55);
     sketch.stroke(tip, {tip.x + 0.9, tip.y + 0.7}, pc::Ink, 0.3);
 
-    sketch.stroke({pivot.x - 1, 3.2}, {pivot.x - 7, 5.5}, pc::Dimension, 0.06);
-    sketch.text({pivot.x - 15, 6.6}, "plumb bob", pc::Dimension, 9, true);
-    sketch.stroke({mark.x - 1.2, -0.6}, {mark.x - 6, -2.5}, pc::Dimension, 0.06);
-    sketch.text({mark.x - 17, -2.2}, "pencil mark", pc::Dimension, 9, true);
+    callout(sketch, {pivot.x - 0.9, 1.7},
+            {{pivot.x - 10, 3.2}, {pivot.x - 10, 1.6}, {pivot.x - 10, 4.8}, {pivot.x - 12, 6.5}},
+            "plumb bob");
+    callout(sketch, {mark.x - 1.2, -0.6},
+            {{mark.x - 10, -3.4}, {mark.x - 12, -4.4}, {mark.x + 10, -3.4}}, "pencil mark");
 }
 
 // The floor seen from above with the front of the car at the top: x across the car (the
@@ -86,10 +107,25 @@ struct PlanView {
                 const PicPoint p = at(corner.point(r), right);
                 sketch.ring(p, 0.9, color, 0.1);
                 sketch.stroke({p.x - 0.4, p.y}, {p.x + 0.4, p.y}, color, 0.12);
+            }
+        }
+        // The initials go where no mark is: outboard of their mark, or above or below it.
+        for (const bool right : {false, true}) {
+            const double out = right ? 1 : -1;
+            for (int r = 1; r <= 8; ++r) {
                 const std::string text = initials[static_cast<std::size_t>(r - 1)];
-                if (!text.empty()) {
-                    sketch.label({p.x + (right ? 3.2 : -3.2), p.y}, text, color, 7);
+                if (text.empty()) {
+                    continue;
                 }
+                const PicPoint p = at(corner.point(r), right);
+                const std::vector<PicPoint> spots{{p.x + out * 3.2, p.y},
+                                                  {p.x + out * 3.2, p.y - 1.6},
+                                                  {p.x + out * 3.2, p.y + 1.6},
+                                                  {p.x - out * 3.2, p.y},
+                                                  {p.x, p.y - 2.2},
+                                                  {p.x, p.y + 2.2},
+                                                  {p.x + out * 4.5, p.y - 2.2}};
+                sketch.label(sketch.freeSpot(spots, text, 7), text, color, 7);
             }
         }
     }
@@ -140,7 +176,14 @@ void drawReferenceLine(Canvas& canvas, double aspect) {
     for (double t = 2; t < leg; t += 2) {
         sketch.stroke({0.3, lineY - t}, {0.9, lineY - t}, paletteColor(15), 0.08);
     }
-    sketch.text({2.8, lineY - 3}, "framing square", pc::Ink, 9, true);
+    // Named beside the square's long leg, clear of the marks.
+    const std::string square = "framing square";
+    const double half = sketch.labelBox({}, square, 9).halfWidth;
+    std::vector<PicPoint> spots;
+    for (double down = 3.5; down < leg; down += 1.5) {
+        spots.push_back({2.2 + half, lineY - down});
+    }
+    sketch.label(sketch.freeSpot(spots, square, 9), square, pc::Ink, 9, true);
     sketch.text({b.right - 15, lineY + 2.6}, "reference line", pc::Chalk, 9, true);
 
     // Fore/aft distances are taken from the reference line back to each mark.

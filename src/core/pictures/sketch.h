@@ -3,6 +3,7 @@
 #include "drawing/canvas.h"
 
 #include <string>
+#include <vector>
 
 // Drawing helpers shared by the pictures: a user scale in inches with y upward, members as
 // strokes of a real thickness, point markers, centred labels and dimension lines.
@@ -40,6 +41,13 @@ struct Bounds {
     double height() const { return top - bottom; }
 };
 
+// A text's place on the surface, as the picture lays it out.
+struct TextBox {
+    PicPoint centre;
+    double halfWidth = 0;
+    double halfHeight = 0;
+};
+
 class Sketch {
 public:
     // Sets the canvas scale to hold `area` (in picture units, y upward) with the width to
@@ -58,6 +66,10 @@ public:
                 PenStyle style = PenStyle::Solid);
     void dot(PicPoint centre, double radius, Rgb color);
     void ring(PicPoint centre, double radius, Rgb color, double thickness);
+    // A rectangle's outline, `pixels` wide.
+    void box(PicPoint a, PicPoint b, Rgb color, int pixels = 1);
+    // An arc of a circle (angles in radians, counter-clockwise from +x), `pixels` wide.
+    void arc(PicPoint centre, double radius, double from, double to, Rgb color, int pixels);
     // Text centred on `centre`, `points` tall.
     void label(PicPoint centre, const std::string& text, Rgb color, double points,
                bool bold = false);
@@ -74,9 +86,23 @@ public:
     // Height of a line of text of `points` (nominal size), in picture units.
     double lineHeight(double points) const { return points * 1.45 * unitsPerPoint_; }
 
-    // A dimension line from a reference to the point it measures: the line, an arrow head
-    // at each end and a short tick across the reference end.
+    // A dimension line from a reference to the point it measures: the line and an arrow head
+    // at each end.
     void dimension(PicPoint reference, PicPoint point, Rgb color);
+
+    // The box a label of `text` centred on `centre` covers.
+    TextBox labelBox(PicPoint centre, const std::string& text, double points) const;
+    // The first of `candidates` (surface positions) where a label of `text` covers no line,
+    // circle or text drawn so far, nor any of `planned`; the first candidate when none is
+    // free.
+    PicPoint freeSpot(const std::vector<PicPoint>& candidates, const std::string& text,
+                      double points) const;
+    // Lines that will be drawn later and that labels placed now must keep clear of.
+    void plan(PicPoint a, PicPoint b) { planned_.push_back({a, b}); }
+    // Picture units per pixel of the surface.
+    double unitsPerPixel() const { return 1 / pixelsPerUnit_; }
+    // Share of the nominal text size the surface draws at.
+    double textScale() const { return textScale_; }
 
     double unitsPerPoint() const { return unitsPerPoint_; }
 
@@ -85,8 +111,25 @@ private:
     // Text at a position of the surface, in the given colour, size and weight.
     void printAt(double x, double y, const std::string& text, Rgb color, double points, bool bold);
 
+    struct Segment {
+        PicPoint a;
+        PicPoint b;
+    };
+    struct Disc {
+        PicPoint centre;
+        double radius = 0;
+        bool filled = true;
+    };
+    bool isFree(const TextBox& box) const;
+    void keep(const TextBox& box) { texts_.push_back(box); }
+
     Canvas& canvas_;
     bool mirror_;
+    // What is drawn so far, in surface units, so labels can be put where nothing is.
+    std::vector<Segment> segments_;
+    std::vector<Segment> planned_;
+    std::vector<Disc> discs_;
+    std::vector<TextBox> texts_;
     double pixelsPerUnit_ = 8;
     double unitsPerPoint_ = 0.17;
     double textScale_ = 1;

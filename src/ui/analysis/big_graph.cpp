@@ -53,8 +53,9 @@ void BigGraph::connectControls() {
     connect(c.btnSuggestOK, &QPushButton::clicked, c.frmSuggest, &QWidget::hide);
     connect(c.btnReturn, &QPushButton::clicked, this, &QWidget::hide);
     connect(c.btnPrint, &QPushButton::clicked, this, &BigGraph::printRequested);
+    // The 3-D check only adds a curve: the wheel position the user picked stays.
     connect(modelCheck_, &ModelCheck::toggled, this, [this] {
-        initialise();
+        redraw();
         if (controls_.frmDataTable->isVisible()) {
             showDataTable();
         }
@@ -111,6 +112,10 @@ void BigGraph::showGraph(GraphKind kind) {
 void BigGraph::initialise() {
     view_.initialise(state_);
     showLabels();
+    redraw();
+}
+
+void BigGraph::redraw() {
     drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
     modelCheck_->drawOver(view_);
     showMessage();

@@ -65,6 +65,8 @@ private:
     void connectControls();
     void watchArrowKeys();
     void showLabels();
+    // Draws the curve, the overlay, the message and the picture at the present position.
+    void redraw();
     void drawPicture();
     void showMessage();
     void afterStep(int from);

@@ -2,6 +2,7 @@
 
 #include "model/entry_text.h"
 #include "widgets/armed_line_edit.h"
+#include "widgets/frame_keys.h"
 #include "widgets/proportional_layout.h"
 
 #include <QLabel>
@@ -138,6 +139,7 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
     connect(btnXYZCancel_, &QPushButton::clicked, this, &CoordinateFrame::cancelPressed);
     connect(btnDimSym_, &QPushButton::clicked, this, &CoordinateFrame::symmetricalPressed);
     connect(btncoordprint_, &QPushButton::clicked, this, &CoordinateFrame::printPressed);
+    new FrameKeys(*this, *btnXYZCancel_);
 }
 
 void CoordinateFrame::setValues(const CoordinateSet& values) {

@@ -3,6 +3,7 @@
 #include "mainwindow/wizard_screens.h"
 #include "model/entry_text.h"
 #include "widgets/armed_line_edit.h"
+#include "widgets/frame_keys.h"
 #include "widgets/picture_box.h"
 #include "widgets/proportional_layout.h"
 
@@ -81,6 +82,7 @@ DimensionFrame::DimensionFrame(SuspensionState& state, QWidget* parent)
     connect(btnDimApply_, &QPushButton::clicked, this, &DimensionFrame::apply);
     connect(btnDimCancel_, &QPushButton::clicked, this, &DimensionFrame::cancel);
     connect(btnDimHelp_, &QPushButton::clicked, this, &DimensionFrame::helpRequested);
+    new FrameKeys(*this, *btnDimCancel_);
 }
 
 void DimensionFrame::setScreenNumber(int screen) {

@@ -2,6 +2,7 @@
 
 #include "mainwindow/guide_texts.h"
 #include "pictures/picture_key.h"
+#include "widgets/frame_keys.h"
 #include "widgets/picture_box.h"
 #include "widgets/proportional_layout.h"
 
@@ -54,6 +55,7 @@ HelpFrame::HelpFrame(QWidget* parent) : QGroupBox(QStringLiteral("Help"), parent
     connect(btnHelpNext_, &QPushButton::clicked, this, &HelpFrame::next);
     connect(btnHelpBack_, &QPushButton::clicked, this, &HelpFrame::back);
     connect(btnHelpCancel_, &QPushButton::clicked, this, &HelpFrame::cancel);
+    new FrameKeys(*this, *btnHelpCancel_);
 }
 
 void HelpFrame::showScreen(int screen) {

@@ -119,7 +119,8 @@ bool MainWindow::fileSave() {
     }
     // Written to a temporary beside the target and renamed over it, so a failed save
     // leaves the previous file as it was.
-    switch (writeProjectFile(path, state_)) {
+    std::string reason;
+    switch (writeProjectFile(path, state_, &reason)) {
     case ProjectSaveResult::Saved:
         break;
     case ProjectSaveResult::TooLarge:
@@ -127,7 +128,7 @@ bool MainWindow::fileSave() {
         endCommand();
         return false;
     case ProjectSaveResult::Failed:
-        messages_.show(saveErrorMessage());
+        messages_.show(saveErrorMessage(reason));
         endCommand();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "model/entry_text.h"
 #include "widgets/armed_line_edit.h"
+#include "widgets/frame_keys.h"
 #include "widgets/proportional_layout.h"
 
 #include <QLabel>
@@ -49,6 +50,7 @@ TravelFrame::TravelFrame(QWidget* parent) : QGroupBox(QStringLiteral("Range to A
 
     connect(btnOk_, &QPushButton::clicked, this, &TravelFrame::okPressed);
     connect(btnCancel_, &QPushButton::clicked, this, &TravelFrame::cancelPressed);
+    new FrameKeys(*this, *btnCancel_);
 }
 
 void TravelFrame::setTravel(float bump, float rebound) {

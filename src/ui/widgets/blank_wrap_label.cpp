@@ -52,7 +52,9 @@ QStringList wrapAtBlanks(const QString& text, int width,
 }
 
 BlankWrapLabel::BlankWrapLabel(QWidget* parent) : QLabel(parent) {
-    setWordWrap(false);
+    // The label wraps its own way (paintEvent), but says that it wraps, so that layouts
+    // treat it as a text of several lines and never shrink it to fit one.
+    setWordWrap(true);
 }
 
 QStringList BlankWrapLabel::shownLines() const {

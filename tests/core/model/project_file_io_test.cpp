@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,6 +154,41 @@ TEST_F(ProjectFileIo, WriteIntoAReadOnlyFolderKeepsTheOldFile) {
     }
     EXPECT_FALSE(writeFileAtomically(file.string(), "new"));
     EXPECT_EQ(contentsOf(file), "old");
+}
+
+// A failed write names the file and gives the system's reason, and the old file stays.
+TEST_F(ProjectFileIo, AFailedWriteSaysWhichFileAndWhy) {
+    const fs::path kept = dir_ / "car.kqw";
+    putFile(kept, "old");
+    std::string error;
+    const fs::path missing = dir_ / "no" / "car.kqw";
+    EXPECT_FALSE(writeFileAtomically(missing.string(), "new", &error));
+    EXPECT_EQ(error, missing.string() + ": No such file or directory");
+    EXPECT_FALSE(writeFileAtomically(dir_.string(), "new", &error));
+    EXPECT_EQ(error, dir_.string() + ": is a folder");
+
+    // A write that stops half way (here at the size limit, as on a full disk).
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeFileAtomically(kept.string(), std::string(1 << 20, 'x'), &error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, kept.string() + ": File too large");
+    EXPECT_EQ(contentsOf(kept), "old");
+    EXPECT_EQ(entriesBesides(kept), 0);
+
+    // A file marked read-only is not replaced (root may write it, as any program of root may).
+    ASSERT_EQ(::chmod(kept.c_str(), 0444), 0);
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(writeFileAtomically(kept.string(), "new", &error));
+        EXPECT_EQ(error, kept.string() + ": Permission denied");
+        EXPECT_EQ(contentsOf(kept), "old");
+    }
 }
 
 TEST_F(ProjectFileIo, OnlyRegularFilesAndNewNamesAreWritten) {

