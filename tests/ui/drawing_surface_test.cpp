@@ -1,4 +1,6 @@
 #include "widgets/drawing_surface.h"
+
+#include "core/drawing/recorded_ops.h"
 #include "widgets/qpainter_canvas.h"
 
 #include <gtest/gtest.h>
@@ -160,7 +162,7 @@ TEST(DrawingSurface, ClearKeepsTheBackgroundTheDrawingSet) {
     surface.canvas().line(0, 0, 49, 49, colors::Red);
     surface.canvas().clear();
     // Only the clear is left to replay, and it paints the surface's black, not white.
-    EXPECT_EQ(surface.recording().back().kind, DrawOpKind::Clear);
+    EXPECT_TRUE(testing::is<drawop::Clear>(surface.recording().back()));
     EXPECT_EQ(surface.grab().toImage().pixelColor(10, 10), QColor(Qt::black));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/drawing/recorded_ops.h"
 #include "fake_printer.h"
 #include "fakes.h"
 #include "mainwindow/main_window.h"
@@ -73,9 +74,7 @@ protected:
     // Lines of a colour on a thumbnail surface.
     long linesOf(const char* surface, Rgb color) const {
         const Recording& ops = control<DrawingSurface>(surface)->recording();
-        return std::count_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
-            return op.kind == DrawOpKind::Line && op.color == color;
-        });
+        return static_cast<long>(testing::linesIn(ops, color).size());
     }
 
     QTemporaryDir pictures;

@@ -136,19 +136,20 @@ TEST_F(MainWindowTest, BothSidesCompleteDrawBothCurvesChosenSideLast) {
     }
     // The left side is active: its green curves come after the red ones.
     const Recording& ops = control<DrawingSurface>("picCamber")->recording();
-    const auto lastRed = std::find_if(ops.rbegin(), ops.rend(),
-                                      [](const DrawOp& op) { return op.color == colors::Red; });
-    const auto lastGreen = std::find_if(
-        ops.rbegin(), ops.rend(), [](const DrawOp& op) { return op.color == colors::ThumbGreen; });
+    const auto lastRed = std::find_if(ops.rbegin(), ops.rend(), [](const DrawOp& op) {
+        return testing::colorOf(op) == colors::Red;
+    });
+    const auto lastGreen = std::find_if(ops.rbegin(), ops.rend(), [](const DrawOp& op) {
+        return testing::colorOf(op) == colors::ThumbGreen;
+    });
     EXPECT_LT(lastGreen - ops.rbegin(), lastRed - ops.rbegin());
 
     click("btnRight");
     EXPECT_TRUE(window->state().Right_Active);
     const Recording& after = control<DrawingSurface>("picCamber")->recording();
-    EXPECT_EQ(std::find_if(after.rbegin(), after.rend(),
-                           [](const DrawOp& op) { return op.kind == DrawOpKind::Line; })
-                  ->color,
-              colors::Red);
+    const std::vector<drawop::Line> lines = testing::opsOf<drawop::Line>(after);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().color, colors::Red);
 }
 
 TEST_F(MainWindowTest, SelectingAnIncompleteSideDisablesTheGeometryFrame) {

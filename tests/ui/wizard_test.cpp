@@ -1,5 +1,6 @@
 #include "data_entry_fixture.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "drawing/recording.h"
 #include "widgets/picture_box.h"
 
@@ -34,7 +35,8 @@ QString pictureShown(const MainWindow& window) {
 
 bool pictureSays(const MainWindow& window, const std::string& text) {
     const Recording& ops = window.findChild<PictureBox*>("picDim")->recording();
-    return std::any_of(ops.begin(), ops.end(), [&](const DrawOp& op) { return op.text == text; });
+    const std::vector<std::string> texts = testing::printedTexts(ops);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 TEST_F(WizardTest, OpeningTheTopArmShowsItsFirstScreen) {

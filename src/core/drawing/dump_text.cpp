@@ -22,6 +22,10 @@ std::string dumpPoint(double x, double y) {
     return text;
 }
 
+std::string dumpSegment(const Segment& segment) {
+    return dumpPoint(segment.x1, segment.y1) + "-" + dumpPoint(segment.x2, segment.y2);
+}
+
 std::string dumpQuoted(const std::string& text) {
     std::string out = "\"";
     for (const char ch : text) {
@@ -47,6 +51,10 @@ std::string dumpQuoted(const std::string& text) {
     }
     out += '"';
     return out;
+}
+
+std::string dumpFont(const Font& font) {
+    return dumpQuoted(font.face) + " " + dumpNumber(font.size) + (font.bold ? " bold" : "");
 }
 
 } // namespace velmora

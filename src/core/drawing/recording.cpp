@@ -2,9 +2,6 @@
 
 #include "drawing/dump_text.h"
 
-#include <cmath>
-#include <cstdio>
-
 namespace velmora {
 namespace {
 
@@ -24,47 +21,85 @@ std::string fill(const DrawState& state) {
     return " fill=solid " + rgb(state.fillColor);
 }
 
+// One overload per operation: std::visit does not compile while one is missing.
+std::string dumpOf(const drawop::Scale& op, const DrawState&) {
+    return "scale " + dumpSegment({op.left, op.top, op.right, op.bottom});
+}
+
+std::string dumpOf(const drawop::Clear&, const DrawState&) {
+    return "clear";
+}
+
+std::string dumpOf(const drawop::Background& op, const DrawState&) {
+    return "background " + rgb(op.color);
+}
+
+std::string dumpOf(const drawop::Line& op, const DrawState& state) {
+    return "line " + dumpSegment(op) + " color=" + rgb(op.color) + pen(state);
+}
+
+std::string dumpOf(const drawop::Box& op, const DrawState& state) {
+    return "box " + dumpSegment(op) + " color=" + rgb(op.color) + pen(state);
+}
+
+std::string dumpOf(const drawop::Circle& op, const DrawState& state) {
+    std::string text = "circle " + dumpPoint(op.cx, op.cy) + " r=" + dumpNumber(op.radius) +
+                       " color=" + rgb(op.color) + " aspect=" + dumpNumber(op.aspect);
+    if (op.arc) {
+        text += " arc=" + dumpNumber(op.arc->start) + ".." + dumpNumber(op.arc->end);
+        if (op.arc->pie) {
+            text += " pie";
+        }
+    }
+    return text + pen(state) + fill(state);
+}
+
+std::string dumpOf(const drawop::Print& op, const DrawState& state) {
+    return "print " + dumpQuoted(op.text) + " line=" + std::to_string(op.line) + " from " +
+           dumpPoint(op.x, op.y) + " color=" + rgb(state.textColor) +
+           " font=" + dumpFont(state.font);
+}
+
+void replayOn(Canvas& target, const drawop::Scale& op) {
+    target.setScale(op.left, op.top, op.right, op.bottom);
+}
+
+void replayOn(Canvas& target, const drawop::Clear&) {
+    target.clear();
+}
+
+void replayOn(Canvas& target, const drawop::Background& op) {
+    target.setBackground(op.color);
+}
+
+void replayOn(Canvas& target, const drawop::Line& op) {
+    target.line(op.x1, op.y1, op.x2, op.y2, op.color);
+}
+
+void replayOn(Canvas& target, const drawop::Box& op) {
+    target.box(op.x1, op.y1, op.x2, op.y2, op.color);
+}
+
+void replayOn(Canvas& target, const drawop::Circle& op) {
+    target.circle(op.cx, op.cy, op.radius, op.color, op.aspect, op.arc);
+}
+
+void replayOn(Canvas& target, const drawop::Print& op) {
+    // Follow-on lines continue from wherever the previous print left the target.
+    if (op.line == 0) {
+        target.setCurrentPosition(op.x, op.y);
+    }
+    target.print(op.text);
+}
+
 } // namespace
 
 std::string dumpOp(const DrawOp& op) {
-    switch (op.kind) {
-    case DrawOpKind::Scale:
-        return "scale " + dumpPoint(op.x1, op.y1) + "-" + dumpPoint(op.x2, op.y2);
-    case DrawOpKind::Clear:
-        return "clear";
-    case DrawOpKind::Background:
-        return "background " + rgb(op.color);
-    case DrawOpKind::Line:
-    case DrawOpKind::Box:
-        return (op.kind == DrawOpKind::Line ? "line " : "box ") + dumpPoint(op.x1, op.y1) + "-" +
-               dumpPoint(op.x2, op.y2) + " color=" + rgb(op.color) + pen(op.state);
-    case DrawOpKind::Circle: {
-        std::string text = "circle " + dumpPoint(op.x1, op.y1) + " r=" + dumpNumber(op.radius) +
-                           " color=" + rgb(op.color) + " aspect=" + dumpNumber(op.aspect);
-        if (op.arc) {
-            text += " arc=" + dumpNumber(op.arc->start) + ".." + dumpNumber(op.arc->end);
-            if (op.arc->pie) {
-                text += " pie";
-            }
-        }
-        return text + pen(op.state) + fill(op.state);
-    }
-    case DrawOpKind::Print:
-        return "print " + dumpQuoted(op.text) + " line=" + std::to_string(op.line) + " from " +
-               dumpPoint(op.x1, op.y1) + " color=" + rgb(op.state.textColor) +
-               " font=" + dumpQuoted(op.state.font.face) + " " + dumpNumber(op.state.font.size) +
-               (op.state.font.bold ? " bold" : "");
-    }
-    return "unknown";
+    return std::visit([&](const auto& command) { return dumpOf(command, op.state); }, op.command);
 }
 
 std::string dump(const Recording& recording) {
-    std::string text;
-    for (const DrawOp& op : recording) {
-        text += dumpOp(op);
-        text += '\n';
-    }
-    return text;
+    return dumpLines(recording, dumpOp);
 }
 
 void replay(const Recording& recording, Canvas& target) {
@@ -75,33 +110,7 @@ void replay(const Recording& recording, Canvas& target) {
         target.setFillColor(op.state.fillColor);
         target.setTextColor(op.state.textColor);
         target.setFont(op.state.font);
-        switch (op.kind) {
-        case DrawOpKind::Scale:
-            target.setScale(op.x1, op.y1, op.x2, op.y2);
-            break;
-        case DrawOpKind::Clear:
-            target.clear();
-            break;
-        case DrawOpKind::Background:
-            target.setBackground(op.color);
-            break;
-        case DrawOpKind::Line:
-            target.line(op.x1, op.y1, op.x2, op.y2, op.color);
-            break;
-        case DrawOpKind::Box:
-            target.box(op.x1, op.y1, op.x2, op.y2, op.color);
-            break;
-        case DrawOpKind::Circle:
-            target.circle(op.x1, op.y1, op.radius, op.color, op.aspect, op.arc);
-            break;
-        case DrawOpKind::Print:
-            // Follow-on lines continue from wherever the previous print left the target.
-            if (op.line == 0) {
-                target.setCurrentPosition(op.x1, op.y1);
-            }
-            target.print(op.text);
-            break;
-        }
+        std::visit([&](const auto& command) { replayOn(target, command); }, op.command);
     }
 }
 

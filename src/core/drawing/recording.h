@@ -1,14 +1,14 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/segment.h"
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace velmora {
-
-enum class DrawOpKind { Scale, Clear, Background, Line, Box, Circle, Print };
 
 // The surface settings in force when an operation was made.
 struct DrawState {
@@ -21,27 +21,69 @@ struct DrawState {
     bool operator==(const DrawState&) const = default;
 };
 
-// One recorded operation as a plain value. Which fields carry meaning depends on the kind:
-//   Scale       x1, y1 = top-left corner, x2, y2 = bottom-right corner
-//   Background  color
-//   Line, Box   x1, y1 - x2, y2, color (box: opposite corners)
-//   Circle      x1, y1 = centre, radius, color, aspect, arc
-//   Print       text, x1, y1 = the position last set explicitly (or by clear), line = how
-//               many print statements have run since then (0: the text starts at x1, y1;
-//               n > 0: the text starts at the left edge, n lines below y1)
-// `state` holds every setting in force, whether or not the kind uses it.
-struct DrawOp {
-    DrawOpKind kind = DrawOpKind::Clear;
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+// The operations of a drawing, one struct each, holding exactly what the Canvas call was
+// given.
+namespace drawop {
+
+// The user scale: the top-left and bottom-right corners.
+struct Scale {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    bool operator==(const Scale&) const = default;
+};
+
+struct Clear {
+    bool operator==(const Clear&) const = default;
+};
+
+struct Background {
+    Rgb color;
+    bool operator==(const Background&) const = default;
+};
+
+struct Line : Segment {
+    Rgb color;
+    bool operator==(const Line&) const = default;
+};
+
+// A rectangle outline with (x1, y1) and (x2, y2) as opposite corners.
+struct Box : Segment {
+    Rgb color;
+    bool operator==(const Box&) const = default;
+};
+
+struct Circle {
+    double cx = 0;
+    double cy = 0;
     double radius = 0;
+    Rgb color;
     double aspect = 1;
     std::optional<ArcSpec> arc;
-    Rgb color;
+    bool operator==(const Circle&) const = default;
+};
+
+// x, y is the position last set explicitly (or by clear); `line` counts the print
+// statements run since then (0: the text starts at x, y; n > 0: it starts at the left edge,
+// n lines below y).
+struct Print {
     std::string text;
+    double x = 0;
+    double y = 0;
     int line = 0;
+    bool operator==(const Print&) const = default;
+};
+
+} // namespace drawop
+
+using DrawCommand = std::variant<drawop::Scale, drawop::Clear, drawop::Background, drawop::Line,
+                                 drawop::Box, drawop::Circle, drawop::Print>;
+
+// One recorded operation: what was drawn, and every setting in force when it was, whether
+// or not that operation uses it.
+struct DrawOp {
+    DrawCommand command;
     DrawState state;
     bool operator==(const DrawOp&) const = default;
 };

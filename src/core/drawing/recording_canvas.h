@@ -51,17 +51,16 @@ public:
     int pixelHeight() const override { return pixelHeight_; }
 
 private:
-    DrawOp makeOp(DrawOpKind kind) const;
-    DrawOp makeSegment(DrawOpKind kind, double x1, double y1, double x2, double y2) const;
-    void startPage(DrawOpKind kind, Rgb color);
+    void record(DrawCommand command);
+    // Clear and setBackground: with trimming, what they hide is dropped first.
+    void startPage(DrawCommand command);
 
     Recording operations_;
     DrawState state_;
     int pixelWidth_ = 0;
     int pixelHeight_ = 0;
     bool trimOnClear_ = false;
-    bool scaleSet_ = false;
-    double scale_[4] = {0, 0, 0, 0};
+    std::optional<drawop::Scale> scale_;
     // Where the next print starts: the position last set, and the lines printed since.
     double originX_ = 0;
     double originY_ = 0;

@@ -2,23 +2,106 @@
 
 #include "drawing/dump_text.h"
 
-#include <cstdio>
-
 namespace velmora {
 namespace {
 
-std::string fontText(const Font& font) {
-    return dumpQuoted(font.face) + " " + dumpNumber(font.size) + (font.bold ? " bold" : "");
+// One overload per operation: std::visit does not compile while one is missing.
+std::string dumpOf(const printop::DocumentName& op) {
+    return "document " + dumpQuoted(op.name);
 }
 
-PrintOp makeOp(PrintOpKind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0) {
-    PrintOp op;
-    op.kind = kind;
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    return op;
+std::string dumpOf(const printop::Scale& op) {
+    return "scale " + dumpNumber(op.width) + "x" + dumpNumber(op.height) + " at " +
+           dumpPoint(op.left, op.top);
+}
+
+std::string dumpOf(const printop::Font& op) {
+    return "font " + dumpFont(op.font);
+}
+
+std::string dumpOf(const printop::Position& op) {
+    return "position " + dumpPoint(op.x, op.y);
+}
+
+std::string dumpOf(const printop::Print& op) {
+    std::string text = "print";
+    for (const PrintItem& item : op.items) {
+        text += item.spaces > 0 ? " spc(" + std::to_string(item.spaces) + ")"
+                                : " " + dumpQuoted(item.text);
+    }
+    return text;
+}
+
+std::string dumpOf(const printop::PenWidth& op) {
+    return "pen " + std::to_string(op.pixels);
+}
+
+std::string dumpOf(const printop::Line& op) {
+    return "line " + dumpSegment(op);
+}
+
+std::string dumpOf(const printop::Box& op) {
+    return "box " + dumpSegment(op);
+}
+
+std::string dumpOf(const printop::Circle& op) {
+    if (op.arc) {
+        return "arc " + dumpPoint(op.cx, op.cy) + " r=" + dumpNumber(op.radius) + " from " +
+               dumpNumber(op.arc->start) + " to " + dumpNumber(op.arc->end);
+    }
+    return "circle " + dumpPoint(op.cx, op.cy) + " r=" + dumpNumber(op.radius);
+}
+
+std::string dumpOf(const printop::EndDoc&) {
+    return "enddoc";
+}
+
+std::string dumpOf(const printop::KillDoc&) {
+    return "killdoc";
+}
+
+void replayOn(Printer& target, const printop::DocumentName& op) {
+    target.setDocumentName(op.name);
+}
+
+void replayOn(Printer& target, const printop::Scale& op) {
+    target.setScale(op.width, op.height, op.left, op.top);
+}
+
+void replayOn(Printer& target, const printop::Font& op) {
+    target.setFont(op.font);
+}
+
+void replayOn(Printer& target, const printop::Position& op) {
+    target.setCurrentPosition(op.x, op.y);
+}
+
+void replayOn(Printer& target, const printop::Print& op) {
+    target.print(op.items);
+}
+
+void replayOn(Printer& target, const printop::PenWidth& op) {
+    target.setPenWidth(op.pixels);
+}
+
+void replayOn(Printer& target, const printop::Line& op) {
+    target.line(op.x1, op.y1, op.x2, op.y2);
+}
+
+void replayOn(Printer& target, const printop::Box& op) {
+    target.box(op.x1, op.y1, op.x2, op.y2);
+}
+
+void replayOn(Printer& target, const printop::Circle& op) {
+    target.circle(op.cx, op.cy, op.radius, op.arc);
+}
+
+void replayOn(Printer& target, const printop::EndDoc&) {
+    target.endDoc();
+}
+
+void replayOn(Printer& target, const printop::KillDoc&) {
+    target.killDoc();
 }
 
 } // namespace
@@ -32,146 +115,61 @@ std::string RecordingPrinter::dump() const {
 }
 
 void RecordingPrinter::setDocumentName(const std::string& name) {
-    PrintOp op = makeOp(PrintOpKind::DocumentName);
-    op.text = name;
-    operations_.push_back(std::move(op));
+    operations_.emplace_back(printop::DocumentName{name});
 }
 
 void RecordingPrinter::setScale(double width, double height, double left, double top) {
-    operations_.push_back(makeOp(PrintOpKind::Scale, width, height, left, top));
+    operations_.emplace_back(printop::Scale{width, height, left, top});
 }
 
 void RecordingPrinter::setFont(const Font& font) {
     font_ = font;
-    PrintOp op = makeOp(PrintOpKind::Font);
-    op.font = font;
-    operations_.push_back(std::move(op));
+    operations_.emplace_back(printop::Font{font});
 }
 
 void RecordingPrinter::setCurrentPosition(double x, double y) {
-    operations_.push_back(makeOp(PrintOpKind::Position, x, y));
+    operations_.emplace_back(printop::Position{x, y});
 }
 
 void RecordingPrinter::print(const std::vector<PrintItem>& items) {
-    PrintOp op = makeOp(PrintOpKind::Print);
-    op.items = items;
-    operations_.push_back(std::move(op));
+    operations_.emplace_back(printop::Print{items});
 }
 
 void RecordingPrinter::setPenWidth(int pixels) {
-    PrintOp op = makeOp(PrintOpKind::PenWidth);
-    op.penWidth = pixels;
-    operations_.push_back(op);
+    operations_.emplace_back(printop::PenWidth{pixels});
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-    operations_.push_back(makeOp(PrintOpKind::Line, x1, y1, x2, y2));
+    operations_.emplace_back(printop::Line{{x1, y1, x2, y2}});
 }
 
 void RecordingPrinter::box(double x1, double y1, double x2, double y2) {
-    operations_.push_back(makeOp(PrintOpKind::Box, x1, y1, x2, y2));
+    operations_.emplace_back(printop::Box{{x1, y1, x2, y2}});
 }
 
 void RecordingPrinter::circle(double cx, double cy, double r, std::optional<ArcSpec> arc) {
-    PrintOp op = makeOp(PrintOpKind::Circle, cx, cy);
-    op.radius = r;
-    op.arc = arc;
-    operations_.push_back(op);
+    operations_.emplace_back(printop::Circle{cx, cy, r, arc});
 }
 
 void RecordingPrinter::endDoc() {
-    operations_.push_back(makeOp(PrintOpKind::EndDoc));
+    operations_.emplace_back(printop::EndDoc{});
 }
 
 void RecordingPrinter::killDoc() {
-    operations_.push_back(makeOp(PrintOpKind::KillDoc));
+    operations_.emplace_back(printop::KillDoc{});
 }
 
 std::string dumpPrintOp(const PrintOp& op) {
-    switch (op.kind) {
-    case PrintOpKind::DocumentName:
-        return "document " + dumpQuoted(op.text);
-    case PrintOpKind::Scale:
-        return "scale " + dumpNumber(op.x1) + "x" + dumpNumber(op.y1) + " at " +
-               dumpPoint(op.x2, op.y2);
-    case PrintOpKind::Font:
-        return "font " + fontText(op.font);
-    case PrintOpKind::Position:
-        return "position " + dumpPoint(op.x1, op.y1);
-    case PrintOpKind::Print: {
-        std::string text = "print";
-        for (const PrintItem& item : op.items) {
-            text += item.spaces > 0 ? " spc(" + std::to_string(item.spaces) + ")"
-                                    : " " + dumpQuoted(item.text);
-        }
-        return text;
-    }
-    case PrintOpKind::PenWidth:
-        return "pen " + std::to_string(op.penWidth);
-    case PrintOpKind::Line:
-        return "line " + dumpPoint(op.x1, op.y1) + "-" + dumpPoint(op.x2, op.y2);
-    case PrintOpKind::Box:
-        return "box " + dumpPoint(op.x1, op.y1) + "-" + dumpPoint(op.x2, op.y2);
-    case PrintOpKind::Circle:
-        if (op.arc) {
-            return "arc " + dumpPoint(op.x1, op.y1) + " r=" + dumpNumber(op.radius) + " from " +
-                   dumpNumber(op.arc->start) + " to " + dumpNumber(op.arc->end);
-        }
-        return "circle " + dumpPoint(op.x1, op.y1) + " r=" + dumpNumber(op.radius);
-    case PrintOpKind::EndDoc:
-        return "enddoc";
-    case PrintOpKind::KillDoc:
-        return "killdoc";
-    }
-    return "unknown";
+    return std::visit([](const auto& operation) { return dumpOf(operation); }, op);
 }
 
 std::string dumpPrintRecording(const PrintRecording& recording) {
-    std::string text;
-    for (const PrintOp& op : recording) {
-        text += dumpPrintOp(op);
-        text += '\n';
-    }
-    return text;
+    return dumpLines(recording, dumpPrintOp);
 }
 
 void replayPrint(const PrintRecording& recording, Printer& target) {
     for (const PrintOp& op : recording) {
-        switch (op.kind) {
-        case PrintOpKind::DocumentName:
-            target.setDocumentName(op.text);
-            break;
-        case PrintOpKind::Scale:
-            target.setScale(op.x1, op.y1, op.x2, op.y2);
-            break;
-        case PrintOpKind::Font:
-            target.setFont(op.font);
-            break;
-        case PrintOpKind::Position:
-            target.setCurrentPosition(op.x1, op.y1);
-            break;
-        case PrintOpKind::Print:
-            target.print(op.items);
-            break;
-        case PrintOpKind::PenWidth:
-            target.setPenWidth(op.penWidth);
-            break;
-        case PrintOpKind::Line:
-            target.line(op.x1, op.y1, op.x2, op.y2);
-            break;
-        case PrintOpKind::Box:
-            target.box(op.x1, op.y1, op.x2, op.y2);
-            break;
-        case PrintOpKind::Circle:
-            target.circle(op.x1, op.y1, op.radius, op.arc);
-            break;
-        case PrintOpKind::EndDoc:
-            target.endDoc();
-            break;
-        case PrintOpKind::KillDoc:
-            target.killDoc();
-            break;
-        }
+        std::visit([&](const auto& operation) { replayOn(target, operation); }, op);
     }
 }
 
@@ -179,10 +177,10 @@ std::vector<PrintRecording> endedJobs(const PrintRecording& recording) {
     std::vector<PrintRecording> jobs;
     PrintRecording current;
     for (const PrintOp& op : recording) {
-        if (op.kind == PrintOpKind::EndDoc) {
+        if (std::holds_alternative<printop::EndDoc>(op)) {
             jobs.push_back(std::move(current));
             current.clear();
-        } else if (op.kind == PrintOpKind::KillDoc) {
+        } else if (std::holds_alternative<printop::KillDoc>(op)) {
             current.clear();
         } else {
             current.push_back(op);
@@ -193,8 +191,9 @@ std::vector<PrintRecording> endedJobs(const PrintRecording& recording) {
 
 std::string documentName(const PrintRecording& job, const std::string& fallback) {
     for (const PrintOp& op : job) {
-        if (op.kind == PrintOpKind::DocumentName && !op.text.empty()) {
-            return op.text;
+        const auto* named = std::get_if<printop::DocumentName>(&op);
+        if (named && !named->name.empty()) {
+            return named->name;
         }
     }
     return fallback;

@@ -1,49 +1,85 @@
 #pragma once
 
+#include "drawing/segment.h"
 #include "printing/printer.h"
 
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace velmora {
 
-enum class PrintOpKind {
-    DocumentName,
-    Scale,
-    Font,
-    Position,
-    Print,
-    PenWidth,
-    Line,
-    Box,
-    Circle,
-    EndDoc,
-    KillDoc
+// The operations of a printed page, one struct each, holding exactly what the Printer call
+// was given.
+namespace printop {
+
+struct DocumentName {
+    std::string name;
+    bool operator==(const DocumentName&) const = default;
 };
 
-// One printer operation as a plain value. Which fields carry meaning depends on the kind:
-//   DocumentName  text
-//   Scale         x1 = width, y1 = height, x2 = left, y2 = top
-//   Font          font
-//   Position      x1, y1
-//   Print         items
-//   PenWidth      penWidth
-//   Line, Box     x1, y1 - x2, y2
-//   Circle        x1, y1 = centre, radius, arc
-struct PrintOp {
-    PrintOpKind kind = PrintOpKind::EndDoc;
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+// The printable area is `width` by `height` units with its top-left corner at (left, top).
+struct Scale {
+    double width = 0;
+    double height = 0;
+    double left = 0;
+    double top = 0;
+    bool operator==(const Scale&) const = default;
+};
+
+struct Font {
+    velmora::Font font;
+    bool operator==(const Font&) const = default;
+};
+
+struct Position {
+    double x = 0;
+    double y = 0;
+    bool operator==(const Position&) const = default;
+};
+
+struct Print {
+    std::vector<PrintItem> items;
+    bool operator==(const Print&) const = default;
+};
+
+struct PenWidth {
+    int pixels = 1;
+    bool operator==(const PenWidth&) const = default;
+};
+
+struct Line : Segment {
+    bool operator==(const Line&) const = default;
+};
+
+// A rectangle with (x1, y1) and (x2, y2) as opposite corners.
+struct Box : Segment {
+    bool operator==(const Box&) const = default;
+};
+
+// A whole circle, or with `arc` the part of it from arc->start to arc->end.
+struct Circle {
+    double cx = 0;
+    double cy = 0;
     double radius = 0;
     std::optional<ArcSpec> arc;
-    int penWidth = 1;
-    Font font;
-    std::string text;
-    std::vector<PrintItem> items;
-    bool operator==(const PrintOp&) const = default;
+    bool operator==(const Circle&) const = default;
 };
+
+struct EndDoc {
+    bool operator==(const EndDoc&) const = default;
+};
+
+struct KillDoc {
+    bool operator==(const KillDoc&) const = default;
+};
+
+} // namespace printop
+
+using PrintOp = std::variant<printop::DocumentName, printop::Scale, printop::Font,
+                             printop::Position, printop::Print, printop::PenWidth, printop::Line,
+                             printop::Box, printop::Circle, printop::EndDoc, printop::KillDoc>;
 
 using PrintRecording = std::vector<PrintOp>;
 

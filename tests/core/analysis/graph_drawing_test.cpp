@@ -1,11 +1,15 @@
 #include "analysis/graph_drawing.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "drawing/recording_canvas.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora {
 namespace {
+
+using testing::as;
+using testing::colorOf;
 
 // A straight curve leaning right, 25 points from the top edge to the bottom edge.
 struct SamplePlot {
@@ -34,7 +38,7 @@ TEST(GraphDrawingTest, PictureHasAxesGridCurveAndMarkerInOrder) {
     EXPECT_EQ(dumpOp(ops[4]), "line (12.5,0)-(12.5,100) color=192,192,192 pen=1 solid");
     EXPECT_EQ(dumpOp(ops[15]), "line (0,87.5)-(100,87.5) color=192,192,192 pen=1 solid");
     EXPECT_EQ(dumpOp(ops[16]), "line (41,0)-(42,4.16667) color=255,0,0 pen=1 solid");
-    EXPECT_EQ(ops[39].y2, 100);
+    EXPECT_EQ(as<drawop::Line>(ops[39]).y2, 100);
     EXPECT_EQ(dumpOp(ops.back()),
               "circle (53,50) r=1 color=255,255,0 aspect=1 pen=1 solid fill=transparent");
 }
@@ -43,9 +47,7 @@ TEST(GraphDrawingTest, LeftSideCurveIsGreenAndAMarkerOffTheCurveIsLeftOut) {
     SamplePlot sample;
     RecordingCanvas canvas;
     drawGraphPicture(canvas, sample.plot(false), 0);
-    const DrawOp& last = canvas.operations().back();
-    EXPECT_EQ(last.kind, DrawOpKind::Line);
-    EXPECT_EQ(last.color, colors::Green);
+    EXPECT_EQ(as<drawop::Line>(canvas.operations().back()).color, colors::Green);
 }
 
 TEST(GraphDrawingTest, StepErasesTheMarkerRedrawsTheCurveAndMarksTheNewPoint) {
@@ -58,7 +60,7 @@ TEST(GraphDrawingTest, StepErasesTheMarkerRedrawsTheCurveAndMarksTheNewPoint) {
     EXPECT_EQ(dumpOp(ops.front()),
               "circle (53,50) r=1 color=0,0,0 aspect=1 pen=1 solid fill=transparent");
     for (std::size_t i = 1; i <= 24; ++i) {
-        EXPECT_EQ(ops[i].color, colors::Red);
+        EXPECT_EQ(colorOf(ops[i]), colors::Red);
     }
     EXPECT_EQ(dumpOp(ops.back()),
               "circle (54,54.1667) r=1 color=255,255,0 aspect=1 pen=1 solid fill=transparent");

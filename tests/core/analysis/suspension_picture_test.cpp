@@ -1,5 +1,6 @@
 #include "analysis/suspension_picture.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "core/drawing/sample_corner.h"
 #include "drawing/recording_canvas.h"
 
@@ -9,6 +10,12 @@
 
 namespace velmora {
 namespace {
+
+using testing::as;
+using testing::colorOf;
+using testing::is;
+using testing::opsOf;
+using testing::pointsOf;
 
 const Rgb kGrey = paletteColor(8);
 const Rgb kTieRodYellow = paletteColor(14);
@@ -29,19 +36,13 @@ PictureView viewAt(const SuspensionState& state, const Curve& curve, int p) {
 }
 
 std::vector<std::string> printedTexts(const RecordingCanvas& canvas) {
-    std::vector<std::string> texts;
-    for (const DrawOp& op : canvas.operations()) {
-        if (op.kind == DrawOpKind::Print) {
-            texts.push_back(op.text);
-        }
-    }
-    return texts;
+    return testing::printedTexts(canvas.operations());
 }
 
 // Index of the first operation drawn in `color` at or after `from`.
 std::size_t firstIn(const Recording& ops, Rgb color, std::size_t from = 0) {
     for (std::size_t i = from; i < ops.size(); ++i) {
-        if (ops[i].kind != DrawOpKind::Print && ops[i].color == color) {
+        if (colorOf(ops[i]) == color) {
             return i;
         }
     }
@@ -50,7 +51,7 @@ std::size_t firstIn(const Recording& ops, Rgb color, std::size_t from = 0) {
 
 std::size_t firstThickLine(const Recording& ops) {
     for (std::size_t i = 0; i < ops.size(); ++i) {
-        if (ops[i].kind == DrawOpKind::Line && ops[i].state.penWidth > 2) {
+        if (is<drawop::Line>(ops[i]) && ops[i].state.penWidth > 2) {
             return i;
         }
     }
@@ -160,21 +161,22 @@ void expectMirrored(GraphKind kind, double axis, std::size_t spindleStart) {
     const Recording& r = right.operations();
     const Recording& l = left.operations();
     ASSERT_EQ(r.size(), l.size());
-    ASSERT_EQ(r[spindleStart].color, kGrey);
-    ASSERT_EQ(r[spindleStart - 1].kind, DrawOpKind::Circle); // the last arm's pivot disc
-    const std::size_t indicatorEnd = 5; // clear, scale, two lines and the caption
+    ASSERT_EQ(colorOf(r[spindleStart]), kGrey);
+    ASSERT_TRUE(is<drawop::Circle>(r[spindleStart - 1])); // the last arm's pivot disc
+    const std::size_t indicatorEnd = 5;                   // clear, scale, two lines and the caption
     std::size_t compared = 0;
     for (std::size_t i = indicatorEnd; i < r.size(); ++i) {
-        if (r[i].kind == DrawOpKind::Print || (i > spindleStart && i < spindleStart + 30)) {
+        if (is<drawop::Print>(r[i]) || (i > spindleStart && i < spindleStart + 30)) {
             continue;
         }
-        ASSERT_EQ(r[i].kind, l[i].kind) << "operation " << i;
-        EXPECT_EQ(r[i].color, l[i].color) << "operation " << i;
-        EXPECT_NEAR(r[i].x1 + l[i].x1, 2 * axis, 1e-9) << "operation " << i;
-        EXPECT_NEAR(r[i].y1, l[i].y1, 1e-9) << "operation " << i;
-        if (r[i].kind == DrawOpKind::Line) {
-            EXPECT_NEAR(r[i].x2 + l[i].x2, 2 * axis, 1e-9) << "operation " << i;
-            EXPECT_NEAR(r[i].y2, l[i].y2, 1e-9) << "operation " << i;
+        ASSERT_EQ(r[i].command.index(), l[i].command.index()) << "operation " << i;
+        EXPECT_EQ(colorOf(r[i]), colorOf(l[i])) << "operation " << i;
+        const std::vector<testing::Xy> rp = pointsOf(r[i]);
+        const std::vector<testing::Xy> lp = pointsOf(l[i]);
+        ASSERT_EQ(rp.size(), lp.size()) << "operation " << i;
+        for (std::size_t k = 0; k < rp.size(); ++k) {
+            EXPECT_NEAR(rp[k].x + lp[k].x, 2 * axis, 1e-9) << "operation " << i;
+            EXPECT_NEAR(rp[k].y, lp[k].y, 1e-9) << "operation " << i;
         }
         ++compared;
     }
@@ -196,7 +198,7 @@ TEST(SuspensionPictureTest, SideViewNamesTheFrontAndDrawsADottedWheel) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], "<- Front");
     const DrawOp& wheel = canvas.operations().back();
-    EXPECT_EQ(wheel.kind, DrawOpKind::Circle);
+    EXPECT_TRUE(is<drawop::Circle>(wheel));
     EXPECT_EQ(wheel.state.penStyle, PenStyle::Dot);
     EXPECT_EQ(wheel.state.fillStyle, FillStyle::Transparent);
     // Static ball joints at Z 25.5 and 25: centre Z 25.25 -> x = 15 + 50.5; y = 80 - 26.
@@ -259,20 +261,22 @@ TEST(SuspensionPictureTest, SteeredTireHasTwoSidewallEllipsesFilledBlackAfterThe
 
     std::vector<DrawOp> ellipses;
     for (const DrawOp& op : canvas.operations()) {
-        if (op.kind == DrawOpKind::Circle && op.arc) {
+        if (is<drawop::Circle>(op) && as<drawop::Circle>(op).arc) {
             ellipses.push_back(op);
         }
     }
     ASSERT_EQ(ellipses.size(), 2u);
+    const drawop::Circle& black = as<drawop::Circle>(ellipses[0]);
+    const drawop::Circle& grey = as<drawop::Circle>(ellipses[1]);
     // Right side, toe in: the black sidewall on the right. s = 6 - 0.625, a = 7 / 0.50001.
     const double xm = 100 - 2 * 31.0;
-    EXPECT_NEAR(ellipses[0].x1, xm + 5.375, 1e-9);
-    EXPECT_EQ(ellipses[0].color, colors::Black);
-    EXPECT_NEAR(ellipses[1].x1, xm - 5.375, 1e-9);
-    EXPECT_EQ(ellipses[1].color, kGrey);
-    EXPECT_NEAR(ellipses[0].aspect, 7 / 0.50001, 1e-9);
-    EXPECT_NEAR(ellipses[0].radius, 2.35 * 13, 1e-9);
-    EXPECT_EQ(ellipses[0].arc, (ArcSpec{3.1415926 / 2 + 0.001, 3.1415926 / 2 - 0.00001, true}));
+    EXPECT_NEAR(black.cx, xm + 5.375, 1e-9);
+    EXPECT_EQ(black.color, colors::Black);
+    EXPECT_NEAR(grey.cx, xm - 5.375, 1e-9);
+    EXPECT_EQ(grey.color, kGrey);
+    EXPECT_NEAR(black.aspect, 7 / 0.50001, 1e-9);
+    EXPECT_NEAR(black.radius, 2.35 * 13, 1e-9);
+    EXPECT_EQ(black.arc, (ArcSpec{3.1415926 / 2 + 0.001, 3.1415926 / 2 - 0.00001, true}));
     EXPECT_EQ(ellipses[0].state.fillStyle, FillStyle::Solid);
     EXPECT_EQ(ellipses[0].state.fillColor, colors::Black);
 
@@ -298,9 +302,9 @@ TEST(SuspensionPictureTest, OddInputsDrawWithoutFailing) {
     view.XRange = 0; // no steer scale: no sidewalls
     RecordingCanvas canvas;
     DrawPic(canvas, state, view);
-    const Recording& ops = canvas.operations();
-    EXPECT_TRUE(
-        std::none_of(ops.begin(), ops.end(), [](const DrawOp& op) { return op.arc.has_value(); }));
+    for (const drawop::Circle& circle : opsOf<drawop::Circle>(canvas.operations())) {
+        EXPECT_FALSE(circle.arc.has_value());
+    }
 
     selectGraph(state, GraphKind::Camber);
     state.CamberGraph = false; // no flag at all: only cleared and scaled

@@ -1,5 +1,6 @@
 #include "analysis/thumbnails.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "core/drawing/sample_corner.h"
 #include "drawing/recording_canvas.h"
 
@@ -20,23 +21,22 @@ struct FiveSurfaces {
     }
 };
 
-std::vector<DrawOp> linesIn(const RecordingCanvas& canvas, Rgb color) {
-    std::vector<DrawOp> lines;
-    for (const DrawOp& op : canvas.operations()) {
-        if (op.kind == DrawOpKind::Line && op.color == color) {
-            lines.push_back(op);
-        }
-    }
-    return lines;
+using testing::as;
+using testing::colorOf;
+
+std::vector<drawop::Line> linesIn(const RecordingCanvas& canvas, Rgb color) {
+    return testing::linesIn(canvas.operations(), color);
 }
 
 // Ticks across the horizontal axis run from y = 11 to 13; those across the vertical axis
 // from x = 47 to 53.
 int countTicks(const RecordingCanvas& canvas, bool horizontalAxis) {
     const auto lines = linesIn(canvas, colors::LightGrey);
-    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const DrawOp& op) {
-        return horizontalAxis ? (op.y1 == 11 && op.y2 == 13) : (op.x1 == 47 && op.x2 == 53);
-    }));
+    return static_cast<int>(
+        std::count_if(lines.begin(), lines.end(), [&](const drawop::Line& line) {
+            return horizontalAxis ? (line.y1 == 11 && line.y2 == 13)
+                                  : (line.x1 == 47 && line.x2 == 53);
+        }));
 }
 
 TEST(ThumbnailsTest, PreparationDrawsBackgroundScaleAxesAndTicks) {
@@ -72,9 +72,9 @@ TEST(ThumbnailsTest, NineInchesEachWayGiveNineteenTravelTicksFillingTheHeight) {
 
     const auto grey = linesIn(five.canvases[0], colors::LightGrey);
     std::vector<double> ys;
-    for (const DrawOp& op : grey) {
-        if (op.x1 == 47) {
-            ys.push_back(op.y1);
+    for (const drawop::Line& line : grey) {
+        if (line.x1 == 47) {
+            ys.push_back(line.y1);
         }
     }
     ASSERT_EQ(ys.size(), 19u);
@@ -98,9 +98,12 @@ TEST(ThumbnailsTest, CurvePointsSnapToWholeUnitsWithTiesToEven) {
     state.CamberChange[2] = 0.75f;
     FiveSurfaces five;
     drawThumbnails(state, five.surfaces(), true);
-    const auto red = linesIn(five.canvases[0], colors::Red);
-    ASSERT_FALSE(red.empty());
-    EXPECT_EQ(dumpOp(red[0]), "line (52,0)-(58,1) color=255,0,0 pen=1 solid");
+    const Recording& ops = five.canvases[0].operations();
+    const auto red = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return testing::is<drawop::Line>(op) && colorOf(op) == colors::Red;
+    });
+    ASSERT_NE(red, ops.end());
+    EXPECT_EQ(dumpOp(*red), "line (52,0)-(58,1) color=255,0,0 pen=1 solid");
 }
 
 TEST(ThumbnailsTest, GonlyAddsJustTheCurvesOfTheActiveSide) {
@@ -111,10 +114,10 @@ TEST(ThumbnailsTest, GonlyAddsJustTheCurvesOfTheActiveSide) {
         const Recording& ops = canvas.operations();
         ASSERT_EQ(ops.size(), 24u);
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            EXPECT_EQ(ops[i].kind, DrawOpKind::Line);
-            EXPECT_EQ(ops[i].color, colors::ThumbGreen);
-            EXPECT_EQ(ops[i].y1, static_cast<double>(i));
-            EXPECT_EQ(ops[i].y2, static_cast<double>(i + 1));
+            const drawop::Line& line = as<drawop::Line>(ops[i]);
+            EXPECT_EQ(line.color, colors::ThumbGreen);
+            EXPECT_EQ(line.y1, static_cast<double>(i));
+            EXPECT_EQ(line.y2, static_cast<double>(i + 1));
         }
     }
 }
@@ -131,14 +134,14 @@ TEST(ThumbnailsTest, SelectingTheLeftSideDrawsTheRightCurveFirstAndTheLeftOnTop)
 
     const Recording& ops = five.canvases[0].operations();
     const auto firstGreen = std::find_if(
-        ops.begin(), ops.end(), [](const DrawOp& op) { return op.color == colors::ThumbGreen; });
+        ops.begin(), ops.end(), [](const DrawOp& op) { return colorOf(op) == colors::ThumbGreen; });
     const auto lastRed = std::find_if(ops.rbegin(), ops.rend(),
-                                      [](const DrawOp& op) { return op.color == colors::Red; });
+                                      [](const DrawOp& op) { return colorOf(op) == colors::Red; });
     ASSERT_NE(firstGreen, ops.end());
     ASSERT_NE(lastRed, ops.rend());
     EXPECT_LE(lastRed.base() - ops.begin(), firstGreen - ops.begin()); // base() is one past
-    EXPECT_EQ(ops.back().x1, 60); // the left camber of 1 degree
-    EXPECT_EQ(ops.back().color, colors::ThumbGreen);
+    EXPECT_EQ(as<drawop::Line>(ops.back()).x1, 60); // the left camber of 1 degree
+    EXPECT_EQ(as<drawop::Line>(ops.back()).color, colors::ThumbGreen);
 }
 
 TEST(ThumbnailsTest, DisabledSurfacesAreClearedThenGivenTheButtonFace) {

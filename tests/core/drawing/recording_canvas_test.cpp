@@ -1,9 +1,14 @@
 #include "drawing/recording_canvas.h"
 
+#include "core/drawing/recorded_ops.h"
+
 #include <gtest/gtest.h>
 
 namespace velmora {
 namespace {
+
+using testing::as;
+using testing::is;
 
 TEST(PaletteTest, ConsoleColoursAndOutOfRangeIsBlack) {
     EXPECT_EQ(paletteColor(0), (Rgb{0, 0, 0}));
@@ -29,15 +34,15 @@ TEST(RecordingCanvasTest, OperationsCarryTheSettingsInForceWhenMade) {
 
     const Recording& ops = canvas.operations();
     ASSERT_EQ(ops.size(), 2u);
-    EXPECT_EQ(ops[0].kind, DrawOpKind::Line);
+    EXPECT_TRUE(is<drawop::Line>(ops[0]));
     EXPECT_EQ(ops[0].state.penWidth, 3);
     EXPECT_EQ(ops[0].state.penStyle, PenStyle::Dot);
-    EXPECT_EQ(ops[1].kind, DrawOpKind::Circle);
+    ASSERT_TRUE(is<drawop::Circle>(ops[1]));
     EXPECT_EQ(ops[1].state.penWidth, 1);
     EXPECT_EQ(ops[1].state.penStyle, PenStyle::Dot); // settings persist until changed
     EXPECT_EQ(ops[1].state.fillStyle, FillStyle::Solid);
-    EXPECT_EQ(ops[1].aspect, 0.5);
-    EXPECT_EQ(ops[1].arc, (ArcSpec{1, 2, true}));
+    EXPECT_EQ(as<drawop::Circle>(ops[1]).aspect, 0.5);
+    EXPECT_EQ(as<drawop::Circle>(ops[1]).arc, (ArcSpec{1, 2, true}));
 }
 
 TEST(RecordingCanvasTest, PrintsCountLinesFromThePositionLastSet) {
@@ -54,14 +59,12 @@ TEST(RecordingCanvasTest, PrintsCountLinesFromThePositionLastSet) {
     const Recording& ops = canvas.operations();
     ASSERT_EQ(ops.size(), 6u);
     EXPECT_EQ(dumpOp(ops[1]).substr(0, 32), "print \"first\" line=0 from (0,130");
-    EXPECT_EQ(ops[2].line, 1);
-    EXPECT_EQ(ops[2].y1, 130);
-    EXPECT_EQ(ops[3].line, 0);
-    EXPECT_EQ(ops[3].x1, 60);
+    EXPECT_EQ(as<drawop::Print>(ops[2]).line, 1);
+    EXPECT_EQ(as<drawop::Print>(ops[2]).y, 130);
+    EXPECT_EQ(as<drawop::Print>(ops[3]).line, 0);
+    EXPECT_EQ(as<drawop::Print>(ops[3]).x, 60);
     // Clearing moves the position to the top-left corner of the scale.
-    EXPECT_EQ(ops[5].x1, -20);
-    EXPECT_EQ(ops[5].y1, 0);
-    EXPECT_EQ(ops[5].line, 0);
+    EXPECT_EQ(as<drawop::Print>(ops[5]), (drawop::Print{"after clear", -20, 0, 0}));
 }
 
 TEST(RecordingCanvasTest, DumpIsOneReadableLinePerOperation) {

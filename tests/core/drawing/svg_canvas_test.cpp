@@ -1,4 +1,6 @@
 #include "drawing/app_icon.h"
+
+#include "core/drawing/recorded_ops.h"
 #include "drawing/recording_canvas.h"
 #include "drawing/svg_canvas.h"
 
@@ -48,12 +50,12 @@ TEST(AppIcon, StaysOnItsBadgeAtEverySize) {
         canvas.setPixelSize(size, size);
         drawAppIcon(canvas);
         const Recording& ops = canvas.operations();
-        const auto lines = std::count_if(
-            ops.begin(), ops.end(), [](const DrawOp& op) { return op.kind == DrawOpKind::Line; });
-        EXPECT_GE(lines, 5); // tire, rim, frame rail, two arms, upright
+        // Tire, rim, frame rail, two arms, upright.
+        EXPECT_GE(testing::opsOf<drawop::Line>(ops).size(), 5u);
         for (const DrawOp& op : ops) {
-            if (op.kind == DrawOpKind::Line || op.kind == DrawOpKind::Circle) {
-                for (const double v : {op.x1, op.y1}) {
+            if (testing::is<drawop::Line>(op) || testing::is<drawop::Circle>(op)) {
+                const testing::Xy start = testing::pointsOf(op).front();
+                for (const double v : {start.x, start.y}) {
                     EXPECT_GE(v, 0);
                     EXPECT_LE(v, 100);
                 }

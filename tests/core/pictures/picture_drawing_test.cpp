@@ -2,6 +2,7 @@
 #include "pictures/named_picture.h"
 #include "pictures/sketch.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "core/drawing/reference_recording.h"
 #include "drawing/recording_canvas.h"
 
@@ -17,6 +18,10 @@ namespace velmora {
 namespace {
 
 namespace pc = picture_colors;
+using testing::as;
+using testing::colorOf;
+using testing::is;
+using testing::pointsOf;
 
 Recording draw(const std::string& name, const CoordinateSet* own = nullptr) {
     RecordingCanvas canvas(560, 570);
@@ -40,21 +45,21 @@ std::vector<std::string> wizardNames() {
 
 std::vector<std::string> labelsOf(const Recording& ops) {
     std::vector<std::string> labels;
-    for (const DrawOp& op : ops) {
-        if (op.kind == DrawOpKind::Print && op.text.size() == 1) {
-            labels.push_back(op.text);
+    for (const std::string& text : testing::printedTexts(ops)) {
+        if (text.size() == 1) {
+            labels.push_back(text);
         }
     }
     return labels;
 }
 
 // The marker of every measured point, in the order drawn.
-std::vector<DrawOp> markersOf(const Recording& ops) {
-    std::vector<DrawOp> markers;
+std::vector<drawop::Circle> markersOf(const Recording& ops) {
+    std::vector<drawop::Circle> markers;
     for (const DrawOp& op : ops) {
-        if (op.kind == DrawOpKind::Circle && op.color == pc::Point &&
+        if (is<drawop::Circle>(op) && as<drawop::Circle>(op).color == pc::Point &&
             op.state.fillStyle == FillStyle::Solid) {
-            markers.push_back(op);
+            markers.push_back(as<drawop::Circle>(op));
         }
     }
     return markers;
@@ -62,8 +67,11 @@ std::vector<DrawOp> markersOf(const Recording& ops) {
 
 bool allFinite(const Recording& ops) {
     return std::all_of(ops.begin(), ops.end(), [](const DrawOp& op) {
-        return std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
-               std::isfinite(op.y2) && std::isfinite(op.radius);
+        const std::vector<testing::Xy> points = pointsOf(op);
+        return std::all_of(
+                   points.begin(), points.end(),
+                   [](testing::Xy p) { return std::isfinite(p.x) && std::isfinite(p.y); }) &&
+               (!is<drawop::Circle>(op) || std::isfinite(as<drawop::Circle>(op).radius));
     });
 }
 
@@ -95,17 +103,23 @@ TEST(WizardPicture, LeftAndRightAreMirrorImages) {
         for (std::size_t i = 0; i < l.size(); ++i) {
             const DrawOp& a = l[i];
             const DrawOp& b = r[i];
-            ASSERT_EQ(a.kind, b.kind) << i;
-            if (a.kind == DrawOpKind::Line || a.kind == DrawOpKind::Circle) {
-                EXPECT_DOUBLE_EQ(a.x1, -b.x1) << i;
-                EXPECT_DOUBLE_EQ(a.x2, -b.x2) << i;
-                EXPECT_DOUBLE_EQ(a.y1, b.y1) << i;
-                EXPECT_EQ(a.color, b.color) << i;
-            } else if (a.kind == DrawOpKind::Scale) {
-                EXPECT_DOUBLE_EQ(a.x1, -b.x2);
-                EXPECT_DOUBLE_EQ(a.x2, -b.x1);
-            } else if (a.kind == DrawOpKind::Print && a.text.size() == 1) {
-                EXPECT_EQ(a.text, b.text);
+            ASSERT_EQ(a.command.index(), b.command.index()) << i;
+            if (is<drawop::Line>(a)) {
+                const drawop::Line& la = as<drawop::Line>(a);
+                const drawop::Line& lb = as<drawop::Line>(b);
+                EXPECT_DOUBLE_EQ(la.x1, -lb.x1) << i;
+                EXPECT_DOUBLE_EQ(la.x2, -lb.x2) << i;
+                EXPECT_DOUBLE_EQ(la.y1, lb.y1) << i;
+                EXPECT_EQ(la.color, lb.color) << i;
+            } else if (is<drawop::Circle>(a)) {
+                EXPECT_DOUBLE_EQ(as<drawop::Circle>(a).cx, -as<drawop::Circle>(b).cx) << i;
+                EXPECT_DOUBLE_EQ(as<drawop::Circle>(a).cy, as<drawop::Circle>(b).cy) << i;
+                EXPECT_EQ(as<drawop::Circle>(a).color, as<drawop::Circle>(b).color) << i;
+            } else if (is<drawop::Scale>(a)) {
+                EXPECT_DOUBLE_EQ(as<drawop::Scale>(a).left, -as<drawop::Scale>(b).right);
+                EXPECT_DOUBLE_EQ(as<drawop::Scale>(a).right, -as<drawop::Scale>(b).left);
+            } else if (is<drawop::Print>(a) && as<drawop::Print>(a).text.size() == 1) {
+                EXPECT_EQ(as<drawop::Print>(a).text, as<drawop::Print>(b).text);
             }
         }
     }
@@ -117,8 +131,8 @@ TEST(WizardPicture, CompleteSetIsDrawnToScaleOtherwiseTheTypicalCorner) {
     own[3] = 27.5; // a much longer top arm
     const Recording scaled = draw("\\gmlxup.bmp", &own);
     const auto hasText = [](const Recording& ops, const std::string& text) {
-        return std::any_of(ops.begin(), ops.end(),
-                           [&](const DrawOp& op) { return op.text == text; });
+        const std::vector<std::string> texts = testing::printedTexts(ops);
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
     };
     EXPECT_TRUE(hasText(scaled, "Your car, drawn to scale"));
     EXPECT_TRUE(hasText(typical, "Typical GM style stock car"));
@@ -127,7 +141,7 @@ TEST(WizardPicture, CompleteSetIsDrawnToScaleOtherwiseTheTypicalCorner) {
     const auto s = markersOf(scaled);
     ASSERT_EQ(t.size(), 3u);
     ASSERT_EQ(s.size(), 3u);
-    EXPECT_NEAR(s[2].x1 - s[0].x1, (t[2].x1 - t[0].x1) + 4.7, 1e-4);
+    EXPECT_NEAR(s[2].cx - s[0].cx, (t[2].cx - t[0].cx) + 4.7, 1e-4);
 
     CoordinateSet incomplete = own;
     incomplete[20] = 0;
@@ -143,9 +157,9 @@ TEST(WizardPicture, CompleteSetIsDrawnToScaleOtherwiseTheTypicalCorner) {
 
 TEST(WizardPicture, StylesLookDifferentWhereTheirSuspensionsDiffer) {
     const auto arcs = [](const Recording& ops) {
-        return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) {
-            return op.kind == DrawOpKind::Circle && op.arc.has_value();
-        });
+        const std::vector<drawop::Circle> circles = testing::opsOf<drawop::Circle>(ops);
+        return std::count_if(circles.begin(), circles.end(),
+                             [](const drawop::Circle& circle) { return circle.arc.has_value(); });
     };
     // Stock cars have a fender over the wheel, the formula car an open wheel.
     EXPECT_EQ(arcs(draw("\\gmlzup.bmp")), 1);
@@ -153,7 +167,7 @@ TEST(WizardPicture, StylesLookDifferentWhereTheirSuspensionsDiffer) {
     // The Ford bottom arm's strut rod mount (B) lies far ahead of its ball joint (C); the GM
     // arm's front pivot is close to it.
     const auto reach = [](const Recording& ops) {
-        return markersOf(ops)[2].x1 - markersOf(ops)[1].x1;
+        return markersOf(ops)[2].cx - markersOf(ops)[1].cx;
     };
     EXPECT_GT(reach(draw("\\fordlzdn.bmp")), 2 * reach(draw("\\gmlzdn.bmp")));
 }
@@ -163,15 +177,18 @@ TEST(PanelPicture, GreyedButtonIsTheLiveDrawingInGreys) {
     const Recording grey = draw("\\gmdisrbot.bmp");
     ASSERT_EQ(live.size(), grey.size());
     for (std::size_t i = 0; i < live.size(); ++i) {
-        EXPECT_EQ(live[i].x1, grey[i].x1);
-        EXPECT_EQ(live[i].y2, grey[i].y2);
-        const Rgb c = grey[i].color;
+        const std::vector<testing::Xy> l = pointsOf(live[i]);
+        const std::vector<testing::Xy> g = pointsOf(grey[i]);
+        ASSERT_EQ(l.size(), g.size()) << i;
+        for (std::size_t k = 0; k < l.size(); ++k) {
+            EXPECT_EQ(l[k].x, g[k].x) << i;
+            EXPECT_EQ(l[k].y, g[k].y) << i;
+        }
+        const Rgb c = colorOf(grey[i]).value_or(colors::Black);
         EXPECT_TRUE(c.r == c.g && c.g == c.b) << i;
     }
     // The button's member is the strong colour; the top arm is faint.
-    EXPECT_TRUE(std::any_of(live.begin(), live.end(), [](const DrawOp& op) {
-        return op.kind == DrawOpKind::Line && op.color == pc::Measured;
-    }));
+    EXPECT_FALSE(testing::linesIn(live, pc::Measured).empty());
     EXPECT_NE(draw("\\gmrtop.bmp"), live);
     EXPECT_NE(draw("\\xyz.bmp"), draw("\\gmtr.bmp"));
 }

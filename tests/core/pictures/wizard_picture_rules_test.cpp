@@ -5,6 +5,7 @@
 #include "pictures/named_picture.h"
 #include "pictures/sketch.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "drawing/recording_canvas.h"
 #include "model/project_file_io.h"
 
@@ -56,34 +57,29 @@ struct Drawing {
         double left = 0, top = 0, sx = 1, sy = 1;
         const auto at = [&](double x, double y) { return Px{(x - left) * sx, (y - top) * sy}; };
         for (const DrawOp& op : ops) {
-            const Px a = at(op.x1, op.y1), b = at(op.x2, op.y2);
             const double font = op.state.font.size * 96 / 72;
-            switch (op.kind) {
-            case DrawOpKind::Scale:
-                left = op.x1, top = op.y1;
-                sx = width / (op.x2 - op.x1), sy = height / (op.y2 - op.y1);
+            if (const auto* scale = std::get_if<drawop::Scale>(&op.command)) {
+                left = scale->left, top = scale->top;
+                sx = width / (scale->right - scale->left),
+                sy = height / (scale->bottom - scale->top);
                 floorY = at(0, 0).y;
-                break;
-            case DrawOpKind::Line:
-                lines.push_back({a, b, op.color, op.state.penWidth});
-                break;
-            case DrawOpKind::Box:
+            } else if (const auto* line = std::get_if<drawop::Line>(&op.command)) {
+                lines.push_back({at(line->x1, line->y1), at(line->x2, line->y2), line->color,
+                                 op.state.penWidth});
+            } else if (const auto* box = std::get_if<drawop::Box>(&op.command)) {
+                const Px a = at(box->x1, box->y1), b = at(box->x2, box->y2);
                 for (const auto& [p, q] :
                      {std::pair{a, Px{a.x, b.y}}, std::pair{Px{a.x, b.y}, b},
                       std::pair{b, Px{b.x, a.y}}, std::pair{Px{b.x, a.y}, a}}) {
-                    lines.push_back({p, q, op.color, op.state.penWidth});
+                    lines.push_back({p, q, box->color, op.state.penWidth});
                 }
-                break;
-            case DrawOpKind::Circle:
-                circles.push_back({a, op.radius * std::abs(sx),
-                                   op.state.fillStyle == FillStyle::Solid, op.color});
-                break;
-            case DrawOpKind::Print:
-                texts.push_back(
-                    {a.x, a.y, a.x + op.text.size() * font * 0.62, a.y + font * 1.25, op.text});
-                break;
-            default:
-                break;
+            } else if (const auto* circle = std::get_if<drawop::Circle>(&op.command)) {
+                circles.push_back({at(circle->cx, circle->cy), circle->radius * std::abs(sx),
+                                   op.state.fillStyle == FillStyle::Solid, circle->color});
+            } else if (const auto* print = std::get_if<drawop::Print>(&op.command)) {
+                const Px a = at(print->x, print->y);
+                texts.push_back({a.x, a.y, a.x + print->text.size() * font * 0.62,
+                                 a.y + font * 1.25, print->text});
             }
         }
     }
@@ -235,8 +231,8 @@ TEST(WizardPictureRules, MiscLegendsUseThePromptsWords) {
         RecordingCanvas canvas(kWidth, kHeight);
         drawNamedPicture(canvas, name);
         std::string all;
-        for (const DrawOp& op : canvas.operations()) {
-            all += op.text + "\n";
+        for (const std::string& text : testing::printedTexts(canvas.operations())) {
+            all += text + "\n";
         }
         return all;
     };

@@ -114,14 +114,13 @@ TEST(GraphPageTest, DrawsFrameAxesGridAndCurveInOrderThenSuggestionsAndFile) {
     GraphPageInputs in = camberInputs(1, -1);
     in.fileCaption = "/home/ann/car.kqw";
     const PrintRecording ops = page(in, {"First line", "", "Last line"});
-    ASSERT_EQ(ops.front().kind, PrintOpKind::DocumentName);
-    EXPECT_EQ(ops[1].kind, PrintOpKind::Scale);
+    ASSERT_TRUE(testing::is<printop::DocumentName>(ops.front()));
     EXPECT_EQ(dumpPrintOp(ops[1]), "scale 143x200 at (-20,0)");
 
     std::vector<std::string> drawing;
     for (const PrintOp& op : ops) {
-        if (op.kind == PrintOpKind::Line || op.kind == PrintOpKind::Box ||
-            op.kind == PrintOpKind::PenWidth) {
+        if (testing::is<printop::Line>(op) || testing::is<printop::Box>(op) ||
+            testing::is<printop::PenWidth>(op)) {
             drawing.push_back(dumpPrintOp(op));
         }
     }
@@ -140,7 +139,7 @@ TEST(GraphPageTest, DrawsFrameAxesGridAndCurveInOrderThenSuggestionsAndFile) {
     EXPECT_EQ(*(first + 1), "");
     EXPECT_EQ(*(first + 2), "Last line");
     EXPECT_EQ(printedAt(ops, 0, 190), "/home/ann/car.kqw");
-    EXPECT_EQ(ops.back().kind, PrintOpKind::EndDoc);
+    EXPECT_TRUE(testing::is<printop::EndDoc>(ops.back()));
 }
 
 TEST(GraphPageTest, LongCurvesKeepTheTableAboveTheFileLine) {

@@ -3,19 +3,31 @@
 #include "printing/recording_printer.h"
 
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace velmora::testing {
+
+template <class Op> bool is(const PrintOp& op) {
+    return std::holds_alternative<Op>(op);
+}
+
+// The operation as the kind the test expects it to be; any other kind throws, which fails
+// the test.
+template <class Op> const Op& as(const PrintOp& op) {
+    return std::get<Op>(op);
+}
 
 // The texts of the print statements of a recording, items joined as printed.
 inline std::vector<std::string> printedLines(const PrintRecording& ops) {
     std::vector<std::string> lines;
     for (const PrintOp& op : ops) {
-        if (op.kind != PrintOpKind::Print) {
+        const auto* print = std::get_if<printop::Print>(&op);
+        if (!print) {
             continue;
         }
         std::string text;
-        for (const PrintItem& item : op.items) {
+        for (const PrintItem& item : print->items) {
             text += item.spaces > 0 ? std::string(static_cast<std::size_t>(item.spaces), ' ')
                                     : item.text;
         }
@@ -27,9 +39,10 @@ inline std::vector<std::string> printedLines(const PrintRecording& ops) {
 // The text printed right after the position was set to (x, y), or "<none>".
 inline std::string printedAt(const PrintRecording& ops, double x, double y) {
     for (std::size_t i = 0; i + 1 < ops.size(); ++i) {
-        if (ops[i].kind == PrintOpKind::Position && ops[i].x1 == x && ops[i].y1 == y &&
-            ops[i + 1].kind == PrintOpKind::Print) {
-            return ops[i + 1].items.empty() ? std::string() : ops[i + 1].items.front().text;
+        const auto* position = std::get_if<printop::Position>(&ops[i]);
+        const auto* print = std::get_if<printop::Print>(&ops[i + 1]);
+        if (position && position->x == x && position->y == y && print) {
+            return print->items.empty() ? std::string() : print->items.front().text;
         }
     }
     return "<none>";

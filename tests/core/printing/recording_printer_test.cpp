@@ -1,5 +1,6 @@
 #include "printing/recording_printer.h"
 
+#include "core/drawing/recorded_ops.h"
 #include "core/drawing/reference_recording.h"
 #include "drawing/recording_canvas.h"
 #include "printing/canvas_printer.h"
@@ -48,9 +49,9 @@ TEST(RecordingPrinterTest, CanvasPrinterMapsTheUserScaleAndWritesSpacesAsBlanks)
     const Recording& ops = canvas.operations();
     ASSERT_EQ(ops.size(), 4u);
     EXPECT_EQ(dumpOp(ops[1]), "scale (-20,0)-(123,200)");
-    EXPECT_EQ(ops[2].text, "File: ");
+    EXPECT_EQ(testing::as<drawop::Print>(ops[2]).text, "File: ");
     EXPECT_EQ(ops[2].state.font, defaultPrinterFont());
-    EXPECT_EQ(ops[3].color, colors::Black);
+    EXPECT_EQ(testing::as<drawop::Circle>(ops[3]).color, colors::Black);
 }
 
 // One reference page of each kind; regenerate with VELMORA_UPDATE_REFERENCES=1 after an

@@ -59,7 +59,7 @@ TEST(CoordinatePageTest, LayoutIsTheSameForBothSidesApartFromTheTitle) {
     EXPECT_EQ(r[21], "     Spindle Height      13.25");
     // An empty file caption still prints "File:" and one space.
     EXPECT_EQ(r.back(), "File: ");
-    EXPECT_EQ(right.operations().back().kind, PrintOpKind::EndDoc);
+    EXPECT_TRUE(testing::is<printop::EndDoc>(right.operations().back()));
 }
 
 TEST(CoordinatePageTest, HeadingsAreBoldAndRowsPlainInTheFaceThePrinterHas) {
@@ -67,9 +67,9 @@ TEST(CoordinatePageTest, HeadingsAreBoldAndRowsPlainInTheFaceThePrinterHas) {
     buildCoordinatePage(printer, false, {}, "x");
     std::vector<std::pair<double, bool>> fonts;
     for (const PrintOp& op : printer.operations()) {
-        if (op.kind == PrintOpKind::Font) {
-            EXPECT_EQ(op.font.face, defaultPrinterFont().face);
-            fonts.emplace_back(op.font.size, op.font.bold);
+        if (const auto* change = std::get_if<printop::Font>(&op)) {
+            EXPECT_EQ(change->font.face, defaultPrinterFont().face);
+            fonts.emplace_back(change->font.size, change->font.bold);
         }
     }
     const std::vector<std::pair<double, bool>> expected = {{18, true},  {15, true},  {12, false},
@@ -97,7 +97,7 @@ TEST(StaticPageTest, EachLineIsOneStatementWithTheTabsThatLineUpTheColumns) {
     };
     EXPECT_EQ(printedLines(printer.operations()), expected);
     for (const PrintOp& op : printer.operations()) {
-        EXPECT_NE(op.kind, PrintOpKind::Font) << "the static page keeps the printer's font";
+        EXPECT_FALSE(testing::is<printop::Font>(op)) << "the static page keeps the printer's font";
     }
 }
 
@@ -140,7 +140,7 @@ TEST(PrintCommandTest, FailureShowsTheMessageAndDiscardsTheJob) {
     EXPECT_EQ(sink.messages[0].text,
               "An error has occured while trying to print your vehicles suspension "
               "coordinates.  If this problem persists call Norvale at (800)-555-0199.");
-    EXPECT_EQ(printer.operations().back().kind, PrintOpKind::KillDoc);
+    EXPECT_TRUE(testing::is<printop::KillDoc>(printer.operations().back()));
     EXPECT_TRUE(endedJobs(printer.operations()).empty());
 }
 

@@ -11,6 +11,9 @@
 namespace velmora {
 namespace {
 
+using testing::as;
+using testing::is;
+
 PrintRecording figure(int page) {
     RecordingPrinter printer;
     drawWorksheetFigure(printer, page);
@@ -63,10 +66,9 @@ TEST(WorksheetsTest, FailureOnPageSevenKeepsSixPagesAndStopsTheCommand) {
                                          MessageIcon::None, MessageButtons::Ok}));
     const PrintRecording& ops = printer.operations();
     EXPECT_EQ(endedJobs(ops).size(), 6u);
-    EXPECT_EQ(ops.back().kind, PrintOpKind::KillDoc);
-    const auto started = std::count_if(ops.begin(), ops.end(), [](const PrintOp& op) {
-        return op.kind == PrintOpKind::DocumentName;
-    });
+    EXPECT_TRUE(is<printop::KillDoc>(ops.back()));
+    const auto started = std::count_if(
+        ops.begin(), ops.end(), [](const PrintOp& op) { return is<printop::DocumentName>(op); });
     EXPECT_EQ(started, 7);
 }
 
@@ -78,19 +80,30 @@ TEST(WorksheetsTest, LeftFrontViewsAreExactMirrorImagesOfTheRightOnes) {
         for (std::size_t i = 0; i < right.size(); ++i) {
             const PrintOp& r = right[i];
             const PrintOp& l = left[i];
-            ASSERT_EQ(r.kind, l.kind);
-            EXPECT_DOUBLE_EQ(l.x1, 640 - r.x1) << dumpPrintOp(r);
-            EXPECT_DOUBLE_EQ(l.y1, r.y1);
-            if (r.kind == PrintOpKind::Line) {
-                EXPECT_DOUBLE_EQ(l.x2, 640 - r.x2);
-                EXPECT_DOUBLE_EQ(l.y2, r.y2);
-            }
-            if (r.arc) {
-                // The mirrored arc covers the mirror images of the same points: it runs from
-                // the image of the end to the image of the start.
-                ASSERT_TRUE(l.arc);
-                EXPECT_NEAR(wrapped(l.arc->start), wrapped(std::numbers::pi - r.arc->end), 1e-9);
-                EXPECT_NEAR(wrapped(l.arc->end), wrapped(std::numbers::pi - r.arc->start), 1e-9);
+            ASSERT_EQ(r.index(), l.index());
+            if (is<printop::Line>(r)) {
+                const printop::Line& rl = as<printop::Line>(r);
+                const printop::Line& ll = as<printop::Line>(l);
+                EXPECT_DOUBLE_EQ(ll.x1, 640 - rl.x1) << dumpPrintOp(r);
+                EXPECT_DOUBLE_EQ(ll.y1, rl.y1);
+                EXPECT_DOUBLE_EQ(ll.x2, 640 - rl.x2);
+                EXPECT_DOUBLE_EQ(ll.y2, rl.y2);
+            } else if (is<printop::Circle>(r)) {
+                const printop::Circle& rc = as<printop::Circle>(r);
+                const printop::Circle& lc = as<printop::Circle>(l);
+                EXPECT_DOUBLE_EQ(lc.cx, 640 - rc.cx) << dumpPrintOp(r);
+                EXPECT_DOUBLE_EQ(lc.cy, rc.cy);
+                if (rc.arc) {
+                    // The mirrored arc covers the mirror images of the same points: it runs
+                    // from the image of the end to the image of the start.
+                    ASSERT_TRUE(lc.arc);
+                    EXPECT_NEAR(wrapped(lc.arc->start), wrapped(std::numbers::pi - rc.arc->end),
+                                1e-9);
+                    EXPECT_NEAR(wrapped(lc.arc->end), wrapped(std::numbers::pi - rc.arc->start),
+                                1e-9);
+                }
+            } else {
+                ADD_FAILURE() << "a front view draws only lines and circles: " << dumpPrintOp(r);
             }
         }
     }
