@@ -72,7 +72,8 @@ TEST(CliRoll, RefusesBadValuesAndIncompleteSidesInOneLine) {
         std::vector<std::string> args;
         const char* says;
     } cases[] = {
-        {{"roll", gm, "--roll", "11"}, "--roll must be a number of degrees from -10 to 10"},
+        {{"roll", gm, "--roll", "11"},
+         "--roll must be a number of degrees from -10 to 10, not \"11\""},
         {{"roll", gm, "--dive", "nan"}, "--dive must be a number of inches from -9 to 9"},
         {{"roll", gm, "--dive", "1in"}, "--dive must be a number, not \"1in\""},
         {{"roll", gm, "--max-roll", "3"}, "--max-roll and --steps go together"},

@@ -68,6 +68,10 @@ TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
     EXPECT_EQ(w->current(), nullptr);
     EXPECT_TRUE(message(w).contains(QStringLiteral("The right side is not complete")));
     EXPECT_FALSE(part<QPushButton>(w, "btnRollPrint")->isEnabled());
+
+    open(examplePath("ford-asphalt-oval.kqw")); // opening a project brings the window along
+    ASSERT_NE(w->current(), nullptr);
+    EXPECT_DOUBLE_EQ(w->current()->roll, 2);
 }
 
 } // namespace

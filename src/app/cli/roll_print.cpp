@@ -10,9 +10,10 @@
 namespace velmora::cli {
 namespace {
 
-void checked(const std::string& problem) {
+// Refuses a value with the reason and the text as given.
+void checked(const std::string& problem, const std::string& text) {
     if (!problem.empty()) {
-        throw UsageError(problem);
+        throw UsageError(problem + ", not \"" + text + "\"");
     }
 }
 
@@ -28,15 +29,15 @@ void addRollPrintOptions(CLI::App& command, RollPrintArgs& args) {
 
 void buildRollPage(Printer& printer, const SuspensionState& state, const RollPrintArgs& args) {
     const double dive = numberOption(args.dive, "--dive");
-    checked(diveProblem(dive, "--dive"));
+    checked(diveProblem(dive, "--dive"), args.dive);
     const double roll = numberOption(args.maxRoll, "--max-roll");
-    checked(rollProblem(roll, "--max-roll"));
+    checked(rollProblem(roll, "--max-roll"), args.maxRoll);
     const double steps = numberOption(args.steps, "--steps");
     if (steps != std::floor(steps)) {
         throw UsageError("--steps must be a whole number, not \"" + args.steps + "\"");
     }
-    checked(
-        rollStepsProblem(std::fabs(steps) > 1e9 ? 0 : static_cast<long long>(steps), "--steps"));
+    checked(rollStepsProblem(std::fabs(steps) > 1e9 ? 0 : static_cast<long long>(steps), "--steps"),
+            args.steps);
     const FrontEnd front = frontEndOf(state);
     const DiveRollState current = front.solve(dive, roll);
     const DiveRollPath path = front.path(dive, roll, static_cast<int>(steps));

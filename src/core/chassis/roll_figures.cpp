@@ -204,8 +204,8 @@ Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
     }
     // Room above the tires for the title.
     f.vMax = std::max({f.vMax, s.right.topBall.v + 10, s.left.topBall.v + 10,
-                       s.right.wheelCentre.v + s.right.wheelRadius + 6,
-                       s.left.wheelCentre.v + s.left.wheelRadius + 6});
+                       s.right.wheelCentre.v + s.right.wheelRadius + 9,
+                       s.left.wheelCentre.v + s.left.wheelRadius + 9});
     f.texts.front().at.v = f.vMax - 0.5;
     addLine(f, {0, f.vMin}, {0, f.vMax}, FigureInk::Centreline);
     const GroundLine ground = groundLine(s.right.contactPatch, s.left.contactPatch);
