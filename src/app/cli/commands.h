@@ -15,6 +15,7 @@ void addRenderCommand(CLI::App& app, int& exitCode);
 void addPrintCommand(CLI::App& app, int& exitCode);
 void addCompareModelsCommand(CLI::App& app, int& exitCode);
 void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
+void addRollCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -26,6 +27,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addPrintCommand(app, exitCode);
     addCompareModelsCommand(app, exitCode);
     addBumpSteerFixCommand(app, exitCode);
+    addRollCommand(app, exitCode);
 }
 
 } // namespace velmora::cli

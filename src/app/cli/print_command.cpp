@@ -4,6 +4,7 @@
 #include "cli_output.h"
 #include "commands.h"
 #include "graph_names.h"
+#include "roll_print.h"
 
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
@@ -31,6 +32,7 @@ struct PrintArgs {
     bool dump = false;
     std::string graph = "camber";
     SweepOptions sweep;
+    RollPrintArgs roll;
 };
 
 void reportMessages(const RecordingMessageSink& sink) {
@@ -57,7 +59,9 @@ PrintRecording recordPages(const PrintArgs& args) {
     }
     SuspensionState state = projectFor(args);
     RecordingMessageSink sink;
-    if (args.what == "coordinates") {
+    if (args.what == "roll") {
+        buildRollPage(printer, state, args.roll);
+    } else if (args.what == "coordinates") {
         // The table opens on the chosen side showing each stored value as its cell text.
         state.Right_Active = args.sweep.side == "right";
         buildCoordinatePage(printer, state.Right_Active, coordinateTableTexts(state.activeCoords()),
@@ -123,9 +127,9 @@ void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
     CLI::App* command = app.add_subcommand(
         "print", "Make the printed pages (coordinates, static geometry, graph, the ten garage "
                  "worksheets) as one PDF file, or dump the printer operations");
-    command->add_option("WHAT", args->what, "coordinates, static, graph or worksheets")
+    command->add_option("WHAT", args->what, "coordinates, static, graph, worksheets or roll")
         ->required()
-        ->check(CLI::IsMember({"coordinates", "static", "graph", "worksheets"}));
+        ->check(CLI::IsMember({"coordinates", "static", "graph", "worksheets", "roll"}));
     command->add_option("PROJECT", args->project,
                         "Project file (.kqw or .kqp); not needed for worksheets");
     command->add_option("--pdf", args->pdf, "PDF file to write, all pages in order");
@@ -133,6 +137,7 @@ void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
     command->add_option("--graph", args->graph, "Curve of the graph page")
         ->check(CLI::IsMember(graphNames()));
     addSweepOptions(*command, args->sweep);
+    addRollPrintOptions(*command, args->roll);
     command->callback([args] { run(*args); });
 }
 

@@ -4,6 +4,7 @@
 
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
+#include "chassis/dive_roll_window.h"
 #include "mainwindow/balloon_texts.h"
 #include "mainwindow/coordinate_frame.h"
 #include "mainwindow/dimension_frame.h"
@@ -92,6 +93,7 @@ MainWindow::~MainWindow() {
     // The Notes window copies its text into the state when it goes, so it must go first.
     delete notes_.data();
     delete graph_.data();
+    delete diveRoll_.data();
 }
 
 void MainWindow::buildClientArea() {
@@ -169,6 +171,7 @@ void MainWindow::connectCommands() {
             [this] { chooseCarStyle(CarStyleChoice::Ford); });
     connect(m.mnuCarFormula, &QAction::triggered, this,
             [this] { chooseCarStyle(CarStyleChoice::Formula); });
+    connect(m.mnuDiveRoll, &QAction::triggered, this, &MainWindow::showDiveRoll);
 
     connect(frmTravel_, &TravelFrame::okPressed, this, &MainWindow::acceptTravel);
     connect(frmTravel_, &TravelFrame::cancelPressed, this, &MainWindow::cancelTravel);
@@ -250,6 +253,7 @@ void MainWindow::selectSide(bool right) {
         right = state_.Right_Active;
     } while (refreshPending_);
     refreshing_ = false;
+    refreshChassisWindows();
 }
 
 void MainWindow::DisableR() {
@@ -392,6 +396,7 @@ void MainWindow::closeOtherWindows() {
     if (graph_) {
         graph_->close();
     }
+    closeChassisWindows();
 }
 
 } // namespace velmora

@@ -19,6 +19,7 @@ class QLabel;
 namespace velmora {
 
 class BigGraph;
+class DiveRollWindow;
 class CoordinateFrame;
 class DimensionFrame;
 class FileDialogs;
@@ -123,6 +124,11 @@ public:
     void printGraph();
     void printWorksheets();
 
+    // The Chassis menu: the Dive and Roll window (modeless, follows the project) and its page.
+    void showDiveRoll();
+    void printDiveRoll();
+    DiveRollWindow* diveRollWindow() const;
+
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     QStringList pictureFolders() const { return pictureFolders_; }
@@ -145,6 +151,8 @@ private:
     void clearProjectAndNotes();
     bool loadProject(const std::string& path);
     void hideGraphWindow();
+    void refreshChassisWindows();
+    void closeChassisWindows();
     // Asks whether to save before leaving; true when the program may end.
     bool confirmLeaving();
     void closeOtherWindows();
@@ -179,6 +187,7 @@ private:
 
     QPointer<NotesWindow> notes_;
     QPointer<BigGraph> graph_;
+    QPointer<DiveRollWindow> diveRoll_;
 
     bool startedUp_ = false;
     bool refreshing_ = false;

@@ -50,6 +50,7 @@ void MainWindow::clearProjectAndNotes() {
     clearProject(state_);
     Disable_Graphs();
     setFileLabel({});
+    refreshChassisWindows();
 }
 
 void MainWindow::fileNew() {

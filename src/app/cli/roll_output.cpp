@@ -1,0 +1,166 @@
+#include "roll_output.h"
+
+#include "cli_common.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+namespace velmora::cli {
+namespace {
+
+nlohmann::json pointJson(const FrontPoint& p) {
+    return nlohmann::json::array({p.u, p.v});
+}
+
+nlohmann::json wheelJson(const WheelAtState& w) {
+    const auto value = [&w](double v) { return w.solved ? nlohmann::json(v) : nullptr; };
+    nlohmann::json out;
+    out["travel"] = w.travel;
+    out["camber_change_body"] = value(w.camberChangeBody);
+    out["camber_change_ground"] = value(w.camberChangeGround);
+    out["bump_steer"] = value(w.bumpSteer);
+    out["contact_patch"] = w.solved ? pointJson(w.contactPatch) : nullptr;
+    out["instant_center"] = w.instantCentre ? pointJson(*w.instantCentre) : nullptr;
+    return out;
+}
+
+std::string fixed(double value, int decimals = 3) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    // No "-0.000": a value that rounds to zero is shown as zero.
+    const std::string s(text);
+    return s.find_first_not_of("-0.") == std::string::npos ? s.substr(s[0] == '-' ? 1 : 0) : s;
+}
+
+std::string pointText(const FrontPoint& p) {
+    return fixed(p.u) + ", " + fixed(p.v);
+}
+
+void row(std::ostringstream& out, const std::string& caption, const std::string& right,
+         const std::string& left) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%-28s %18s %18s\n", caption.c_str(), right.c_str(),
+                  left.c_str());
+    out << text;
+}
+
+} // namespace
+
+double numberOption(const std::string& text, const std::string& option) {
+    // Leading '+' is allowed as a sign; everything else must be a whole decimal number.
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') {
+        ++first;
+    }
+    double value = 0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last || first == last) {
+        throw UsageError(option + " must be a number, not \"" + text + "\"");
+    }
+    return value;
+}
+
+FrontEnd frontEndOf(const SuspensionState& state) {
+    const bool right = isComplete(state.RightCoords);
+    const bool left = isComplete(state.LeftCoords);
+    if (!right || !left) {
+        throw UsageError(std::string("dive and roll need both sides complete: the ") +
+                         (!right && !left ? "right and left sides are"
+                          : !right        ? "right side is"
+                                          : "left side is") +
+                         " missing values");
+    }
+    return FrontEnd::build(state.RightCoords, state.LeftCoords);
+}
+
+nlohmann::json stateJson(const DiveRollState& s) {
+    nlohmann::json out;
+    out["dive"] = s.dive;
+    out["roll"] = s.roll;
+    out["right"] = wheelJson(s.right);
+    out["left"] = wheelJson(s.left);
+    out["ground_angle"] = s.solved ? nlohmann::json(s.groundAngle) : nullptr;
+    out["track_change"] = s.solved ? nlohmann::json(s.trackChange) : nullptr;
+    if (s.rollCentre) {
+        out["roll_center"] = {{"height", s.rollCentre->height},
+                              {"offset", s.rollCentre->offset},
+                              {"body", pointJson(s.rollCentre->body)}};
+    } else {
+        out["roll_center"] = nullptr;
+    }
+    out["messages"] = messagesJson(s.messages);
+    return out;
+}
+
+nlohmann::json pathJson(const DiveRollPath& path) {
+    nlohmann::json states = nlohmann::json::array();
+    for (const DiveRollState& s : path.states) {
+        states.push_back(stateJson(s));
+    }
+    return {{"dive", path.dive}, {"states", states}};
+}
+
+std::string stateText(const DiveRollState& s) {
+    std::ostringstream out;
+    out << "Dive " << fixed(s.dive) << " in, roll " << fixed(s.roll) << " deg\n";
+    const auto wheel = [&s](const auto& get) {
+        return std::pair{s.right.solved ? get(s.right) : std::string("-"),
+                         s.left.solved ? get(s.left) : std::string("-")};
+    };
+    row(out, "", "Right", "Left");
+    row(out, "Travel (in)", fixed(s.right.travel), fixed(s.left.travel));
+    const auto put = [&](const std::string& caption, const auto& get) {
+        const auto [r, l] = wheel(get);
+        row(out, caption, r, l);
+    };
+    put("Camber change, body (deg)",
+        [](const WheelAtState& w) { return fixed(w.camberChangeBody); });
+    put("Camber change, ground (deg)",
+        [](const WheelAtState& w) { return fixed(w.camberChangeGround); });
+    put("Bump steer (deg)", [](const WheelAtState& w) { return fixed(w.bumpSteer); });
+    put("Contact patch u, v (in)", [](const WheelAtState& w) { return pointText(w.contactPatch); });
+    put("Instant centre u, v (in)", [](const WheelAtState& w) {
+        return w.instantCentre ? pointText(*w.instantCentre) : std::string("parallel");
+    });
+    const std::string none = s.solved ? "none (parallel lines)" : "-";
+    row(out, "Ground angle (deg)", s.solved ? fixed(s.groundAngle) : "-", "");
+    row(out, "Track change (in)", s.solved ? fixed(s.trackChange) : "-", "");
+    row(out, "Roll centre height (in)", s.rollCentre ? fixed(s.rollCentre->height) : none, "");
+    row(out, "Roll centre offset (in)", s.rollCentre ? fixed(s.rollCentre->offset) : none, "");
+    for (const Message& message : s.messages) {
+        out << message.title << ": " << message.text << '\n';
+    }
+    return out.str();
+}
+
+std::string pathText(const DiveRollPath& path) {
+    std::ostringstream out;
+    out << "Dive " << fixed(path.dive) << " in\n";
+    char text[200];
+    std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n", "Roll deg", "RC ht in",
+                  "RC off in", "Camber R deg", "Camber L deg", "Ground deg", "Track in");
+    out << text;
+    for (const DiveRollState& s : path.states) {
+        const auto rc = [&s](double v) { return s.rollCentre ? fixed(v) : std::string("-"); };
+        const auto solved = [&s](double v) { return s.solved ? fixed(v) : std::string("-"); };
+        std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n",
+                      fixed(s.roll).c_str(), rc(s.rollCentre ? s.rollCentre->height : 0).c_str(),
+                      rc(s.rollCentre ? s.rollCentre->offset : 0).c_str(),
+                      solved(s.right.camberChangeGround).c_str(),
+                      solved(s.left.camberChangeGround).c_str(), solved(s.groundAngle).c_str(),
+                      solved(s.trackChange).c_str());
+        out << text;
+    }
+    for (const DiveRollState& s : path.states) {
+        for (const Message& message : s.messages) {
+            out << "Roll " << fixed(s.roll) << ": " << message.title << ": " << message.text
+                << '\n';
+        }
+    }
+    return out.str();
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "chassis/dive_roll.h"
+#include "model/suspension_state.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+// What `roll` and `print roll` share: the project's front end, the dive and roll read from
+// their options, and the JSON and text of a state or a path.
+namespace velmora::cli {
+
+// A number typed for `option`: finite or not, refused when it is not a plain decimal
+// number, with a message naming the option and the text.
+double numberOption(const std::string& text, const std::string& option);
+
+// Both sides of the project prepared; exit 2 (UsageError) when a side is incomplete.
+FrontEnd frontEndOf(const SuspensionState& state);
+
+nlohmann::json stateJson(const DiveRollState& state);
+nlohmann::json pathJson(const DiveRollPath& path);
+
+std::string stateText(const DiveRollState& state);
+std::string pathText(const DiveRollPath& path);
+
+} // namespace velmora::cli

@@ -1,0 +1,282 @@
+#include "chassis/dive_roll.h"
+
+#include "chassis/front_view_lines.h"
+#include "geometry/checked_math.h"
+#include "geometry/rigid_sweep.h"
+#include "geometry/vec3.h"
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace velmora {
+
+using namespace vec3;
+
+namespace {
+
+// The corner is walked from ride height to its travel in steps no longer than the 3-D
+// sweep's own at the usual range, so that it stays on the sweep's assembly branch.
+constexpr double kLongestStep = 0.25;
+// A step that fails is tried again in two, four or eight smaller steps at most.
+constexpr int kMostSubsteps = 8;
+
+double degrees(double radians) {
+    return radians * 180.0 / std::numbers::pi;
+}
+
+std::string limitText(double value) {
+    return shortestText(static_cast<float>(value));
+}
+
+struct Reading {
+    double camber = 0;
+    double toe = 0;
+    Point3 contact;
+};
+
+// The same readings the 3-D sweep takes of a pose.
+bool readPose(const RigidCorner& corner, const UprightPose& pose, Reading& r) {
+    const Point3 s = corner.spinAxis(pose);
+    const Point3 wheel = corner.wheelCentre(pose);
+    r.camber = -degrees(std::atan2(s.y, s.x));
+    r.toe = degrees(std::atan2(s.z, s.x));
+    const Point3 down = Point3{0, -1, 0} - (-s.y) * s;
+    const double length = norm(down);
+    if (!(length > 1e-9)) {
+        return false;
+    }
+    r.contact = wheel + (corner.wheelRadius() / length) * down;
+    return std::isfinite(r.camber) && std::isfinite(r.toe) && std::isfinite(r.contact.x) &&
+           std::isfinite(r.contact.y);
+}
+
+UprightPose extrapolate(const UprightPose& a, double ta, const UprightPose& b, double tb,
+                        double t) {
+    const double k = (t - tb) / (tb - ta);
+    return {b.TB + k * (b.TB - a.TB), b.BB + k * (b.BB - a.BB), b.RO + k * (b.RO - a.RO)};
+}
+
+// Solves `to` from the solution `start` at `from`, first from `guess`, then in smaller steps.
+PoseStatus reach(const RigidCorner& corner, double from, double to, const UprightPose& start,
+                 UprightPose& guess) {
+    UprightPose trial = guess;
+    PoseStatus status = corner.solve(to, trial).status;
+    for (int substeps = 2; status != PoseStatus::Converged && substeps <= kMostSubsteps;
+         substeps *= 2) {
+        trial = start;
+        status = PoseStatus::Converged;
+        for (int k = 1; k <= substeps && status == PoseStatus::Converged; ++k) {
+            const double travel = k == substeps ? to : from + (to - from) * k / substeps;
+            status = corner.solve(travel, trial).status;
+        }
+    }
+    if (status == PoseStatus::Converged) {
+        guess = trial;
+    }
+    return status;
+}
+
+// The pose at `travel`, walked out from ride height; the 3-D check's message when the
+// corner cannot get there.
+std::optional<UprightPose> poseAt(const RigidCorner& corner, double travel, Message& failure) {
+    UprightPose pose = corner.staticPose();
+    if (travel == 0) {
+        return pose;
+    }
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(travel) / kLongestStep)));
+    UprightPose before = pose;
+    double from = 0;
+    double fromBefore = 0;
+    for (int k = 1; k <= steps; ++k) {
+        const double t = k == steps ? travel : travel * k / steps;
+        UprightPose guess = k > 1 ? extrapolate(before, fromBefore, pose, from, t) : pose;
+        const PoseStatus status = reach(corner, from, t, pose, guess);
+        if (status != PoseStatus::Converged) {
+            failure = status == PoseStatus::NotConverging
+                          ? rigidNoConvergenceMessage(static_cast<float>(travel))
+                          : rigidLockMessage(static_cast<float>(travel));
+            return std::nullopt;
+        }
+        before = pose;
+        fromBefore = from;
+        pose = guess;
+        from = t;
+    }
+    return pose;
+}
+
+std::optional<Point3> axisFoot(const Point3& front, const Point3& rear, const Point3& ball) {
+    try {
+        return swingArm(front, rear, ball).axisFoot;
+    } catch (const sweepmath::ArithmeticFault&) {
+        return std::nullopt; // a pivot axis square to the centreline has no foot
+    }
+}
+
+FrontEnd::Side prepareSide(const CoordinateSet& coords) {
+    FrontEnd::Side side;
+    side.points = cornerPoints(coords);
+    side.corner = RigidCorner::build(side.points, side.why);
+    side.topAxisFoot = axisFoot(side.points.TF, side.points.TR, side.points.TB);
+    side.bottomAxisFoot = axisFoot(side.points.BF, side.points.BR, side.points.BB);
+    Reading r;
+    if (side.corner && readPose(*side.corner, side.corner->staticPose(), r)) {
+        side.staticCamber = r.camber;
+        side.staticToe = r.toe;
+    } else if (side.corner) {
+        side.corner.reset();
+        side.why = "the wheel cannot be placed at ride height";
+    }
+    return side;
+}
+
+// Side's own X to the body frame's u.
+double toU(bool right, double x) {
+    return right ? -x : x;
+}
+
+FrontPoint frontOf(bool right, const Point3& p) {
+    return {toU(right, p.x), p.y};
+}
+
+bool solveWheel(const FrontEnd::Side& side, bool right, WheelAtState& w,
+                std::vector<Message>& messages) {
+    if (!side.corner) {
+        messages.push_back(rigidSetupMessage(side.why));
+        return false;
+    }
+    Message failure;
+    const std::optional<UprightPose> pose = poseAt(*side.corner, w.travel, failure);
+    Reading r;
+    if (!pose || !readPose(*side.corner, *pose, r)) {
+        messages.push_back(pose ? rigidLockMessage(static_cast<float>(w.travel)) : failure);
+        return false;
+    }
+    const bool atStatic = w.travel == 0;
+    w.camberChangeBody = atStatic ? 0 : r.camber - side.staticCamber;
+    w.bumpSteer = atStatic ? 0 : r.toe - side.staticToe;
+    w.contactPatch = frontOf(right, r.contact);
+    w.topBall = frontOf(right, pose->TB);
+    w.bottomBall = frontOf(right, pose->BB);
+    w.wheelCentre = frontOf(right, side.corner->wheelCentre(*pose));
+    const Point3 s = side.corner->spinAxis(*pose);
+    const double planar = std::hypot(s.x, s.y);
+    w.spin = planar > 0 ? FrontPoint{toU(right, s.x) / planar, s.y / planar} : FrontPoint{};
+    w.wheelRadius = side.corner->wheelRadius();
+    if (side.topAxisFoot) {
+        w.topAxisFoot = frontOf(right, *side.topAxisFoot);
+    }
+    if (side.bottomAxisFoot) {
+        w.bottomAxisFoot = frontOf(right, *side.bottomAxisFoot);
+    }
+    if (w.topAxisFoot && w.bottomAxisFoot) {
+        w.instantCentre =
+            lineIntersection(*w.topAxisFoot, w.topBall, *w.bottomAxisFoot, w.bottomBall);
+    }
+    w.solved = true;
+    return true;
+}
+
+std::optional<RollCentreAtState> rollCentreOf(const WheelAtState& right, const WheelAtState& left) {
+    if (!right.instantCentre || !left.instantCentre) {
+        return std::nullopt;
+    }
+    const std::optional<FrontPoint> rc = lineIntersection(right.contactPatch, *right.instantCentre,
+                                                          left.contactPatch, *left.instantCentre);
+    if (!rc) {
+        return std::nullopt;
+    }
+    const GroundLine ground = groundLine(right.contactPatch, left.contactPatch);
+    if (!ground.valid) {
+        return std::nullopt;
+    }
+    RollCentreAtState out;
+    out.body = *rc;
+    out.height =
+        (rc->u - right.contactPatch.u) * ground.n.u + (rc->v - right.contactPatch.v) * ground.n.v;
+    out.offset =
+        (rc->u - ground.atCentreline.u) * ground.e.u + (rc->v - ground.atCentreline.v) * ground.e.v;
+    return out;
+}
+
+} // namespace
+
+std::string diveProblem(double dive, const std::string& what) {
+    if (!std::isfinite(dive) || std::fabs(dive) > kMostDive) {
+        return what + " must be a number of inches from -" + limitText(kMostDive) + " to " +
+               limitText(kMostDive);
+    }
+    return {};
+}
+
+std::string rollProblem(double roll, const std::string& what) {
+    if (!std::isfinite(roll) || std::fabs(roll) > kMostRoll) {
+        return what + " must be a number of degrees from -" + limitText(kMostRoll) + " to " +
+               limitText(kMostRoll);
+    }
+    return {};
+}
+
+std::string rollStepsProblem(long long steps, const std::string& what) {
+    if (steps < 1 || steps > kMostRollSteps) {
+        return what + " must be a whole number from 1 to " + std::to_string(kMostRollSteps);
+    }
+    return {};
+}
+
+FrontEnd FrontEnd::build(const CoordinateSet& right, const CoordinateSet& left) {
+    FrontEnd front;
+    front.right_ = prepareSide(right);
+    front.left_ = prepareSide(left);
+    const DiveRollState ride = front.solve(0, 0);
+    front.static_ = ride.rollCentre;
+    return front;
+}
+
+DiveRollState FrontEnd::solve(double dive, double roll) const {
+    DiveRollState s;
+    s.dive = dive;
+    s.roll = roll;
+    const double slope = std::tan(roll * std::numbers::pi / 180.0);
+    s.right.travel = dive + right_.points.TC * slope;
+    s.left.travel = dive - left_.points.TC * slope;
+    const bool rightSolved = solveWheel(right_, true, s.right, s.messages);
+    const bool leftSolved = solveWheel(left_, false, s.left, s.messages);
+    if (!rightSolved || !leftSolved) {
+        // A state is whole or not at all: half a front end has no roll centre or ground.
+        const double rightTravel = s.right.travel;
+        const double leftTravel = s.left.travel;
+        s.right = WheelAtState{};
+        s.left = WheelAtState{};
+        s.right.travel = rightTravel;
+        s.left.travel = leftTravel;
+        return s;
+    }
+    const FrontPoint& cpR = s.right.contactPatch;
+    const FrontPoint& cpL = s.left.contactPatch;
+    s.groundAngle = degrees(std::atan2(cpR.v - cpL.v, cpL.u - cpR.u));
+    s.right.camberChangeGround = s.right.camberChangeBody + s.groundAngle;
+    s.left.camberChangeGround = s.left.camberChangeBody - s.groundAngle;
+    s.trackChange = (cpL.u - cpR.u) - (right_.points.TC + left_.points.TC);
+    s.rollCentre = rollCentreOf(s.right, s.left);
+    s.solved = true;
+    return s;
+}
+
+DiveRollPath FrontEnd::path(double dive, double maxRoll, int steps) const {
+    DiveRollPath p;
+    p.dive = dive;
+    steps = std::max(steps, 1);
+    p.states.reserve(static_cast<std::size_t>(steps) + 1);
+    for (int k = 0; k <= steps; ++k) {
+        // Each state is solved from ride height on its own, so a state of the path is the
+        // same to the last digit as that state asked for alone.
+        const double roll = k == steps ? maxRoll : maxRoll * k / steps;
+        p.states.push_back(solve(dive, roll));
+    }
+    return p;
+}
+
+} // namespace velmora

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "geometry/corner_statics.h"
+#include "geometry/rigid_corner.h"
+#include "model/message_sink.h"
+#include "model/suspension_state.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The front end as a pair in a dynamic state: the body dives and rolls, each corner is solved
+// by the rigid-body 3-D solution at its own travel, and the roll centre, each tire's camber to
+// the ground and the change of track follow.
+//
+// Front view of the car in the body frame (the project's frame at ride height, floor v = 0):
+// u is lateral, positive toward the car's left side, so a right-side point has u = -X and a
+// left-side point u = +X; v is the height.
+namespace velmora {
+
+struct FrontPoint {
+    double u = 0;
+    double v = 0;
+    bool operator==(const FrontPoint&) const = default;
+};
+
+// Dive d: inches, positive when the front of the body moves down (both wheels in bump).
+// Roll phi: degrees, positive when the body rolls toward its right side (the right front goes
+// down, as in a left-hand turn). The limits the command line and the window accept:
+inline constexpr double kMostDive = 9.0;  // inches each way, the sweep's widest default range
+inline constexpr double kMostRoll = 10.0; // degrees each way
+inline constexpr int kMostRollSteps = 200;
+
+// Why a dive, a roll or a number of roll steps cannot be analysed ("Dive must be a number of
+// inches from -9 to 9"), or empty when it can. `what` names the value ("Dive", "--dive").
+std::string diveProblem(double dive, const std::string& what = "Dive");
+std::string rollProblem(double roll, const std::string& what = "Roll");
+std::string rollStepsProblem(long long steps, const std::string& what = "Steps");
+
+// One wheel at a state. Every value but `travel` exists only when the corner was solved.
+struct WheelAtState {
+    double travel = 0; // relative to the body, bump positive
+    bool solved = false;
+    double camberChangeBody = 0;   // the 3-D camber change at `travel`, degrees
+    double camberChangeGround = 0; // against the track, degrees; negative = top inboard
+    double bumpSteer = 0;          // the 3-D toe change at `travel`, degrees, positive toe out
+    FrontPoint contactPatch;
+    std::optional<FrontPoint> instantCentre; // none when the arm lines are parallel
+    // For the drawing: the moved ball joints, the wheel centre and the front-view direction
+    // of the spin axis (unit, outboard), and the axis feet the arms turn about.
+    FrontPoint topBall, bottomBall, wheelCentre, spin;
+    std::optional<FrontPoint> topAxisFoot, bottomAxisFoot;
+    double wheelRadius = 0;
+};
+
+struct RollCentreAtState {
+    double height = 0; // above the ground line through the contact patches
+    double offset = 0; // along the ground line from its point at u = 0, positive to the left
+    FrontPoint body;   // the point itself, body frame
+};
+
+struct DiveRollState {
+    double dive = 0;
+    double roll = 0;
+    WheelAtState right;
+    WheelAtState left;
+    bool solved = false;    // both corners solved; the values below exist only then
+    double groundAngle = 0; // degrees, positive when the right contact patch sits higher
+    double trackChange = 0; // inches
+    std::optional<RollCentreAtState> rollCentre; // none when the two lines are parallel
+    std::vector<Message> messages;
+};
+
+struct DiveRollPath {
+    double dive = 0;
+    std::vector<DiveRollState> states; // roll 0 to the chosen roll in equal steps
+};
+
+// Both front corners prepared for the rigid-body solution. Built once per project change.
+class FrontEnd {
+public:
+    // Both sets must be complete; `problem` then names what cannot be modelled (in the
+    // 3-D check's words), and states are all unsolved with that message.
+    static FrontEnd build(const CoordinateSet& right, const CoordinateSet& left);
+
+    DiveRollState solve(double dive, double roll) const;
+    // `steps` equal steps of roll from 0 to `maxRoll` at `dive`: steps + 1 states.
+    DiveRollPath path(double dive, double maxRoll, int steps) const;
+
+    // The roll centre at ride height (the Static command's), for the drawing's faint mark.
+    const std::optional<RollCentreAtState>& staticRollCentre() const { return static_; }
+    double tireCentre(bool right) const { return (right ? right_ : left_).points.TC; }
+
+    struct Side {
+        CornerPoints points;
+        std::optional<RigidCorner> corner;
+        std::string why; // why no corner could be built
+        std::optional<Point3> topAxisFoot, bottomAxisFoot;
+        double staticCamber = 0, staticToe = 0;
+    };
+
+private:
+    Side right_;
+    Side left_;
+    std::optional<RollCentreAtState> static_;
+};
+
+} // namespace velmora

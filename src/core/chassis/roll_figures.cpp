@@ -1,0 +1,404 @@
+#include "chassis/roll_figures.h"
+
+#include "chassis/front_view_lines.h"
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace velmora {
+namespace {
+
+constexpr double kTireHalfWidth = 4.0; // inches, the drawn tire's half tread width
+constexpr double kBeside = 14.0;       // inches shown outboard of each tire centre
+constexpr double kMarkPixels = 4.0;    // radius of a mark on screen
+constexpr double kMarkPageUnits = 1.2; // and on the page
+
+FrontPoint plus(const FrontPoint& a, const FrontPoint& b, double k = 1.0) {
+    return {a.u + k * b.u, a.v + k * b.v};
+}
+
+bool inside(const Figure& f, const FrontPoint& p) {
+    return p.u >= f.uMin && p.u <= f.uMax && p.v >= f.vMin && p.v <= f.vMax;
+}
+
+// The part of the segment a-b inside the figure (Liang-Barsky); false when none is.
+bool clip(const Figure& f, FrontPoint& a, FrontPoint& b) {
+    double t0 = 0;
+    double t1 = 1;
+    const double du = b.u - a.u;
+    const double dv = b.v - a.v;
+    const double p[4] = {-du, du, -dv, dv};
+    const double q[4] = {a.u - f.uMin, f.uMax - a.u, a.v - f.vMin, f.vMax - a.v};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+    }
+    if (t0 > t1) {
+        return false;
+    }
+    const FrontPoint start{a.u + t0 * du, a.v + t0 * dv};
+    b = {a.u + t1 * du, a.v + t1 * dv};
+    a = start;
+    return true;
+}
+
+void addLine(Figure& f, FrontPoint a, FrontPoint b, FigureInk ink) {
+    if (std::isfinite(a.u) && std::isfinite(a.v) && std::isfinite(b.u) && std::isfinite(b.v) &&
+        clip(f, a, b)) {
+        f.lines.push_back({a, b, ink});
+    }
+}
+
+// A line from `from` through `through`, carried far beyond it (to the edge once clipped).
+void addRay(Figure& f, const FrontPoint& from, const FrontPoint& through, FigureInk ink) {
+    const double du = through.u - from.u;
+    const double dv = through.v - from.v;
+    const double length = std::hypot(du, dv);
+    if (!(length > 0)) {
+        return;
+    }
+    const double reach = 4 * ((f.uMax - f.uMin) + (f.vMax - f.vMin)) / length;
+    addLine(f, from, {from.u + reach * du, from.v + reach * dv}, ink);
+}
+
+std::string thousandths(double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    const std::string s(text);
+    // A value that rounds to zero is shown as zero, never as "-0.000".
+    return s.find_first_not_of("-0.") == std::string::npos ? std::string("0.000") : s;
+}
+
+void addCorner(Figure& f, const WheelAtState& w, FigureInk ink) {
+    if (w.topAxisFoot) {
+        addLine(f, *w.topAxisFoot, w.topBall, ink);
+    }
+    if (w.bottomAxisFoot) {
+        addLine(f, *w.bottomAxisFoot, w.bottomBall, ink);
+    }
+    addLine(f, w.topBall, w.bottomBall, ink);
+    addLine(f, w.topBall, w.wheelCentre, ink);
+    addLine(f, w.bottomBall, w.wheelCentre, ink);
+    // The tire: its tread along the spin axis, its diameter across it.
+    const FrontPoint across{-w.spin.v, w.spin.u};
+    const FrontPoint c = w.wheelCentre;
+    const double r = w.wheelRadius;
+    const FrontPoint corners[4] = {
+        plus(plus(c, w.spin, kTireHalfWidth), across, r),
+        plus(plus(c, w.spin, -kTireHalfWidth), across, r),
+        plus(plus(c, w.spin, -kTireHalfWidth), across, -r),
+        plus(plus(c, w.spin, kTireHalfWidth), across, -r),
+    };
+    for (int k = 0; k < 4; ++k) {
+        addLine(f, corners[k], corners[(k + 1) % 4], FigureInk::Tire);
+    }
+    // The arm lines to the instant centre, or toward the centre of the car as far as shown.
+    if (w.instantCentre) {
+        addLine(f, w.topBall, *w.instantCentre, FigureInk::Construction);
+        addLine(f, w.bottomBall, *w.instantCentre, FigureInk::Construction);
+    } else {
+        if (w.topAxisFoot) {
+            addRay(f, w.topBall, *w.topAxisFoot, FigureInk::Construction);
+        }
+        if (w.bottomAxisFoot) {
+            addRay(f, w.bottomBall, *w.bottomAxisFoot, FigureInk::Construction);
+        }
+    }
+}
+
+// From the contact patch through the instant centre, to the roll centre or to the edge.
+void addPatchLine(Figure& f, const WheelAtState& w, const std::optional<RollCentreAtState>& rc) {
+    if (!w.instantCentre) {
+        return;
+    }
+    if (!rc) {
+        addRay(f, w.contactPatch, *w.instantCentre, FigureInk::Construction);
+        return;
+    }
+    const auto far = [&w](const FrontPoint& p) {
+        return std::hypot(p.u - w.contactPatch.u, p.v - w.contactPatch.v);
+    };
+    const FrontPoint& end = far(rc->body) > far(*w.instantCentre) ? rc->body : *w.instantCentre;
+    addLine(f, w.contactPatch, end, FigureInk::Construction);
+}
+
+struct Mapping {
+    double x0, y0, sx, sy, vMax, uMin;
+    double x(double u) const { return x0 + (u - uMin) * sx; }
+    double y(double v) const { return y0 + (vMax - v) * sy; }
+};
+
+Mapping mappingOf(const Figure& f, double x, double y, double w, double h) {
+    double sx = w / (f.uMax - f.uMin);
+    double sy = h / (f.vMax - f.vMin);
+    if (f.equalScale) {
+        sx = sy = std::min(sx, sy);
+    }
+    const double padX = (w - sx * (f.uMax - f.uMin)) / 2;
+    const double padY = (h - sy * (f.vMax - f.vMin)) / 2;
+    return {x + padX, y + padY, sx, sy, f.vMax, f.uMin};
+}
+
+Rgb inkColour(FigureInk ink) {
+    switch (ink) {
+    case FigureInk::Frame:
+        return colors::Black;
+    case FigureInk::Centreline:
+        return Rgb{128, 128, 128};
+    case FigureInk::Ground:
+        return Rgb{128, 80, 0};
+    case FigureInk::RightSide:
+        return Rgb{200, 0, 0};
+    case FigureInk::LeftSide:
+        return Rgb{0, 150, 0};
+    case FigureInk::Tire:
+        return Rgb{64, 64, 64};
+    case FigureInk::Construction:
+        return Rgb{0, 0, 255};
+    case FigureInk::RollCentre:
+        return Rgb{200, 0, 200};
+    case FigureInk::StaticMark:
+        return colors::LightGrey;
+    case FigureInk::Path:
+        return Rgb{0, 0, 160};
+    }
+    return colors::Black;
+}
+
+bool dotted(FigureInk ink) {
+    return ink == FigureInk::Centreline || ink == FigureInk::Construction;
+}
+
+} // namespace
+
+Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
+    Figure f;
+    f.equalScale = true;
+    f.uMin = -(front.tireCentre(true) + kBeside);
+    f.uMax = front.tireCentre(false) + kBeside;
+    f.vMin = -8;
+    f.vMax = 30;
+    char title[96];
+    std::snprintf(title, sizeof title, "Dive %s in, roll %s deg", thousandths(s.dive).c_str(),
+                  thousandths(s.roll).c_str());
+    f.texts.push_back({{f.uMin + 1, f.vMax - 0.5}, title});
+    if (!s.solved) {
+        double v = f.vMax - 4;
+        for (const Message& m : s.messages) {
+            f.texts.push_back({{f.uMin + 1, v}, m.text});
+            v -= 3;
+        }
+        return f;
+    }
+    // Room above the tires for the title.
+    f.vMax = std::max({f.vMax, s.right.topBall.v + 10, s.left.topBall.v + 10,
+                       s.right.wheelCentre.v + s.right.wheelRadius + 9,
+                       s.left.wheelCentre.v + s.left.wheelRadius + 9});
+    f.texts.front().at.v = f.vMax - 0.5;
+    addLine(f, {0, f.vMin}, {0, f.vMax}, FigureInk::Centreline);
+    const GroundLine ground = groundLine(s.right.contactPatch, s.left.contactPatch);
+    if (ground.valid) {
+        addRay(f, s.right.contactPatch, plus(s.right.contactPatch, ground.e, -1),
+               FigureInk::Ground);
+        addRay(f, s.left.contactPatch, plus(s.left.contactPatch, ground.e), FigureInk::Ground);
+        addLine(f, s.right.contactPatch, s.left.contactPatch, FigureInk::Ground);
+    }
+    addCorner(f, s.right, FigureInk::RightSide);
+    addCorner(f, s.left, FigureInk::LeftSide);
+    addPatchLine(f, s.right, s.rollCentre);
+    addPatchLine(f, s.left, s.rollCentre);
+    if (front.staticRollCentre() && inside(f, front.staticRollCentre()->body)) {
+        f.marks.push_back({front.staticRollCentre()->body, FigureInk::StaticMark});
+    }
+    if (s.rollCentre && inside(f, s.rollCentre->body)) {
+        f.marks.push_back({s.rollCentre->body, FigureInk::RollCentre});
+    } else {
+        f.texts.push_back({{f.uMin + 1, f.vMin + 3},
+                           s.rollCentre ? "Roll centre outside the picture" : "No roll centre"});
+    }
+    return f;
+}
+
+Figure rollPathFigure(const DiveRollPath& path) {
+    Figure f;
+    std::vector<FrontPoint> points;
+    for (const DiveRollState& s : path.states) {
+        if (s.rollCentre) {
+            points.push_back({s.rollCentre->offset, s.rollCentre->height});
+        }
+    }
+    double uLo = 0, uHi = 0, vLo = 0, vHi = 0;
+    if (!points.empty()) {
+        uLo = uHi = points.front().u;
+        vLo = vHi = points.front().v;
+        for (const FrontPoint& p : points) {
+            uLo = std::min(uLo, p.u);
+            uHi = std::max(uHi, p.u);
+            vLo = std::min(vLo, p.v);
+            vHi = std::max(vHi, p.v);
+        }
+    }
+    // At least half an inch each way, so that a path that barely moves is not blown up.
+    const double uMid = (uLo + uHi) / 2;
+    const double vMid = (vLo + vHi) / 2;
+    const double uHalf = std::max(0.5, (uHi - uLo) * 0.6);
+    const double vHalf = std::max(0.5, (vHi - vLo) * 0.6);
+    f.uMin = uMid - uHalf;
+    f.uMax = uMid + uHalf;
+    f.vMin = vMid - vHalf;
+    f.vMax = vMid + vHalf;
+    const double du = f.uMax - f.uMin;
+    const double dv = f.vMax - f.vMin;
+    const FrontPoint corners[4] = {
+        {f.uMin, f.vMin}, {f.uMax, f.vMin}, {f.uMax, f.vMax}, {f.uMin, f.vMax}};
+    for (int k = 0; k < 4; ++k) {
+        addLine(f, corners[k], corners[(k + 1) % 4], FigureInk::Frame);
+    }
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        addLine(f, points[k - 1], points[k], FigureInk::Path);
+    }
+    const DiveRollState* current = path.states.empty() ? nullptr : &path.states.back();
+    if (current && current->rollCentre) {
+        f.marks.push_back(
+            {{current->rollCentre->offset, current->rollCentre->height}, FigureInk::RollCentre});
+    }
+    const double roll = current ? current->roll : 0;
+    f.texts.push_back({{f.uMin + du * 0.02, f.vMax - dv * 0.02},
+                       "Roll centre, roll 0 to " + thousandths(roll) + " deg"});
+    f.texts.push_back({{f.uMin + du * 0.02, f.vMax - dv * 0.12}, "height " + thousandths(f.vMax)});
+    f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.1}, "height " + thousandths(f.vMin)});
+    f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.2},
+                       "offset " + thousandths(f.uMin) + " to " + thousandths(f.uMax)});
+    if (points.empty()) {
+        f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.6}, "No roll centre"});
+    }
+    return f;
+}
+
+void drawFigure(Canvas& canvas, const Figure& f, double x, double y, double w, double h) {
+    const Mapping m = mappingOf(f, x, y, w, h);
+    canvas.setFillStyle(FillStyle::Transparent);
+    for (const FigureLine& l : f.lines) {
+        canvas.setPenStyle(dotted(l.ink) ? PenStyle::Dot : PenStyle::Solid);
+        canvas.setPenWidth(l.ink == FigureInk::RightSide || l.ink == FigureInk::LeftSide ||
+                                   l.ink == FigureInk::Path
+                               ? 2
+                               : 1);
+        canvas.line(m.x(l.a.u), m.y(l.a.v), m.x(l.b.u), m.y(l.b.v), inkColour(l.ink));
+    }
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenWidth(2);
+    for (const FigureMark& mark : f.marks) {
+        const double cx = m.x(mark.at.u);
+        const double cy = m.y(mark.at.v);
+        const Rgb colour = inkColour(mark.ink);
+        canvas.circle(cx, cy, kMarkPixels, colour);
+        canvas.line(cx - 2 * kMarkPixels, cy, cx + 2 * kMarkPixels, cy, colour);
+        canvas.line(cx, cy - 2 * kMarkPixels, cx, cy + 2 * kMarkPixels, colour);
+    }
+    canvas.setPenWidth(1);
+    canvas.setTextColor(colors::Black);
+    for (const FigureText& t : f.texts) {
+        canvas.setCurrentPosition(m.x(t.at.u), m.y(t.at.v));
+        canvas.print(t.text);
+    }
+}
+
+void printFigure(Printer& printer, const Figure& f, double x, double y, double w, double h) {
+    const Mapping m = mappingOf(f, x, y, w, h);
+    for (const FigureLine& l : f.lines) {
+        printer.setPenWidth(dotted(l.ink) || l.ink == FigureInk::StaticMark ? 1 : 2);
+        printer.line(m.x(l.a.u), m.y(l.a.v), m.x(l.b.u), m.y(l.b.v));
+    }
+    printer.setPenWidth(1);
+    for (const FigureMark& mark : f.marks) {
+        const double cx = m.x(mark.at.u);
+        const double cy = m.y(mark.at.v);
+        printer.circle(cx, cy, kMarkPageUnits);
+        if (mark.ink != FigureInk::StaticMark) { // the faint mark is the circle alone
+            printer.line(cx - 2 * kMarkPageUnits, cy, cx + 2 * kMarkPageUnits, cy);
+            printer.line(cx, cy - 2 * kMarkPageUnits, cx, cy + 2 * kMarkPageUnits);
+        }
+    }
+    for (const FigureText& t : f.texts) {
+        printer.setCurrentPosition(m.x(t.at.u), m.y(t.at.v));
+        printer.printText(t.text);
+    }
+}
+
+std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {
+    const auto wheel = [&s](double WheelAtState::*value) -> std::pair<std::string, std::string> {
+        if (!s.solved) {
+            return {"-", "-"};
+        }
+        return {thousandths(s.right.*value), thousandths(s.left.*value)};
+    };
+    std::vector<RollTableRow> rows;
+    rows.push_back({"Wheel travel (in)", thousandths(s.right.travel), thousandths(s.left.travel)});
+    const auto add = [&](const char* caption, double WheelAtState::*value) {
+        auto [r, l] = wheel(value);
+        rows.push_back({caption, r, l});
+    };
+    add("Camber change to the body (deg)", &WheelAtState::camberChangeBody);
+    add("Camber change to the ground (deg)", &WheelAtState::camberChangeGround);
+    add("Bump steer (deg)", &WheelAtState::bumpSteer);
+    const std::string none = s.solved ? "none" : "-";
+    rows.push_back(
+        {"Roll centre height (in)", s.rollCentre ? thousandths(s.rollCentre->height) : none, ""});
+    rows.push_back(
+        {"Roll centre offset (in)", s.rollCentre ? thousandths(s.rollCentre->offset) : none, ""});
+    rows.push_back({"Track change (in)", s.solved ? thousandths(s.trackChange) : "-", ""});
+    rows.push_back({"Ground angle (deg)", s.solved ? thousandths(s.groundAngle) : "-", ""});
+    return rows;
+}
+
+void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView,
+                  const Figure& path) {
+    const double w = std::max(width, 1);
+    const double h = std::max(height, 1);
+    canvas.setScale(0, 0, w, h);
+    canvas.setBackground(colors::White);
+    const double split = w * 0.62;
+    drawFigure(canvas, frontView, 4, 4, split - 8, h - 8);
+    drawFigure(canvas, path, split + 4, 4, w - split - 8, h - 8);
+}
+
+void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveRollPath& path,
+                       const FrontEnd& front, const std::string& fileCaption) {
+    printer.setDocumentName("Dive and Roll");
+    printer.setScale(143, 200, -20, 0);
+    printer.setCurrentPosition(30, 0);
+    printer.printText("Dive and Roll");
+    printFigure(printer, frontViewFigure(state, front), -18, 6, 139, 72);
+    printFigure(printer, rollPathFigure(path), 10, 82, 80, 48);
+    const std::vector<RollTableRow> rows = rollTableRows(state);
+    const double top = 136;
+    const auto at = [&printer](double x, double y, const std::string& text) {
+        printer.setCurrentPosition(x, y);
+        printer.printText(text);
+    };
+    at(60, top, "Right");
+    at(85, top, "Left");
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const double y = top + 5 + 5 * static_cast<double>(k);
+        at(0, y, rows[k].caption);
+        at(60, y, rows[k].right);
+        at(85, y, rows[k].left);
+    }
+    at(0, 190, fileCaption);
+    printer.endDoc();
+}
+
+} // namespace velmora

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "chassis/dive_roll.h"
+#include "drawing/canvas.h"
+#include "printing/printer.h"
+
+#include <string>
+#include <vector>
+
+// The two pictures of the Dive and Roll window, as plain figures in inches (u across, v up)
+// so that one description is drawn on the window's surface and printed on the page.
+namespace velmora {
+
+enum class FigureInk {
+    Frame,        // the picture's border and the plot's axes
+    Centreline,   // the car's centreline, dotted
+    Ground,       // the tilted ground line through the contact patches
+    RightSide,    // arms and upright of the right corner
+    LeftSide,     // arms and upright of the left corner
+    Tire,         // tire outlines
+    Construction, // arm lines carried to the instant centre, patch lines to the roll centre
+    RollCentre,   // the roll centre at the state, and the current point of the path
+    StaticMark,   // the roll centre at ride height, drawn faintly
+    Path,         // the roll centre's path
+};
+
+struct FigureLine {
+    FrontPoint a, b;
+    FigureInk ink;
+};
+struct FigureMark { // a small circle with a cross
+    FrontPoint at;
+    FigureInk ink;
+};
+struct FigureText { // the text starts at `at` (its top left)
+    FrontPoint at;
+    std::string text;
+};
+
+struct Figure {
+    // The part of the (u, v) plane shown, v upward.
+    double uMin = 0, uMax = 1, vMin = 0, vMax = 1;
+    bool equalScale = false; // inches across as long as inches up (the front view)
+    std::vector<FigureLine> lines;
+    std::vector<FigureMark> marks;
+    std::vector<FigureText> texts; // in figure units too
+};
+
+// Both corners at the state: arms, uprights and tires on the ground line, the arm lines
+// carried to their instant centres and the patch lines to the roll centre (or to the edge),
+// the roll centre and, faintly, `staticRollCentre`. An unsolved state shows its messages.
+Figure frontViewFigure(const DiveRollState& state, const FrontEnd& front);
+
+// The roll centre's path, offset across and height up, with the last state marked.
+Figure rollPathFigure(const DiveRollPath& path);
+
+// The figure scaled into the rectangle (x, y, w, h) of a canvas whose scale is its pixels
+// (y down): colours on screen.
+void drawFigure(Canvas& canvas, const Figure& figure, double x, double y, double w, double h);
+// The same into a rectangle of the page, black.
+void printFigure(Printer& printer, const Figure& figure, double x, double y, double w, double h);
+
+// The rows of the window's table and the page: caption, right value, left value (empty where
+// a value belongs to the whole car: it stands under Right). Values in thousandths.
+struct RollTableRow {
+    std::string caption;
+    std::string right;
+    std::string left;
+};
+std::vector<RollTableRow> rollTableRows(const DiveRollState& state);
+
+// The window's picture: the front view on the left, the path on the right, on a surface of
+// `width` by `height` pixels.
+void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView,
+                  const Figure& path);
+
+// The printed page: title, both figures, the table and the project file, then endDoc.
+void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveRollPath& path,
+                       const FrontEnd& front, const std::string& fileCaption);
+
+} // namespace velmora

@@ -1,0 +1,185 @@
+#include "chassis/dive_roll_window.h"
+
+#include "chassis/roll_figures.h"
+#include "chassis/step_box.h"
+#include "widgets/drawing_surface.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+constexpr double kDiveStep = 0.1; // inches a step of the box
+constexpr double kRollStep = 0.1; // degrees
+
+QLabel* captionFor(QWidget* buddy, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
+    : QWidget(parent), project_(state) {
+    setObjectName(QStringLiteral("frmDiveRoll"));
+    setWindowTitle(QStringLiteral("Dive and Roll"));
+
+    txtDive_ = new StepBox(kDiveStep, kMostDive, &diveProblem, QStringLiteral("Dive"), this);
+    txtDive_->setObjectName(QStringLiteral("txtDive"));
+    txtRoll_ = new StepBox(kRollStep, kMostRoll, &rollProblem, QStringLiteral("Roll"), this);
+    txtRoll_->setObjectName(QStringLiteral("txtRoll"));
+    for (StepBox* box : {txtDive_, txtRoll_}) {
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-10.0000")) + 40);
+    }
+    lblRollMessage_ = new QLabel(this);
+    lblRollMessage_->setObjectName(QStringLiteral("lblRollMessage"));
+    lblRollMessage_->setWordWrap(true);
+    lblRollMessage_->setStyleSheet(QStringLiteral("color: #a00000"));
+    picDiveRoll_ = new DrawingSurface(this);
+    picDiveRoll_->setObjectName(QStringLiteral("picDiveRoll"));
+    picDiveRoll_->setTextsFollowFont(false);
+    picDiveRoll_->setMinimumSize(320, 200);
+    tblDiveRoll_ = new QTableWidget(0, 2, this);
+    tblDiveRoll_->setObjectName(QStringLiteral("tblDiveRoll"));
+    tblDiveRoll_->setHorizontalHeaderLabels({QStringLiteral("Right"), QStringLiteral("Left")});
+    tblDiveRoll_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblDiveRoll_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblDiveRoll_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblDiveRoll_->setMinimumWidth(360);
+    btnRollPrint_ = new QPushButton(QStringLiteral("&Print"), this);
+    btnRollPrint_->setObjectName(QStringLiteral("btnRollPrint"));
+    auto* btnClose = new QPushButton(QStringLiteral("&Close"), this);
+    btnClose->setObjectName(QStringLiteral("btnRollClose"));
+
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(captionFor(txtDive_, QStringLiteral("&Dive (in)"), this));
+    inputs->addWidget(txtDive_);
+    inputs->addSpacing(12);
+    inputs->addWidget(captionFor(txtRoll_, QStringLiteral("&Roll (deg)"), this));
+    inputs->addWidget(txtRoll_);
+    inputs->addStretch(1);
+    inputs->addWidget(btnRollPrint_);
+    inputs->addWidget(btnClose);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(tblDiveRoll_, 0);
+    lower->addWidget(lblRollMessage_, 1, Qt::AlignTop);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(picDiveRoll_, 1);
+    layout->addLayout(lower);
+
+    picDiveRoll_->installEventFilter(this);
+    connect(txtDive_, &StepBox::edited, this, &DiveRollWindow::recompute);
+    connect(txtRoll_, &StepBox::edited, this, &DiveRollWindow::recompute);
+    connect(btnRollPrint_, &QPushButton::clicked, this, &DiveRollWindow::printRequested);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    resize(900, 640);
+    refresh();
+}
+
+double DiveRollWindow::dive() const {
+    return txtDive_->value();
+}
+
+double DiveRollWindow::roll() const {
+    return txtRoll_->value();
+}
+
+void DiveRollWindow::refresh() {
+    const bool right = isComplete(project_.RightCoords);
+    const bool left = isComplete(project_.LeftCoords);
+    missing_.clear();
+    if (!right || !left) {
+        missing_ = QStringLiteral("The %1 not complete: Dive and Roll needs all 26 values of "
+                                  "both sides.")
+                       .arg(!right && !left ? QStringLiteral("right and left sides are")
+                            : !right        ? QStringLiteral("right side is")
+                                            : QStringLiteral("left side is"));
+        front_.reset();
+    } else {
+        front_ = FrontEnd::build(project_.RightCoords, project_.LeftCoords);
+    }
+    recompute();
+}
+
+void DiveRollWindow::recompute() {
+    if (front_) {
+        state_ = front_->solve(dive(), roll());
+        path_ = front_->path(dive(), roll(), kPathSteps);
+    } else {
+        state_.reset();
+        path_ = {};
+    }
+    btnRollPrint_->setEnabled(state_.has_value());
+    showProblem();
+    fillTable();
+    redraw();
+}
+
+void DiveRollWindow::showProblem() {
+    QStringList lines;
+    if (!missing_.isEmpty()) {
+        lines << missing_;
+    }
+    for (const StepBox* box : {txtDive_, txtRoll_}) {
+        if (!box->problem().isEmpty()) {
+            lines << box->problem();
+        }
+    }
+    if (state_) {
+        for (const Message& m : state_->messages) {
+            lines << QString::fromStdString(m.text);
+        }
+    }
+    lblRollMessage_->setText(lines.join(QStringLiteral("\n")));
+}
+
+void DiveRollWindow::fillTable() {
+    const std::vector<RollTableRow> rows =
+        state_ ? rollTableRows(*state_) : std::vector<RollTableRow>{};
+    tblDiveRoll_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const RollTableRow& row = rows[static_cast<std::size_t>(r)];
+        tblDiveRoll_->setVerticalHeaderItem(
+            r, new QTableWidgetItem(QString::fromStdString(row.caption)));
+        for (int c = 0; c < 2; ++c) {
+            auto* item =
+                new QTableWidgetItem(QString::fromStdString(c == 0 ? row.right : row.left));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tblDiveRoll_->setItem(r, c, item);
+        }
+    }
+}
+
+void DiveRollWindow::redraw() {
+    Canvas& canvas = picDiveRoll_->canvas();
+    const int w = picDiveRoll_->width();
+    const int h = picDiveRoll_->height();
+    if (!front_ || !state_) {
+        canvas.setScale(0, 0, std::max(w, 1), std::max(h, 1));
+        canvas.setBackground(colors::White);
+        canvas.setCurrentPosition(8, 8);
+        canvas.print(missing_.toStdString());
+        return;
+    }
+    drawDiveRoll(canvas, w, h, frontViewFigure(*state_, *front_), rollPathFigure(path_));
+}
+
+bool DiveRollWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The picture is drawn to the surface's own size, so it is redrawn when that changes.
+    if (watched == picDiveRoll_ && event->type() == QEvent::Resize) {
+        redraw();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace velmora

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "chassis/dive_roll.h"
+#include "model/suspension_state.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace velmora {
+
+class DrawingSurface;
+class StepBox;
+
+// The Dive and Roll window: dive and roll in two step boxes, the front view of both corners
+// at that state beside the roll centre's path from roll 0 to the chosen roll, and a table of
+// the values. It follows the project: the main window calls refresh() whenever the
+// coordinates may have changed.
+class DiveRollWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Roll steps of the path drawn beside the front view.
+    static constexpr int kPathSteps = 24;
+
+    explicit DiveRollWindow(const SuspensionState& state, QWidget* parent = nullptr);
+
+    // Re-reads both coordinate sets and redraws.
+    void refresh();
+
+    double dive() const;
+    double roll() const;
+    // Null while a side is incomplete.
+    const DiveRollState* current() const { return state_ ? &*state_ : nullptr; }
+    const DiveRollPath& path() const { return path_; }
+    const FrontEnd* frontEnd() const { return front_ ? &*front_ : nullptr; }
+
+signals:
+    void printRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void recompute();
+    void redraw();
+    void fillTable();
+    void showProblem();
+
+    const SuspensionState& project_;
+    std::optional<FrontEnd> front_;
+    std::optional<DiveRollState> state_;
+    DiveRollPath path_;
+    QString missing_; // which side is incomplete, empty when both are complete
+
+    StepBox* txtDive_;
+    StepBox* txtRoll_;
+    QLabel* lblRollMessage_;
+    DrawingSurface* picDiveRoll_;
+    QTableWidget* tblDiveRoll_;
+    QPushButton* btnRollPrint_;
+};
+
+} // namespace velmora

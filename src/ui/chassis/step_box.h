@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+// A number box with spin buttons and arrow keys that step it in small steps. Typing is free:
+// the text is read when the user presses Enter, leaves the box or steps it, and a text that is
+// not a number within the limits is refused with a reason (problem()), keeping both the typed
+// text and the last value that was accepted.
+class StepBox : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    // `describe` gives the reason a value is refused, empty when it is fine.
+    StepBox(double step, double limit, std::string (*describe)(double, const std::string&),
+            QString what, QWidget* parent = nullptr);
+
+    double value() const { return value_; }
+    void setValue(double value);
+    // Why the text was last refused; empty while the box holds an accepted value.
+    const QString& problem() const { return problem_; }
+
+    void stepBy(int steps) override;
+
+signals:
+    // The value changed, or a typed text was refused (problem() says why).
+    void edited();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+private:
+    // Reads the text; false (with problem_ set) when it is refused.
+    bool take();
+
+    double step_;
+    double limit_;
+    std::string (*describe_)(double, const std::string&);
+    QString what_;
+    double value_ = 0;
+    QString problem_;
+};
+
+} // namespace velmora

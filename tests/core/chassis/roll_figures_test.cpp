@@ -1,0 +1,68 @@
+#include "chassis/roll_figures.h"
+#include "drawing/recording_canvas.h"
+#include "model/project_file.h"
+#include "model/project_file_io.h"
+#include "printing/recording_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace velmora::testing {
+namespace {
+
+FrontEnd gmFrontEnd() {
+    const ProjectReadResult read =
+        readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/gm-dirt-oval.kqw");
+    SuspensionState state;
+    if (read.ok()) {
+        applyProjectData(state, *read.project);
+    }
+    return FrontEnd::build(state.RightCoords, state.LeftCoords);
+}
+
+bool inside(const Figure& f, const FrontPoint& p) {
+    const double slack = 1e-9;
+    return p.u >= f.uMin - slack && p.u <= f.uMax + slack && p.v >= f.vMin - slack &&
+           p.v <= f.vMax + slack;
+}
+
+TEST(RollFigures, FrontViewMarksBothRollCentresAndKeepsEveryLineInside) {
+    const FrontEnd front = gmFrontEnd();
+    for (double roll : {0.0, 2.0, -6.0}) {
+        const DiveRollState s = front.solve(1, roll);
+        const Figure f = frontViewFigure(s, front);
+        for (const FigureLine& l : f.lines) {
+            EXPECT_TRUE(inside(f, l.a) && inside(f, l.b)) << roll;
+        }
+        ASSERT_EQ(f.marks.size(), 2u) << roll;
+        EXPECT_EQ(f.marks[0].at, front.staticRollCentre()->body);
+        EXPECT_EQ(f.marks[1].at, s.rollCentre->body);
+        EXPECT_EQ(f.marks[1].ink, FigureInk::RollCentre);
+        // Each tire is four sides, each corner five links.
+        EXPECT_EQ(std::count_if(f.lines.begin(), f.lines.end(),
+                                [](const FigureLine& l) { return l.ink == FigureInk::Tire; }),
+                  8);
+    }
+}
+
+TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
+    const FrontEnd front = gmFrontEnd();
+    const DiveRollPath path = front.path(1, 4, 8);
+    const Figure f = rollPathFigure(path);
+    EXPECT_EQ(std::count_if(f.lines.begin(), f.lines.end(),
+                            [](const FigureLine& l) { return l.ink == FigureInk::Path; }),
+              8);
+    ASSERT_EQ(f.marks.size(), 1u);
+    EXPECT_EQ(f.marks[0].at.u, path.states.back().rollCentre->offset);
+
+    RecordingPrinter printer;
+    buildDiveRollPage(printer, path.states.back(), path, front, "car.kqw");
+    const std::string dump = dumpPrintRecording(printer.operations());
+    EXPECT_EQ(dump.find("enddoc"), dump.rfind("enddoc"));
+    EXPECT_NE(dump.find("\"car.kqw\""), std::string::npos);
+}
+
+} // namespace
+} // namespace velmora::testing

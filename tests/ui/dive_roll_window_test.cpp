@@ -1,0 +1,78 @@
+#include "chassis/dive_roll_window.h"
+#include "chassis/step_box.h"
+#include "main_window_fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace velmora::testing {
+namespace {
+
+class DiveRollWindowTest : public MainWindowTest {
+protected:
+    DiveRollWindow* openWindow() {
+        open(examplePath("gm-dirt-oval.kqw"));
+        menu("mnuDiveRoll")->trigger();
+        DiveRollWindow* w = window->diveRollWindow();
+        EXPECT_NE(w, nullptr);
+        return w;
+    }
+    template <typename T = QWidget> T* part(DiveRollWindow* w, const char* name) {
+        T* found = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString message(DiveRollWindow* w) { return part<QLabel>(w, "lblRollMessage")->text(); }
+};
+
+TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
+    DiveRollWindow* w = openWindow();
+    ASSERT_TRUE(w->isVisible());
+    ASSERT_NE(w->current(), nullptr);
+    EXPECT_EQ(part<QTableWidget>(w, "tblDiveRoll")->rowCount(), 8);
+    EXPECT_FALSE(part<DrawingSurface>(w, "picDiveRoll")->recording().empty());
+
+    auto* roll = part<StepBox>(w, "txtRoll");
+    auto* rollText = roll->findChild<QLineEdit*>();
+    ASSERT_NE(rollText, nullptr);
+    roll->setFocus();
+    QTest::keyClick(roll, Qt::Key_Up);
+    QTest::keyClick(roll, Qt::Key_Up);
+    EXPECT_DOUBLE_EQ(w->roll(), 0.2);
+    EXPECT_EQ(w->path().states.size(), std::size_t(DiveRollWindow::kPathSteps + 1));
+    EXPECT_DOUBLE_EQ(w->current()->roll, 0.2);
+
+    // A refused text says why and keeps both the text and the last good value.
+    rollText->setText(QStringLiteral("12"));
+    QTest::keyClick(roll, Qt::Key_Return);
+    EXPECT_TRUE(message(w).contains(QStringLiteral("Roll must be a number of degrees from -10 "
+                                                   "to 10, not \"12\"")))
+        << message(w).toStdString();
+    EXPECT_EQ(rollText->text(), QStringLiteral("12"));
+    EXPECT_DOUBLE_EQ(w->current()->roll, 0.2);
+    QTest::keyClick(roll, Qt::Key_Up); // a step from a refused text would lose it
+    EXPECT_EQ(rollText->text(), QStringLiteral("12"));
+    rollText->setText(QStringLiteral("2"));
+    QTest::keyClick(roll, Qt::Key_Return);
+    EXPECT_TRUE(message(w).isEmpty());
+    EXPECT_DOUBLE_EQ(w->current()->roll, 2);
+
+    // Printing sends one page.
+    part<QPushButton>(w, "btnRollPrint")->click();
+    EXPECT_EQ(printer.jobs.size(), 1u);
+
+    window->state().RightCoords[1] = 0;
+    window->reselectActiveSide();
+    EXPECT_EQ(w->current(), nullptr);
+    EXPECT_TRUE(message(w).contains(QStringLiteral("The right side is not complete")));
+    EXPECT_FALSE(part<QPushButton>(w, "btnRollPrint")->isEnabled());
+
+    open(examplePath("ford-asphalt-oval.kqw")); // opening a project brings the window along
+    ASSERT_NE(w->current(), nullptr);
+    EXPECT_DOUBLE_EQ(w->current()->roll, 2);
+}
+
+} // namespace
+} // namespace velmora::testing
