@@ -15,6 +15,8 @@ void addRenderCommand(CLI::App& app, int& exitCode);
 void addPrintCommand(CLI::App& app, int& exitCode);
 void addCompareModelsCommand(CLI::App& app, int& exitCode);
 void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
+void addSteerCommand(CLI::App& app, int& exitCode);
+void addVehicleCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -26,6 +28,8 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addPrintCommand(app, exitCode);
     addCompareModelsCommand(app, exitCode);
     addBumpSteerFixCommand(app, exitCode);
+    addSteerCommand(app, exitCode);
+    addVehicleCommand(app, exitCode);
 }
 
 } // namespace velmora::cli
