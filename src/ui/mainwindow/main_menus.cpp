@@ -53,6 +53,10 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuCarGM = addCheckEntry(m.mnuCarType, "mnuCarGM", "&GM Style Stock Car", true);
     m.mnuCarFord = addCheckEntry(m.mnuCarType, "mnuCarFord", "&Ford Style Stock Car", false);
     m.mnuCarFormula = addCheckEntry(m.mnuCarType, "mnuCarFormula", "F&ormula Car", false);
+
+    m.mnuChassis = addMenu(bar, "mnuChassis", "&Chassis");
+    m.mnuSteering = addEntry(m.mnuChassis, "mnuSteering", "&Steering...");
+    m.mnuVehicleData = addEntry(m.mnuChassis, "mnuVehicleData", "&Vehicle Data...");
     return m;
 }
 

@@ -6,7 +6,7 @@ class QMenuBar;
 
 namespace velmora {
 
-// The main window's menu bar: File, Options, Track Type and Car Type. Every entry is named
+// The main window's menu bar: File, Options, Track Type, Car Type and Chassis. Every entry is named
 // after its command (mnuOpen, mnuTrackDirtO, ...); the track and car entries carry check
 // marks, the dirt oval and the GM car checked as designed. Nothing here is ever disabled.
 struct MainMenus {
@@ -30,6 +30,10 @@ struct MainMenus {
     QAction* mnuCarGM = nullptr;
     QAction* mnuCarFord = nullptr;
     QAction* mnuCarFormula = nullptr;
+
+    QMenu* mnuChassis = nullptr;
+    QAction* mnuSteering = nullptr;
+    QAction* mnuVehicleData = nullptr;
 };
 
 MainMenus buildMainMenus(QMenuBar* bar);

@@ -4,6 +4,8 @@
 
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
+#include "chassis/steering_window.h"
+#include "chassis/vehicle_data_frame.h"
 #include "mainwindow/balloon_texts.h"
 #include "mainwindow/coordinate_frame.h"
 #include "mainwindow/dimension_frame.h"
@@ -92,6 +94,7 @@ MainWindow::~MainWindow() {
     // The Notes window copies its text into the state when it goes, so it must go first.
     delete notes_.data();
     delete graph_.data();
+    delete steering_.data();
 }
 
 void MainWindow::buildClientArea() {
@@ -147,6 +150,7 @@ void MainWindow::buildClientArea() {
     frmHelp_->setPictureFolders(pictureFolders_);
     frmHelp_->addToLayout(*layout_, kFrmHelp);
     frmHelp_->hide();
+    buildChassisParts(client);
 }
 
 void MainWindow::connectCommands() {
@@ -226,6 +230,7 @@ void MainWindow::selectRight() {
 
 void MainWindow::reselectActiveSide() {
     selectSide(state_.Right_Active);
+    refreshChassisWindows();
 }
 
 void MainWindow::selectSide(bool right) {
@@ -288,7 +293,8 @@ void MainWindow::frmEnable() {
 bool MainWindow::dialogFrameOpen() const {
     for (const QWidget* frame :
          {static_cast<QWidget*>(frmTravel_), static_cast<QWidget*>(frmXYZ_),
-          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_)}) {
+          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_),
+          static_cast<QWidget*>(frmVehicle_)}) {
         if (frame->isVisibleTo(centralWidget())) {
             return true;
         }
@@ -391,6 +397,9 @@ void MainWindow::closeOtherWindows() {
     }
     if (graph_) {
         graph_->close();
+    }
+    if (steering_) {
+        steering_->close();
     }
 }
 

@@ -55,6 +55,7 @@ void MainWindow::clearProjectAndNotes() {
 void MainWindow::fileNew() {
     frmDisable();
     clearProjectAndNotes();
+    refreshChassisWindows();
     endCommand();
 }
 
@@ -96,6 +97,10 @@ bool MainWindow::loadProject(const std::string& path) {
         chooseCarStyle(style);
     } else {
         reselectActiveSide(); // the loaded coordinates are analysed whatever the style says
+    }
+    // Records of the extension block that could not be read were left out; say which.
+    if (const std::optional<Message> notice = openNotice(*read.project)) {
+        messages_.show(*notice);
     }
     return true;
 }
