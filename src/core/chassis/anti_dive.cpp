@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace velmora {
@@ -96,6 +97,34 @@ AntiDive antiDive(const CoordinateSet& right, const CoordinateSet& left,
         }
     }
     return out;
+}
+
+namespace {
+
+std::string oneDecimal(const std::optional<double>& value, const char* unit) {
+    if (!value) {
+        return "-";
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%.1f%s", std::fabs(*value) < 0.05 ? 0.0 : *value, unit);
+    return text;
+}
+
+} // namespace
+
+std::vector<AntiDiveRow> antiDiveRows(const AntiDive& d) {
+    const auto icZ = [](const AntiDiveSide& s) {
+        return s.instantCentre ? std::optional<double>(s.instantCentre->z) : std::nullopt;
+    };
+    const auto icY = [](const AntiDiveSide& s) {
+        return s.instantCentre ? std::optional<double>(s.instantCentre->y) : std::nullopt;
+    };
+    return {{"Side-view instant centre Z", oneDecimal(icZ(d.right), " in"),
+             oneDecimal(icZ(d.left), " in")},
+            {"Side-view instant centre height", oneDecimal(icY(d.right), " in"),
+             oneDecimal(icY(d.left), " in")},
+            {"Anti-dive", oneDecimal(d.right.antiDivePercent, " %"),
+             oneDecimal(d.left.antiDivePercent, " %")}};
 }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "model/vehicle_data.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // Anti-dive of the front corners under braking, from the side view of each corner (its own
@@ -39,5 +40,14 @@ AntiDiveSide sideViewGeometry(const CoordinateSet& coords);
 
 AntiDive antiDive(const CoordinateSet& right, const CoordinateSet& left,
                   const VehicleData& vehicle);
+
+// The rows a table or a printed page shows for it: a caption, the right and the left value
+// as text ("-" where there is none).
+struct AntiDiveRow {
+    std::string caption;
+    std::string right;
+    std::string left;
+};
+std::vector<AntiDiveRow> antiDiveRows(const AntiDive& antiDive);
 
 } // namespace velmora

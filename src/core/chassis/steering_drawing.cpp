@@ -27,13 +27,13 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
-// The smallest of 1, 2, 5 times a power of ten that is at least `value`.
+// The smallest of 1, 2, 2.5, 5 times a power of ten that is at least `value`.
 double niceCeiling(double value) {
     if (!(value > 0) || !std::isfinite(value)) {
         return 1;
     }
     const double power = std::pow(10.0, std::floor(std::log10(value)));
-    for (double step : {1.0, 2.0, 5.0, 10.0}) {
+    for (double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
         if (step * power >= value * (1 - 1e-12)) {
             return step * power;
         }
@@ -43,7 +43,7 @@ double niceCeiling(double value) {
 
 struct Panel {
     double top = 0, bottom = 0;
-    double range = 1; // values -range..+range, or 0..range when `positiveOnly`
+    double range = 1; // values -range..+range
     double y(double value) const {
         const double middle = (top + bottom) / 2;
         return middle - value / range * (bottom - top) / 2;
@@ -222,11 +222,14 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
             canvas.line(x, p->top, x, p->bottom, colors::Yellow);
         }
     }
+    // The axis: its two ends under the panels' edges and the caption between them.
     canvas.setTextColor(colors::White);
     canvas.setCurrentPosition(kLeftEdge - 2, 93);
-    canvas.print(fixed(-xRange, 1) + "\t" + axis.caption() + "  (right red, left green)");
-    canvas.setCurrentPosition(kRightEdge - 6, 96.5);
+    canvas.print(fixed(-xRange, 1));
+    canvas.setCurrentPosition(kRightEdge - 6, 93);
     canvas.print(fixed(xRange, 1));
+    canvas.setCurrentPosition(kLeftEdge + 12, 93);
+    canvas.print(axis.caption() + "  (right red, left green)");
 }
 
 void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState& state) {

@@ -55,6 +55,9 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messag
 
     sldRack_ = new QSlider(Qt::Horizontal, this);
     sldRack_->setObjectName(QStringLiteral("sldSteerRack"));
+    // Straight ahead to start with: the middle of the sweep.
+    sldRack_->setRange(0, kDefaultSteerSteps);
+    sldRack_->setValue(kDefaultSteerSteps / 2);
     lblSteerValues_ = new QLabel(this);
     lblSteerValues_->setObjectName(QStringLiteral("lblSteerValues"));
     lblSteerValues_->setTextFormat(Qt::PlainText);
@@ -121,11 +124,6 @@ void SteeringWindow::refresh() {
         axis_.steeringRatio = *state_.Vehicle.steeringRatio;
     }
     sweep_ = pair_.sweep(maxRack_, kDefaultSteerSteps, wheelbase);
-    const QSignalBlocker quiet(sldRack_);
-    sldRack_->setRange(0, kDefaultSteerSteps);
-    if (sldRack_->value() < 0 || sldRack_->value() > kDefaultSteerSteps) {
-        sldRack_->setValue(kDefaultSteerSteps / 2);
-    }
     sldRack_->setEnabled(pair_.ready());
     btnPrint_->setEnabled(pair_.ready());
     drawSelected();

@@ -32,6 +32,10 @@ TEST(AntiDive, FollowsTheSideViewInstantCentre) {
     EXPECT_NEAR(d.left.instantCentre->y, 23, 1e-9);
     ASSERT_TRUE(d.right.antiDivePercent);
     EXPECT_NEAR(*d.right.antiDivePercent, 60 * (23.0 / 75) * 100 / 20, 1e-9);
+    const std::vector<AntiDiveRow> rows = antiDiveRows(d);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].left, "100.0 in");
+    EXPECT_EQ(rows[2].right, "92.0 %");
 
     // Parallel lines: their common slope; sloping down rearward is pro-dive.
     const AntiDive parallel = antiDive(sideView(15, 14, 7, 6), CoordinateSet{}, car);
@@ -40,6 +44,7 @@ TEST(AntiDive, FollowsTheSideViewInstantCentre) {
     EXPECT_NEAR(*parallel.right.antiDivePercent, 60 * -0.1 * 100 / 20, 1e-9);
     EXPECT_FALSE(parallel.left.complete);
     EXPECT_FALSE(parallel.left.antiDivePercent);
+    EXPECT_EQ(antiDiveRows(parallel)[0].right, "-");
 
     // Without a CG height there is a geometry but no percentage.
     car.cgHeight.reset();
