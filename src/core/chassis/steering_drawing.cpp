@@ -74,6 +74,21 @@ void drawCurve(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, d
     }
 }
 
+// "R" or "L" just right of the panel at the curve's last value, so the two wheels can be
+// told apart without colour (on paper).
+void nameCurveEnd(Canvas& canvas, const SteerSweep& sweep, const Panel& panel, const ValueOf& value,
+                  const char* name, Rgb color) {
+    for (auto it = sweep.states.rbegin(); it != sweep.states.rend(); ++it) {
+        if (const std::optional<double> v = value(*it)) {
+            canvas.setTextColor(color);
+            canvas.setCurrentPosition(kRightEdge + 0.3,
+                                      panel.y(std::clamp(*v, -panel.range, panel.range)) - 1.5);
+            canvas.print(name);
+            return;
+        }
+    }
+}
+
 void drawPanelFrame(Canvas& canvas, const Panel& panel, const std::string& title,
                     const std::string& unit) {
     canvas.box(kLeftEdge, panel.top, kRightEdge, panel.bottom, colors::LightGrey);
@@ -210,6 +225,9 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
         canvas.setPenStyle(PenStyle::Dot);
         drawCurve(canvas, sweep, axis, xRange, camberPanel, caster[i], color);
         canvas.setPenStyle(PenStyle::Solid);
+        const char* name = k == 0 ? "R" : "L";
+        nameCurveEnd(canvas, sweep, steerPanel, steer[i], name, color);
+        nameCurveEnd(canvas, sweep, camberPanel, camber[i], name, color);
     }
     drawCurve(canvas, sweep, axis, xRange, ackermannPanel, ackermann, colors::Cyan);
 
