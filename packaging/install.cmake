@@ -29,6 +29,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/examples/gm-dirt-oval.kqw
               ${PROJECT_SOURCE_DIR}/examples/formula-road-course.kqw
               ${PROJECT_SOURCE_DIR}/examples/README.md
         DESTINATION ${VELMORA_SHARE_DIR}/examples)
+install(FILES ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/gm-dirt-oval.kqw
+              ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/ford-asphalt-oval.kqw
+              ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/formula-road-course.kqw
+        DESTINATION ${VELMORA_SHARE_DIR}/examples/with-vehicle-data)
 
 # Manual pages are installed compressed, as Debian keeps them.
 find_program(GZIP_PROGRAM gzip)

@@ -56,7 +56,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
     EXPECT_EQ(captions.join('|'),
               "&File|&New|&Open|&Save|-|E&xit|&Options|&Travel Range|&Print Garage Worksheets|"
               "&Track Type|&Dirt Oval|&Asphalt Oval|&Road Course|&Car Type|&GM Style Stock Car|"
-              "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...");
+              "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...|&Steering...|"
+              "&Vehicle Data...");
 }
 
 TEST_F(MainWindowTest, SidePanelsShowLiveAndGreyedPicturesOfTheStyle) {

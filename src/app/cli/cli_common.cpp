@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 
 namespace velmora::cli {
 
@@ -24,6 +25,9 @@ SuspensionState loadProject(const std::string& path) {
     SuspensionState state;
     state.Lfile = path;
     const ProjectFile& project = *result.project;
+    if (const std::optional<Message> notice = openNotice(project)) {
+        std::cerr << notice->title << ": " << notice->text << "\n";
+    }
     applyProjectData(state, project);
     // What the track-type and car-style commands that Open runs leave in the state.
     state.TrackType = std::string(trackTypeText(trackChoiceFor(project)));

@@ -16,6 +16,8 @@ void addPrintCommand(CLI::App& app, int& exitCode);
 void addCompareModelsCommand(CLI::App& app, int& exitCode);
 void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
 void addRollCommand(CLI::App& app, int& exitCode);
+void addSteerCommand(CLI::App& app, int& exitCode);
+void addVehicleCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -28,6 +30,8 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addCompareModelsCommand(app, exitCode);
     addBumpSteerFixCommand(app, exitCode);
     addRollCommand(app, exitCode);
+    addSteerCommand(app, exitCode);
+    addVehicleCommand(app, exitCode);
 }
 
 } // namespace velmora::cli

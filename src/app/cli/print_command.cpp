@@ -8,6 +8,7 @@
 
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
+#include "chassis/steering_page.h"
 #include "geometry/static_geometry.h"
 #include "printing/graph_page.h"
 #include "printing/recording_printer.h"
@@ -66,6 +67,16 @@ PrintRecording recordPages(const PrintArgs& args) {
         state.Right_Active = args.sweep.side == "right";
         buildCoordinatePage(printer, state.Right_Active, coordinateTableTexts(state.activeCoords()),
                             state.Lfile);
+    } else if (args.what == "steer") {
+        const SteeringPair pair = SteeringPair::build(state.RightCoords, state.LeftCoords);
+        if (!pair.ready()) {
+            throw UsageError(pair.setupMessages().front().text);
+        }
+        const SteeringPageInputs inputs = steeringPageInputs(state, kDefaultSteerRack);
+        for (const Message& message : inputs.sweep.messages) {
+            sink.show(message);
+        }
+        buildSteeringPage(printer, inputs);
     } else if (args.what == "static") {
         const StaticCaptions captions = runStaticGeometry(state, sink);
         buildStaticPage(printer, captions.byLabel);
@@ -127,9 +138,9 @@ void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
     CLI::App* command = app.add_subcommand(
         "print", "Make the printed pages (coordinates, static geometry, graph, the ten garage "
                  "worksheets) as one PDF file, or dump the printer operations");
-    command->add_option("WHAT", args->what, "coordinates, static, graph, worksheets or roll")
+    command->add_option("WHAT", args->what, "coordinates, static, graph, worksheets, roll or steer")
         ->required()
-        ->check(CLI::IsMember({"coordinates", "static", "graph", "worksheets", "roll"}));
+        ->check(CLI::IsMember({"coordinates", "static", "graph", "worksheets", "roll", "steer"}));
     command->add_option("PROJECT", args->project,
                         "Project file (.kqw or .kqp); not needed for worksheets");
     command->add_option("--pdf", args->pdf, "PDF file to write, all pages in order");

@@ -161,7 +161,7 @@ Point3 RigidCorner::spinAxis(const UprightPose& pose) const {
     return (1.0 / norm(s)) * s;
 }
 
-PoseSolution RigidCorner::solve(double travel, UprightPose& pose) const {
+PoseSolution RigidCorner::solve(double travel, UprightPose& pose, const Point3& innerJoint) const {
     const double targetY = p_.SH + travel;
     const Point3& a = wheelInFrame_; // a, b, c of the wheel centre in the upright's frame
     UprightPose x = pose;
@@ -174,7 +174,7 @@ PoseSolution RigidCorner::solve(double travel, UprightPose& pose) const {
         const Point3 v = x.RO - x.BB;
         const Point3 tf = x.TB - p_.TF, tr = x.TB - p_.TR;
         const Point3 bf = x.BB - p_.BF, br = x.BB - p_.BR;
-        const Point3 rod = x.RO - p_.RI;
+        const Point3 rod = x.RO - innerJoint;
         const Point3 ot = x.RO - x.TB;
 
         // Residuals: half the error of each squared length, and the wheel centre height.

@@ -44,7 +44,12 @@ public:
 
     // Solves the position at `travel`, starting from `pose`, which receives the solution when
     // it converges and is left as it was otherwise.
-    PoseSolution solve(double travel, UprightPose& pose) const;
+    PoseSolution solve(double travel, UprightPose& pose) const {
+        return solve(travel, pose, p_.RI);
+    }
+    // The same with the inner tie rod joint moved to `innerJoint` (the steering turned); the
+    // tie rod keeps its length.
+    PoseSolution solve(double travel, UprightPose& pose, const Point3& innerJoint) const;
 
     UprightPose staticPose() const { return {p_.TB, p_.BB, p_.RO}; }
     const CornerPoints& points() const { return p_; }

@@ -26,37 +26,6 @@ Message warning(std::string text) {
     return Message{kTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok};
 }
 
-// The angles and points the curves are measured from, for one pose.
-struct Reading {
-    double camber = 0;
-    double caster = 0;
-    double toe = 0;
-    Point3 wheel;
-    Point3 contact;
-};
-
-bool readPose(const RigidCorner& corner, const UprightPose& pose, Reading& r) {
-    const Point3 s = corner.spinAxis(pose);
-    r.wheel = corner.wheelCentre(pose);
-    // Front view: the spin axis tilting up outboard means the top of the tire has moved in.
-    r.camber = -degrees(std::atan2(s.y, s.x));
-    r.toe = degrees(std::atan2(s.z, s.x)); // the axis swinging rearward outboard is toe out
-    const double height = pose.TB.y - pose.BB.y;
-    if (height == 0) {
-        return false;
-    }
-    r.caster = degrees(std::atan((pose.TB.z - pose.BB.z) / height));
-    // The lowest point of the wheel's disc: straight down within the wheel's plane.
-    const Point3 down = Point3{0, -1, 0} - (-s.y) * s;
-    const double length = norm(down);
-    if (!(length > 1e-9)) {
-        return false;
-    }
-    r.contact = r.wheel + (corner.wheelRadius() / length) * down;
-    return std::isfinite(r.camber) && std::isfinite(r.toe) && std::isfinite(r.caster) &&
-           std::isfinite(r.contact.x) && std::isfinite(r.wheel.z);
-}
-
 class Sweeper {
 public:
     Sweeper(const RigidCorner& corner, RigidSweep& out) : corner_(corner), out_(out) {
@@ -138,7 +107,7 @@ private:
     }
 
     bool store(int i, const UprightPose& pose, bool atStatic) {
-        Reading r;
+        PoseReading r;
         if (!readPose(corner_, pose, r)) {
             return false;
         }
@@ -158,10 +127,32 @@ private:
 
     const RigidCorner& corner_;
     RigidSweep& out_;
-    Reading static_;
+    PoseReading static_;
 };
 
 } // namespace
+
+bool readPose(const RigidCorner& corner, const UprightPose& pose, PoseReading& r) {
+    const Point3 s = corner.spinAxis(pose);
+    r.wheel = corner.wheelCentre(pose);
+    // Front view: the spin axis tilting up outboard means the top of the tire has moved in.
+    r.camber = -degrees(std::atan2(s.y, s.x));
+    r.toe = degrees(std::atan2(s.z, s.x)); // the axis swinging rearward outboard is toe out
+    const double height = pose.TB.y - pose.BB.y;
+    if (height == 0) {
+        return false;
+    }
+    r.caster = degrees(std::atan((pose.TB.z - pose.BB.z) / height));
+    // The lowest point of the wheel's disc: straight down within the wheel's plane.
+    const Point3 down = Point3{0, -1, 0} - (-s.y) * s;
+    const double length = norm(down);
+    if (!(length > 1e-9)) {
+        return false;
+    }
+    r.contact = r.wheel + (corner.wheelRadius() / length) * down;
+    return std::isfinite(r.camber) && std::isfinite(r.toe) && std::isfinite(r.caster) &&
+           std::isfinite(r.contact.x) && std::isfinite(r.wheel.z);
+}
 
 bool RigidSweep::allSolved() const {
     return complete && n > 0 && solvedCount() == n;

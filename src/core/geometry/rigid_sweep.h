@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/corner_statics.h"
+#include "geometry/rigid_corner.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 
@@ -44,6 +45,17 @@ struct RigidSweep {
     bool allSolved() const;
     int solvedCount() const;
 };
+
+// The angles and points the 3-D curves are measured from, for one pose of a corner.
+struct PoseReading {
+    double camber = 0; // front-view angle of the spin axis, degrees, negative = top inboard
+    double caster = 0; // side-view angle of the ball joint axis, degrees
+    double toe = 0;    // plan-view angle of the spin axis, degrees, positive = toe out
+    Point3 wheel;      // wheel centre
+    Point3 contact;    // lowest point of the wheel's disc
+};
+// False when the pose has no finite reading (level ball joints, a spin axis straight down).
+bool readPose(const RigidCorner& corner, const UprightPose& pose, PoseReading& reading);
 
 // The wheel positions as the classic sweep steps them: a zero travel becomes 9 inches each
 // way, the step is (VU + VD) / 24 formed in single precision, and position i lies at VU minus

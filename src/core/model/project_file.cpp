@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "model/extension_block.h"
 #include "model/text_encoding.h"
 #include "model/text_records.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int kFieldsPerRecord = 4;
 constexpr int kCoordinateRecords = 25;
+constexpr int kNativeRecords = 27;
 
 char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -179,6 +181,15 @@ ProjectReadResult readProjectText(std::string_view bytes, std::string_view path)
     if (!readRecords(reader, project)) {
         return ProjectReadResult{std::nullopt, reader.takeError()};
     }
+    if (project.format == ProjectFormat::Native) {
+        // The block starts on the line after the notes; the rest of that line stays ignored.
+        std::string_view rest = bytes.substr(fields.offset());
+        const std::size_t lineEnd = rest.find_first_of("\r\n");
+        rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd);
+        ExtensionBlockRead block = readExtensionBlock(rest, kNativeRecords + 1);
+        project.vehicle = std::move(block.vehicle);
+        project.extensionDropped = std::move(block.dropped);
+    }
     return ProjectReadResult{std::move(project), std::nullopt};
 }
 
@@ -215,6 +226,7 @@ std::string writeProjectText(const SuspensionState& state) {
     text += "\r\n";
     text += quotedRecordText(notesWithRecordLineEnds(state.Note_text));
     text += "\r\n";
+    text += writeExtensionBlock(state.Vehicle);
     return text;
 }
 
@@ -276,6 +288,7 @@ void applyProjectData(SuspensionState& state, const ProjectFile& project) {
     state.RightCoords = project.RightCoords;
     state.LeftCoords = project.LeftCoords;
     state.CarStyle = project.CarStyle;
+    state.Vehicle = project.vehicle;
     if (project.notes) {
         state.Note_text = *project.notes;
     }
@@ -295,6 +308,13 @@ Message openErrorMessage() {
                    "An error has occured while opening this file.  Please check that the file "
                    "is a valid Tarsyn data file.",
                    MessageIcon::Warning, MessageButtons::Ok};
+}
+
+std::optional<Message> openNotice(const ProjectFile& project) {
+    if (project.extensionDropped.empty()) {
+        return std::nullopt;
+    }
+    return extensionDroppedMessage(project.extensionDropped);
 }
 
 Message projectTooLargeMessage() {

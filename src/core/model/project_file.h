@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "model/vehicle_data.h"
 
 // Project files: both coordinate sets, the car style, the track type and the notes.
 // Native files (".kqw") are written and read; files of the old DOS program (".kqp") are
@@ -30,6 +32,9 @@ struct ProjectFile {
     std::string TrackType;            // native and marked files only
     bool asphaltFlag = false;         // legacy files only
     std::optional<std::string> notes; // native and marked files only
+    VehicleData vehicle;              // the extension block; native files only
+    // Records of the extension block that were dropped, one line each (see extension_block.h).
+    std::vector<std::string> extensionDropped;
 };
 
 enum class ProjectErrorKind {
@@ -64,7 +69,8 @@ inline constexpr std::size_t kMaxProjectFileBytes = 16u * 1024u * 1024u;
 // needs are ignored. Never throws for any input.
 ProjectReadResult readProjectText(std::string_view bytes, std::string_view path);
 
-// The 27 native records of the project in `state`, each ended by CR LF.
+// The 27 native records of the project in `state`, each ended by CR LF, then the extension
+// block when the state holds vehicle data.
 std::string writeProjectText(const SuspensionState& state);
 
 // The track-type command Open runs for a project that was read.
@@ -78,8 +84,9 @@ CarStyleChoice carStyleChoiceFor(const ProjectFile& project, std::string_view pa
 std::string_view trackTypeText(TrackChoice choice);
 std::string_view carStyleText(CarStyleChoice choice); // empty for None
 
-// Puts what Open loads into the state: both coordinate sets, the car style text as read
-// and, for native and marked files, the notes. The track type and the car style commands
+// Puts what Open loads into the state: both coordinate sets, the car style text as read,
+// the vehicle data (none for legacy and marked files) and, for native and marked files, the
+// notes. The track type and the car style commands
 // are left to the caller, which runs them with trackChoiceFor and carStyleChoiceFor.
 void applyProjectData(SuspensionState& state, const ProjectFile& project);
 
@@ -90,6 +97,8 @@ std::string withNativeExtension(std::string path);
 bool pathEndsWithNoCase(std::string_view path, std::string_view suffix);
 
 Message openErrorMessage();
+// What Open says after reading a project whose extension block lost records; none otherwise.
+std::optional<Message> openNotice(const ProjectFile& project);
 // A failed save; `reason` (the file and the system's reason) goes on a line of its own.
 Message saveErrorMessage(std::string_view reason = {});
 // Save refused because the notes would make the file larger than Open reads.

@@ -93,6 +93,7 @@ void Zero_Data(SuspensionState& state) {
 
 void clearProject(SuspensionState& state) {
     state.Note_text.clear();
+    state.Vehicle = VehicleData{};
     for (Curve* curve : {&state.CamberChange, &state.SideScrub, &state.CasterChange, &state.ForeAft,
                          &state.BumpSteer, &state.TieRodOuterX, &state.TieRodOuterY}) {
         std::fill(curve->begin() + 1, curve->end(), 0.0f);

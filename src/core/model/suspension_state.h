@@ -2,6 +2,7 @@
 
 #include "model/graph_selection.h"
 #include "model/sweep_result.h"
+#include "model/vehicle_data.h"
 
 #include <array>
 #include <string>
@@ -63,6 +64,7 @@ struct SuspensionState : GraphSelection {
     // The mode CALC runs in: the static-only pass over both sides instead of the sweep of the
     // active side. The program's own commands pass their mode to the pass instead.
     bool StaticOnly = false;
+    VehicleData Vehicle; // wheelbase, CG height, brake share, steering ratio; kept in the project
 
     // Static geometry, double precision. Degrees for SAI and caster, inches otherwise.
     double LeftScrubRadius = 0;
@@ -112,8 +114,8 @@ void selectGraph(SuspensionState& state, GraphKind kind);
 void Zero_Data(SuspensionState& state);
 
 // What New does to the data: both coordinate sets, positions 1..36 of the seven result
-// curves, the static values and the notes are cleared; options, style, track type, Lfile
-// and the active side stay.
+// curves, the static values, the notes and the vehicle data are cleared; options, style, track
+// type, Lfile and the active side stay.
 void clearProject(SuspensionState& state);
 
 // Number of wheel positions for the current step: Int((VU + VD) / VY) + 1, the quotient of

@@ -29,6 +29,8 @@ public:
 
     // 1-based line of the reading position, for messages about broken files.
     std::size_t line() const;
+    // Byte offset of the reading position: just after the last field handed out.
+    std::size_t offset() const { return pos_; }
 
 private:
     void skipToDelimiter();

@@ -56,6 +56,8 @@ MainMenus buildMainMenus(QMenuBar* bar) {
 
     m.mnuChassis = addMenu(bar, "mnuChassis", "&Chassis");
     m.mnuDiveRoll = addEntry(m.mnuChassis, "mnuDiveRoll", "&Dive and Roll...");
+    m.mnuSteering = addEntry(m.mnuChassis, "mnuSteering", "&Steering...");
+    m.mnuVehicleData = addEntry(m.mnuChassis, "mnuVehicleData", "&Vehicle Data...");
     return m;
 }
 

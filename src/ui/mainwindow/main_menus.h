@@ -33,6 +33,8 @@ struct MainMenus {
 
     QMenu* mnuChassis = nullptr;
     QAction* mnuDiveRoll = nullptr;
+    QAction* mnuSteering = nullptr;
+    QAction* mnuVehicleData = nullptr;
 };
 
 MainMenus buildMainMenus(QMenuBar* bar);

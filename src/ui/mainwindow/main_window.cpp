@@ -5,6 +5,8 @@
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
 #include "chassis/dive_roll_window.h"
+#include "chassis/steering_window.h"
+#include "chassis/vehicle_data_frame.h"
 #include "mainwindow/balloon_texts.h"
 #include "mainwindow/coordinate_frame.h"
 #include "mainwindow/dimension_frame.h"
@@ -94,6 +96,7 @@ MainWindow::~MainWindow() {
     delete notes_.data();
     delete graph_.data();
     delete diveRoll_.data();
+    delete steering_.data();
 }
 
 void MainWindow::buildClientArea() {
@@ -149,6 +152,7 @@ void MainWindow::buildClientArea() {
     frmHelp_->setPictureFolders(pictureFolders_);
     frmHelp_->addToLayout(*layout_, kFrmHelp);
     frmHelp_->hide();
+    buildChassisParts(client);
 }
 
 void MainWindow::connectCommands() {
@@ -292,7 +296,8 @@ void MainWindow::frmEnable() {
 bool MainWindow::dialogFrameOpen() const {
     for (const QWidget* frame :
          {static_cast<QWidget*>(frmTravel_), static_cast<QWidget*>(frmXYZ_),
-          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_)}) {
+          static_cast<QWidget*>(frmDimentions_), static_cast<QWidget*>(frmHelp_),
+          static_cast<QWidget*>(frmVehicle_)}) {
         if (frame->isVisibleTo(centralWidget())) {
             return true;
         }

@@ -30,7 +30,9 @@ class PictureButton;
 class ProportionalLayout;
 class SideFrame;
 class StaticFrame;
+class SteeringWindow;
 class TravelFrame;
+class VehicleDataFrame;
 struct MainMenus;
 
 // What the main window reaches the platform through, so tests can answer in its place.
@@ -112,6 +114,14 @@ public:
     void openWizard(PictureGroup group);
     void openGuide();
 
+    // Chassis menu: the Vehicle Data frame and the Steering window.
+    void showVehicleData();
+    void acceptVehicleData();
+    void cancelVehicleData();
+    void showSteering();
+    void printSteering();
+    SteeringWindow* steeringWindow() const;
+
     void showStaticGeometry();
     void showNotes();
     void analyze(GraphKind kind);
@@ -144,6 +154,9 @@ protected:
 private:
     void buildClientArea();
     void connectCommands();
+    void buildChassisParts(QWidget* client);
+    // The open chassis windows read the project again.
+    void refreshChassisWindows();
     void applyBalloonTexts();
     void selectSide(bool right);
     void setFileLabel(const std::string& path);
@@ -151,7 +164,6 @@ private:
     void clearProjectAndNotes();
     bool loadProject(const std::string& path);
     void hideGraphWindow();
-    void refreshChassisWindows();
     void closeChassisWindows();
     // Asks whether to save before leaving; true when the program may end.
     bool confirmLeaving();
@@ -184,10 +196,12 @@ private:
     CoordinateFrame* frmXYZ_ = nullptr;
     DimensionFrame* frmDimentions_ = nullptr;
     HelpFrame* frmHelp_ = nullptr;
+    VehicleDataFrame* frmVehicle_ = nullptr;
 
     QPointer<NotesWindow> notes_;
     QPointer<BigGraph> graph_;
     QPointer<DiveRollWindow> diveRoll_;
+    QPointer<SteeringWindow> steering_;
 
     bool startedUp_ = false;
     bool refreshing_ = false;

@@ -98,6 +98,10 @@ bool MainWindow::loadProject(const std::string& path) {
     } else {
         reselectActiveSide(); // the loaded coordinates are analysed whatever the style says
     }
+    // Records of the extension block that could not be read were left out; say which.
+    if (const std::optional<Message> notice = openNotice(*read.project)) {
+        messages_.show(*notice);
+    }
     return true;
 }
 

@@ -1,0 +1,287 @@
+// `steer` and `vehicle`: the front end turned by its steering, and the vehicle data with the
+// anti-dive it gives.
+#include "cli_common.h"
+#include "commands.h"
+#include "json_output.h"
+#include "rigid_sweep_output.h"
+
+#include "chassis/anti_dive.h"
+#include "chassis/steering.h"
+#include "model/number_text.h"
+#include "model/vehicle_data.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace velmora::cli {
+namespace {
+
+// A number option that may be left out: CLI11 fills `value`; get() gives it only when the option
+// was given.
+struct NumberOption {
+    double value = 0;
+    CLI::Option* option = nullptr;
+    std::optional<double> get() const {
+        return option && option->count() > 0 ? std::optional<double>(value) : std::nullopt;
+    }
+};
+
+struct SteerArgs {
+    std::string project;
+    NumberOption rack, maxRack, wheelbase;
+    long long steps = 24;
+    CLI::Option* stepsOption = nullptr;
+    std::string format = "json";
+};
+
+struct VehicleArgs {
+    std::string project;
+    NumberOption wheelbase, cgHeight, frontBrake;
+    std::string format = "json";
+};
+
+void addNumberOption(CLI::App& command, const char* name, NumberOption& number, const char* help) {
+    number.option = command.add_option(name, number.value, help);
+}
+
+std::string fixed(double value, int decimals) {
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
+        value = 0; // no "-0.000"
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string column(std::string text, std::size_t width) {
+    if (text.size() < width) {
+        text.resize(width, ' ');
+    }
+    return text;
+}
+
+nlohmann::json optionalJson(const std::optional<double>& value) {
+    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+nlohmann::json optionalJson(const std::optional<float>& value) {
+    return value ? singleJson(*value) : nlohmann::json(nullptr);
+}
+
+// An option's value, checked the way the Vehicle Data frame checks a typed value.
+void checkVehicleOption(const std::optional<double>& value, VehicleValue which,
+                        const char* option) {
+    if (value) {
+        if (std::string problem = vehicleValueProblem(which, *value); !problem.empty()) {
+            throw UsageError(std::string(option) + ": " + problem);
+        }
+    }
+}
+
+nlohmann::json wheelJson(const SteerWheel& wheel) {
+    if (!wheel.solved) {
+        return {{"steer", nullptr},
+                {"camber_change", nullptr},
+                {"caster_change", nullptr},
+                {"contact_patch_height_change", nullptr}};
+    }
+    return {{"steer", wheel.steer},
+            {"camber_change", wheel.camberChange},
+            {"caster_change", wheel.casterChange},
+            {"contact_patch_height_change", wheel.contactPatchHeightChange}};
+}
+
+nlohmann::json stateJson(const SteerState& state) {
+    return {{"rack", state.rack},
+            {"right", wheelJson(state.right)},
+            {"left", wheelJson(state.left)},
+            {"ackermann_percent", optionalJson(state.ackermannPercent)}};
+}
+
+std::string wheelText(const SteerWheel& wheel) {
+    if (!wheel.solved) {
+        return column("not reached", 34);
+    }
+    return column(fixed(wheel.steer, 3), 9) + column(fixed(wheel.camberChange, 3), 9) +
+           column(fixed(wheel.casterChange, 3), 9) +
+           column(fixed(wheel.contactPatchHeightChange, 4), 7);
+}
+
+void printSteerText(const std::vector<SteerState>& states, std::optional<double> wheelbase) {
+    std::cout << "Steering by the 3-D solution; steer + = front of the wheel to the left, "
+                 "angles in degrees\n";
+    std::cout << "wheelbase: " << (wheelbase ? shortestDouble(*wheelbase) + " in" : "not set")
+              << "\n";
+    std::cout << "           right wheel                          left wheel\n";
+    std::cout << "rack (in)  steer    camber   caster   patch    steer    camber   caster   "
+                 "patch    Ackermann %\n";
+    for (const SteerState& s : states) {
+        std::cout << column(fixed(s.rack, 3), 11) << column(wheelText(s.right), 37)
+                  << column(wheelText(s.left), 37)
+                  << (s.ackermannPercent ? fixed(*s.ackermannPercent, 1) : "-") << "\n";
+    }
+}
+
+void steerCommand(const SteerArgs& args) {
+    const std::optional<double> rack = args.rack.get();
+    const std::optional<double> maxRack = args.maxRack.get();
+    if (rack && maxRack) {
+        throw UsageError("--rack and --max-rack cannot be given together");
+    }
+    if (args.stepsOption->count() > 0 && !maxRack) {
+        throw UsageError("--steps needs --max-rack");
+    }
+    if (std::string p = rackProblem(rack.value_or(0), "--rack"); !p.empty()) {
+        throw UsageError(p);
+    }
+    if (std::string p = rackProblem(maxRack.value_or(0), "--max-rack"); !p.empty()) {
+        throw UsageError(p);
+    }
+    const long long steps = args.steps;
+    if (std::string p = steerStepsProblem(steps, "--steps"); !p.empty()) {
+        throw UsageError(p);
+    }
+    checkVehicleOption(args.wheelbase.get(), VehicleValue::Wheelbase, "--wheelbase");
+
+    const SuspensionState state = loadProject(args.project);
+    std::optional<double> wheelbase = args.wheelbase.get();
+    if (!wheelbase && state.Vehicle.wheelbase) {
+        wheelbase = *state.Vehicle.wheelbase;
+    }
+    const SteeringPair pair = SteeringPair::build(state.RightCoords, state.LeftCoords);
+    if (!pair.ready()) {
+        throw UsageError(pair.setupMessages().front().text);
+    }
+    std::vector<SteerState> states;
+    std::vector<Message> messages;
+    if (maxRack) {
+        SteerSweep sweep = pair.sweep(*maxRack, static_cast<int>(steps), wheelbase);
+        states = std::move(sweep.states);
+        messages = std::move(sweep.messages);
+    } else {
+        states.push_back(pair.solve(rack.value_or(0), wheelbase, &messages));
+    }
+
+    if (args.format == "text") {
+        printMessagesToStderr(messages);
+        printSteerText(states, wheelbase);
+        return;
+    }
+    nlohmann::json out;
+    if (maxRack) {
+        out["states"] = nlohmann::json::array();
+        for (const SteerState& s : states) {
+            out["states"].push_back(stateJson(s));
+        }
+    } else {
+        out = stateJson(states.front());
+    }
+    out["messages"] = messagesJson(messages);
+    std::cout << dumpShortest(out) << "\n";
+}
+
+nlohmann::json instantCentreJson(const AntiDiveSide& side) {
+    if (!side.instantCentre) {
+        return nullptr;
+    }
+    return nlohmann::json::array({side.instantCentre->z, side.instantCentre->y});
+}
+
+std::string valueText(const std::optional<float>& value, const char* unit) {
+    return value ? shortestText(*value) + unit : std::string("not set");
+}
+
+void vehicleCommand(const VehicleArgs& args) {
+    const struct {
+        const NumberOption& number;
+        VehicleValue which;
+        const char* name;
+    } overrides[] = {{args.wheelbase, VehicleValue::Wheelbase, "--wheelbase"},
+                     {args.cgHeight, VehicleValue::CgHeight, "--cg-height"},
+                     {args.frontBrake, VehicleValue::FrontBrakePercent, "--front-brake"}};
+    for (const auto& o : overrides) {
+        checkVehicleOption(o.number.get(), o.which, o.name);
+    }
+    const SuspensionState state = loadProject(args.project);
+    VehicleData vehicle = state.Vehicle;
+    for (const auto& o : overrides) {
+        if (const std::optional<double> value = o.number.get()) {
+            vehicleValue(vehicle, o.which) = static_cast<float>(*value); // a project's single
+        }
+    }
+    const AntiDive dive = antiDive(state.RightCoords, state.LeftCoords, vehicle);
+
+    if (args.format == "text") {
+        printMessagesToStderr(dive.messages);
+        std::cout << "wheelbase: " << valueText(vehicle.wheelbase, " in") << "\n";
+        std::cout << "CG height: " << valueText(vehicle.cgHeight, " in") << "\n";
+        std::cout << "front brake share: " << valueText(vehicle.frontBrakePercent, " %") << "\n";
+        std::cout << "steering ratio: " << valueText(vehicle.steeringRatio, " in per turn") << "\n";
+        for (const bool right : {true, false}) {
+            const AntiDiveSide& side = right ? dive.right : dive.left;
+            std::cout << (right ? "right" : "left") << " side-view instant centre: ";
+            if (side.instantCentre) {
+                std::cout << "Z " << fixed(side.instantCentre->z, 2) << " in, height "
+                          << fixed(side.instantCentre->y, 2) << " in\n";
+            } else {
+                std::cout << (side.complete ? "none (the arm lines are parallel)"
+                                            : "side not complete")
+                          << "\n";
+            }
+            std::cout << (right ? "right" : "left") << " anti-dive: "
+                      << (side.antiDivePercent ? fixed(*side.antiDivePercent, 1) + " %"
+                                               : std::string("-"))
+                      << "\n";
+        }
+        return;
+    }
+    nlohmann::json out;
+    out["wheelbase"] = optionalJson(vehicle.wheelbase);
+    out["cg_height"] = optionalJson(vehicle.cgHeight);
+    out["front_brake_percent"] = optionalJson(vehicle.frontBrakePercent);
+    out["steering_ratio"] = optionalJson(vehicle.steeringRatio);
+    out["side_view_instant_center"] = {{"right", instantCentreJson(dive.right)},
+                                       {"left", instantCentreJson(dive.left)}};
+    out["anti_dive_percent"] = {{"right", optionalJson(dive.right.antiDivePercent)},
+                                {"left", optionalJson(dive.left.antiDivePercent)}};
+    out["messages"] = messagesJson(dive.messages);
+    std::cout << dumpShortest(out) << "\n";
+}
+
+void addFormatOption(CLI::App& command, std::string& format) {
+    command.add_option("--format", format, "Output format")->check(CLI::IsMember({"json", "text"}));
+}
+
+} // namespace
+
+void addSteerCommand(CLI::App& app, int& /*exitCode*/) {
+    auto args = std::make_shared<SteerArgs>();
+    CLI::App* command = app.add_subcommand(
+        "steer", "Steer angles, Ackermann, camber and caster with rack travel (3-D solution)");
+    command->add_option("PROJECT", args->project, "Project file (.kqw or .kqp)")->required();
+    addNumberOption(*command, "--rack", args->rack, "Rack travel in inches, + = toward the left");
+    addNumberOption(*command, "--max-rack", args->maxRack, "Sweep the rack from -IN to +IN");
+    args->stepsOption =
+        command->add_option("--steps", args->steps, "Equal steps of the sweep (default 24)");
+    addNumberOption(*command, "--wheelbase", args->wheelbase,
+                    "Wheelbase in inches (default: the project's)");
+    addFormatOption(*command, args->format);
+    command->callback([args] { steerCommand(*args); });
+}
+
+void addVehicleCommand(CLI::App& app, int& /*exitCode*/) {
+    auto args = std::make_shared<VehicleArgs>();
+    CLI::App* command =
+        app.add_subcommand("vehicle", "Vehicle data and the anti-dive of the front corners");
+    command->add_option("PROJECT", args->project, "Project file (.kqw or .kqp)")->required();
+    addNumberOption(*command, "--wheelbase", args->wheelbase, "Wheelbase in inches");
+    addNumberOption(*command, "--cg-height", args->cgHeight, "Centre of gravity height in inches");
+    addNumberOption(*command, "--front-brake", args->frontBrake, "Front brake share in percent");
+    addFormatOption(*command, args->format);
+    command->callback([args] { vehicleCommand(*args); });
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "geometry/corner_statics.h"
+#include "geometry/rigid_corner.h"
+#include "model/message_sink.h"
+#include "model/suspension_state.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The front end turned by its steering, each corner solved by the rigid-body 3-D solution
+// with its inner tie rod joint moved and its wheel centre held at spindle height.
+//
+// Rack travel r, inches: positive when the steering moves both inner tie rod joints toward
+// the car's left. Each side measures X outboard, so the left inner joint's X grows by r and
+// the right one's shrinks by r; Y and Z stay. A centre-link car is approximated the same way.
+//
+// Steer angle, degrees: positive when the wheel's front turns toward the car's left. The left
+// wheel's steer is its toe change (toe out positive), the right wheel's minus its toe change.
+namespace velmora {
+
+inline constexpr double kMostRack = 12.0; // inches each way the command line and window accept
+inline constexpr int kMostSteerSteps = 400;
+// What the Steering window and its printed page sweep until told otherwise.
+inline constexpr double kDefaultSteerRack = 2.0;
+inline constexpr int kDefaultSteerSteps = 24;
+
+// Why a rack travel or a number of steps cannot be analysed, naming it as `what`; empty when
+// it can.
+std::string rackProblem(double rack, const std::string& what = "rack travel");
+std::string steerStepsProblem(long long steps, const std::string& what = "steps");
+
+struct SteerWheel {
+    bool solved = false; // every value below exists only when the corner was solved
+    double steer = 0;
+    double camberChange = 0;
+    double casterChange = 0;
+    double contactPatchHeightChange = 0; // vertical movement of the contact patch, inches
+    // For the plan-view drawing (the side's own frame, X outboard).
+    UprightPose pose;
+    Point3 innerJoint;
+    Point3 wheelCentre;
+    Point3 spinAxis; // unit, outboard
+};
+
+struct SteerState {
+    double rack = 0;
+    SteerWheel right;
+    SteerWheel left;
+    // 100 at ideal Ackermann, 0 at parallel steer; none without a wheelbase, or while the two
+    // wheels do not both steer the same way by more than 0.01 degree.
+    std::optional<double> ackermannPercent;
+};
+
+struct SteerSweep {
+    std::vector<SteerState> states; // rack -max to +max in equal steps
+    std::vector<Message> messages;
+};
+
+// Ackermann percent of an inner and an outer steer angle (magnitudes, degrees) on a car of
+// track T (the sum of both tire centre distances) and wheelbase L: 100 (di - do) / (di* - do)
+// with cot(di*) = cot(do) - T / L.
+double ackermannPercent(double innerDegrees, double outerDegrees, double track, double wheelbase);
+
+// Ackermann of a state, or none (see SteerState).
+std::optional<double> ackermannOf(const SteerWheel& right, const SteerWheel& left, double track,
+                                  std::optional<double> wheelbase);
+
+// Both front corners prepared for steering. Built once per project change.
+class SteeringPair {
+public:
+    // Both sets must be complete; otherwise, or when a corner cannot be modelled, every state
+    // is unsolved and `setupMessages` says why.
+    static SteeringPair build(const CoordinateSet& right, const CoordinateSet& left);
+
+    // One state, reached from straight ahead in short steps of rack travel.
+    SteerState solve(double rack, std::optional<double> wheelbase,
+                     std::vector<Message>* messages = nullptr) const;
+    // `steps` equal steps from -maxRack to +maxRack (steps + 1 states), each side of straight
+    // ahead solved outward from it. A wheel that cannot reach a travel ends its direction
+    // there with a message; the states nearer straight ahead are kept.
+    SteerSweep sweep(double maxRack, int steps, std::optional<double> wheelbase) const;
+
+    bool ready() const { return right_.corner && left_.corner; }
+    const std::vector<Message>& setupMessages() const { return setup_; }
+    double track() const { return right_.points.TC + left_.points.TC; }
+    const CornerPoints& points(bool right) const { return (right ? right_ : left_).points; }
+
+private:
+    struct Side {
+        CornerPoints points;
+        std::optional<RigidCorner> corner;
+        double staticCamber = 0, staticCaster = 0, staticToe = 0, staticContactY = 0;
+    };
+    static void prepare(Side& side, const CoordinateSet& coords, const char* name,
+                        std::vector<Message>& messages);
+
+    // Solves one side at `rack` from `pose`, the solution at `from`; the pose moves along.
+    bool reach(const Side& side, bool right, double from, double to, UprightPose& pose) const;
+    SteerWheel read(const Side& side, bool right, double rack, const UprightPose& pose) const;
+
+    Side right_;
+    Side left_;
+    std::vector<Message> setup_;
+};
+
+// The messages of the steering analysis (title "Steering", warning icon, OK).
+Message steeringSetupMessage(const std::string& text);
+Message steeringReachMessage(const char* side, double rack);
+
+} // namespace velmora

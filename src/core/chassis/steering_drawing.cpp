@@ -1,0 +1,299 @@
+#include "chassis/steering_drawing.h"
+
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+constexpr Rgb kRight = colors::Red;
+constexpr Rgb kLeft = colors::Green;
+constexpr Rgb kGrid{96, 96, 96};
+// Half the width of a tire in the plan view, inches.
+constexpr double kTireHalfWidth = 4.0;
+
+std::string fixed(double value, int decimals) {
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
+        value = 0;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// The smallest of 1, 2, 2.5, 5 times a power of ten that is at least `value`.
+double niceCeiling(double value) {
+    if (!(value > 0) || !std::isfinite(value)) {
+        return 1;
+    }
+    const double power = std::pow(10.0, std::floor(std::log10(value)));
+    for (double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        if (step * power >= value * (1 - 1e-12)) {
+            return step * power;
+        }
+    }
+    return 10 * power;
+}
+
+struct Panel {
+    double top = 0, bottom = 0;
+    double range = 1; // values -range..+range
+    double y(double value) const {
+        const double middle = (top + bottom) / 2;
+        return middle - value / range * (bottom - top) / 2;
+    }
+};
+
+constexpr double kLeftEdge = 12;
+constexpr double kRightEdge = 98;
+
+using ValueOf = std::function<std::optional<double>(const SteerState&)>;
+
+void drawCurve(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, double xRange,
+               const Panel& panel, const ValueOf& value, Rgb color) {
+    std::optional<std::array<double, 2>> last;
+    for (const SteerState& s : sweep.states) {
+        const std::optional<double> v = value(s);
+        if (!v) {
+            last.reset();
+            continue;
+        }
+        const double x =
+            kLeftEdge + (axis.valueOf(s.rack) + xRange) / (2 * xRange) * (kRightEdge - kLeftEdge);
+        const double y = panel.y(std::clamp(*v, -panel.range, panel.range));
+        if (last) {
+            canvas.line((*last)[0], (*last)[1], x, y, color);
+        }
+        last = std::array<double, 2>{x, y};
+    }
+}
+
+// "R" or "L" just right of the panel at the curve's last value, so the two wheels can be
+// told apart without colour (on paper).
+void nameCurveEnd(Canvas& canvas, const SteerSweep& sweep, const Panel& panel, const ValueOf& value,
+                  const char* name, Rgb color) {
+    for (auto it = sweep.states.rbegin(); it != sweep.states.rend(); ++it) {
+        if (const std::optional<double> v = value(*it)) {
+            canvas.setTextColor(color);
+            canvas.setCurrentPosition(kRightEdge + 0.3,
+                                      panel.y(std::clamp(*v, -panel.range, panel.range)) - 1.5);
+            canvas.print(name);
+            return;
+        }
+    }
+}
+
+void drawPanelFrame(Canvas& canvas, const Panel& panel, const std::string& title,
+                    const std::string& unit) {
+    canvas.box(kLeftEdge, panel.top, kRightEdge, panel.bottom, colors::LightGrey);
+    canvas.line(kLeftEdge, panel.y(0), kRightEdge, panel.y(0), kGrid);
+    canvas.line((kLeftEdge + kRightEdge) / 2, panel.top, (kLeftEdge + kRightEdge) / 2, panel.bottom,
+                kGrid);
+    canvas.setTextColor(colors::White);
+    canvas.setCurrentPosition(1, panel.top);
+    canvas.print(shortestText(static_cast<float>(panel.range)));
+    canvas.setCurrentPosition(1, panel.y(0) - 1.5);
+    canvas.print("0");
+    canvas.setCurrentPosition(1, panel.bottom - 3);
+    canvas.print(shortestText(static_cast<float>(-panel.range)));
+    canvas.setCurrentPosition(kLeftEdge + 1, panel.top + 0.5);
+    canvas.print(title + " (" + unit + ")");
+}
+
+double largest(const SteerSweep& sweep, const std::vector<ValueOf>& values) {
+    double m = 0;
+    for (const SteerState& s : sweep.states) {
+        for (const ValueOf& value : values) {
+            if (const std::optional<double> v = value(s); v && std::isfinite(*v)) {
+                m = std::max(m, std::fabs(*v));
+            }
+        }
+    }
+    return m;
+}
+
+ValueOf wheelValue(bool right, double SteerWheel::*member) {
+    return [right, member](const SteerState& s) -> std::optional<double> {
+        const SteerWheel& w = right ? s.right : s.left;
+        return w.solved ? std::optional<double>(w.*member) : std::nullopt;
+    };
+}
+
+// Plan view: screen x is +X on the right side and -X on the left, screen y is Z.
+struct PlanPoint {
+    double x = 0, y = 0;
+};
+
+PlanPoint plan(const Point3& p, bool right) {
+    return {right ? p.x : -p.x, p.z};
+}
+
+void drawWheel(Canvas& canvas, const SteerWheel& w, const CornerPoints& points, bool right,
+               Rgb color) {
+    const double radius = points.SH;
+    // Rolling direction in the plan view: square to the spin axis.
+    const double sx = w.spinAxis.x, sz = w.spinAxis.z;
+    const double length = std::hypot(sx, sz);
+    if (!(length > 0)) {
+        return;
+    }
+    const PlanPoint c = plan(w.wheelCentre, right);
+    const double side = right ? 1 : -1;
+    const PlanPoint along{-sz / length * side, sx / length};
+    const PlanPoint across{sx / length * side, sz / length};
+    std::array<PlanPoint, 4> corner;
+    const double signs[4][2] = {{1, 1}, {1, -1}, {-1, -1}, {-1, 1}};
+    for (std::size_t k = 0; k < 4; ++k) {
+        corner[k] = {c.x + signs[k][0] * radius * along.x + signs[k][1] * kTireHalfWidth * across.x,
+                     c.y + signs[k][0] * radius * along.y +
+                         signs[k][1] * kTireHalfWidth * across.y};
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+        const PlanPoint& a = corner[k];
+        const PlanPoint& b = corner[(k + 1) % 4];
+        canvas.line(a.x, a.y, b.x, b.y, color);
+    }
+    // Tie rod, steering arm to the ball joints' line, and the steering axis (dots).
+    const PlanPoint inner = plan(w.innerJoint, right);
+    const PlanPoint outer = plan(w.pose.RO, right);
+    const PlanPoint top = plan(w.pose.TB, right);
+    const PlanPoint bottom = plan(w.pose.BB, right);
+    canvas.line(inner.x, inner.y, outer.x, outer.y, colors::White);
+    canvas.line(outer.x, outer.y, bottom.x, bottom.y, colors::Yellow);
+    canvas.line(top.x, top.y, bottom.x, bottom.y, colors::Cyan);
+    canvas.circle(inner.x, inner.y, 0.6, colors::White);
+    canvas.circle(bottom.x, bottom.y, 0.6, colors::Cyan);
+}
+
+} // namespace
+
+double SteerAxis::valueOf(double rack) const {
+    return steeringRatio && *steeringRatio > 0 ? rack / *steeringRatio * 360.0 : rack;
+}
+
+std::string SteerAxis::caption() const {
+    return steeringRatio && *steeringRatio > 0 ? "steering-wheel angle (deg)"
+                                               : "rack travel (in, + = to the left)";
+}
+
+void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis,
+                      int selected) {
+    canvas.setBackground(colors::Black);
+    canvas.setScale(0, 0, 100, 100);
+    canvas.setFont(Font{"MS Sans Serif", 8.25, false});
+    canvas.setFillStyle(FillStyle::Transparent);
+    canvas.setPenStyle(PenStyle::Solid);
+    if (sweep.states.empty()) {
+        return;
+    }
+    double xRange = 0;
+    for (const SteerState& s : sweep.states) {
+        xRange = std::max(xRange, std::fabs(axis.valueOf(s.rack)));
+    }
+    if (!(xRange > 0)) {
+        xRange = 1;
+    }
+
+    const std::vector<ValueOf> steer = {wheelValue(true, &SteerWheel::steer),
+                                        wheelValue(false, &SteerWheel::steer)};
+    const std::vector<ValueOf> camber = {wheelValue(true, &SteerWheel::camberChange),
+                                         wheelValue(false, &SteerWheel::camberChange)};
+    const std::vector<ValueOf> caster = {wheelValue(true, &SteerWheel::casterChange),
+                                         wheelValue(false, &SteerWheel::casterChange)};
+    const ValueOf ackermann = [](const SteerState& s) { return s.ackermannPercent; };
+    std::vector<ValueOf> both = camber;
+    both.insert(both.end(), caster.begin(), caster.end());
+
+    const Panel steerPanel{2, 31, niceCeiling(largest(sweep, steer))};
+    const Panel camberPanel{34, 63, niceCeiling(largest(sweep, both))};
+    const Panel ackermannPanel{66, 92, niceCeiling(largest(sweep, {ackermann}))};
+    drawPanelFrame(canvas, steerPanel, "steer angle", "deg");
+    drawPanelFrame(canvas, camberPanel, "camber (solid), caster (dotted) change", "deg");
+    drawPanelFrame(canvas, ackermannPanel, "Ackermann", "%");
+
+    for (int k = 0; k < 2; ++k) {
+        const Rgb color = k == 0 ? kRight : kLeft;
+        const auto i = static_cast<std::size_t>(k);
+        drawCurve(canvas, sweep, axis, xRange, steerPanel, steer[i], color);
+        drawCurve(canvas, sweep, axis, xRange, camberPanel, camber[i], color);
+        canvas.setPenStyle(PenStyle::Dot);
+        drawCurve(canvas, sweep, axis, xRange, camberPanel, caster[i], color);
+        canvas.setPenStyle(PenStyle::Solid);
+        const char* name = k == 0 ? "R" : "L";
+        nameCurveEnd(canvas, sweep, steerPanel, steer[i], name, color);
+        nameCurveEnd(canvas, sweep, camberPanel, camber[i], name, color);
+    }
+    drawCurve(canvas, sweep, axis, xRange, ackermannPanel, ackermann, colors::Cyan);
+
+    if (selected >= 0 && selected < static_cast<int>(sweep.states.size())) {
+        const double x =
+            kLeftEdge +
+            (axis.valueOf(sweep.states[static_cast<std::size_t>(selected)].rack) + xRange) /
+                (2 * xRange) * (kRightEdge - kLeftEdge);
+        for (const Panel* p : {&steerPanel, &camberPanel, &ackermannPanel}) {
+            canvas.line(x, p->top, x, p->bottom, colors::Yellow);
+        }
+    }
+    // The axis: its two ends under the panels' edges and the caption between them.
+    canvas.setTextColor(colors::White);
+    canvas.setCurrentPosition(kLeftEdge - 2, 93);
+    canvas.print(fixed(-xRange, 1));
+    canvas.setCurrentPosition(kRightEdge - 6, 93);
+    canvas.print(fixed(xRange, 1));
+    canvas.setCurrentPosition(kLeftEdge + 12, 93);
+    canvas.print(axis.caption() + "  (right red, left green)");
+}
+
+void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState& state) {
+    canvas.setBackground(colors::Black);
+    canvas.setFillStyle(FillStyle::Transparent);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setFont(Font{"MS Sans Serif", 8.25, false});
+    if (!pair.ready()) {
+        canvas.setScale(0, 0, 100, 100);
+        canvas.setTextColor(colors::White);
+        canvas.setCurrentPosition(2, 2);
+        canvas.print("Both sides must be complete to steer the car.");
+        return;
+    }
+    const CornerPoints& r = pair.points(true);
+    const CornerPoints& l = pair.points(false);
+    const double half = std::max(r.TC, l.TC) + std::max(r.SH, l.SH) * 0.5 + 6;
+    const double zMiddle = (r.BB.z + l.BB.z) / 2;
+    // Square in inches whatever the surface's shape.
+    const double w = std::max(1, canvas.pixelWidth());
+    const double h = std::max(1, canvas.pixelHeight());
+    const double halfX = w >= h ? half * w / h : half;
+    const double halfY = w >= h ? half : half * h / w;
+    canvas.setScale(-halfX, zMiddle - halfY, halfX, zMiddle + halfY);
+
+    canvas.setPenStyle(PenStyle::Dot);
+    canvas.line(0, zMiddle - halfY, 0, zMiddle + halfY, kGrid); // centreline
+    canvas.setPenStyle(PenStyle::Solid);
+    if (state.right.solved && state.left.solved) {
+        const PlanPoint a = plan(state.right.innerJoint, true);
+        const PlanPoint b = plan(state.left.innerJoint, false);
+        canvas.line(a.x, a.y, b.x, b.y, colors::LightGrey); // rack or centre link
+    }
+    if (state.right.solved) {
+        drawWheel(canvas, state.right, r, true, kRight);
+    }
+    if (state.left.solved) {
+        drawWheel(canvas, state.left, l, false, kLeft);
+    }
+    canvas.setTextColor(colors::White);
+    canvas.setCurrentPosition(-halfX + 1, zMiddle - halfY + 0.5);
+    const auto angle = [](const SteerWheel& wheel) {
+        return wheel.solved ? fixed(wheel.steer, 2) + " deg" : std::string("-");
+    };
+    canvas.print("front  rack " + fixed(state.rack, 3) + " in   left " + angle(state.left) +
+                 "   right " + angle(state.right));
+}
+
+} // namespace velmora

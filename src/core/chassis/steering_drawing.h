@@ -1,0 +1,35 @@
+#pragma once
+
+#include "chassis/steering.h"
+#include "drawing/canvas.h"
+#include "drawing/design_size.h"
+
+#include <optional>
+#include <string>
+
+// The Steering window's two pictures, drawn on any Canvas: the curves against rack travel
+// and the plan view of both wheels at one travel.
+namespace velmora {
+
+inline constexpr TwipSize kSteeringPlotDesignTwips{6600, 6000};
+inline constexpr TwipSize kSteeringPlanDesignTwips{4200, 4200};
+
+// The plot's horizontal axis: rack travel, or the steering-wheel angle (degrees) when the
+// steering ratio (inches of rack per turn) is known.
+struct SteerAxis {
+    std::optional<double> steeringRatio;
+    double valueOf(double rack) const;
+    std::string caption() const;
+};
+
+// Three panels on a black ground, scaled (0,0)-(100,100): the steer angle of both wheels,
+// their camber (solid) and caster change (dotted), and Ackermann. Right wheel red, left
+// green, as the graphs draw the sides; a yellow line marks state `selected`.
+void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected);
+
+// Plan view from above, front at the top, the car's left on the left: both tires, the tie
+// rods, the rack between the inner joints and the steering axes at ball joint height, with
+// the steer angles written above. An unsolved wheel is left out.
+void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState& state);
+
+} // namespace velmora

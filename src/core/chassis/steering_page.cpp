@@ -1,0 +1,160 @@
+#include "chassis/steering_page.h"
+
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace velmora {
+namespace {
+
+// Page units: 100 across, 131.25 down (8 by 10.5 inches).
+constexpr double kPageWidth = 100;
+constexpr double kPageHeight = 131.25;
+constexpr double kPlotLeft = 5, kPlotTop = 7, kPlotSize = 90, kPlotHeight = 72;
+constexpr double kTableTop = 82;
+constexpr double kRowStep = 1.75;
+constexpr int kMostRows = 25;
+constexpr double kFileLineY = 128;
+
+// Draws a Canvas picture into a rectangle of the page: lines, boxes, circles and texts reach
+// the printer, the colours and the background do not (the paper is white).
+class PageRegionCanvas : public Canvas {
+public:
+    PageRegionCanvas(Printer& printer, double left, double top, double width, double height)
+        : printer_(printer), left_(left), top_(top), width_(width), height_(height) {}
+
+    void setScale(double left, double top, double right, double bottom) override {
+        sl_ = left;
+        st_ = top;
+        sr_ = right;
+        sb_ = bottom;
+    }
+    void clear() override {}
+    void setBackground(Rgb) override {}
+    void line(double x1, double y1, double x2, double y2, Rgb) override {
+        printer_.line(x(x1), y(y1), x(x2), y(y2));
+    }
+    void box(double x1, double y1, double x2, double y2, Rgb) override {
+        printer_.box(x(x1), y(y1), x(x2), y(y2));
+    }
+    void circle(double cx, double cy, double r, Rgb, double, std::optional<ArcSpec> arc) override {
+        printer_.circle(x(cx), y(cy), r * width_ / std::fabs(sr_ - sl_), arc);
+    }
+    void setCurrentPosition(double px, double py) override {
+        printer_.setCurrentPosition(x(px), y(py));
+    }
+    void print(const std::string& text) override { printer_.printText(text); }
+    void setTextColor(Rgb) override {}
+    void setFont(const Font&) override {}
+    void setPenWidth(int pixels) override { printer_.setPenWidth(pixels); }
+    void setPenStyle(PenStyle) override {}
+    void setFillStyle(FillStyle) override {}
+    void setFillColor(Rgb) override {}
+    int pixelWidth() const override { return static_cast<int>(width_ * 10); }
+    int pixelHeight() const override { return static_cast<int>(height_ * 10); }
+
+private:
+    double x(double v) const { return left_ + (v - sl_) / (sr_ - sl_) * width_; }
+    double y(double v) const { return top_ + (v - st_) / (sb_ - st_) * height_; }
+
+    Printer& printer_;
+    double left_, top_, width_, height_;
+    double sl_ = 0, st_ = 0, sr_ = 1, sb_ = 1;
+};
+
+std::string fixed(double value, int decimals) {
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
+        value = 0;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+void printAt(Printer& printer, double x, double y, const std::string& text) {
+    printer.setCurrentPosition(x, y);
+    printer.printText(text);
+}
+
+std::string wheelCell(const SteerWheel& w, double SteerWheel::*member) {
+    return w.solved ? fixed(w.*member, 3) : std::string("-");
+}
+
+} // namespace
+
+SteeringPageInputs steeringPageInputs(const SuspensionState& state, double maxRack, int steps) {
+    SteeringPageInputs in;
+    if (state.Vehicle.wheelbase) {
+        in.wheelbase = *state.Vehicle.wheelbase;
+    }
+    if (state.Vehicle.steeringRatio) {
+        in.axis.steeringRatio = *state.Vehicle.steeringRatio;
+    }
+    in.sweep = SteeringPair::build(state.RightCoords, state.LeftCoords)
+                   .sweep(maxRack, steps, in.wheelbase);
+    in.fileCaption = state.Lfile;
+    return in;
+}
+
+void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
+    printer.setDocumentName("Steering");
+    printer.setScale(kPageWidth, kPageHeight, 0, 0);
+    Font font = printer.font();
+    font.size = 14;
+    font.bold = true;
+    printer.setFont(font);
+    printAt(printer, kPlotLeft, 1, "Steering");
+    font.size = 9;
+    font.bold = false;
+    printer.setFont(font);
+    printAt(printer, 40, 2,
+            "wheelbase " + (in.wheelbase ? shortestText(static_cast<float>(*in.wheelbase)) + " in"
+                                         : std::string("not set")));
+
+    PageRegionCanvas plot(printer, kPlotLeft, kPlotTop, kPlotSize, kPlotHeight);
+    const int none = -1;
+    drawSteeringPlot(plot, in.sweep, in.axis, none);
+
+    const double columns[] = {5, 18, 29, 40, 51, 62, 73, 84};
+    const char* headings[] = {in.axis.steeringRatio ? "wheel deg" : "rack in",
+                              "steer R",
+                              "steer L",
+                              "camber R",
+                              "camber L",
+                              "caster R",
+                              "caster L",
+                              "Ackermann %"};
+    for (std::size_t c = 0; c < 8; ++c) {
+        printAt(printer, columns[c], kTableTop, headings[c]);
+    }
+    const auto count = static_cast<int>(in.sweep.states.size());
+    const int every = std::max(1, (count + kMostRows - 1) / kMostRows);
+    int row = 0;
+    for (int k = 0; k < count; k += every) {
+        const SteerState& s = in.sweep.states[static_cast<std::size_t>(k)];
+        const double y = kTableTop + kRowStep * (++row);
+        const std::string cells[] = {fixed(in.axis.valueOf(s.rack), 3),
+                                     wheelCell(s.right, &SteerWheel::steer),
+                                     wheelCell(s.left, &SteerWheel::steer),
+                                     wheelCell(s.right, &SteerWheel::camberChange),
+                                     wheelCell(s.left, &SteerWheel::camberChange),
+                                     wheelCell(s.right, &SteerWheel::casterChange),
+                                     wheelCell(s.left, &SteerWheel::casterChange),
+                                     s.ackermannPercent ? fixed(*s.ackermannPercent, 1)
+                                                        : std::string("-")};
+        for (std::size_t c = 0; c < 8; ++c) {
+            printAt(printer, columns[c], y, cells[c]);
+        }
+    }
+    printAt(printer, 0, kFileLineY, in.fileCaption);
+    printer.endDoc();
+}
+
+Message steeringPrintFailure() {
+    return Message{"Print", "The steering page could not be printed.", MessageIcon::Warning,
+                   MessageButtons::Ok};
+}
+
+} // namespace velmora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// A record of the extension block that this version does not know: kept as its whole line
+// (without the line end) so that a later version's data survives an open and save unchanged.
+struct ExtensionRecord {
+    std::string key;
+    std::string line;
+    bool operator==(const ExtensionRecord&) const = default;
+};
+
+// What the car needs beyond the 26 coordinates of each corner. Every value is optional (not
+// set until the user enters it); single precision like every other number of a project.
+struct VehicleData {
+    std::optional<float> wheelbase;         // inches
+    std::optional<float> cgHeight;          // centre of gravity above the floor, inches
+    std::optional<float> frontBrakePercent; // front axle's share of the braking force, 0..100
+    std::optional<float> steeringRatio;     // rack travel per steering-wheel turn, inches
+    std::vector<ExtensionRecord> unknown;   // in the order read
+
+    bool anyValueSet() const { return wheelbase || cgHeight || frontBrakePercent || steeringRatio; }
+    // Save writes the block only when this holds; otherwise the file is the 27 records alone.
+    bool hasBlock() const { return anyValueSet() || !unknown.empty(); }
+    bool operator==(const VehicleData&) const = default;
+};
+
+enum class VehicleValue { Wheelbase, CgHeight, FrontBrakePercent, SteeringRatio };
+
+inline constexpr VehicleValue kVehicleValues[] = {VehicleValue::Wheelbase, VehicleValue::CgHeight,
+                                                  VehicleValue::FrontBrakePercent,
+                                                  VehicleValue::SteeringRatio};
+
+std::optional<float>& vehicleValue(VehicleData& data, VehicleValue which);
+const std::optional<float>& vehicleValue(const VehicleData& data, VehicleValue which);
+
+// The key of the value in the project file ("wheelbase", "cg_height", ...).
+std::string_view vehicleKey(VehicleValue which);
+// The value's name as the user reads it in messages ("wheelbase", "CG height", ...).
+std::string_view vehicleLabel(VehicleValue which);
+
+// Why `value` cannot be `which` (for example "the wheelbase must be above 0 inches"), or
+// empty when it can. Lengths must be above 0, the brake share 0 to 100; nothing non-finite.
+std::string vehicleValueProblem(VehicleValue which, double value);
+
+} // namespace velmora

@@ -1,0 +1,169 @@
+#include "chassis/steering_window.h"
+
+#include "model/entry_text.h"
+#include "model/number_text.h"
+#include "widgets/armed_line_edit.h"
+#include "widgets/drawing_surface.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <cstdio>
+
+namespace velmora {
+namespace {
+
+QString fixed(double value, int decimals) {
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
+        value = 0;
+    }
+    return QString::number(value, 'f', decimals);
+}
+
+QString wheelLine(const char* name, const SteerWheel& w) {
+    if (!w.solved) {
+        return QStringLiteral("%1: not reached").arg(QString::fromLatin1(name));
+    }
+    return QStringLiteral("%1: steer %2 deg, camber %3 deg, caster %4 deg, patch height %5 in")
+        .arg(QString::fromLatin1(name), fixed(w.steer, 3), fixed(w.camberChange, 3),
+             fixed(w.casterChange, 3), fixed(w.contactPatchHeightChange, 4));
+}
+
+} // namespace
+
+SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messages, QWidget* parent)
+    : QWidget(parent), state_(state), messages_(messages) {
+    setObjectName(QStringLiteral("frmSteering"));
+    setWindowTitle(QStringLiteral("Steering"));
+
+    picSteerPlot_ = new DrawingSurface(this);
+    picSteerPlot_->setObjectName(QStringLiteral("picSteerPlot"));
+    picSteerPlot_->setBackgroundColor(colors::Black);
+    picSteerPlot_->setMinimumSize(kSteeringPlotDesignTwips.width / kTwipsPerNaturalPixel / 2,
+                                  kSteeringPlotDesignTwips.height / kTwipsPerNaturalPixel / 2);
+    picSteerPlan_ = new DrawingSurface(this);
+    picSteerPlan_->setObjectName(QStringLiteral("picSteerPlan"));
+    picSteerPlan_->setBackgroundColor(colors::Black);
+    picSteerPlan_->setMinimumSize(kSteeringPlanDesignTwips.width / kTwipsPerNaturalPixel / 2,
+                                  kSteeringPlanDesignTwips.height / kTwipsPerNaturalPixel / 2);
+
+    sldRack_ = new QSlider(Qt::Horizontal, this);
+    sldRack_->setObjectName(QStringLiteral("sldSteerRack"));
+    // Straight ahead to start with: the middle of the sweep.
+    sldRack_->setRange(0, kDefaultSteerSteps);
+    sldRack_->setValue(kDefaultSteerSteps / 2);
+    lblSteerValues_ = new QLabel(this);
+    lblSteerValues_->setObjectName(QStringLiteral("lblSteerValues"));
+    lblSteerValues_->setTextFormat(Qt::PlainText);
+    lblSteerValues_->setWordWrap(true);
+    txtMaxRack_ = new ArmedLineEdit(this);
+    txtMaxRack_->setObjectName(QStringLiteral("txtSteerMaxRack"));
+    txtMaxRack_->setText(QString::fromStdString(boxText(static_cast<float>(maxRack_))));
+    txtMaxRack_->setMaximumWidth(80);
+    auto* lblMaxRack = new QLabel(QStringLiteral("Rack travel each way (in)"), this);
+    lblMaxRack->setBuddy(txtMaxRack_);
+    btnPrint_ = new QPushButton(QStringLiteral("Print"), this);
+    btnPrint_->setObjectName(QStringLiteral("btnSteerPrint"));
+    btnClose_ = new QPushButton(QStringLiteral("Close"), this);
+    btnClose_->setObjectName(QStringLiteral("btnSteerClose"));
+
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(picSteerPlot_, 3);
+    pictures->addWidget(picSteerPlan_, 2);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(lblMaxRack);
+    controls->addWidget(txtMaxRack_);
+    controls->addWidget(sldRack_, 1);
+    controls->addWidget(btnPrint_);
+    controls->addWidget(btnClose_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pictures, 1);
+    layout->addWidget(lblSteerValues_);
+    layout->addLayout(controls);
+
+    connect(sldRack_, &QSlider::valueChanged, this, [this] { drawSelected(); });
+    connect(txtMaxRack_, &QLineEdit::returnPressed, this, &SteeringWindow::acceptMaxRack);
+    connect(btnPrint_, &QPushButton::clicked, this, &SteeringWindow::printRequested);
+    connect(btnClose_, &QPushButton::clicked, this, &QWidget::close);
+    resize(960, 640);
+}
+
+int SteeringWindow::selected() const {
+    return sldRack_->value();
+}
+
+void SteeringWindow::acceptMaxRack() {
+    const std::optional<float> typed = storedValue(txtMaxRack_->text().toStdString());
+    const std::string problem =
+        typed && *typed > 0 ? rackProblem(*typed) : std::string("the rack travel must be above 0");
+    if (!problem.empty()) {
+        messages_.show(Message{"Steering",
+                               "Please enter the rack travel in inches: " + problem + ".",
+                               MessageIcon::Exclamation, MessageButtons::Ok});
+        txtMaxRack_->setText(QString::fromStdString(boxText(static_cast<float>(maxRack_))));
+        return;
+    }
+    maxRack_ = *typed;
+    refresh();
+}
+
+void SteeringWindow::refresh() {
+    pair_ = SteeringPair::build(state_.RightCoords, state_.LeftCoords);
+    std::optional<double> wheelbase;
+    if (state_.Vehicle.wheelbase) {
+        wheelbase = *state_.Vehicle.wheelbase;
+    }
+    axis_.steeringRatio.reset();
+    if (state_.Vehicle.steeringRatio) {
+        axis_.steeringRatio = *state_.Vehicle.steeringRatio;
+    }
+    sweep_ = pair_.sweep(maxRack_, kDefaultSteerSteps, wheelbase);
+    sldRack_->setEnabled(pair_.ready());
+    btnPrint_->setEnabled(pair_.ready());
+    drawSelected();
+}
+
+void SteeringWindow::drawSelected() {
+    const int k = selected();
+    drawSteeringPlot(picSteerPlot_->canvas(), sweep_, axis_, k);
+    if (!pair_.ready() || k < 0 || k >= static_cast<int>(sweep_.states.size())) {
+        drawSteeringPlan(picSteerPlan_->canvas(), pair_, SteerState{});
+        QString text;
+        for (const Message& m : pair_.setupMessages()) {
+            text += QString::fromStdString(m.text) + QLatin1Char(' ');
+        }
+        lblSteerValues_->setText(text.trimmed());
+        return;
+    }
+    const SteerState& s = sweep_.states[static_cast<std::size_t>(k)];
+    drawSteeringPlan(picSteerPlan_->canvas(), pair_, s);
+    QString heading = QStringLiteral("Rack %1 in").arg(fixed(s.rack, 3));
+    if (axis_.steeringRatio) {
+        heading += QStringLiteral(" (steering wheel %1 deg)").arg(fixed(axis_.valueOf(s.rack), 1));
+    }
+    heading += QStringLiteral(", Ackermann ") +
+               (s.ackermannPercent ? fixed(*s.ackermannPercent, 1) + QStringLiteral(" %")
+                                   : QStringLiteral("- (needs the wheelbase and a turn)"));
+    QString text = heading + QLatin1Char('\n') + wheelLine("Right", s.right) + QLatin1Char('\n') +
+                   wheelLine("Left", s.left);
+    // A wheel that cannot reach the ends is said here, not in a box at every activation.
+    for (const Message& m : sweep_.messages) {
+        text += QLatin1Char('\n') + QString::fromStdString(m.text);
+    }
+    lblSteerValues_->setText(text);
+}
+
+bool SteeringWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        refresh();
+    }
+    return QWidget::event(event);
+}
+
+} // namespace velmora

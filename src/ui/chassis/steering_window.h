@@ -1,0 +1,62 @@
+#pragma once
+
+#include "chassis/steering.h"
+#include "chassis/steering_drawing.h"
+#include "model/message_sink.h"
+#include "model/suspension_state.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace velmora {
+
+class ArmedLineEdit;
+class DrawingSurface;
+
+// "Steering": a modeless window with the steer angle of both wheels, Ackermann, and the camber
+// and caster change of both wheels against rack travel (or steering-wheel angle when the
+// steering ratio is known), the plan view of both wheels at the travel the slider selects,
+// and Print. It reads the shared state whenever it is activated or the project changes.
+class SteeringWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    SteeringWindow(const SuspensionState& state, MessageSink& messages, QWidget* parent = nullptr);
+
+    // Builds the pair and the sweep from the state again and redraws.
+    void refresh();
+
+    const SteerSweep& sweep() const { return sweep_; }
+    double maxRack() const { return maxRack_; }
+    int selected() const;
+
+signals:
+    void printRequested();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void acceptMaxRack();
+    void drawSelected();
+
+    const SuspensionState& state_;
+    MessageSink& messages_;
+    double maxRack_ = kDefaultSteerRack;
+    SteeringPair pair_;
+    SteerSweep sweep_;
+    SteerAxis axis_;
+
+    DrawingSurface* picSteerPlot_ = nullptr;
+    DrawingSurface* picSteerPlan_ = nullptr;
+    QSlider* sldRack_ = nullptr;
+    QLabel* lblSteerValues_ = nullptr;
+    ArmedLineEdit* txtMaxRack_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
+    QPushButton* btnClose_ = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,110 @@
+#include "chassis/vehicle_data_frame.h"
+
+#include "model/entry_text.h"
+#include "widgets/armed_line_edit.h"
+#include "widgets/proportional_layout.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+struct BoxDesign {
+    const char* box;
+    const char* label;
+    const char* caption;
+};
+
+constexpr BoxDesign kBoxes[4] = {
+    {"txtWheelbase", "lblWheelbase", "Wheelbase (in)"},
+    {"txtCGHeight", "lblCGHeight", "CG Height above the Floor (in)"},
+    {"txtFrontBrake", "lblFrontBrake", "Front Brake Share (%)"},
+    {"txtSteerRatio", "lblSteerRatio", "Steering Ratio (in of rack per turn)"},
+};
+
+bool blankText(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& texts,
+                                                           const VehicleData& before) {
+    VehicleData data = before;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const VehicleValue which = kVehicleValues[i];
+        std::optional<float>& slot = vehicleValue(data, which);
+        if (blankText(texts[i])) {
+            slot.reset();
+            continue;
+        }
+        const std::optional<float> value = storedValue(texts[i]);
+        std::string problem =
+            value ? vehicleValueProblem(which, *value) : vehicleValueProblem(which, std::nan(""));
+        if (!problem.empty()) {
+            problem[0] = static_cast<char>(problem[0] - 'a' + 'A');
+            return problem + ", or empty when it is not known.";
+        }
+        slot = *value;
+    }
+    return data;
+}
+
+VehicleDataFrame::VehicleDataFrame(QWidget* parent)
+    : QGroupBox(QStringLiteral("Vehicle Data"), parent) {
+    setObjectName(QStringLiteral("frmVehicle"));
+    setAutoFillBackground(true); // it lies over the side panel
+    for (std::size_t i = 0; i < 4; ++i) {
+        boxes_[i] = new ArmedLineEdit(this);
+        boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].box));
+        labels_[i] = new QLabel(QString::fromLatin1(kBoxes[i].caption), this);
+        labels_[i]->setObjectName(QString::fromLatin1(kBoxes[i].label));
+        labels_[i]->setBuddy(boxes_[i]);
+    }
+    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_->setObjectName(QStringLiteral("btnVehicleOK"));
+    btnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel_->setObjectName(QStringLiteral("btnVehicleCan"));
+    for (std::size_t i = 0; i + 1 < 4; ++i) {
+        setTabOrder(boxes_[i], boxes_[i + 1]);
+    }
+    setTabOrder(boxes_[3], btnOk_);
+    setTabOrder(btnOk_, btnCancel_);
+    connect(btnOk_, &QPushButton::clicked, this, &VehicleDataFrame::okPressed);
+    connect(btnCancel_, &QPushButton::clicked, this, &VehicleDataFrame::cancelPressed);
+}
+
+void VehicleDataFrame::setValues(const VehicleData& data) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::optional<float>& value = vehicleValue(data, kVehicleValues[i]);
+        boxes_[i]->setText(value ? QString::fromStdString(boxText(*value)) : QString());
+    }
+}
+
+VehicleTexts VehicleDataFrame::texts() const {
+    VehicleTexts out;
+    for (std::size_t i = 0; i < 4; ++i) {
+        out[i] = boxes_[i]->text().toStdString();
+    }
+    return out;
+}
+
+void VehicleDataFrame::focusFirst() {
+    boxes_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void VehicleDataFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {
+    layout.add(this, frameTwips);
+    for (int i = 0; i < 4; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        layout.add(boxes_[k], QRect(120, 360 + 360 * i, 735, 285));
+        layout.add(labels_[k], QRect(960, 360 + 360 * i, 2655, 285));
+    }
+    layout.add(btnOk_, QRect(120, 1920, 1035, 375));
+    layout.add(btnCancel_, QRect(1260, 1920, 1035, 375));
+}
+
+} // namespace velmora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/vehicle_data.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <string>
+#include <variant>
+
+class QLabel;
+class QPushButton;
+
+namespace velmora {
+
+class ArmedLineEdit;
+class ProportionalLayout;
+
+// The texts of the four boxes, in the order of kVehicleValues.
+using VehicleTexts = std::array<std::string, 4>;
+
+// What OK makes of the boxes: an empty box leaves its value unset; any other text must be a
+// number the value can take. The first value that cannot be taken is refused with the reason
+// naming it; the keys this version does not know stay as they were.
+std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& texts,
+                                                           const VehicleData& before);
+
+// "Vehicle Data": wheelbase, CG height, front brake share and steering ratio in armed boxes,
+// OK and Cancel. Like the travel frame it only edits texts; the main window decides.
+class VehicleDataFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit VehicleDataFrame(QWidget* parent = nullptr);
+
+    void setValues(const VehicleData& data);
+    VehicleTexts texts() const;
+    void focusFirst();
+
+    void addToLayout(ProportionalLayout& layout, const QRect& frameTwips);
+
+signals:
+    void okPressed();
+    void cancelPressed();
+
+private:
+    std::array<QLabel*, 4> labels_{};
+    std::array<ArmedLineEdit*, 4> boxes_{};
+    QPushButton* btnOk_;
+    QPushButton* btnCancel_;
+};
+
+} // namespace velmora

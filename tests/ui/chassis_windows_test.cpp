@@ -1,0 +1,88 @@
+#include "chassis/steering_window.h"
+#include "chassis/vehicle_data_frame.h"
+#include "main_window_fixture.h"
+
+#include <QLineEdit>
+
+namespace velmora::testing {
+namespace {
+
+using ChassisWindows = MainWindowTest;
+
+TEST_F(ChassisWindows, VehicleDataFrameTakesGoodValuesAndRefusesBadOnesByName) {
+    menu("mnuVehicleData")->trigger();
+    auto* frame = control<VehicleDataFrame>("frmVehicle");
+    ASSERT_TRUE(frame->isVisible());
+    const struct {
+        const char* box;
+        const char* text;
+        const char* says; // empty: accepted
+    } entries[] = {
+        {"txtWheelbase", "-108", "The wheelbase must be"},
+        {"txtWheelbase", "108.5", ""},
+        {"txtCGHeight", "0", "The centre of gravity height must be"},
+        {"txtCGHeight", "16.25", ""},
+        {"txtFrontBrake", "101", "The front brake share must be a percentage from 0 to 100"},
+        {"txtFrontBrake", "abc", "The front brake share"},
+        {"txtFrontBrake", "62", ""},
+    };
+    for (const auto& e : entries) {
+        if (!frame->isVisible()) {
+            menu("mnuVehicleData")->trigger();
+        }
+        control<QLineEdit>(e.box)->setText(QString::fromLatin1(e.text));
+        messages.messages.clear();
+        click("btnVehicleOK");
+        if (*e.says) {
+            ASSERT_EQ(messages.messages.size(), 1u) << e.text;
+            EXPECT_EQ(messages.messages[0].title, "Vehicle Data");
+            EXPECT_NE(messages.messages[0].text.find(e.says), std::string::npos)
+                << messages.messages[0].text;
+            EXPECT_TRUE(frame->isVisible()) << "stays open to be corrected";
+        } else {
+            EXPECT_TRUE(messages.messages.empty()) << e.text;
+            EXPECT_FALSE(frame->isVisible());
+        }
+    }
+    const VehicleData& v = window->state().Vehicle;
+    EXPECT_EQ(v.wheelbase, 108.5f);
+    EXPECT_EQ(v.cgHeight, 16.25f);
+    EXPECT_EQ(v.frontBrakePercent, 62.0f);
+    EXPECT_FALSE(v.steeringRatio) << "an empty box is not set";
+
+    // Cancel keeps the values, New clears them, Open replaces them.
+    menu("mnuVehicleData")->trigger();
+    control<QLineEdit>("txtWheelbase")->setText(QStringLiteral("90"));
+    click("btnVehicleCan");
+    EXPECT_EQ(window->state().Vehicle.wheelbase, 108.5f);
+    menu("mnuNew")->trigger();
+    EXPECT_FALSE(window->state().Vehicle.hasBlock());
+    window->state().Vehicle.cgHeight = 3;
+    open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
+    EXPECT_EQ(window->state().Vehicle.wheelbase, 108.0f);
+    EXPECT_EQ(window->state().Vehicle.cgHeight, 17.5f);
+}
+
+TEST_F(ChassisWindows, SteeringWindowDrawsPlotsAndPrintsItsPage) {
+    open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
+    menu("mnuSteering")->trigger();
+    auto* steering = window->steeringWindow();
+    ASSERT_NE(steering, nullptr);
+    EXPECT_TRUE(steering->isVisible());
+    EXPECT_EQ(steering->sweep().states.size(), 25u);
+    EXPECT_TRUE(steering->sweep().messages.empty());
+    EXPECT_GT(linesOf("picSteerPlot", colors::Red), 24);
+    EXPECT_GT(linesOf("picSteerPlan", colors::Green), 3);
+    EXPECT_NE(text("lblSteerValues").indexOf(QStringLiteral("Ackermann")), -1);
+
+    // New empties the project: the open window says why it has nothing to show.
+    menu("mnuNew")->trigger();
+    EXPECT_NE(text("lblSteerValues").indexOf(QStringLiteral("not complete")), -1);
+
+    open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
+    click("btnSteerPrint");
+    ASSERT_EQ(printer.jobs.size(), 1u);
+}
+
+} // namespace
+} // namespace velmora::testing
