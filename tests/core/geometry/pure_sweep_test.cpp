@@ -44,9 +44,8 @@ TEST(PureSweep, DependsOnlyOnTheCornerAndTheTravel) {
             CALC(state, sink);
             EXPECT_EQ(sink.messages, asLeft.messages);
             for (std::size_t k = 0; k < state.BumpSteer.size(); ++k) {
-                const float expected = SweepResult::reached(asLeft.BumpSteer[k])
-                                           ? asLeft.BumpSteer[k]
-                                           : kUntouched;
+                const float expected =
+                    SweepResult::reached(asLeft.BumpSteer[k]) ? asLeft.BumpSteer[k] : kUntouched;
                 EXPECT_EQ(state.BumpSteer[k], expected) << travel.VU << " " << k;
             }
         }
