@@ -31,7 +31,8 @@ TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
     DiveRollWindow* w = openWindow();
     ASSERT_TRUE(w->isVisible());
     ASSERT_NE(w->current(), nullptr);
-    EXPECT_EQ(part<QTableWidget>(w, "tblDiveRoll")->rowCount(), 8);
+    // The dive-and-roll rows, then the three anti-dive rows.
+    EXPECT_EQ(part<QTableWidget>(w, "tblDiveRoll")->rowCount(), 8 + 3);
     EXPECT_FALSE(part<DrawingSurface>(w, "picDiveRoll")->recording().empty());
 
     auto* roll = part<StepBox>(w, "txtRoll");

@@ -41,7 +41,8 @@ void buildRollPage(Printer& printer, const SuspensionState& state, const RollPri
     const FrontEnd front = frontEndOf(state);
     const DiveRollState current = front.solve(dive, roll);
     const DiveRollPath path = front.path(dive, roll, static_cast<int>(steps));
-    buildDiveRollPage(printer, current, path, front, state.Lfile);
+    buildDiveRollPage(printer, current, path, front,
+                      antiDive(state.RightCoords, state.LeftCoords, state.Vehicle), state.Lfile);
 }
 
 } // namespace velmora::cli

@@ -364,6 +364,14 @@ std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {
     return rows;
 }
 
+std::vector<RollTableRow> rollTableRows(const DiveRollState& state, const AntiDive& antiDive) {
+    std::vector<RollTableRow> rows = rollTableRows(state);
+    for (const AntiDiveRow& row : antiDiveRows(antiDive)) {
+        rows.push_back({row.caption, row.right, row.left});
+    }
+    return rows;
+}
+
 void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView,
                   const Figure& path) {
     const double w = std::max(width, 1);
@@ -376,14 +384,15 @@ void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView
 }
 
 void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveRollPath& path,
-                       const FrontEnd& front, const std::string& fileCaption) {
+                       const FrontEnd& front, const AntiDive& antiDive,
+                       const std::string& fileCaption) {
     printer.setDocumentName("Dive and Roll");
     printer.setScale(143, 200, -20, 0);
     printer.setCurrentPosition(30, 0);
     printer.printText("Dive and Roll");
     printFigure(printer, frontViewFigure(state, front), -18, 6, 139, 72);
     printFigure(printer, rollPathFigure(path), 10, 82, 80, 48);
-    const std::vector<RollTableRow> rows = rollTableRows(state);
+    const std::vector<RollTableRow> rows = rollTableRows(state, antiDive);
     const double top = 136;
     const auto at = [&printer](double x, double y, const std::string& text) {
         printer.setCurrentPosition(x, y);
@@ -392,7 +401,7 @@ void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveR
     at(60, top, "Right");
     at(85, top, "Left");
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const double y = top + 5 + 5 * static_cast<double>(k);
+        const double y = top + 5 + 4 * static_cast<double>(k);
         at(0, y, rows[k].caption);
         at(60, y, rows[k].right);
         at(85, y, rows[k].left);

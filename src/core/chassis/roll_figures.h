@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chassis/anti_dive.h"
 #include "chassis/dive_roll.h"
 #include "drawing/canvas.h"
 #include "printing/printer.h"
@@ -68,14 +69,18 @@ struct RollTableRow {
     std::string left;
 };
 std::vector<RollTableRow> rollTableRows(const DiveRollState& state);
+// The same followed by the anti-dive rows, which belong to the car at ride height.
+std::vector<RollTableRow> rollTableRows(const DiveRollState& state, const AntiDive& antiDive);
 
 // The window's picture: the front view on the left, the path on the right, on a surface of
 // `width` by `height` pixels.
 void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView,
                   const Figure& path);
 
-// The printed page: title, both figures, the table and the project file, then endDoc.
+// The printed page: title, both figures, the table with the anti-dive rows and the project
+// file, then endDoc.
 void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveRollPath& path,
-                       const FrontEnd& front, const std::string& fileCaption);
+                       const FrontEnd& front, const AntiDive& antiDive,
+                       const std::string& fileCaption);
 
 } // namespace velmora

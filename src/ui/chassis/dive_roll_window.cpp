@@ -145,7 +145,9 @@ void DiveRollWindow::showProblem() {
 
 void DiveRollWindow::fillTable() {
     const std::vector<RollTableRow> rows =
-        state_ ? rollTableRows(*state_) : std::vector<RollTableRow>{};
+        state_ ? rollTableRows(
+                     *state_, antiDive(project_.RightCoords, project_.LeftCoords, project_.Vehicle))
+               : std::vector<RollTableRow>{};
     tblDiveRoll_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const RollTableRow& row = rows[static_cast<std::size_t>(r)];

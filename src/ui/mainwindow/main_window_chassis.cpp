@@ -54,6 +54,7 @@ void MainWindow::printDiveRoll() {
     PageSender sender(services.device, services.printoutFolder);
     runPrintCommand(sender, services.messages, diveRollPrintFailure(), [&] {
         buildDiveRollPage(sender, *diveRoll_->current(), diveRoll_->path(), *diveRoll_->frontEnd(),
+                          antiDive(state_.RightCoords, state_.LeftCoords, state_.Vehicle),
                           lblfile_->text().toStdString());
     });
     if (const std::optional<Message> saved = savedPagesMessage(sender.writtenFiles())) {

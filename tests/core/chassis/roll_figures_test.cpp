@@ -58,8 +58,13 @@ TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
     EXPECT_EQ(f.marks[0].at.u, path.states.back().rollCentre->offset);
 
     RecordingPrinter printer;
-    buildDiveRollPage(printer, path.states.back(), path, front, "car.kqw");
+    AntiDive antiDive;
+    antiDive.right.antiDivePercent = -27.7;
+    buildDiveRollPage(printer, path.states.back(), path, front, antiDive, "car.kqw");
     const std::string dump = dumpPrintRecording(printer.operations());
+    // The anti-dive rows follow the dive-and-roll rows, above the file line.
+    EXPECT_NE(dump.find("\"Anti-dive\""), std::string::npos);
+    EXPECT_LT(dump.find("\"Anti-dive\""), dump.find("\"car.kqw\""));
     EXPECT_EQ(dump.find("enddoc"), dump.rfind("enddoc"));
     EXPECT_NE(dump.find("\"car.kqw\""), std::string::npos);
 }
