@@ -50,9 +50,12 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     tblDiveRoll_->setObjectName(QStringLiteral("tblDiveRoll"));
     tblDiveRoll_->setHorizontalHeaderLabels({QStringLiteral("Right"), QStringLiteral("Left")});
     tblDiveRoll_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblDiveRoll_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Values such as "-130.2 in" stay on one line; the columns take what their texts need.
+    tblDiveRoll_->setWordWrap(false);
+    tblDiveRoll_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblDiveRoll_->horizontalHeader()->setStretchLastSection(true);
     tblDiveRoll_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblDiveRoll_->setMinimumWidth(360);
+    tblDiveRoll_->setMinimumWidth(420);
     btnRollPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     btnRollPrint_->setObjectName(QStringLiteral("btnRollPrint"));
     auto* btnClose = new QPushButton(QStringLiteral("&Close"), this);
