@@ -35,6 +35,7 @@ TEST_F(FrameKeysTest, EscapeInEveryFrameDoesWhatItsCancelDoes) {
     };
     const std::vector<Case> cases = {
         {"frmTravel", [&] { menu("mnuOptTravel")->trigger(); }, "txtTravelBump", nullptr},
+        {"frmVehicle", [&] { menu("mnuVehicleData")->trigger(); }, "btnVehicleOK", nullptr},
         {"frmXYZ", [&] { click("btnDimLXYZ"); }, "txtXYZ_12", nullptr},
         {"frmDimentions", [&] { click("btnDimLTop"); }, "txtDimA", nullptr},
         {"frmHelp",

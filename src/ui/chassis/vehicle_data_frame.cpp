@@ -2,6 +2,7 @@
 
 #include "model/entry_text.h"
 #include "widgets/armed_line_edit.h"
+#include "widgets/frame_keys.h"
 #include "widgets/proportional_layout.h"
 
 #include <QLabel>
@@ -75,6 +76,7 @@ VehicleDataFrame::VehicleDataFrame(QWidget* parent)
     setTabOrder(btnOk_, btnCancel_);
     connect(btnOk_, &QPushButton::clicked, this, &VehicleDataFrame::okPressed);
     connect(btnCancel_, &QPushButton::clicked, this, &VehicleDataFrame::cancelPressed);
+    new FrameKeys(*this, *btnCancel_);
 }
 
 void VehicleDataFrame::setValues(const VehicleData& data) {
