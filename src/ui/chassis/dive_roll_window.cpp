@@ -97,6 +97,11 @@ double DiveRollWindow::roll() const {
     return txtRoll_->value();
 }
 
+DiveRollWindow::~DiveRollWindow() {
+    txtDive_->disconnect(this);
+    txtRoll_->disconnect(this);
+}
+
 void DiveRollWindow::refresh() {
     const bool right = isComplete(project_.RightCoords);
     const bool left = isComplete(project_.LeftCoords);

@@ -28,6 +28,9 @@ public:
     static constexpr int kPathSteps = 24;
 
     explicit DiveRollWindow(const SuspensionState& state, QWidget* parent = nullptr);
+    // A box that has the focus finishes its editing while the window's children are being
+    // destroyed; by then the window must no longer hear it.
+    ~DiveRollWindow() override;
 
     // Re-reads both coordinate sets and redraws.
     void refresh();
