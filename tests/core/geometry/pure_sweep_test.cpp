@@ -19,10 +19,12 @@ bool sameBits(const Curve& a, const Curve& b) {
 // state has active and whatever the other corner holds; only where its statics land differs.
 // Applied to a state it leaves exactly the values it did not reach (NaN) as they were.
 TEST(PureSweep, DependsOnlyOnTheCornerAndTheTravel) {
-    const struct {
-        float VU, VD;
-    } travels[] = {{3, 3}, {9, 9}, {6, 2.5f}};
-    for (const auto& travel : travels) {
+    struct Travel {
+        float VU;
+        float VD;
+    };
+    const Travel travels[] = {{3, 3}, {9, 9}, {6, 2.5f}};
+    for (const Travel& travel : travels) {
         const CoordinateSet corner = referenceCorner();
         const SweepResult asLeft = classicSweep(corner, false, travel.VU, travel.VD);
         const SweepResult asRight = classicSweep(corner, true, travel.VU, travel.VD);
