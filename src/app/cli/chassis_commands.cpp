@@ -7,6 +7,7 @@
 
 #include "chassis/anti_dive.h"
 #include "chassis/steering.h"
+#include "cli_output.h"
 #include "model/number_text.h"
 #include "model/vehicle_data.h"
 
@@ -45,15 +46,6 @@ struct VehicleArgs {
 
 void addNumberOption(CLI::App& command, const char* name, NumberOption& number, const char* help) {
     number.option = command.add_option(name, number.value, help);
-}
-
-std::string fixed(double value, int decimals) {
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0; // no "-0.000"
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
 }
 
 std::string column(std::string text, std::size_t width) {

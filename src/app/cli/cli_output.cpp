@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -117,6 +118,15 @@ bool finishStandardOutput() {
     }
     std::cerr << '\n';
     return false;
+}
+
+std::string fixed(double value, int decimals) {
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
+        value = 0; // no "-0.000"
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
 }
 
 } // namespace velmora::cli

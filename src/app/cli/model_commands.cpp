@@ -5,6 +5,7 @@
 #include "json_output.h"
 #include "rigid_sweep_output.h"
 
+#include "cli_output.h"
 #include "geometry/bump_steer_shim.h"
 #include "geometry/model_comparison.h"
 #include "model/number_text.h"
@@ -24,15 +25,6 @@ struct ModelArgs {
     std::string joint = "outer";
     std::string format = "text";
 };
-
-std::string fixed(double value, int decimals) {
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0; // no "-0.000"
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 const char* unitOf(GraphKind kind) {
     return kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? "in" : "deg";

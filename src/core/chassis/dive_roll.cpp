@@ -30,28 +30,6 @@ std::string limitText(double value) {
     return shortestText(static_cast<float>(value));
 }
 
-struct Reading {
-    double camber = 0;
-    double toe = 0;
-    Point3 contact;
-};
-
-// The same readings the 3-D sweep takes of a pose.
-bool readPose(const RigidCorner& corner, const UprightPose& pose, Reading& r) {
-    const Point3 s = corner.spinAxis(pose);
-    const Point3 wheel = corner.wheelCentre(pose);
-    r.camber = -degrees(std::atan2(s.y, s.x));
-    r.toe = degrees(std::atan2(s.z, s.x));
-    const Point3 down = Point3{0, -1, 0} - (-s.y) * s;
-    const double length = norm(down);
-    if (!(length > 1e-9)) {
-        return false;
-    }
-    r.contact = wheel + (corner.wheelRadius() / length) * down;
-    return std::isfinite(r.camber) && std::isfinite(r.toe) && std::isfinite(r.contact.x) &&
-           std::isfinite(r.contact.y);
-}
-
 UprightPose extrapolate(const UprightPose& a, double ta, const UprightPose& b, double tb,
                         double t) {
     const double k = (t - tb) / (tb - ta);
@@ -121,7 +99,7 @@ FrontEnd::Side prepareSide(const CoordinateSet& coords) {
     side.corner = RigidCorner::build(side.points, side.why);
     side.topAxisFoot = axisFoot(side.points.TF, side.points.TR, side.points.TB);
     side.bottomAxisFoot = axisFoot(side.points.BF, side.points.BR, side.points.BB);
-    Reading r;
+    PoseReading r;
     if (side.corner && readPose(*side.corner, side.corner->staticPose(), r)) {
         side.staticCamber = r.camber;
         side.staticToe = r.toe;
@@ -149,7 +127,7 @@ bool solveWheel(const FrontEnd::Side& side, bool right, WheelAtState& w,
     }
     Message failure;
     const std::optional<UprightPose> pose = poseAt(*side.corner, w.travel, failure);
-    Reading r;
+    PoseReading r;
     if (!pose || !readPose(*side.corner, *pose, r)) {
         messages.push_back(pose ? rigidLockMessage(static_cast<float>(w.travel)) : failure);
         return false;
