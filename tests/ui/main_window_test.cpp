@@ -54,10 +54,12 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
         }
     }
     EXPECT_EQ(captions.join('|'),
-              "&File|&New|&Open|&Save|-|E&xit|&Options|&Travel Range|&Print Garage Worksheets|"
+              "&File|&New|&Open|&Save|-|E&xit|&Edit|&Undo|&Redo|&Options|&Travel Range|&Print "
+              "Garage Worksheets|"
               "&Track Type|&Dirt Oval|&Asphalt Oval|&Road Course|&Car Type|&GM Style Stock Car|"
               "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...|&Steering...|"
-              "&Vehicle Data...");
+              "&Vehicle Data...|-|Set &Baseline|Open Baseline &Project...|&Clear Baseline|-|"
+              "&Adjust a Point...");
 }
 
 TEST_F(MainWindowTest, SidePanelsShowLiveAndGreyedPicturesOfTheStyle) {

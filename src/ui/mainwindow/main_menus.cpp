@@ -1,6 +1,7 @@
 #include "mainwindow/main_menus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -40,6 +41,14 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuLine->setObjectName(QStringLiteral("mnuLine"));
     m.mnuExit = addEntry(m.mnuFile, "mnuExit", "E&xit");
 
+    m.mnuEdit = addMenu(bar, "mnuEdit", "&Edit");
+    m.mnuUndo = addEntry(m.mnuEdit, "mnuUndo", "&Undo");
+    m.mnuUndo->setShortcut(QKeySequence::Undo);
+    m.mnuRedo = addEntry(m.mnuEdit, "mnuRedo", "&Redo");
+    // Ctrl+Y and Ctrl+Shift+Z on every platform, whatever the platform's own redo key is.
+    m.mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
     m.mnuOptions = addMenu(bar, "mnuOptions", "&Options");
     m.mnuOptTravel = addEntry(m.mnuOptions, "mnuOptTravel", "&Travel Range");
     m.mnuPrint = addEntry(m.mnuOptions, "mnuPrint", "&Print Garage Worksheets");
@@ -58,6 +67,12 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuDiveRoll = addEntry(m.mnuChassis, "mnuDiveRoll", "&Dive and Roll...");
     m.mnuSteering = addEntry(m.mnuChassis, "mnuSteering", "&Steering...");
     m.mnuVehicleData = addEntry(m.mnuChassis, "mnuVehicleData", "&Vehicle Data...");
+    m.mnuChassis->addSeparator();
+    m.mnuSetBaseline = addEntry(m.mnuChassis, "mnuSetBaseline", "Set &Baseline");
+    m.mnuOpenBaseline = addEntry(m.mnuChassis, "mnuOpenBaseline", "Open Baseline &Project...");
+    m.mnuClearBaseline = addEntry(m.mnuChassis, "mnuClearBaseline", "&Clear Baseline");
+    m.mnuChassis->addSeparator();
+    m.mnuAdjustPoint = addEntry(m.mnuChassis, "mnuAdjustPoint", "&Adjust a Point...");
     return m;
 }
 

@@ -6,8 +6,8 @@ class QMenuBar;
 
 namespace velmora {
 
-// The main window's menu bar: File, Options, Track Type, Car Type and Chassis. Every entry is named
-// after its command (mnuOpen, mnuTrackDirtO, ...); the track and car entries carry check
+// The main window's menu bar: File, Edit, Options, Track Type, Car Type and Chassis. Every entry is
+// named after its command (mnuOpen, mnuTrackDirtO, ...); the track and car entries carry check
 // marks, the dirt oval and the GM car checked as designed. Nothing here is ever disabled.
 struct MainMenus {
     QMenu* mnuFile = nullptr;
@@ -16,6 +16,11 @@ struct MainMenus {
     QAction* mnuSave = nullptr;
     QAction* mnuLine = nullptr;
     QAction* mnuExit = nullptr;
+
+    // Undo and redo of the coordinate sets, in memory only.
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
 
     QMenu* mnuOptions = nullptr;
     QAction* mnuOptTravel = nullptr;
@@ -35,6 +40,11 @@ struct MainMenus {
     QAction* mnuDiveRoll = nullptr;
     QAction* mnuSteering = nullptr;
     QAction* mnuVehicleData = nullptr;
+    // A baseline for the session, drawn beneath the current curves.
+    QAction* mnuSetBaseline = nullptr;
+    QAction* mnuOpenBaseline = nullptr;
+    QAction* mnuClearBaseline = nullptr;
+    QAction* mnuAdjustPoint = nullptr;
 };
 
 MainMenus buildMainMenus(QMenuBar* bar);
