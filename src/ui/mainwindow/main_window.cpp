@@ -194,12 +194,7 @@ void MainWindow::connectCommands() {
     connect(frmXYZ_, &CoordinateFrame::symmetricalPressed, this, &MainWindow::makeSymmetrical);
     connect(frmXYZ_, &CoordinateFrame::printPressed, this, [this] {
         // The page prints what the boxes show, typed but not yet accepted included.
-        const CoordinateTexts shown = frmXYZ_->texts();
-        CoordinateBoxTexts boxes;
-        for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
-            boxes[static_cast<std::size_t>(i)] = shown[static_cast<std::size_t>(i)];
-        }
-        printCoordinates(boxes);
+        printCoordinates(frmXYZ_->texts());
     });
     connect(frmDimentions_, &DimensionFrame::enableRequested, this, &MainWindow::frmEnable);
     connect(frmDimentions_, &DimensionFrame::reselectRequested, this,
