@@ -123,14 +123,7 @@ void BigGraph::redraw() {
 }
 
 void BigGraph::showLabels() {
-    const auto& travel = view_.travelLabels();
-    for (std::size_t i = 0; i < travel.size(); ++i) {
-        controls_.travelLabels[i]->setText(qText(travel[i]));
-    }
-    const auto& axis = view_.axisLabels();
-    for (std::size_t i = 0; i < axis.size(); ++i) {
-        controls_.axisLabels[i]->setText(qText(axis[i]));
-    }
+    showRangeLabels(controls_, view_.travelLabels(), view_.axisLabels());
 }
 
 void BigGraph::drawPicture() {
