@@ -77,7 +77,7 @@ void MainWindow::showStaticGeometry() {
     frmStatic_->Clear_RStat();
     frmStatic_->Clear_LStat();
     GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
-    frmStatic_->setCaptions(runStaticGeometry(state_, messages).byLabel);
+    frmStatic_->setCaptions(staticCaptions(runStaticGeometry(state_, messages)));
     frmStatic_->show();
     frmStatic_->raise();
 }
