@@ -103,6 +103,7 @@ void DimensionFrame::storeScreen() {
             set[screen.boxes[i]->index] = readBoxValue(boxes_[i]->text().toStdString());
         }
     }
+    emit valuesStored();
 }
 
 void DimensionFrame::loadScreen(PictureAxis axis) {
