@@ -13,11 +13,11 @@ StaticReport runStaticGeometry(SuspensionState& state, MessageSink& sink) {
     const bool right = completenessProduct(state.RightCoords) != 0;
     const bool left = completenessProduct(state.LeftCoords) != 0;
     if (right) {
-        report.right = SideStatic{state.RightSAI, state.RightScrubRadius, state.RightCaster,
+        report.right = SideStatics{state.RightSAI, state.RightScrubRadius, state.RightCaster,
                                   state.RightCasterTrail};
     }
     if (left) {
-        report.left = SideStatic{state.LeftSAI, state.LeftScrubRadius, state.LeftCaster,
+        report.left = SideStatics{state.LeftSAI, state.LeftScrubRadius, state.LeftCaster,
                                  state.LeftCasterTrail};
     }
     if (right && left) {

@@ -7,7 +7,7 @@
 namespace velmora {
 namespace {
 
-SideStaticCaptions sideCaptions(const SideStatic& side) {
+SideStaticCaptions sideCaptions(const SideStatics& side) {
     return {captionText16(side.sai), captionText16(side.scrubRadius), captionText16(side.caster),
             captionText16(side.casterTrail)};
 }

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "model/sweep_result.h"
+
 #include <optional>
 #include <string>
 
 // What the static-geometry command found at ride height, and the texts that show it.
 namespace velmora {
-
-// One side's static geometry: degrees for the steering axis inclination and the caster,
-// inches for the scrub radius and the caster trail.
-struct SideStatic {
-    double sai = 0;
-    double scrubRadius = 0;
-    double caster = 0;
-    double casterTrail = 0;
-};
 
 // The car's roll centre, in inches: its height, and its offset from the centreline, positive
 // toward the left (driver's) side.
@@ -25,8 +18,8 @@ struct RollCentre {
 // A side is reported when its completeness product is not 0 (a negative product reports the
 // side's values as they stand); the roll centre only when both sides are.
 struct StaticReport {
-    std::optional<SideStatic> right;
-    std::optional<SideStatic> left;
+    std::optional<SideStatics> right;
+    std::optional<SideStatics> left;
     std::optional<RollCentre> car;
 };
 
