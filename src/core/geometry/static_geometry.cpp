@@ -14,11 +14,11 @@ StaticReport runStaticGeometry(SuspensionState& state, MessageSink& sink) {
     const bool left = completenessProduct(state.LeftCoords) != 0;
     if (right) {
         report.right = SideStatics{state.RightSAI, state.RightScrubRadius, state.RightCaster,
-                                  state.RightCasterTrail};
+                                   state.RightCasterTrail};
     }
     if (left) {
         report.left = SideStatics{state.LeftSAI, state.LeftScrubRadius, state.LeftCaster,
-                                 state.LeftCasterTrail};
+                                  state.LeftCasterTrail};
     }
     if (right && left) {
         if (std::fabs(state.RollCenterOffset) < 0.002) {
