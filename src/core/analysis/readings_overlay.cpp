@@ -78,8 +78,8 @@ std::vector<std::string> readingTableValues(const GraphView& view,
             return std::fabs(static_cast<double>(r.travel) - travel) <= kSameTravel;
         });
         values.push_back(at == readings.end() ? std::string()
-                                              : SignedText(roundThousandths(
-                                                    readingDegrees(at->reading, gaugeLength))));
+                                              : SignedText(std::fabs(roundThousandths(
+                                                    readingDegrees(at->reading, gaugeLength)))));
         travel = travel - view.VY();
     }
     return values;

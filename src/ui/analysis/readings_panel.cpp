@@ -79,7 +79,7 @@ void ReadingsPanel::buildFrame(QWidget& window) {
     lblReadingsInfo_->setObjectName(QStringLiteral("lblReadingsInfo"));
     lblReadingsInfo_->setWordWrap(true);
     lblReadingsInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout_.add(lblReadingsInfo_, QRect(120, 240, 3615, 540));
+    layout_.add(lblReadingsInfo_, QRect(120, 240, 3615, 600));
 
     tblReadings_ = new QTableWidget(0, 2, frmReadings_);
     tblReadings_->setObjectName(QStringLiteral("tblReadings"));
@@ -88,15 +88,16 @@ void ReadingsPanel::buildFrame(QWidget& window) {
     tblReadings_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblReadings_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblReadings_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    layout_.add(tblReadings_, QRect(120, 840, 3615, 2760));
+    layout_.add(tblReadings_, QRect(120, 900, 3615, 2700));
 
+    // Four equal buttons across the frame's width, 65 twips apart.
     QPushButton* add =
-        addButton(*frmReadings_, layout_, "btnReadingAdd", "Add Row", QRect(120, 3720, 855, 375));
-    QPushButton* remove = addButton(*frmReadings_, layout_, "btnReadingRemove", "Remove Row",
-                                    QRect(1035, 3720, 1035, 375));
-    btnOK_ = addButton(*frmReadings_, layout_, "btnReadingsOK", "OK", QRect(2190, 3720, 735, 375));
+        addButton(*frmReadings_, layout_, "btnReadingAdd", "Add", QRect(120, 3720, 855, 375));
+    QPushButton* remove = addButton(*frmReadings_, layout_, "btnReadingRemove", "Remove",
+                                    QRect(1040, 3720, 855, 375));
+    btnOK_ = addButton(*frmReadings_, layout_, "btnReadingsOK", "OK", QRect(1960, 3720, 855, 375));
     btnCancel_ =
-        addButton(*frmReadings_, layout_, "btnReadingsCan", "Cancel", QRect(3000, 3720, 735, 375));
+        addButton(*frmReadings_, layout_, "btnReadingsCan", "Cancel", QRect(2880, 3720, 855, 375));
     connect(add, &QPushButton::clicked, this, [this] {
         addRow();
         tblReadings_->setCurrentCell(tblReadings_->rowCount() - 1, 0);
@@ -129,8 +130,8 @@ void ReadingsPanel::open() {
     const float gauge = state_.Vehicle.gaugeLengthOrDefault();
     lblReadingsInfo_->setText(
         QString::fromStdString(std::string(right_ ? "Right" : "Left") +
-                               " side. Travel in inches, bump +. Gauge reading in inches over " +
-                               shortestText(gauge) + " in (Vehicle Data), toe out +."));
+                               " side. Travel: inches, bump +.\nGauge: inches over " +
+                               shortestText(gauge) + " in, toe out +."));
     tblReadings_->setRowCount(0);
     for (const BumpSteerReading& r : readingsOfSide(state_.Vehicle.readings, right_)) {
         addRow(QString::fromStdString(shortestText(r.travel)),
