@@ -4,6 +4,7 @@
 #include "core/drawing/recorded_ops.h"
 
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
 
@@ -67,7 +68,16 @@ TEST_F(ReadingsPanelTest, TypedRowsAreRefusedByRowKeptOnOkAndDrawnOverTheCurve) 
     click("btnReadingsOK");
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_NE(sink.messages[1].text.find("Row 4: \"30\""), std::string::npos);
-    fill(*table, {{"-1.5", "-0.03"}, {"", ""}, {"4.5", "0.05"}});
+    fill(*table, {{"-1.5", "-0.03"}, {"", ""}, {"4.5", "0.5"}});
+    // A cell still being edited counts as typed.
+    table->setCurrentCell(2, 1);
+    table->editItem(table->item(2, 1));
+    QLineEdit* editor = nullptr; // closed editors wait hidden for their deletion
+    for (QLineEdit* e : table->viewport()->findChildren<QLineEdit*>()) {
+        editor = e->isHidden() ? editor : e;
+    }
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("0.05"));
     click("btnReadingsOK");
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(changed.count(), 1);

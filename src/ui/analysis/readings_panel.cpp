@@ -17,6 +17,20 @@
 #include <algorithm>
 
 namespace velmora {
+
+// The table of rows; OK takes a cell that is still being edited as typed.
+class ReadingsTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+    void commitEditing() {
+        // The open editor lies on the viewport; commitData passes over anything else.
+        for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            commitData(child);
+        }
+    }
+};
+
 namespace {
 
 // Design rectangles, twips: the button above "Show Data", the frame over the suspension
@@ -81,7 +95,7 @@ void ReadingsPanel::buildFrame(QWidget& window) {
     lblReadingsInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout_.add(lblReadingsInfo_, QRect(120, 240, 3615, 600));
 
-    tblReadings_ = new QTableWidget(0, 2, frmReadings_);
+    tblReadings_ = new ReadingsTable(0, 2, frmReadings_);
     tblReadings_->setObjectName(QStringLiteral("tblReadings"));
     tblReadings_->setHorizontalHeaderLabels(
         {QStringLiteral("Travel (in)"), QStringLiteral("Gauge (in)")});
@@ -107,6 +121,10 @@ void ReadingsPanel::buildFrame(QWidget& window) {
     connect(btnOK_, &QPushButton::clicked, this, &ReadingsPanel::accept);
     connect(btnCancel_, &QPushButton::clicked, this, &ReadingsPanel::cancel);
     new FrameKeys(*frmReadings_, *btnCancel_);
+}
+
+QTableWidget* ReadingsPanel::table() const {
+    return tblReadings_;
 }
 
 void ReadingsPanel::addRow(const QString& travel, const QString& reading) {
@@ -147,10 +165,7 @@ void ReadingsPanel::open() {
 }
 
 void ReadingsPanel::accept() {
-    // A cell still being edited gives its text to the table first.
-    if (QWidget* editor = tblReadings_->focusWidget(); editor && editor != tblReadings_) {
-        tblReadings_->setFocus(Qt::OtherFocusReason);
-    }
+    tblReadings_->commitEditing();
     std::vector<ReadingRow> rows;
     for (int row = 0; row < tblReadings_->rowCount(); ++row) {
         rows.emplace_back(cellText(*tblReadings_, row, 0).toStdString(),

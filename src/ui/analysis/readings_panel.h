@@ -15,6 +15,7 @@ class QTableWidget;
 namespace velmora {
 
 class ProportionalLayout;
+class ReadingsTable;
 
 // The graph window's bump steer gauge readings: a "Readings..." button, shown only with the
 // bump steer curve, that opens a small table of travel and gauge reading rows for the side
@@ -41,7 +42,7 @@ public:
     void cancel();
 
     QGroupBox* frame() const { return frmReadings_; }
-    QTableWidget* table() const { return tblReadings_; }
+    QTableWidget* table() const;
 
 signals:
     // OK stored new readings; the window redraws and the project has changed.
@@ -60,7 +61,7 @@ private:
     QPushButton* btnReadings_ = nullptr;
     QGroupBox* frmReadings_ = nullptr;
     QLabel* lblReadingsInfo_ = nullptr;
-    QTableWidget* tblReadings_ = nullptr;
+    ReadingsTable* tblReadings_ = nullptr;
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
     QLabel* lblDataGauge_ = nullptr;
