@@ -24,7 +24,7 @@ constexpr BoxDesign kBoxes[kVehicleBoxes] = {
     {"txtCGHeight", "lblCGHeight", "CG Height above the Floor (in)"},
     {"txtFrontBrake", "lblFrontBrake", "Front Brake Share (%)"},
     {"txtSteerRatio", "lblSteerRatio", "Steering Ratio (in of rack per turn)"},
-    {"txtGaugeLength", "lblGaugeLength", "Bump Steer Gauge Length (in, 12 if empty)"},
+    {"txtGaugeLength", "lblGaugeLength", "Bump Steer Gauge (in, 12 if empty)"},
 };
 
 bool blankText(const std::string& text) {
