@@ -30,8 +30,6 @@ TEST(CliReadings, EachReadingWithBothModelsAndTheDifferences) {
     EXPECT_NEAR(first["classic"].get<double>(), -0.8024417, 1e-7) << "the sweep's position 1";
     EXPECT_NEAR(first["difference_classic"].get<double>(),
                 first["degrees"].get<double>() - first["classic"].get<double>(), 1e-12);
-    EXPECT_NEAR(first["difference_3d"].get<double>(),
-                first["degrees"].get<double>() - first["3d"].get<double>(), 1e-12);
     // Beyond the swept 3 inches: no classic value, said in the messages; 3-D still solved.
     const json& beyond = out["readings"][7];
     EXPECT_TRUE(beyond["classic"].is_null());
@@ -72,8 +70,6 @@ TEST(CliReadings, RefusalsAreOneLineWithExitTwo) {
     } bad[] = {
         {{"readings", half}, "the left side is not complete"},
         {{"readings", kProject, "--side", "middle"}, "--side"},
-        {{"readings", kProject, "--format", "csv"}, "--format"},
-        {{"readings", (dir / "missing.kqw").string()}, "missing.kqw"},
         {{"vehicle", kProject, "--gauge-length", "0"}, "--gauge-length: the gauge length must be"},
     };
     for (const auto& c : bad) {

@@ -13,17 +13,8 @@ namespace {
 
 using testing::HasSubstr;
 
-SuspensionState complete() {
-    SuspensionState state;
-    for (int i = 1; i <= 26; ++i) {
-        state.RightCoords[i] = static_cast<float>(i) + 0.5f;
-        state.LeftCoords[i] = static_cast<float>(i) + 0.25f;
-    }
-    return state;
-}
-
 TEST(BumpSteerReadings, AreOneRecordEachAndComeBackFromTheFile) {
-    SuspensionState state = complete();
+    SuspensionState state;
     const std::string plain = writeProjectText(state);
     state.Vehicle.readings = {{false, 3, 0.031f}, {true, -1.5f, -0.0625f}};
     state.Vehicle.unknown = {{"later", "\"later\",1"}};
@@ -40,7 +31,7 @@ TEST(BumpSteerReadings, AreOneRecordEachAndComeBackFromTheFile) {
 }
 
 TEST(BumpSteerReadings, BadRecordsAreDroppedAloneAndNamed) {
-    const std::string plain = writeProjectText(complete());
+    const std::string plain = writeProjectText(SuspensionState{});
     const struct {
         const char* record;
         const char* why;
