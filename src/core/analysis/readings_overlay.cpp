@@ -1,5 +1,6 @@
 #include "analysis/readings_overlay.h"
 
+#include "analysis/model_overlay.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -13,8 +14,7 @@ constexpr double kCrossHalf = 1.2;
 constexpr double kSameTravel = 0.0005;
 
 bool showsBumpSteer(const GraphView& view) {
-    const GraphSelection& f = view.flags();
-    return !f.CamberGraph && !f.SideScrubGraph && !f.CasterGraph && !f.ForeAftGraph;
+    return shownGraph(view.flags()) == GraphKind::BumpSteer;
 }
 
 void cross(Canvas& canvas, double x, double y) {

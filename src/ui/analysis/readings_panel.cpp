@@ -1,6 +1,7 @@
 #include "analysis/readings_panel.h"
 
 #include "analysis/graph_drawing.h"
+#include "analysis/model_overlay.h"
 #include "analysis/readings_overlay.h"
 #include "model/bump_steer_reading.h"
 #include "model/number_text.h"
@@ -44,8 +45,7 @@ GraphPlot plotOf(const GraphView& view) {
 }
 
 bool showsBumpSteer(const GraphView& view) {
-    const GraphSelection& f = view.flags();
-    return !f.CamberGraph && !f.SideScrubGraph && !f.CasterGraph && !f.ForeAftGraph;
+    return shownGraph(view.flags()) == GraphKind::BumpSteer;
 }
 
 QPushButton* addButton(QWidget& parent, ProportionalLayout& layout, const char* name,
