@@ -3,6 +3,7 @@
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_window_views.h"
 #include "analysis/model_check.h"
+#include "analysis/readings_panel.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
 #include "widgets/drawing_surface.h"
@@ -39,6 +40,14 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
                          ProportionalLayout::kNaturalPixelsPerTwip));
     connectControls();
     watchArrowKeys();
+    // After the arrow keys are watched: its table keeps Up and Down for moving between rows.
+    readings_ = new ReadingsPanel(*this, *layout_, controls_, state_, messages_);
+    connect(readings_, &ReadingsPanel::readingsChanged, this, [this] {
+        redraw();
+        if (controls_.frmDataTable->isVisible()) {
+            showDataTable();
+        }
+    });
 }
 
 BigGraph::~BigGraph() = default;
@@ -118,6 +127,7 @@ void BigGraph::initialise() {
 void BigGraph::redraw() {
     drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
     modelCheck_->drawOver(view_);
+    readings_->drawOver(view_);
     showMessage();
     drawPicture();
 }
@@ -151,6 +161,7 @@ void BigGraph::stepDown() {
 void BigGraph::afterStep(int from) {
     moveGraphMarker(controls_.picGraph->canvas(), graphPlotOf(view_), from, view_.CurPos());
     modelCheck_->afterStep(view_);
+    readings_->afterStep(view_);
     drawPicture();
     showMessage();
 }
@@ -160,6 +171,7 @@ void BigGraph::showDataTable() {
     controls_.lblDataPos->setText(qText(table.positionCaption()));
     controls_.lblDataMeas->setText(qText(table.valueCaption()));
     modelCheck_->fillDataTable(view_);
+    readings_->fillDataTable(view_);
     controls_.frmDataTable->show();
     controls_.frmDataTable->raise();
 }

@@ -10,6 +10,7 @@
 namespace velmora {
 
 class ModelCheck;
+class ReadingsPanel;
 class ProportionalLayout;
 
 // The graph window: one result curve of the active side at full size, the suspension
@@ -51,6 +52,8 @@ public:
     const BigGraphControls& controls() const { return controls_; }
     // The "3-D check" box and the rigid-body curve it draws over the classic one.
     ModelCheck& modelCheck() const { return *modelCheck_; }
+    // The bump steer gauge readings: their button, frame, crosses and data table column.
+    ReadingsPanel& readings() const { return *readings_; }
 
 signals:
     // "Print" was pressed; the main window prints the page.
@@ -76,6 +79,7 @@ private:
     ProportionalLayout* layout_ = nullptr;
     BigGraphControls controls_;
     ModelCheck* modelCheck_ = nullptr;
+    ReadingsPanel* readings_ = nullptr;
     GraphView view_;
 };
 
