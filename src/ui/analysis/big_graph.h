@@ -9,6 +9,7 @@
 
 namespace velmora {
 
+class BaselineView;
 class ModelCheck;
 class ProportionalLayout;
 
@@ -51,6 +52,8 @@ public:
     const BigGraphControls& controls() const { return controls_; }
     // The "3-D check" box and the rigid-body curve it draws over the classic one.
     ModelCheck& modelCheck() const { return *modelCheck_; }
+    // The session's baseline drawn beneath the curve, its column and its difference.
+    BaselineView& baselineView() const { return *baselineView_; }
 
 signals:
     // "Print" was pressed; the main window prints the page.
@@ -76,6 +79,7 @@ private:
     ProportionalLayout* layout_ = nullptr;
     BigGraphControls controls_;
     ModelCheck* modelCheck_ = nullptr;
+    BaselineView* baselineView_ = nullptr;
     GraphView view_;
 };
 

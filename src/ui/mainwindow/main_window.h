@@ -19,6 +19,7 @@ class QLabel;
 namespace velmora {
 
 class BigGraph;
+struct Baseline;
 class DiveRollWindow;
 class CoordinateFrame;
 class DimensionFrame;
@@ -139,6 +140,19 @@ public:
     void printDiveRoll();
     DiveRollWindow* diveRollWindow() const;
 
+    // The session's baseline: curves of other coordinates drawn beneath the current ones in
+    // the thumbnails and the analysis windows, until cleared. Never saved with the project.
+    // setBaseline takes any coordinates (Adjust a Point sets those before its first nudge);
+    // the Chassis menu's entries set the project's own, another project's, or clear it.
+    void setBaseline(const Baseline& baseline);
+    void setBaselineFromProject();
+    void openBaselineProject();
+    // Reads `path` as Open does; false, after Open's message, when it cannot be read.
+    bool openBaselineProject(const std::string& path);
+    void clearBaseline();
+    bool hasBaseline() const;
+    const Baseline* baseline() const;
+
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     QStringList pictureFolders() const { return pictureFolders_; }
@@ -155,6 +169,9 @@ private:
     void buildClientArea();
     void connectCommands();
     void buildChassisParts(QWidget* client);
+    void connectBaselineMenu();
+    // Every picture that shows a baseline draws it again (or without it).
+    void showBaselineChange();
     // The open chassis windows read the project again.
     void refreshChassisWindows();
     void applyBalloonTexts();
@@ -202,6 +219,7 @@ private:
     QPointer<BigGraph> graph_;
     QPointer<DiveRollWindow> diveRoll_;
     QPointer<SteeringWindow> steering_;
+    std::unique_ptr<Baseline> baseline_;
 
     bool startedUp_ = false;
     bool refreshing_ = false;

@@ -2,6 +2,7 @@
 // and the Notes button.
 #include "mainwindow/main_window.h"
 
+#include "analysis/baseline_view.h"
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
 #include "geometry/static_geometry.h"
@@ -37,7 +38,10 @@ void MainWindow::enableGraphsOf(bool right, bool gonly) {
     // Enabled before the sweep's messages are shown.
     frmGeo_->setEnabled(isComplete(state_.coords(right)));
     GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
-    sweepAndDrawThumbnails(state_, right, frmGeo_->surfaces(), gonly, buttonFace(), messages);
+    // A baseline lies beneath the chosen side's curves, drawn in its pass (gonly), not the
+    // other side's.
+    sweepAndDrawThumbnails(state_, right, frmGeo_->surfaces(), gonly, buttonFace(), messages,
+                           gonly ? baseline_.get() : nullptr);
 }
 
 void MainWindow::Disable_Graphs() {
@@ -63,6 +67,9 @@ void MainWindow::analyze(GraphKind kind) {
         // A window of its own that stays with the main window.
         graph_->setWindowFlag(Qt::Window, true);
         connect(graph_, &BigGraph::printRequested, this, &MainWindow::printGraph);
+        if (baseline_) {
+            graph_->baselineView().setBaseline(*baseline_);
+        }
     }
     graph_->showGraph(kind);
 }

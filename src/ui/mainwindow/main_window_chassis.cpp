@@ -70,6 +70,7 @@ void MainWindow::buildChassisParts(QWidget* client) {
     connect(frmVehicle_, &VehicleDataFrame::cancelPressed, this, &MainWindow::cancelVehicleData);
     connect(menus_->mnuVehicleData, &QAction::triggered, this, &MainWindow::showVehicleData);
     connect(menus_->mnuSteering, &QAction::triggered, this, &MainWindow::showSteering);
+    connectBaselineMenu();
 }
 
 void MainWindow::showVehicleData() {
