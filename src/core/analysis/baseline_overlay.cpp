@@ -18,6 +18,8 @@ constexpr double kThumbGap = 0.025;
 constexpr double kGraphDash = 0.02;
 constexpr double kGraphGap = 0.014;
 
+const Font kThumbLegendFont{"MS Sans Serif", 5.25, false};
+
 void drawDashes(Canvas& canvas, const std::vector<Segment>& dashes) {
     for (const Segment& d : dashes) {
         canvas.line(d.x1, d.y1, d.x2, d.y2, kBaselineColor);
@@ -86,10 +88,14 @@ void drawBaselineThumbnails(const SweepResult& base, const ThumbnailSurfaces& su
             drawDashes(*t.canvas, path.dashes(thumbnailX(a, t.unitsPerValue), i - 1,
                                               thumbnailX(b, t.unitsPerValue), i));
         }
-        legendEntry(*t.canvas, 2, 18.5, 8, kThumbnailWidth, kThumbnailHeight, true, kBaselineColor,
-                    kBaselineLegend, 0.9);
-        legendEntry(*t.canvas, 2, 21.7, 8, kThumbnailWidth, kThumbnailHeight, false, currentColor,
-                    kCurrentLegend, 0.9);
+        // A small legend in the lower left corner; the surface prints nothing else, so its
+        // font goes back to the one it started with.
+        t.canvas->setFont(kThumbLegendFont);
+        legendEntry(*t.canvas, 2, 20.4, 5, kThumbnailWidth, kThumbnailHeight, true, kBaselineColor,
+                    kBaselineLegend, 0.6);
+        legendEntry(*t.canvas, 2, 22.3, 5, kThumbnailWidth, kThumbnailHeight, false, currentColor,
+                    kCurrentLegend, 0.6);
+        t.canvas->setFont(Font{});
     }
 }
 
@@ -179,13 +185,13 @@ std::string baselineMessage(const GraphView& view, const SweepResult& base) {
     const float value = curveOf(base, kind)[static_cast<std::size_t>(p)];
     std::string message = view.UpdateMessage();
     if (p > positionsOf(base) || !SweepResult::reached(value)) {
-        return message + " (the baseline has no value here)";
+        return message + " (no baseline value here)";
     }
     const char* unit = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? " in" : " deg";
     const float current = view.GraphData()[static_cast<std::size_t>(p)];
     const double difference = roundThousandths(static_cast<double>(current) - value);
-    return message + " (baseline " + SignedText(roundThousandths(value)) + unit + ", difference " +
-           SignedText(difference) + unit + ")";
+    // The label has room for about one line more than the message alone.
+    return message + " (baseline difference " + SignedText(difference) + unit + ")";
 }
 
 } // namespace velmora

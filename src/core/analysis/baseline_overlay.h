@@ -53,8 +53,8 @@ bool moveGraphMarkerOverBaseline(Canvas& picGraph, const GraphPlot& plot, const 
 // is an empty line.
 std::vector<std::string> baselineTableValues(const GraphView& view, const SweepResult& base);
 
-// The window's message with the baseline at the selected position and the difference
-// (current minus baseline) there.
+// The window's message with the difference (current minus baseline) at the selected
+// position.
 std::string baselineMessage(const GraphView& view, const SweepResult& base);
 
 } // namespace velmora
