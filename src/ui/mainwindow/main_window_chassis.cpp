@@ -2,6 +2,7 @@
 // Data frame and the Steering window.
 #include "mainwindow/main_window.h"
 
+#include "analysis/baseline.h"
 #include "chassis/dive_roll_window.h"
 #include "chassis/roll_figures.h"
 #include "chassis/steering_page.h"
@@ -105,6 +106,7 @@ void MainWindow::showSteering() {
         steering_ = new SteeringWindow(state_, messages_, this);
         steering_->setWindowFlag(Qt::Window, true);
         connect(steering_, &SteeringWindow::printRequested, this, &MainWindow::printSteering);
+        steering_->setBaseline(baseline_.get());
     }
     steering_->refresh();
     steering_->show();
