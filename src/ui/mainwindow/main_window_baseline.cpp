@@ -5,6 +5,7 @@
 #include "analysis/baseline.h"
 #include "analysis/baseline_view.h"
 #include "analysis/big_graph.h"
+#include "chassis/dive_roll_window.h"
 #include "chassis/steering_window.h"
 #include "mainwindow/main_menus.h"
 #include "model/project_file_io.h"
@@ -87,6 +88,9 @@ void MainWindow::showBaselineChange() {
     }
     if (steering_) {
         steering_->setBaseline(baseline_.get());
+    }
+    if (diveRoll_) {
+        diveRoll_->setBaseline(baseline_.get());
     }
     // The thumbnails and the chassis windows follow with the side.
     reselectActiveSide();

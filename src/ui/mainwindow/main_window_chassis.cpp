@@ -39,6 +39,10 @@ void MainWindow::showDiveRoll() {
         // A window of its own that stays with the main window, like the graph window.
         diveRoll_->setWindowFlag(Qt::Window, true);
         connect(diveRoll_, &DiveRollWindow::printRequested, this, &MainWindow::printDiveRoll);
+        if (baseline_) {
+            diveRoll_->setBaseline(baseline_.get());
+            diveRoll_->refresh();
+        }
     } else {
         diveRoll_->refresh();
     }
