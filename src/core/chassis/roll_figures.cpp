@@ -198,8 +198,8 @@ void addBaselinePath(Figure& f, const std::vector<FrontPoint>& points) {
 void addBaselineLegend(Figure& f) {
     const double du = f.uMax - f.uMin;
     const double dv = f.vMax - f.vMin;
-    const double u0 = f.uMax - du * 0.36;
-    const double u1 = f.uMax - du * 0.26;
+    const double u0 = f.uMax - du * 0.40;
+    const double u1 = f.uMax - du * 0.31;
     const double vBase = f.vMin + dv * 0.15;
     const double vCurrent = f.vMin + dv * 0.07;
     DashedPath sample(du, dv, 0.02, 0.015);
