@@ -12,9 +12,11 @@ namespace velmora {
 
 namespace {
 
-// Design rectangle (twips) of the "Base" column: between the positions, whose texts are
-// short, and the current values, so the two curves' columns stand side by side.
-const QRect kBaseColumn(1000, 240, 680, 5055);
+// Design rectangles (twips) of the "Base" column: where the 3-D column stands (the free part
+// of the designed value column), or, while that is shown, between the positions, whose texts
+// are short, and the current values.
+const QRect kBaseColumnRight(2400, 240, 800, 5055);
+const QRect kBaseColumnLeft(1000, 240, 680, 5055);
 
 QString joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
     std::string text = heading + "\n\n";
@@ -28,12 +30,13 @@ QString joinedCaption(const std::string& heading, const std::vector<std::string>
 
 BaselineView::BaselineView(QWidget& window, ProportionalLayout& layout,
                            const BigGraphControls& controls)
-    : QObject(&window), controls_(controls) {
+    : QObject(&window), controls_(controls), layout_(layout) {
     lblDataBase_ = new QLabel(controls_.frmDataTable);
     lblDataBase_->setObjectName(QStringLiteral("lblDataBase"));
     lblDataBase_->setFont(controls_.lblDataMeas->font());
     lblDataBase_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout.add(lblDataBase_, kBaseColumn);
+    baseFont_ = lblDataBase_->font();
+    layout.add(lblDataBase_, kBaseColumnRight);
     lblDataBase_->hide();
 }
 
@@ -79,11 +82,18 @@ std::string BaselineView::message(const GraphView& view) {
     return base ? baselineMessage(view, *base) : view.UpdateMessage();
 }
 
-void BaselineView::fillDataTable(const GraphView& view) {
+void BaselineView::fillDataTable(const GraphView& view, bool rigidColumnShown) {
     const SweepResult* base = result(view);
     lblDataBase_->setVisible(base != nullptr);
     if (!base) {
         return;
+    }
+    if (rigidColumnShown != leftOfValues_) {
+        // Placed again with its natural font, so the layout goes on scaling it from there.
+        leftOfValues_ = rigidColumnShown;
+        lblDataBase_->setFont(baseFont_);
+        layout_.add(lblDataBase_, leftOfValues_ ? kBaseColumnLeft : kBaseColumnRight);
+        layout_.apply();
     }
     lblDataBase_->setText(joinedCaption(kBaselineTableHeading, baselineTableValues(view, *base)));
     lblDataBase_->raise();

@@ -8,6 +8,7 @@
 #include "chassis/dive_roll_window.h"
 #include "chassis/steering_window.h"
 #include "mainwindow/main_menus.h"
+#include "mainwindow/side_refresh.h"
 #include "model/project_file_io.h"
 #include "platform/file_dialogs.h"
 
@@ -92,6 +93,7 @@ void MainWindow::showBaselineChange() {
     if (diveRoll_) {
         diveRoll_->setBaseline(baseline_.get());
     }
+    sides_->setBaseline(baseline_.get());
     // The thumbnails and the chassis windows follow with the side.
     reselectActiveSide();
 }
