@@ -89,11 +89,12 @@ void BaselineView::fillDataTable(const GraphView& view, bool rigidColumnShown) {
         return;
     }
     if (rigidColumnShown != leftOfValues_) {
-        // Placed again with its natural font, so the layout goes on scaling it from there.
+        // Placed again with its natural font, so the layout goes on scaling it from there;
+        // until the next resize it takes the font the value column has now.
         leftOfValues_ = rigidColumnShown;
         lblDataBase_->setFont(baseFont_);
         layout_.add(lblDataBase_, leftOfValues_ ? kBaseColumnLeft : kBaseColumnRight);
-        layout_.apply();
+        lblDataBase_->setFont(controls_.lblDataMeas->font());
     }
     lblDataBase_->setText(joinedCaption(kBaselineTableHeading, baselineTableValues(view, *base)));
     lblDataBase_->raise();
