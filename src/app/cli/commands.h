@@ -14,6 +14,7 @@ void addGraphCommand(CLI::App& app, int& exitCode);
 void addRenderCommand(CLI::App& app, int& exitCode);
 void addPrintCommand(CLI::App& app, int& exitCode);
 void addCompareModelsCommand(CLI::App& app, int& exitCode);
+void addCompareCommand(CLI::App& app, int& exitCode);
 void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
 void addRollCommand(CLI::App& app, int& exitCode);
 void addSteerCommand(CLI::App& app, int& exitCode);
@@ -29,6 +30,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addRenderCommand(app, exitCode);
     addPrintCommand(app, exitCode);
     addCompareModelsCommand(app, exitCode);
+    addCompareCommand(app, exitCode);
     addBumpSteerFixCommand(app, exitCode);
     addRollCommand(app, exitCode);
     addSteerCommand(app, exitCode);

@@ -34,7 +34,7 @@ void DrawGraph(Canvas& picGraph, const GraphPlot& plot) {
     }
 }
 
-void drawGraphPicture(Canvas& picGraph, const GraphPlot& plot, int curPos) {
+void drawGraphGrid(Canvas& picGraph) {
     picGraph.setBackground(colors::Black);
     picGraph.setScale(0, 0, 100, 100);
     picGraph.line(0, 50, 100, 50, colors::White);
@@ -46,6 +46,10 @@ void drawGraphPicture(Canvas& picGraph, const GraphPlot& plot, int curPos) {
     for (const double y : kGrid) {
         picGraph.line(0, y, 100, y, colors::LightGrey);
     }
+}
+
+void drawGraphPicture(Canvas& picGraph, const GraphPlot& plot, int curPos) {
+    drawGraphGrid(picGraph);
     DrawGraph(picGraph, plot);
     if (isPoint(plot, curPos)) {
         drawMarker(picGraph, plot, curPos, colors::Yellow);

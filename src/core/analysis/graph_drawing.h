@@ -25,6 +25,9 @@ inline constexpr TwipSize kGraphSurfaceDesignTwips{4335, 4335};
 // left. No point symbols.
 void DrawGraph(Canvas& picGraph, const GraphPlot& plot);
 
+// Black background, scale, white axes and the light grey grid: the picture before its curve.
+void drawGraphGrid(Canvas& picGraph);
+
 // The whole curve picture: black background, scale, white axes, light grey grid, the curve
 // and the yellow marker on point curPos (no marker when curPos is not a point of the curve).
 void drawGraphPicture(Canvas& picGraph, const GraphPlot& plot, int curPos);

@@ -1,5 +1,6 @@
 #include "analysis/thumbnails.h"
 
+#include "analysis/baseline_overlay.h"
 #include "geometry/sweep.h"
 #include "model/number_text.h"
 
@@ -12,8 +13,8 @@ namespace {
 // Zero change sits at x = 50; the value axis crosses at y = 12, the travel axis at x = 50.
 constexpr float kZeroChangeX = 50.0f;
 constexpr double kValueAxisY = 12;
-constexpr float kUnitsPerDegree = 10.0f;
-constexpr float kUnitsPerInch = 45.0f;
+constexpr float kUnitsPerDegree = kThumbnailUnitsPerDegree;
+constexpr float kUnitsPerInch = kThumbnailUnitsPerInch;
 // Ticks across the value axis reach 1 unit either side of it, ticks across the travel axis 3.
 constexpr double kValueTickHalf = 1;
 constexpr double kTravelTickHalf = 3;
@@ -82,7 +83,7 @@ void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfa
 }
 
 void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
-                    bool right) {
+                    bool right, const SweepResult* baseline) {
     const auto thumbnails = thumbnailsOf(state, surfaces);
     if (!gonly) {
         for (const Thumbnail& t : thumbnails) {
@@ -108,6 +109,9 @@ void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfa
         return;
     }
     const Rgb color = right ? colors::Red : colors::ThumbGreen;
+    if (baseline) {
+        drawBaselineThumbnails(*baseline, surfaces, color);
+    }
     const int n = positionCount(state.VU, state.VD, state.VY);
     for (int i = 1; i <= n - 1; ++i) {
         for (const Thumbnail& t : thumbnails) {
@@ -138,14 +142,20 @@ void drawDisabledThumbnails(const ThumbnailSurfaces& surfaces, Rgb buttonFace) {
 }
 
 bool sweepAndDrawThumbnails(SuspensionState& state, bool right, const ThumbnailSurfaces& surfaces,
-                            bool gonly, Rgb buttonFace, MessageSink& sink) {
+                            bool gonly, Rgb buttonFace, MessageSink& sink,
+                            const Baseline* baseline) {
     const CoordinateSet& corner = state.coords(right);
     if (!isComplete(corner)) {
         drawDisabledThumbnails(surfaces, buttonFace);
         return false;
     }
     applySweep(state, classicSweep(corner, right, state.VU, state.VD), sink);
-    drawThumbnails(state, surfaces, gonly, right);
+    if (baseline) {
+        const SweepResult base = sweepBaseline(*baseline, right, state.VU, state.VD);
+        drawThumbnails(state, surfaces, gonly, right, &base);
+    } else {
+        drawThumbnails(state, surfaces, gonly, right);
+    }
     return true;
 }
 

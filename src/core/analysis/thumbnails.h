@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/baseline.h"
 #include "drawing/canvas.h"
 #include "drawing/design_size.h"
 #include "model/message_sink.h"
@@ -24,6 +25,8 @@ inline constexpr TwipSize kThumbnailDesignTwips{1575, 1335};
 // Thumbnail scale: x 0..100 with zero change at 50, y = position - 1 over 0..24.
 inline constexpr double kThumbnailWidth = 100;
 inline constexpr double kThumbnailHeight = 24;
+inline constexpr float kThumbnailUnitsPerDegree = 10.0f;
+inline constexpr float kThumbnailUnitsPerInch = 45.0f;
 
 // Horizontal position of a curve value: value x factor + 50 in single precision, snapped to
 // the nearest whole unit with ties to even (0.25 deg -> 52, 0.75 deg -> 58). The factor is
@@ -34,9 +37,11 @@ double thumbnailX(float value, float unitsPerValue);
 // scale, axes, ticks); then the active side's curves are added, red for the right side and
 // green for the left. With gonly true only the curves are added to what is already drawn.
 void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly);
-// The same with the colour of the side `right` names rather than of the active side.
+// The same with the colour of the side `right` names rather than of the active side. With a
+// baseline's result, its curves are drawn dashed in grey just before the side's own, so they
+// lie beneath them, and a legend names the two.
 void drawThumbnails(const SuspensionState& state, const ThumbnailSurfaces& surfaces, bool gonly,
-                    bool right);
+                    bool right, const SweepResult* baseline = nullptr);
 
 // The drawing part of `Disable_Graphs`: the five surfaces are cleared, then given the
 // platform's button-face colour as background.
@@ -56,8 +61,10 @@ void selectSideInTwoPasses(SuspensionState& state, bool right,
 // drawThumbnails does with `gonly`; an incomplete one is not swept and the thumbnails are
 // blanked instead. Returns whether the side was complete, i.e. whether its graphs may be
 // analysed. Selecting a side runs it for the other side with gonly false, then for the
-// chosen side with gonly true, so the chosen side's curves lie on top.
+// chosen side with gonly true, so the chosen side's curves lie on top. With a baseline, its
+// corner for the same side is swept over the same travel and drawn beneath the side's curves.
 bool sweepAndDrawThumbnails(SuspensionState& state, bool right, const ThumbnailSurfaces& surfaces,
-                            bool gonly, Rgb buttonFace, MessageSink& sink);
+                            bool gonly, Rgb buttonFace, MessageSink& sink,
+                            const Baseline* baseline = nullptr);
 
 } // namespace velmora

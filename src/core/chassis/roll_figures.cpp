@@ -1,5 +1,8 @@
 #include "chassis/roll_figures.h"
 
+#include "analysis/baseline_overlay.h"
+#include "analysis/dashed_path.h"
+
 #include "chassis/front_view_lines.h"
 #include "model/number_text.h"
 
@@ -173,8 +176,39 @@ Rgb inkColour(FigureInk ink) {
         return colors::LightGrey;
     case FigureInk::Path:
         return Rgb{0, 0, 160};
+    case FigureInk::Baseline:
+        return kBaselineColor;
     }
     return colors::Black;
+}
+
+// The baseline's path as dashes in figure units, so that the window and the page, which draw
+// figure lines solid, both show it dashed.
+void addBaselinePath(Figure& f, const std::vector<FrontPoint>& points) {
+    DashedPath path(f.uMax - f.uMin, f.vMax - f.vMin, 0.02, 0.015);
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        for (const Segment& d :
+             path.dashes(points[k - 1].u, points[k - 1].v, points[k].u, points[k].v)) {
+            f.lines.push_back({{d.x1, d.y1}, {d.x2, d.y2}, FigureInk::Baseline});
+        }
+    }
+}
+
+// Lower right: a dashed and a solid sample, each named.
+void addBaselineLegend(Figure& f) {
+    const double du = f.uMax - f.uMin;
+    const double dv = f.vMax - f.vMin;
+    const double u0 = f.uMax - du * 0.40;
+    const double u1 = f.uMax - du * 0.31;
+    const double vBase = f.vMin + dv * 0.15;
+    const double vCurrent = f.vMin + dv * 0.07;
+    DashedPath sample(du, dv, 0.02, 0.015);
+    for (const Segment& d : sample.dashes(u0, vBase, u1, vBase)) {
+        f.lines.push_back({{d.x1, d.y1}, {d.x2, d.y2}, FigureInk::Baseline});
+    }
+    f.lines.push_back({{u0, vCurrent}, {u1, vCurrent}, FigureInk::Path});
+    f.texts.push_back({{u1 + du * 0.02, vBase + dv * 0.03}, kBaselineLegend});
+    f.texts.push_back({{u1 + du * 0.02, vCurrent + dv * 0.03}, kCurrentLegend});
 }
 
 bool dotted(FigureInk ink) {
@@ -231,7 +265,7 @@ Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
     return f;
 }
 
-Figure rollPathFigure(const DiveRollPath& path) {
+Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
     Figure f;
     std::vector<FrontPoint> points;
     for (const DiveRollState& s : path.states) {
@@ -239,11 +273,21 @@ Figure rollPathFigure(const DiveRollPath& path) {
             points.push_back({s.rollCentre->offset, s.rollCentre->height});
         }
     }
+    std::vector<FrontPoint> basePoints;
+    if (baseline) {
+        for (const DiveRollState& s : baseline->states) {
+            if (s.rollCentre) {
+                basePoints.push_back({s.rollCentre->offset, s.rollCentre->height});
+            }
+        }
+    }
     double uLo = 0, uHi = 0, vLo = 0, vHi = 0;
     if (!points.empty()) {
         uLo = uHi = points.front().u;
         vLo = vHi = points.front().v;
-        for (const FrontPoint& p : points) {
+        std::vector<FrontPoint> all = points;
+        all.insert(all.end(), basePoints.begin(), basePoints.end());
+        for (const FrontPoint& p : all) {
             uLo = std::min(uLo, p.u);
             uHi = std::max(uHi, p.u);
             vLo = std::min(vLo, p.v);
@@ -266,6 +310,9 @@ Figure rollPathFigure(const DiveRollPath& path) {
     for (int k = 0; k < 4; ++k) {
         addLine(f, corners[k], corners[(k + 1) % 4], FigureInk::Frame);
     }
+    if (baseline) {
+        addBaselinePath(f, basePoints);
+    }
     for (std::size_t k = 1; k < points.size(); ++k) {
         addLine(f, points[k - 1], points[k], FigureInk::Path);
     }
@@ -283,6 +330,9 @@ Figure rollPathFigure(const DiveRollPath& path) {
                        "offset " + thousandths(f.uMin) + " to " + thousandths(f.uMax)});
     if (points.empty()) {
         f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.6}, "No roll centre"});
+    }
+    if (baseline) {
+        addBaselineLegend(f);
     }
     return f;
 }

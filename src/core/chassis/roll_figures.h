@@ -23,6 +23,7 @@ enum class FigureInk {
     RollCentre,   // the roll centre at the state, and the current point of the path
     StaticMark,   // the roll centre at ride height, drawn faintly
     Path,         // the roll centre's path
+    Baseline,     // a baseline's roll centre path, cut into dashes
 };
 
 struct FigureLine {
@@ -52,8 +53,10 @@ struct Figure {
 // the roll centre and, faintly, `staticRollCentre`. An unsolved state shows its messages.
 Figure frontViewFigure(const DiveRollState& state, const FrontEnd& front);
 
-// The roll centre's path, offset across and height up, with the last state marked.
-Figure rollPathFigure(const DiveRollPath& path);
+// The roll centre's path, offset across and height up, with the last state marked. With a
+// baseline's path over the same dive and roll, it is drawn dashed beneath (the scale taking in
+// both) with a legend.
+Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline = nullptr);
 
 // The figure scaled into the rectangle (x, y, w, h) of a canvas whose scale is its pixels
 // (y down): colours on screen.

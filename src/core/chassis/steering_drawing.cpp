@@ -1,5 +1,8 @@
 #include "chassis/steering_drawing.h"
 
+#include "analysis/baseline_overlay.h"
+#include "analysis/dashed_path.h"
+
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -69,6 +72,30 @@ void drawCurve(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, d
         const double y = panel.y(std::clamp(*v, -panel.range, panel.range));
         if (last) {
             canvas.line((*last)[0], (*last)[1], x, y, color);
+        }
+        last = std::array<double, 2>{x, y};
+    }
+}
+
+// A baseline curve: dashed grey, clipped to the current curve's panel like the curve itself.
+void drawBaselineCurve(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis,
+                       double xRange, const Panel& panel, const ValueOf& value) {
+    DashedPath path(100, 100, 0.012, 0.009);
+    std::optional<std::array<double, 2>> last;
+    for (const SteerState& s : sweep.states) {
+        const std::optional<double> v = value(s);
+        if (!v) {
+            last.reset();
+            path.restart();
+            continue;
+        }
+        const double x =
+            kLeftEdge + (axis.valueOf(s.rack) + xRange) / (2 * xRange) * (kRightEdge - kLeftEdge);
+        const double y = panel.y(std::clamp(*v, -panel.range, panel.range));
+        if (last) {
+            for (const Segment& d : path.dashes((*last)[0], (*last)[1], x, y)) {
+                canvas.line(d.x1, d.y1, d.x2, d.y2, kBaselineColor);
+            }
         }
         last = std::array<double, 2>{x, y};
     }
@@ -182,8 +209,8 @@ std::string SteerAxis::caption() const {
                                                : "rack travel (in, + = to the left)";
 }
 
-void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis,
-                      int selected) {
+void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected,
+                      const SteerSweep* baseline) {
     canvas.setBackground(colors::Black);
     canvas.setScale(0, 0, 100, 100);
     canvas.setFont(Font{"MS Sans Serif", 8.25, false});
@@ -216,6 +243,26 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
     drawPanelFrame(canvas, steerPanel, "steer angle", "deg");
     drawPanelFrame(canvas, camberPanel, "camber (solid), caster (dotted) change", "deg");
     drawPanelFrame(canvas, ackermannPanel, "Ackermann", "%");
+
+    if (baseline) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            drawBaselineCurve(canvas, *baseline, axis, xRange, steerPanel, steer[i]);
+            drawBaselineCurve(canvas, *baseline, axis, xRange, camberPanel, camber[i]);
+        }
+        drawBaselineCurve(canvas, *baseline, axis, xRange, ackermannPanel, ackermann);
+        // The legend in the steer panel's upper right corner.
+        DashedPath dashes(100, 100, 0.012, 0.009);
+        for (const Segment& d : dashes.dashes(kRightEdge - 24, 4.5, kRightEdge - 19, 4.5)) {
+            canvas.line(d.x1, d.y1, d.x2, d.y2, kBaselineColor);
+        }
+        canvas.setTextColor(kBaselineColor);
+        canvas.setCurrentPosition(kRightEdge - 18, 3);
+        canvas.print(kBaselineLegend);
+        canvas.line(kRightEdge - 24, 8, kRightEdge - 19, 8, colors::White);
+        canvas.setTextColor(colors::White);
+        canvas.setCurrentPosition(kRightEdge - 18, 6.5);
+        canvas.print(kCurrentLegend);
+    }
 
     for (int k = 0; k < 2; ++k) {
         const Rgb color = k == 0 ? kRight : kLeft;

@@ -24,8 +24,11 @@ struct SteerAxis {
 
 // Three panels on a black ground, scaled (0,0)-(100,100): the steer angle of both wheels,
 // their camber (solid) and caster change (dotted), and Ackermann. Right wheel red, left
-// green, as the graphs draw the sides; a yellow line marks state `selected`.
-void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected);
+// green, as the graphs draw the sides; a yellow line marks state `selected`. With a baseline's
+// sweep, its steer, camber and Ackermann curves are drawn grey and dashed beneath the current
+// ones, on the current curves' scales, with a legend.
+void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected,
+                      const SteerSweep* baseline = nullptr);
 
 // Plan view from above, front at the top, the car's left on the left: both tires, the tie
 // rods, the rack between the inner joints and the steering axes at ball joint height, with

@@ -1,5 +1,6 @@
 #include "printing/graph_page.h"
 
+#include "analysis/baseline_overlay.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -19,10 +20,25 @@ void printAt(Printer& printer, double x, double y, const std::string& text) {
     printer.printText(text);
 }
 
+// The page has one ink, so the baseline is told apart by its dashes alone; the legend sits
+// between the axis labels and the title.
+void printBaselineAndLegend(Printer& printer, const std::vector<Segment>& dashes) {
+    for (const Segment& d : dashes) {
+        printer.line(d.x1, d.y1, d.x2, d.y2);
+    }
+    constexpr double kLegendY = 111;
+    for (double x = 0; x < 8; x += 2) {
+        printer.line(x, kLegendY, x + 1.2, kLegendY);
+    }
+    printAt(printer, 9, kLegendY - 1.5, kBaselineLegend);
+    printer.line(24, kLegendY, 32, kLegendY);
+    printAt(printer, 33, kLegendY - 1.5, kCurrentLegend);
+}
+
 } // namespace
 
 GraphPageInputs graphPageInputs(const GraphView& view, const SuspensionState& state,
-                                const std::string& fileCaption) {
+                                const std::string& fileCaption, const SweepResult* baseline) {
     GraphPageInputs inputs;
     inputs.GraphData = view.GraphData();
     inputs.NumPoints = view.NumPoints();
@@ -34,6 +50,9 @@ GraphPageInputs graphPageInputs(const GraphView& view, const SuspensionState& st
     inputs.Right_Active = state.Right_Active;
     inputs.flags = state.graphSelection();
     inputs.fileCaption = fileCaption;
+    if (baseline) {
+        inputs.baselineDashes = baselineDashes(baselinePlot(view, *baseline));
+    }
     return inputs;
 }
 
@@ -113,6 +132,9 @@ void buildGraphPage(Printer& printer, const GraphPageInputs& in,
     }
     for (double y : kGridLines) {
         printer.line(0, y, 100, y);
+    }
+    if (!in.baselineDashes.empty()) {
+        printBaselineAndLegend(printer, in.baselineDashes);
     }
     for (int i = 1; i < n; ++i) {
         printer.line(at(in.PlotX, i), at(in.PlotY, i), at(in.PlotX, i + 1), at(in.PlotY, i + 1));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/graph_view.h"
+#include "drawing/segment.h"
+#include "model/sweep_result.h"
 #include "printing/printer.h"
 
 #include <functional>
@@ -24,10 +26,15 @@ struct GraphPageInputs {
     bool Right_Active = false;
     GraphSelection flags;
     std::string fileCaption;
+    // The baseline's curve as dashes on the graph's 100 x 100 scale; none without a baseline,
+    // and then the page is drawn as it always was.
+    std::vector<Segment> baselineDashes;
 };
 
+// With a baseline's sweep, its curve of the shown graph is dashed beneath the current one.
 GraphPageInputs graphPageInputs(const GraphView& view, const SuspensionState& state,
-                                const std::string& fileCaption);
+                                const std::string& fileCaption,
+                                const SweepResult* baseline = nullptr);
 
 // The labels under the graph at x = 12.5, 25, 37.5, 62.5, 75, 87.5 (empty: nothing printed
 // there), chosen by the magnitudes of the first and last value.

@@ -1,5 +1,6 @@
 #include "analysis/big_graph.h"
 
+#include "analysis/baseline_view.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_window_views.h"
 #include "analysis/model_check.h"
@@ -33,6 +34,7 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     layout_ = new ProportionalLayout(this, kBigGraphDesignTwips);
     controls_ = buildBigGraphControls(*this, *layout_);
     modelCheck_ = new ModelCheck(*this, *layout_, controls_, state_, messages_);
+    baselineView_ = new BaselineView(*this, *layout_, controls_);
     // At the natural scale the design size is exactly the window size above.
     resize(
         static_cast<int>(kBigGraphDesignTwips.width() * ProportionalLayout::kNaturalPixelsPerTwip),
@@ -125,7 +127,9 @@ void BigGraph::initialise() {
 }
 
 void BigGraph::redraw() {
-    drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
+    if (!baselineView_->drawPicture(view_)) {
+        drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
+    }
     modelCheck_->drawOver(view_);
     readings_->drawOver(view_);
     showMessage();
@@ -141,7 +145,7 @@ void BigGraph::drawPicture() {
 }
 
 void BigGraph::showMessage() {
-    controls_.lblGeoMess->setText(qText(view_.UpdateMessage()));
+    controls_.lblGeoMess->setText(qText(baselineView_->message(view_)));
 }
 
 void BigGraph::stepUp() {
@@ -159,7 +163,9 @@ void BigGraph::stepDown() {
 }
 
 void BigGraph::afterStep(int from) {
-    moveGraphMarker(controls_.picGraph->canvas(), graphPlotOf(view_), from, view_.CurPos());
+    if (!baselineView_->afterStep(view_, from)) {
+        moveGraphMarker(controls_.picGraph->canvas(), graphPlotOf(view_), from, view_.CurPos());
+    }
     modelCheck_->afterStep(view_);
     readings_->afterStep(view_);
     drawPicture();
@@ -171,6 +177,7 @@ void BigGraph::showDataTable() {
     controls_.lblDataPos->setText(qText(table.positionCaption()));
     controls_.lblDataMeas->setText(qText(table.valueCaption()));
     modelCheck_->fillDataTable(view_);
+    baselineView_->fillDataTable(view_, modelCheck_->isOn());
     readings_->fillDataTable(view_);
     controls_.frmDataTable->show();
     controls_.frmDataTable->raise();

@@ -9,6 +9,7 @@
 
 namespace velmora {
 
+class BaselineView;
 class ModelCheck;
 class ReadingsPanel;
 class ProportionalLayout;
@@ -52,6 +53,8 @@ public:
     const BigGraphControls& controls() const { return controls_; }
     // The "3-D check" box and the rigid-body curve it draws over the classic one.
     ModelCheck& modelCheck() const { return *modelCheck_; }
+    // The session's baseline drawn beneath the curve, its column and its difference.
+    BaselineView& baselineView() const { return *baselineView_; }
     // The bump steer gauge readings: their button, frame, crosses and data table column.
     ReadingsPanel& readings() const { return *readings_; }
 
@@ -79,6 +82,7 @@ private:
     ProportionalLayout* layout_ = nullptr;
     BigGraphControls controls_;
     ModelCheck* modelCheck_ = nullptr;
+    BaselineView* baselineView_ = nullptr;
     ReadingsPanel* readings_ = nullptr;
     GraphView view_;
 };

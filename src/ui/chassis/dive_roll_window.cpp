@@ -116,16 +116,32 @@ void DiveRollWindow::refresh() {
     } else {
         front_ = FrontEnd::build(project_.RightCoords, project_.LeftCoords);
     }
+    baseFront_.reset();
+    if (baseline_ && isComplete(baseline_->RightCoords) && isComplete(baseline_->LeftCoords)) {
+        baseFront_ = FrontEnd::build(baseline_->RightCoords, baseline_->LeftCoords);
+    }
     recompute();
+}
+
+void DiveRollWindow::setBaseline(const Baseline* baseline) {
+    baseline_.reset();
+    if (baseline) {
+        baseline_ = *baseline;
+    }
 }
 
 void DiveRollWindow::recompute() {
     if (front_) {
         state_ = front_->solve(dive(), roll());
         path_ = front_->path(dive(), roll(), kPathSteps);
+        basePath_.reset();
+        if (baseFront_) {
+            basePath_ = baseFront_->path(dive(), roll(), kPathSteps);
+        }
     } else {
         state_.reset();
         path_ = {};
+        basePath_.reset();
     }
     btnRollPrint_->setEnabled(state_.has_value());
     showProblem();
@@ -181,7 +197,8 @@ void DiveRollWindow::redraw() {
         canvas.print(missing_.toStdString());
         return;
     }
-    drawDiveRoll(canvas, w, h, frontViewFigure(*state_, *front_), rollPathFigure(path_));
+    drawDiveRoll(canvas, w, h, frontViewFigure(*state_, *front_),
+                 rollPathFigure(path_, baselinePath()));
 }
 
 bool DiveRollWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/baseline.h"
 #include "chassis/dive_roll.h"
 #include "model/suspension_state.h"
 
@@ -34,6 +35,11 @@ public:
 
     // Re-reads both coordinate sets and redraws.
     void refresh();
+    // The baseline whose roll centre path is drawn beneath (none: the picture as without one);
+    // call refresh().
+    void setBaseline(const Baseline* baseline);
+    // The baseline's path at the window's dive and roll; null without a complete baseline.
+    const DiveRollPath* baselinePath() const { return basePath_ ? &*basePath_ : nullptr; }
 
     double dive() const;
     double roll() const;
@@ -58,6 +64,9 @@ private:
     std::optional<FrontEnd> front_;
     std::optional<DiveRollState> state_;
     DiveRollPath path_;
+    std::optional<Baseline> baseline_;
+    std::optional<FrontEnd> baseFront_;
+    std::optional<DiveRollPath> basePath_;
     QString missing_; // which side is incomplete, empty when both are complete
 
     StepBox* txtDive_;

@@ -113,6 +113,13 @@ void SteeringWindow::acceptMaxRack() {
     refresh();
 }
 
+void SteeringWindow::setBaseline(const Baseline* baseline) {
+    baseline_.reset();
+    if (baseline) {
+        baseline_ = *baseline;
+    }
+}
+
 void SteeringWindow::refresh() {
     pair_ = SteeringPair::build(state_.RightCoords, state_.LeftCoords);
     std::optional<double> wheelbase;
@@ -124,6 +131,11 @@ void SteeringWindow::refresh() {
         axis_.steeringRatio = *state_.Vehicle.steeringRatio;
     }
     sweep_ = pair_.sweep(maxRack_, kDefaultSteerSteps, wheelbase);
+    baselineSweep_.reset();
+    if (baseline_) {
+        baselineSweep_ = SteeringPair::build(baseline_->RightCoords, baseline_->LeftCoords)
+                             .sweep(maxRack_, kDefaultSteerSteps, wheelbase);
+    }
     sldRack_->setEnabled(pair_.ready());
     btnPrint_->setEnabled(pair_.ready());
     drawSelected();
@@ -131,7 +143,7 @@ void SteeringWindow::refresh() {
 
 void SteeringWindow::drawSelected() {
     const int k = selected();
-    drawSteeringPlot(picSteerPlot_->canvas(), sweep_, axis_, k);
+    drawSteeringPlot(picSteerPlot_->canvas(), sweep_, axis_, k, baselineSweep());
     if (!pair_.ready() || k < 0 || k >= static_cast<int>(sweep_.states.size())) {
         drawSteeringPlan(picSteerPlan_->canvas(), pair_, SteerState{});
         QString text;

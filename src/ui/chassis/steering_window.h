@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/baseline.h"
 #include "chassis/steering.h"
 #include "chassis/steering_drawing.h"
 #include "model/message_sink.h"
@@ -28,6 +29,9 @@ public:
 
     // Builds the pair and the sweep from the state again and redraws.
     void refresh();
+    // The baseline drawn beneath the curves (none: the plot as without one); call refresh().
+    void setBaseline(const Baseline* baseline);
+    const SteerSweep* baselineSweep() const { return baselineSweep_ ? &*baselineSweep_ : nullptr; }
 
     const SteerSweep& sweep() const { return sweep_; }
     double maxRack() const { return maxRack_; }
@@ -48,6 +52,8 @@ private:
     double maxRack_ = kDefaultSteerRack;
     SteeringPair pair_;
     SteerSweep sweep_;
+    std::optional<Baseline> baseline_;
+    std::optional<SteerSweep> baselineSweep_;
     SteerAxis axis_;
 
     DrawingSurface* picSteerPlot_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "velmora_version.h"
 
+#include "analysis/baseline.h"
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
 #include "chassis/dive_roll_window.h"

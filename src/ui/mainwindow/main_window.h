@@ -22,6 +22,7 @@ class QLabel;
 namespace velmora {
 
 class BigGraph;
+struct Baseline;
 class DiveRollWindow;
 class CoordinateFrame;
 class DimensionFrame;
@@ -93,6 +94,19 @@ public:
     // The coordinate table's page from the texts its 26 boxes show (index 1..26).
     void printCoordinates(const CoordinateBoxTexts& boxes);
 
+    // The session's baseline: curves of other coordinates drawn beneath the current ones in
+    // the thumbnails and the analysis windows, until cleared. Never saved with the project.
+    // setBaseline takes any coordinates (Adjust a Point sets those before its first nudge);
+    // the Chassis menu's entries set the project's own, another project's, or clear it.
+    void setBaseline(const Baseline& baseline);
+    void setBaselineFromProject();
+    void openBaselineProject();
+    // Reads `path` as Open does; false, after Open's message, when it cannot be read.
+    bool openBaselineProject(const std::string& path);
+    void clearBaseline();
+    bool hasBaseline() const;
+    const Baseline* baseline() const;
+
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     DiveRollWindow* diveRollWindow() const;
@@ -110,6 +124,9 @@ private:
     void buildClientArea();
     void connectCommands();
     void buildChassisParts(QWidget* client);
+    void connectBaselineMenu();
+    // Every picture that shows a baseline draws it again (or without it).
+    void showBaselineChange();
     void applyBalloonTexts();
 
     void selectLeft();
@@ -217,6 +234,7 @@ private:
     QPointer<BigGraph> graph_;
     QPointer<DiveRollWindow> diveRoll_;
     QPointer<SteeringWindow> steering_;
+    std::unique_ptr<Baseline> baseline_;
 
     std::unique_ptr<SideRefresh> sides_;
     std::unique_ptr<ProjectCommands> project_;

@@ -1,6 +1,7 @@
 // The main window's analysis: the Analyze buttons, the static geometry and the Notes button.
 #include "mainwindow/main_window.h"
 
+#include "analysis/baseline_view.h"
 #include "analysis/big_graph.h"
 #include "geometry/static_geometry.h"
 #include "mainwindow/geometry_frame.h"
@@ -24,6 +25,9 @@ void MainWindow::analyze(GraphKind kind) {
         // A window of its own that stays with the main window.
         graph_->setWindowFlag(Qt::Window, true);
         connect(graph_, &BigGraph::printRequested, this, &MainWindow::printGraph);
+        if (baseline_) {
+            graph_->baselineView().setBaseline(*baseline_);
+        }
     }
     graph_->showGraph(kind);
 }

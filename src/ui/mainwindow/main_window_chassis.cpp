@@ -2,6 +2,7 @@
 // Data frame and the Steering window.
 #include "mainwindow/main_window.h"
 
+#include "analysis/baseline.h"
 #include "chassis/dive_roll_window.h"
 #include "chassis/roll_figures.h"
 #include "chassis/steering_page.h"
@@ -38,6 +39,10 @@ void MainWindow::showDiveRoll() {
         // A window of its own that stays with the main window, like the graph window.
         diveRoll_->setWindowFlag(Qt::Window, true);
         connect(diveRoll_, &DiveRollWindow::printRequested, this, &MainWindow::printDiveRoll);
+        if (baseline_) {
+            diveRoll_->setBaseline(baseline_.get());
+            diveRoll_->refresh();
+        }
     } else {
         diveRoll_->refresh();
     }
@@ -70,6 +75,7 @@ void MainWindow::buildChassisParts(QWidget* client) {
     connect(frmVehicle_, &VehicleDataFrame::cancelPressed, this, &MainWindow::cancelVehicleData);
     connect(menus_->mnuVehicleData, &QAction::triggered, this, &MainWindow::showVehicleData);
     connect(menus_->mnuSteering, &QAction::triggered, this, &MainWindow::showSteering);
+    connectBaselineMenu();
 }
 
 void MainWindow::showVehicleData() {
@@ -104,6 +110,7 @@ void MainWindow::showSteering() {
         steering_ = new SteeringWindow(state_, messages_, this);
         steering_->setWindowFlag(Qt::Window, true);
         connect(steering_, &SteeringWindow::printRequested, this, &MainWindow::printSteering);
+        steering_->setBaseline(baseline_.get());
     }
     steering_->refresh();
     steering_->show();

@@ -1,6 +1,7 @@
 // The main window's print commands.
 #include "mainwindow/main_window.h"
 
+#include "analysis/baseline_view.h"
 #include "analysis/big_graph.h"
 #include "mainwindow/static_frame.h"
 
@@ -27,7 +28,8 @@ void MainWindow::printGraph() {
         return;
     }
     const GraphPageInputs inputs =
-        graphPageInputs(graph_->view(), state_, lblfile_->text().toStdString());
+        graphPageInputs(graph_->view(), state_, lblfile_->text().toStdString(),
+                        graph_->baselineView().result(graph_->view()));
     printGraphPage(printServices(), inputs, [this] { return graph_->refreshSuggestions(); });
 }
 

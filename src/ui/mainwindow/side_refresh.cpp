@@ -87,8 +87,10 @@ void SideRefresh::enableGraphsOf(bool right, bool gonly) {
     // Enabled before the sweep's messages are shown.
     panels_.geometry.setEnabled(isComplete(state_.coords(right)));
     GatheringMessageSink messages(messages_, kMessageBoxesPerSweep);
+    // A baseline lies beneath the chosen side's curves, drawn in its pass (gonly), not the
+    // other side's.
     sweepAndDrawThumbnails(state_, right, panels_.geometry.surfaces(), gonly, buttonFace(),
-                           messages);
+                           messages, gonly ? baseline_ : nullptr);
 }
 
 void SideRefresh::Disable_Graphs() {

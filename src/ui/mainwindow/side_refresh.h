@@ -10,6 +10,7 @@
 
 namespace velmora {
 
+struct Baseline;
 class GeometryFrame;
 class SideFrame;
 
@@ -47,6 +48,9 @@ public:
     void enableGraphsOf(bool right, bool gonly);
     void Disable_Graphs();
 
+    // The baseline drawn beneath the small graphs' curves, or none; the caller keeps it alive.
+    void setBaseline(const Baseline* baseline) { baseline_ = baseline; }
+
 private:
     void showPanels(bool rightActive);
 
@@ -57,6 +61,7 @@ private:
     std::function<void()> afterSelect_;
     bool refreshing_ = false;
     bool refreshPending_ = false;
+    const Baseline* baseline_ = nullptr;
 };
 
 } // namespace velmora

@@ -71,3 +71,40 @@ TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
 
 } // namespace
 } // namespace velmora::testing
+
+namespace velmora::testing {
+namespace {
+
+// A baseline's path (here another car's) is dashed beneath the
+// current one and inside the frame; without one the figure is as before.
+TEST(RollFigures, BaselinePathIsDashedBeneathThePathAndInsideTheFrame) {
+    const FrontEnd front = gmFrontEnd();
+    const DiveRollPath path = front.path(0, 3, 12);
+    const ProjectReadResult read =
+        readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/ford-asphalt-oval.kqw");
+    ASSERT_TRUE(read.ok());
+    SuspensionState other;
+    applyProjectData(other, *read.project);
+    const DiveRollPath base = FrontEnd::build(other.RightCoords, other.LeftCoords).path(0, 3, 12);
+
+    const Figure plain = rollPathFigure(path);
+    const Figure none = rollPathFigure(path, nullptr);
+    EXPECT_EQ(none.lines.size(), plain.lines.size());
+    EXPECT_EQ(none.uMin, plain.uMin);
+    const Figure with = rollPathFigure(path, &base);
+    const auto firstOf = [&](FigureInk ink) {
+        return std::find_if(with.lines.begin(), with.lines.end(),
+                            [ink](const FigureLine& l) { return l.ink == ink; });
+    };
+    ASSERT_NE(firstOf(FigureInk::Baseline), with.lines.end());
+    EXPECT_LT(firstOf(FigureInk::Baseline), firstOf(FigureInk::Path));
+    EXPECT_GT(std::count_if(with.lines.begin(), with.lines.end(),
+                            [](const FigureLine& l) { return l.ink == FigureInk::Baseline; }),
+              12);
+    for (const FigureLine& l : with.lines) {
+        EXPECT_TRUE(inside(with, l.a) && inside(with, l.b));
+    }
+}
+
+} // namespace
+} // namespace velmora::testing

@@ -1,8 +1,12 @@
 #include "printing/graph_page.h"
 
+#include "analysis/baseline_overlay.h"
+
 #include "core/printing/print_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace velmora {
 namespace {
@@ -151,6 +155,39 @@ TEST(GraphPageTest, LongCurvesKeepTheTableAboveTheFileLine) {
         EXPECT_LT(tableRowY(1, n), tableRowY(2, n));
         EXPECT_GT(tableRowY(1, n), 120);
     }
+}
+
+} // namespace
+} // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(GraphPageTest, BaselineIsPrintedDashedBeneathTheCurveWithALegend) {
+    GraphPageInputs in = camberInputs(-1, 1);
+    const PrintRecording plain = page(in);
+    in.baselineDashes = {{40, 0, 40, 2}, {40, 3, 40, 5}};
+    const PrintRecording with = page(in);
+    const auto lines = [](const PrintRecording& ops) {
+        std::vector<Segment> found;
+        for (const PrintOp& op : ops) {
+            if (const auto* line = std::get_if<printop::Line>(&op)) {
+                found.push_back(*line);
+            }
+        }
+        return found;
+    };
+    const std::vector<Segment> a = lines(plain);
+    const std::vector<Segment> b = lines(with);
+    // The grid as before, then the dashes and the legend, then the curve as before.
+    const std::size_t grid = a.size() - 24;
+    ASSERT_GT(b.size(), a.size() + 2);
+    EXPECT_TRUE(std::equal(a.begin(), a.begin() + static_cast<long>(grid), b.begin()));
+    EXPECT_EQ(b[grid], (Segment{40, 0, 40, 2}));
+    EXPECT_EQ(b[grid + 1], (Segment{40, 3, 40, 5}));
+    EXPECT_TRUE(std::equal(a.end() - 24, a.end(), b.end() - 24));
+    const std::vector<std::string> texts = testing::printedLines(with);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), kBaselineLegend), texts.end());
 }
 
 } // namespace

@@ -1,0 +1,82 @@
+#include "main_window_fixture.h"
+
+#include "analysis/baseline.h"
+#include "analysis/baseline_overlay.h"
+#include "analysis/big_graph.h"
+
+namespace velmora::testing {
+namespace {
+
+class BaselineTest : public MainWindowTest {
+protected:
+    static std::string dumpOf(QWidget* owner, const char* surface) {
+        return velmora::dump(
+            owner->findChild<DrawingSurface*>(QString::fromLatin1(surface))->recording());
+    }
+    QLabel* graphLabel(const char* name) const {
+        return window->graphWindow()->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+};
+
+// The thumbnails and the graph window draw a baseline beneath the curves while it is set and
+// exactly as before once it is cleared; a baseline read from another file leaves the project.
+TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    window->analyze(GraphKind::Camber);
+    BigGraph* graph = window->graphWindow();
+    const std::string thumbBefore = dumpOf(window.get(), "picCamber");
+    const std::string graphBefore = dumpOf(graph, "picGraph");
+    const std::string messageBefore = graphLabel("lblGeoMess")->text().toStdString();
+    const SuspensionState project = window->state();
+    EXPECT_FALSE(window->hasBaseline());
+    EXPECT_EQ(linesOf("picCamber", kBaselineColor), 0);
+
+    menu("mnuSetBaseline")->trigger();
+    ASSERT_TRUE(window->hasBaseline());
+    EXPECT_EQ(*window->baseline(), baselineOf(project));
+    EXPECT_GT(linesOf("picCamber", kBaselineColor), 24);
+    EXPECT_GT(linesOf("picForeAft", kBaselineColor), 24);
+    EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString(),
+              messageBefore + " (baseline difference  0 deg)");
+    const Recording& picGraph =
+        graph->findChild<DrawingSurface*>(QStringLiteral("picGraph"))->recording();
+    EXPECT_GT(linesIn(picGraph, kBaselineColor).size(), 24u);
+    graph->findChild<QAbstractButton*>(QStringLiteral("btnShwData"))->click();
+    EXPECT_TRUE(graphLabel("lblDataBase")->isVisible());
+    // Right of the values, or left of them while the 3-D column takes that place.
+    EXPECT_GT(graphLabel("lblDataBase")->x(), graphLabel("lblDataMeas")->x());
+    graph->findChild<QAbstractButton*>(QStringLiteral("chk3D"))->click();
+    graph->findChild<QAbstractButton*>(QStringLiteral("btnShwData"))->click();
+    EXPECT_LT(graphLabel("lblDataBase")->x(), graphLabel("lblDataMeas")->x());
+    graph->findChild<QAbstractButton*>(QStringLiteral("chk3D"))->click();
+    EXPECT_EQ(graphLabel("lblDataBase")->text().section('\n', 2),
+              graphLabel("lblDataMeas")->text().section('\n', 2));
+
+    // Another project as the baseline: a file that cannot be read keeps the one set.
+    dialogs.openAnswers.push_back(QStringLiteral("/nonexistent/base.kqw"));
+    menu("mnuOpenBaseline")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, openErrorMessage().text);
+    EXPECT_EQ(*window->baseline(), baselineOf(project));
+    dialogs.openAnswers.push_back(QString::fromStdString(examplePath("ford-asphalt-oval.kqw")));
+    menu("mnuOpenBaseline")->trigger();
+    EXPECT_NE(*window->baseline(), baselineOf(project));
+    EXPECT_EQ(window->state().LeftCoords, project.LeftCoords);
+    EXPECT_EQ(window->state().Lfile, project.Lfile);
+    EXPECT_NE(graphLabel("lblDataBase")->text(), graphLabel("lblDataMeas")->text());
+    graph->stepUp(); // the curves part from the static position on
+    EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString().find(" difference  0 deg"),
+              std::string::npos);
+    graph->stepDown();
+
+    menu("mnuClearBaseline")->trigger();
+    EXPECT_FALSE(window->hasBaseline());
+    EXPECT_EQ(dumpOf(window.get(), "picCamber"), thumbBefore);
+    EXPECT_EQ(dumpOf(graph, "picGraph"), graphBefore);
+    EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString(), messageBefore);
+    graph->findChild<QAbstractButton*>(QStringLiteral("btnShwData"))->click();
+    EXPECT_FALSE(graphLabel("lblDataBase")->isVisible());
+}
+
+} // namespace
+} // namespace velmora::testing
