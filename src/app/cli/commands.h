@@ -18,6 +18,7 @@ void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
 void addRollCommand(CLI::App& app, int& exitCode);
 void addSteerCommand(CLI::App& app, int& exitCode);
 void addVehicleCommand(CLI::App& app, int& exitCode);
+void addSensitivityCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -32,6 +33,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addRollCommand(app, exitCode);
     addSteerCommand(app, exitCode);
     addVehicleCommand(app, exitCode);
+    addSensitivityCommand(app, exitCode);
 }
 
 } // namespace velmora::cli
