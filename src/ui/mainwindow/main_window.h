@@ -18,6 +18,8 @@ class QLabel;
 
 namespace velmora {
 
+class AdjustPointHost;
+class AdjustPointWindow;
 class BigGraph;
 class DiveRollWindow;
 class CoordinateFrame;
@@ -139,6 +141,12 @@ public:
     void printDiveRoll();
     DiveRollWindow* diveRollWindow() const;
 
+    // Chassis menu, "Adjust a Point": the window for the active side, opened on a coordinate
+    // (1..26) or on the point it showed last.
+    void showAdjustPoint();
+    void adjustPoint(int index);
+    AdjustPointWindow* adjustPointWindow() const;
+
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
     QStringList pictureFolders() const { return pictureFolders_; }
@@ -174,6 +182,14 @@ private:
 
     PrintServices printServices();
 
+    friend class MainWindowAdjustHost;
+    // A trial of Adjust a Point is about to be shown over `original`.
+    void adjustTrialStarted(bool right, const CoordinateSet& original);
+    // Keep in Adjust a Point: the side's coordinates become `kept`.
+    void storeAdjustedCoordinates(bool right, const CoordinateSet& kept);
+    // The thumbnails and every open analysis window show the side's coordinates again.
+    void refreshAfterAdjust();
+
     SuspensionState state_;
     FileDialogs& fileDialogs_;
     MessageSink& messages_;
@@ -202,6 +218,8 @@ private:
     QPointer<BigGraph> graph_;
     QPointer<DiveRollWindow> diveRoll_;
     QPointer<SteeringWindow> steering_;
+    std::unique_ptr<AdjustPointHost> adjustHost_;
+    QPointer<AdjustPointWindow> adjust_;
 
     bool startedUp_ = false;
     bool refreshing_ = false;

@@ -2,6 +2,7 @@
 // Data frame and the Steering window.
 #include "mainwindow/main_window.h"
 
+#include "chassis/adjust_point_window.h"
 #include "chassis/dive_roll_window.h"
 #include "chassis/roll_figures.h"
 #include "chassis/steering_page.h"
@@ -70,6 +71,7 @@ void MainWindow::buildChassisParts(QWidget* client) {
     connect(frmVehicle_, &VehicleDataFrame::cancelPressed, this, &MainWindow::cancelVehicleData);
     connect(menus_->mnuVehicleData, &QAction::triggered, this, &MainWindow::showVehicleData);
     connect(menus_->mnuSteering, &QAction::triggered, this, &MainWindow::showSteering);
+    connect(menus_->mnuAdjustPoint, &QAction::triggered, this, &MainWindow::showAdjustPoint);
 }
 
 void MainWindow::showVehicleData() {
@@ -145,6 +147,10 @@ void MainWindow::closeChassisWindows() {
     }
     if (steering_) {
         steering_->close();
+    }
+    // A trial that was not kept is dropped.
+    if (adjust_) {
+        adjust_->close();
     }
 }
 

@@ -1,0 +1,80 @@
+// The main window's side of Adjust a Point: the trial coordinates go into the shared state
+// and everything that shows the side follows them at once.
+#include "mainwindow/main_window.h"
+
+#include "analysis/big_graph.h"
+#include "chassis/adjust_point_host.h"
+#include "chassis/adjust_point_window.h"
+
+namespace velmora {
+
+class MainWindowAdjustHost : public AdjustPointHost {
+public:
+    explicit MainWindowAdjustHost(MainWindow& window) : window_(window) {}
+
+    CoordinateSet coordinatesOf(bool right) const override { return window_.state().coords(right); }
+
+    void previewStarted(bool right, const CoordinateSet& original) override {
+        window_.adjustTrialStarted(right, original);
+    }
+
+    void preview(bool right, const CoordinateSet& trial) override {
+        side(right) = trial;
+        window_.refreshAfterAdjust();
+    }
+
+    void keep(bool right, const CoordinateSet& original, const CoordinateSet& kept) override {
+        // The stored change runs from what the side had before the trial, not from the trial
+        // that is on show.
+        side(right) = original;
+        window_.storeAdjustedCoordinates(right, kept);
+    }
+
+    void revert(bool right, const CoordinateSet& original) override {
+        side(right) = original;
+        window_.refreshAfterAdjust();
+    }
+
+private:
+    CoordinateSet& side(bool right) {
+        return right ? window_.state().RightCoords : window_.state().LeftCoords;
+    }
+
+    MainWindow& window_;
+};
+
+void MainWindow::showAdjustPoint() {
+    if (!adjust_) {
+        adjustHost_ = std::make_unique<MainWindowAdjustHost>(*this);
+        adjust_ = new AdjustPointWindow(*adjustHost_, messages_, this);
+    }
+    adjust_->openFor(state_.Right_Active);
+}
+
+void MainWindow::adjustPoint(int index) {
+    showAdjustPoint();
+    adjust_->selectIndex(index);
+}
+
+AdjustPointWindow* MainWindow::adjustPointWindow() const {
+    return adjust_.data();
+}
+
+// The baseline hook: the side as it was before the first nudge is what the trial is
+// compared with, unless the user has set a baseline of their own.
+void MainWindow::adjustTrialStarted(bool /*right*/, const CoordinateSet& /*original*/) {}
+
+// The undo hook: Keep is one change of the side's coordinates, like the table's OK.
+void MainWindow::storeAdjustedCoordinates(bool right, const CoordinateSet& kept) {
+    (right ? state_.RightCoords : state_.LeftCoords) = kept;
+    refreshAfterAdjust();
+}
+
+void MainWindow::refreshAfterAdjust() {
+    reselectActiveSide();
+    if (graph_ && graph_->isVisible()) {
+        graph_->initialise();
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,109 @@
+#include "analysis/big_graph.h"
+#include "chassis/adjust_point_window.h"
+#include "main_window_fixture.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+namespace velmora::testing {
+namespace {
+
+class AdjustPointTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open(examplePath("gm-dirt-oval.kqw"));
+        window->analyze(GraphKind::Camber);
+        before = window->state().LeftCoords;
+        camber = window->state().CamberChange;
+        thumbnail = control<DrawingSurface>("picCamber")->recording();
+        menu("mnuAdjustPoint")->trigger();
+        adjust = window->adjustPointWindow();
+        ASSERT_NE(adjust, nullptr);
+        ASSERT_FALSE(adjust->right());
+        adjust->selectIndex(12); // the top ball joint's height
+    }
+
+    void clickIn(const char* name) {
+        auto* button = adjust->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    // The side, its curve, the small graph and the graph window all show the original.
+    void expectOriginal() {
+        EXPECT_EQ(window->state().LeftCoords, before);
+        EXPECT_EQ(window->state().CamberChange, camber);
+        EXPECT_EQ(control<DrawingSurface>("picCamber")->recording(), thumbnail);
+        EXPECT_EQ(window->graphWindow()->view().GraphData(), camber);
+    }
+
+    CoordinateSet before;
+    Curve camber;
+    Recording thumbnail;
+    AdjustPointWindow* adjust = nullptr;
+};
+
+TEST_F(AdjustPointTest, ANudgeIsShownAtOnceAndRevertOrCloseGivesTheSideBack) {
+    clickIn("btnNudgePlus8");
+    EXPECT_EQ(window->state().LeftCoords[12], before[12] + 0.125f);
+    EXPECT_NE(window->state().CamberChange, camber);
+    EXPECT_NE(control<DrawingSurface>("picCamber")->recording(), thumbnail);
+    EXPECT_EQ(window->graphWindow()->view().GraphData(), window->state().CamberChange);
+    clickIn("btnAdjustRevert");
+    expectOriginal();
+
+    // Up with Shift nudges 1/8 inch, Ctrl 1/4, from the offset box too.
+    auto* box = adjust->findChild<QLineEdit*>(QStringLiteral("txtAdjustOffset"));
+    QTest::keyClick(box, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(window->state().LeftCoords[12], before[12] - 0.125f);
+    adjust->close();
+    expectOriginal();
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(AdjustPointTest, KeepStoresTheTrialAndBadOffsetsKeepTheLastGoodOne) {
+    auto* box = adjust->findChild<QLineEdit*>(QStringLiteral("txtAdjustOffset"));
+    for (const char* bad : {"abc", "1e39"}) {
+        box->setText(QString::fromLatin1(bad));
+        QTest::keyClick(box, Qt::Key_Return);
+        ASSERT_FALSE(messages.messages.empty()) << bad;
+        EXPECT_NE(messages.messages.back().text.find(bad), std::string::npos)
+            << messages.messages.back().text;
+    }
+    // A value that would become 0 is an empty box: refused, naming the point.
+    box->setText(QString::number(-double(before[12])));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_NE(messages.messages.back().text.find("Y of the Top Arm Ball Joint"), std::string::npos);
+    EXPECT_EQ(window->state().LeftCoords, before);
+    EXPECT_FALSE(adjust->trialOpen());
+
+    box->setText(QStringLiteral("0.25"));
+    QTest::keyClick(box, Qt::Key_Return);
+    box->setText(QStringLiteral("x"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text(), QStringLiteral("0.25")) << "the last good offset is shown again";
+    EXPECT_EQ(window->state().LeftCoords[12], before[12] + 0.25f);
+    clickIn("btnAdjustKeep");
+    adjust->close();
+    CoordinateSet kept = before;
+    kept[12] = before[12] + 0.25f;
+    EXPECT_EQ(window->state().LeftCoords, kept);
+    EXPECT_EQ(window->graphWindow()->view().GraphData(), window->state().CamberChange);
+}
+
+// A project opened during a trial is the user's: closing the window must not write the trial's
+// original over it.
+TEST_F(AdjustPointTest, AProjectOpenedDuringATrialIsLeftAlone) {
+    clickIn("btnNudgePlus4");
+    ASSERT_TRUE(adjust->trialOpen());
+    open(examplePath("ford-asphalt-oval.kqw"));
+    const CoordinateSet opened = window->state().LeftCoords;
+    ASSERT_NE(opened, before);
+    adjust->close();
+    EXPECT_EQ(window->state().LeftCoords, opened);
+}
+
+} // namespace
+} // namespace velmora::testing
