@@ -1,8 +1,12 @@
 #include "analysis/big_graph.h"
+#include "analysis/graph_sensitivity.h"
+#include "analysis/sensitivity_window.h"
 #include "chassis/adjust_point_window.h"
 #include "main_window_fixture.h"
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 namespace velmora::testing {
@@ -103,6 +107,27 @@ TEST_F(AdjustPointTest, AProjectOpenedDuringATrialIsLeftAlone) {
     ASSERT_NE(opened, before);
     adjust->close();
     EXPECT_EQ(window->state().LeftCoords, opened);
+}
+
+// The graph window lists the strongest levers of its curve first; a double-click on one opens
+// Adjust a Point on it.
+TEST_F(AdjustPointTest, TheSensitivityListOpensAdjustAPointOnItsRow) {
+    adjust->close();
+    window->analyze(GraphKind::BumpSteer);
+    window->graphWindow()->findChild<QPushButton*>(QStringLiteral("btnSensitivity"))->click();
+    SensitivityWindow* list = window->graphWindow()->sensitivity().list();
+    ASSERT_NE(list, nullptr);
+    QTableWidget* table = list->table();
+    ASSERT_EQ(table->rowCount(), 26);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Tie Rod Inner Joint"));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Y"));
+    emit table->itemDoubleClicked(table->item(0, 2));
+    EXPECT_TRUE(adjust->isVisible());
+    EXPECT_EQ(adjust->selectedIndex(), 16);
+    // A nudge fills the open list again from the trial.
+    const QString before = table->item(0, 2)->text();
+    clickIn("btnNudgePlus4");
+    EXPECT_NE(table->item(0, 2)->text(), before);
 }
 
 } // namespace

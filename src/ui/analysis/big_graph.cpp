@@ -1,6 +1,7 @@
 #include "analysis/big_graph.h"
 
 #include "analysis/graph_drawing.h"
+#include "analysis/graph_sensitivity.h"
 #include "analysis/graph_window_views.h"
 #include "analysis/model_check.h"
 #include "analysis/suggestions.h"
@@ -32,6 +33,7 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     layout_ = new ProportionalLayout(this, kBigGraphDesignTwips);
     controls_ = buildBigGraphControls(*this, *layout_);
     modelCheck_ = new ModelCheck(*this, *layout_, controls_, state_, messages_);
+    sensitivity_ = new GraphSensitivity(*this, *layout_, state_, view_);
     // At the natural scale the design size is exactly the window size above.
     resize(
         static_cast<int>(kBigGraphDesignTwips.width() * ProportionalLayout::kNaturalPixelsPerTwip),
@@ -113,6 +115,7 @@ void BigGraph::initialise() {
     view_.initialise(state_);
     showLabels();
     redraw();
+    sensitivity_->follow();
 }
 
 void BigGraph::redraw() {

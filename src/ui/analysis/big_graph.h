@@ -9,6 +9,7 @@
 
 namespace velmora {
 
+class GraphSensitivity;
 class ModelCheck;
 class ProportionalLayout;
 
@@ -51,6 +52,8 @@ public:
     const BigGraphControls& controls() const { return controls_; }
     // The "3-D check" box and the rigid-body curve it draws over the classic one.
     ModelCheck& modelCheck() const { return *modelCheck_; }
+    // The "Sensitivity" button and its list.
+    GraphSensitivity& sensitivity() const { return *sensitivity_; }
 
 signals:
     // "Print" was pressed; the main window prints the page.
@@ -76,6 +79,7 @@ private:
     ProportionalLayout* layout_ = nullptr;
     BigGraphControls controls_;
     ModelCheck* modelCheck_ = nullptr;
+    GraphSensitivity* sensitivity_ = nullptr;
     GraphView view_;
 };
 

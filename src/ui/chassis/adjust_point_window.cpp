@@ -284,9 +284,11 @@ void AdjustPointWindow::showSelection() {
     const double offset = offsets_[static_cast<std::size_t>(index)];
     txtOffset_->setText(inchesText(offset));
     const CoordinateSet now = original_ ? trial_ : host_.coordinatesOf(right_);
-    QString text = QStringLiteral("Box %1: %2 in").arg(index).arg(inchesText(now[index]));
+    QString text =
+        QStringLiteral("%1 = %2 in")
+            .arg(QString::fromStdString(coordinateAxisName(index)), inchesText(now[index]));
     if (original_ && now[index] != (*original_)[index]) {
-        text += QStringLiteral(" (was %1)").arg(inchesText((*original_)[index]));
+        text += QStringLiteral(" (was %1 in)").arg(inchesText((*original_)[index]));
     }
     lblValue_->setText(text);
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/main_window.h"
 
 #include "analysis/big_graph.h"
+#include "analysis/graph_sensitivity.h"
 #include "analysis/thumbnails.h"
 #include "geometry/static_geometry.h"
 #include "mainwindow/geometry_frame.h"
@@ -63,6 +64,8 @@ void MainWindow::analyze(GraphKind kind) {
         // A window of its own that stays with the main window.
         graph_->setWindowFlag(Qt::Window, true);
         connect(graph_, &BigGraph::printRequested, this, &MainWindow::printGraph);
+        connect(&graph_->sensitivity(), &GraphSensitivity::adjustRequested, this,
+                &MainWindow::adjustPoint);
     }
     graph_->showGraph(kind);
 }
