@@ -44,7 +44,7 @@ SensitivityWindow::SensitivityWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("btnSensitivityClose"));
 
@@ -60,7 +60,7 @@ SensitivityWindow::SensitivityWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     connect(table_, &QTableWidget::itemDoubleClicked, this, [this](QTableWidgetItem* item) {
         emit adjustRequested(item->data(Qt::UserRole).toInt());
     });
-    resize(560, 620);
+    resize(520, 640);
 }
 
 void SensitivityWindow::fill(const Sensitivity& sensitivity, const QString& caption,

@@ -112,6 +112,7 @@ AdjustPointWindow::AdjustPointWindow(AdjustPointHost& host, MessageSink& message
     layout->addLayout(choice);
     layout->addLayout(nudges);
     layout->addLayout(offset);
+    layout->addStretch(1);
     layout->addLayout(actions);
 
     connect(cboPoint_, &QComboBox::currentIndexChanged, this, [this] {
