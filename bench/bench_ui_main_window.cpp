@@ -66,7 +66,7 @@ void BM_SelectSideBothComplete(benchmark::State& state) {
     }
     applyProjectData(window.state(), *read.project);
     for (auto _ : state) {
-        window.selectLeft();
+        window.reselectActiveSide();
         benchmark::DoNotOptimize(window.state().CamberChange[1]);
     }
     if (!messages.messages.empty()) {

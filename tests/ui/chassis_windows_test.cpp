@@ -25,6 +25,8 @@ TEST_F(ChassisWindows, VehicleDataFrameTakesGoodValuesAndRefusesBadOnesByName) {
         {"txtFrontBrake", "101", "The front brake share must be a percentage from 0 to 100"},
         {"txtFrontBrake", "abc", "The front brake share"},
         {"txtFrontBrake", "62", ""},
+        {"txtGaugeLength", "-12", "The gauge length must be"},
+        {"txtGaugeLength", "24", ""},
     };
     for (const auto& e : entries) {
         if (!frame->isVisible()) {
@@ -49,6 +51,7 @@ TEST_F(ChassisWindows, VehicleDataFrameTakesGoodValuesAndRefusesBadOnesByName) {
     EXPECT_EQ(v.cgHeight, 16.25f);
     EXPECT_EQ(v.frontBrakePercent, 62.0f);
     EXPECT_FALSE(v.steeringRatio) << "an empty box is not set";
+    EXPECT_EQ(v.gaugeLength, 24.0f);
 
     // Cancel keeps the values, New clears them, Open replaces them.
     menu("mnuVehicleData")->trigger();

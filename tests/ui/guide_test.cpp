@@ -1,6 +1,5 @@
 #include "data_entry_fixture.h"
 
-#include "mainwindow/guide_texts.h"
 #include "widgets/picture_box.h"
 
 #include <QLabel>
@@ -9,22 +8,6 @@ namespace velmora::testing {
 namespace {
 
 using GuideTest = DataEntryTest;
-
-TEST(GuideTexts, KeepTheirLengthsAndParagraphs) {
-    EXPECT_EQ(guideText(1).size(), 932u);
-    EXPECT_EQ(guideText(2).size(), 821u);
-    EXPECT_EQ(guideText(3).size(), 655u);
-    EXPECT_NE(guideText(1).find("an ordanary framing square"), std::string::npos);
-    const auto first = guideParagraphs(guideText(1));
-    ASSERT_EQ(first.size(), 3u);
-    EXPECT_EQ(first[0].back(), '.');
-    EXPECT_TRUE(first[2].starts_with("Tip: Draw a circle"));
-    EXPECT_EQ(guideParagraphs(guideText(2)).size(), 3u);
-    const auto third = guideParagraphs(guideText(3));
-    ASSERT_EQ(third.size(), 2u);
-    // Sentences keep their two blanks.
-    EXPECT_NE(third[0].find("centerline as shown in this photo.  Use"), std::string::npos);
-}
 
 TEST_F(GuideTest, StepsThroughThreeScreensAndReturnsToTheWizardUnchanged) {
     click("btnDimLBottom");

@@ -2,7 +2,6 @@
 
 #include "mainwindow/balloon_texts.h"
 #include "mainwindow/notes_window.h"
-#include "mainwindow/side_panel_pictures.h"
 #include "widgets/picture_button.h"
 
 #include <QApplication>
@@ -93,17 +92,6 @@ TEST_F(MainWindowTest, SidePanelsShowLiveAndGreyedPicturesOfTheStyle) {
     EXPECT_TRUE(file("btnDimLXYZ").endsWith("/disxyz.bmp"));
     EXPECT_FALSE(control("frmLeft")->isEnabled());
     EXPECT_TRUE(control("frmRight")->isEnabled());
-}
-
-TEST(SidePanelPictures, UnknownStyleLeavesTheArmPicturesAlone) {
-    const SidePanelPictures ford = sidePanelPictures("Ford", false);
-    EXPECT_EQ(ford.left.bottom, "\\fordlbot.bmp");
-    EXPECT_EQ(ford.right.bottom, "\\fdisrbot.bmp");
-    EXPECT_EQ(ford.right.top, "\\gmdisrtop.bmp");
-    const SidePanelPictures other = sidePanelPictures("gm", true);
-    EXPECT_TRUE(other.left.top.empty());
-    EXPECT_TRUE(other.right.misc.empty());
-    EXPECT_EQ(other.right.xyz, "\\xyz.bmp");
 }
 
 TEST_F(MainWindowTest, BalloonsNameTheDimensionButtons) {

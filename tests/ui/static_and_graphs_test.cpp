@@ -1,8 +1,13 @@
 #include "main_window_fixture.h"
 
 #include "analysis/big_graph.h"
+#include "analysis/big_graph_controls.h"
+#include "analysis/graph_view.h"
+#include "mainwindow/static_frame.h"
+#include "widgets/proportional_layout.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QTest>
 
 namespace velmora::testing {
@@ -86,6 +91,44 @@ TEST_F(MainWindowTest, GeometryButtonsAreInertWithoutData) {
     }
     QTest::mouseClick(control("btnCamber"), Qt::LeftButton);
     EXPECT_EQ(window->graphWindow(), nullptr);
+}
+
+QString labelText(const QWidget& parent, const char* name) {
+    const auto* label = parent.findChild<QLabel*>(QString::fromLatin1(name));
+    return label != nullptr ? label->text() : QStringLiteral("(no label)");
+}
+
+// Every caption and every range label reaches the label of its own name.
+TEST(TypedLabels, EachFieldShowsInItsOwnLabel) {
+    StaticFrame frame;
+    frame.setCaptions({{"r1", "r2", "r3", "r4"}, {"l1", "l2", "l3", "l4"}, "h", "o"});
+    const std::pair<const char*, const char*> statics[] = {
+        {"lblStatRAxis", "r1"}, {"lblStatRRadius", "r2"}, {"lblStatRCA", "r3"},
+        {"lblStatRCTR", "r4"},  {"lblStaticLAxis", "l1"}, {"lblStatLRadius", "l2"},
+        {"lblStatLCasA", "l3"}, {"lblStatLCasTR", "l4"},  {"lblStatRCH", "h"},
+        {"lblStatRCO", "o"}};
+    for (const auto& [name, shown] : statics) {
+        EXPECT_EQ(labelText(frame, name), shown) << name;
+    }
+    frame.Clear_RStat();
+    EXPECT_EQ(frame.captions(), (StaticCaptions{{}, {"l1", "l2", "l3", "l4"}, "", ""}));
+    EXPECT_EQ(labelText(frame, "lblStatRCA"), "");
+    EXPECT_EQ(labelText(frame, "lblStatLCasA"), "l3");
+
+    QWidget window;
+    ProportionalLayout layout(&window, kBigGraphDesignTwips);
+    const BigGraphControls controls = buildBigGraphControls(window, layout);
+    showRangeLabels(controls, {"b4", "b3", "b2", "b1", "r1", "r2", "r3", "r4"},
+                    {"n3", "n2", "n1", "p1", "p2", "p3"});
+    const std::pair<const char*, const char*> ranges[] = {
+        {"lblRangeY4", "b4"},    {"lblRangeY3", "b3"},    {"lblRangeY2", "b2"},
+        {"lblRangeY1", "b1"},    {"lblRangeYNeg1", "r1"}, {"lblRangeYNeg2", "r2"},
+        {"lblRangeYNeg3", "r3"}, {"lblRangeYNeg4", "r4"}, {"lblRangeXNeg3", "n3"},
+        {"lblRangeXNeg2", "n2"}, {"lblRangeXNeg1", "n1"}, {"lblRangeX1", "p1"},
+        {"lblRangeX2", "p2"},    {"lblRangeX3", "p3"}};
+    for (const auto& [name, shown] : ranges) {
+        EXPECT_EQ(labelText(window, name), shown) << name;
+    }
 }
 
 } // namespace

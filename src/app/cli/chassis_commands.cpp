@@ -40,7 +40,7 @@ struct SteerArgs {
 
 struct VehicleArgs {
     std::string project;
-    NumberOption wheelbase, cgHeight, frontBrake;
+    NumberOption wheelbase, cgHeight, frontBrake, gaugeLength;
     std::string format = "json";
 };
 
@@ -193,7 +193,8 @@ void vehicleCommand(const VehicleArgs& args) {
         const char* name;
     } overrides[] = {{args.wheelbase, VehicleValue::Wheelbase, "--wheelbase"},
                      {args.cgHeight, VehicleValue::CgHeight, "--cg-height"},
-                     {args.frontBrake, VehicleValue::FrontBrakePercent, "--front-brake"}};
+                     {args.frontBrake, VehicleValue::FrontBrakePercent, "--front-brake"},
+                     {args.gaugeLength, VehicleValue::GaugeLength, "--gauge-length"}};
     for (const auto& o : overrides) {
         checkVehicleOption(o.number.get(), o.which, o.name);
     }
@@ -212,6 +213,11 @@ void vehicleCommand(const VehicleArgs& args) {
         std::cout << "CG height: " << valueText(vehicle.cgHeight, " in") << "\n";
         std::cout << "front brake share: " << valueText(vehicle.frontBrakePercent, " %") << "\n";
         std::cout << "steering ratio: " << valueText(vehicle.steeringRatio, " in per turn") << "\n";
+        std::cout << "bump steer gauge length: "
+                  << (vehicle.gaugeLength
+                          ? valueText(vehicle.gaugeLength, " in")
+                          : "not set (" + shortestText(kDefaultGaugeLength) + " in is used)")
+                  << "\n";
         for (const bool right : {true, false}) {
             const AntiDiveSide& side = right ? dive.right : dive.left;
             std::cout << (right ? "right" : "left") << " side-view instant centre: ";
@@ -235,6 +241,7 @@ void vehicleCommand(const VehicleArgs& args) {
     out["cg_height"] = optionalJson(vehicle.cgHeight);
     out["front_brake_percent"] = optionalJson(vehicle.frontBrakePercent);
     out["steering_ratio"] = optionalJson(vehicle.steeringRatio);
+    out["gauge_length"] = optionalJson(vehicle.gaugeLength);
     out["side_view_instant_center"] = {{"right", instantCentreJson(dive.right)},
                                        {"left", instantCentreJson(dive.left)}};
     out["anti_dive_percent"] = {{"right", optionalJson(dive.right.antiDivePercent)},
@@ -272,6 +279,8 @@ void addVehicleCommand(CLI::App& app, int& /*exitCode*/) {
     addNumberOption(*command, "--wheelbase", args->wheelbase, "Wheelbase in inches");
     addNumberOption(*command, "--cg-height", args->cgHeight, "Centre of gravity height in inches");
     addNumberOption(*command, "--front-brake", args->frontBrake, "Front brake share in percent");
+    addNumberOption(*command, "--gauge-length", args->gaugeLength,
+                    "Bump steer gauge length in inches (12 when not set)");
     addFormatOption(*command, args->format);
     command->callback([args] { vehicleCommand(*args); });
 }

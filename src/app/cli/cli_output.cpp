@@ -2,7 +2,7 @@
 
 #include "cli_common.h"
 
-#include "model/project_file_io.h"
+#include "model/atomic_file.h"
 
 #include <array>
 #include <cerrno>

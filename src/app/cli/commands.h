@@ -19,6 +19,7 @@ void addRollCommand(CLI::App& app, int& exitCode);
 void addSteerCommand(CLI::App& app, int& exitCode);
 void addVehicleCommand(CLI::App& app, int& exitCode);
 void addSensitivityCommand(CLI::App& app, int& exitCode);
+void addReadingsCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -34,6 +35,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addSteerCommand(app, exitCode);
     addVehicleCommand(app, exitCode);
     addSensitivityCommand(app, exitCode);
+    addReadingsCommand(app, exitCode);
 }
 
 } // namespace velmora::cli

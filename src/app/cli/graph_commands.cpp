@@ -73,13 +73,17 @@ nlohmann::json plotJson(const Curve& values, int n) {
 }
 
 void printGraphState(const SuspensionState& state, const GraphView& view, GraphKind kind) {
-    nlohmann::json labels = nlohmann::json::object();
-    for (std::size_t i = 0; i < kAxisLabelNames.size(); ++i) {
-        labels[kAxisLabelNames[i]] = view.axisLabels()[i];
-    }
-    for (std::size_t i = 0; i < kTravelLabelNames.size(); ++i) {
-        labels[kTravelLabelNames[i]] = view.travelLabels()[i];
-    }
+    const AxisLabels& axis = view.axisLabels();
+    const TravelLabels& travel = view.travelLabels();
+    // Keyed by the names of the graph window's labels.
+    const nlohmann::json labels = {
+        {"lblRangeXNeg3", axis.negative3},  {"lblRangeXNeg2", axis.negative2},
+        {"lblRangeXNeg1", axis.negative1},  {"lblRangeX1", axis.positive1},
+        {"lblRangeX2", axis.positive2},     {"lblRangeX3", axis.positive3},
+        {"lblRangeY4", travel.bump4},       {"lblRangeY3", travel.bump3},
+        {"lblRangeY2", travel.bump2},       {"lblRangeY1", travel.bump1},
+        {"lblRangeYNeg1", travel.rebound1}, {"lblRangeYNeg2", travel.rebound2},
+        {"lblRangeYNeg3", travel.rebound3}, {"lblRangeYNeg4", travel.rebound4}};
     const DataTable table = view.PutDataInDataTable();
     const nlohmann::json out = {
         {"caption", graphWindowCaption(state.Right_Active, kind)},

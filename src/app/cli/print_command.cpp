@@ -78,8 +78,7 @@ PrintRecording recordPages(const PrintArgs& args) {
         }
         buildSteeringPage(printer, inputs);
     } else if (args.what == "static") {
-        const StaticCaptions captions = runStaticGeometry(state, sink);
-        buildStaticPage(printer, captions.byLabel);
+        buildStaticPage(printer, staticCaptions(runStaticGeometry(state, sink)));
     } else {
         if (!sweepSide(state, args.sweep, sink)) {
             reportMessages(sink);

@@ -29,7 +29,7 @@ void addReportCommand(CLI::App& app, int& /*exitCode*/) {
         printProjectSection(std::cout, state);
 
         RecordingMessageSink staticSink;
-        const StaticCaptions captions = runStaticGeometry(state, staticSink);
+        const StaticCaptions captions = staticCaptions(runStaticGeometry(state, staticSink));
         printStaticSection(std::cout, captions, staticSink.messages);
 
         RecordingMessageSink sweepSink;

@@ -7,6 +7,7 @@
 
 #include <iomanip>
 #include <string>
+#include <utility>
 
 namespace velmora::cli {
 namespace {
@@ -43,9 +44,9 @@ void printMessages(std::ostream& out, const std::vector<Message>& messages) {
     }
 }
 
-std::string captionOf(const StaticCaptions& captions, const std::string& label) {
-    const auto found = captions.byLabel.find(label);
-    return found == captions.byLabel.end() || found->second.empty() ? "-" : found->second;
+const std::string& orDash(const std::string& caption) {
+    static const std::string dash = "-";
+    return caption.empty() ? dash : caption;
 }
 
 } // namespace
@@ -59,27 +60,22 @@ void printProjectSection(std::ostream& out, const SuspensionState& state) {
 
 void printStaticSection(std::ostream& out, const StaticCaptions& captions,
                         const std::vector<Message>& messages) {
-    struct Row {
-        const char* caption;
-        const char* right;
-        const char* left;
-    };
-    const Row rows[] = {
-        {"Steering Axis Inclination (deg)", "lblStatRAxis", "lblStaticLAxis"},
-        {"Scrub Radius (in)", "lblStatRRadius", "lblStatLRadius"},
-        {"Caster Angle (deg)", "lblStatRCA", "lblStatLCasA"},
-        {"Caster Trail Length (in)", "lblStatRCTR", "lblStatLCasTR"},
+    const std::pair<const char*, std::string SideStaticCaptions::*> rows[] = {
+        {"Steering Axis Inclination (deg)", &SideStaticCaptions::sai},
+        {"Scrub Radius (in)", &SideStaticCaptions::scrubRadius},
+        {"Caster Angle (deg)", &SideStaticCaptions::caster},
+        {"Caster Trail Length (in)", &SideStaticCaptions::casterTrail},
     };
     out << "\nStatic Geometry\n";
     out << "  " << std::left << std::setw(34) << "" << std::setw(12) << "Right"
         << "Left\n";
-    for (const Row& row : rows) {
-        out << "  " << std::setw(34) << row.caption << std::setw(12)
-            << captionOf(captions, row.right) << captionOf(captions, row.left) << "\n";
+    for (const auto& [caption, field] : rows) {
+        out << "  " << std::setw(34) << caption << std::setw(12) << orDash(captions.right.*field)
+            << orDash(captions.left.*field) << "\n";
     }
-    out << "  " << std::setw(34) << "Roll Center Height (in)" << captionOf(captions, "lblStatRCH")
+    out << "  " << std::setw(34) << "Roll Center Height (in)" << orDash(captions.rollCenterHeight)
         << "\n";
-    out << "  " << std::setw(34) << "Roll Center Offset (in)" << captionOf(captions, "lblStatRCO")
+    out << "  " << std::setw(34) << "Roll Center Offset (in)" << orDash(captions.rollCenterOffset)
         << "\n";
     out << std::right;
     printMessages(out, messages);

@@ -5,6 +5,7 @@
 #include "model/number_text.h"
 
 #include <iostream>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -25,13 +26,23 @@ std::vector<std::pair<const char*, double>> staticValues(const SuspensionState& 
             {"RollCenterHeight", s.RollCenterHeight}, {"RollCenterOffset", s.RollCenterOffset}};
 }
 
+// The captions by the keys of this command's output, which are the names of the value labels
+// of the program's static-geometry frame, in key order.
+std::map<std::string, std::string> captionsByKey(const StaticCaptions& c) {
+    return {{"lblStatRAxis", c.right.sai},      {"lblStatRRadius", c.right.scrubRadius},
+            {"lblStatRCA", c.right.caster},     {"lblStatRCTR", c.right.casterTrail},
+            {"lblStaticLAxis", c.left.sai},     {"lblStatLRadius", c.left.scrubRadius},
+            {"lblStatLCasA", c.left.caster},    {"lblStatLCasTR", c.left.casterTrail},
+            {"lblStatRCH", c.rollCenterHeight}, {"lblStatRCO", c.rollCenterOffset}};
+}
+
 void printText(const SuspensionState& state, const StaticCaptions& captions,
                const RecordingMessageSink& sink) {
     for (const auto& [name, value] : staticValues(state)) {
         std::cout << name << " = " << generalText(value) << '\n';
     }
     std::cout << '\n';
-    for (const auto& [label, text] : captions.byLabel) {
+    for (const auto& [label, text] : captionsByKey(captions)) {
         std::cout << label << ": " << text << '\n';
     }
     for (const Message& message : sink.messages) {
@@ -46,7 +57,7 @@ void printJson(const SuspensionState& state, const StaticCaptions& captions,
         values[name] = value;
     }
     nlohmann::json labels = nlohmann::json::object();
-    for (const auto& [label, text] : captions.byLabel) {
+    for (const auto& [label, text] : captionsByKey(captions)) {
         labels[label] = text;
     }
     const nlohmann::json out = {
@@ -66,7 +77,7 @@ void addStaticCommand(CLI::App& app, int& /*exitCode*/) {
     command->callback([args] {
         SuspensionState state = loadProject(args->project);
         RecordingMessageSink sink;
-        const StaticCaptions captions = runStaticGeometry(state, sink);
+        const StaticCaptions captions = staticCaptions(runStaticGeometry(state, sink));
         if (args->format == "text") {
             printText(state, captions, sink);
         } else {

@@ -3,7 +3,7 @@
 #include "drawing/app_icon.h"
 #include "drawing/recording_canvas.h"
 #include "drawing/svg_canvas.h"
-#include "model/project_file_io.h"
+#include "model/atomic_file.h"
 #include "rendering/offscreen_renderer.h"
 
 #include <QGuiApplication>

@@ -47,15 +47,13 @@ AxisChoice chooseAxis(float first, float last) {
     return {0.2f, {"", "-0.1", "", "", "0.1", ""}};
 }
 
-std::array<std::string, 8> travelLabels(float VU, float VD) {
+TravelLabels travelLabels(float VU, float VD) {
     const float d = (VU + VD) / 8.0f;
-    std::array<std::string, 8> labels;
-    const std::array<float, 8> steps = {0, 1, 2, 3, 5, 6, 7, 8};
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        const float offset = steps[i] * d;
-        labels[i] = generalText(VU - offset);
-    }
-    return labels;
+    const auto at = [VU, d](float steps) {
+        const float offset = steps * d;
+        return generalText(VU - offset);
+    };
+    return {at(0), at(1), at(2), at(3), at(5), at(6), at(7), at(8)};
 }
 
 std::string graphWindowCaption(bool rightActive, GraphKind kind) {

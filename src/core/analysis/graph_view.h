@@ -2,7 +2,6 @@
 
 #include "model/suspension_state.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -11,27 +10,47 @@
 // the data table. The window holds one GraphView and draws what it says.
 namespace velmora {
 
-// Horizontal axis: half-width in the curve's unit and the six labels under the graph, left to
-// right without the fixed "0" (at a quarter, a half and three quarters of the half-width).
-struct AxisChoice {
-    float XRange = 0;
-    std::array<std::string, 6> labels; // order of kAxisLabelNames
+// The six labels under the graph, left to right, without the fixed "0" in the middle: at three
+// quarters, a half and a quarter of the half-width on each side.
+struct AxisLabels {
+    std::string negative3;
+    std::string negative2;
+    std::string negative1;
+    std::string positive1;
+    std::string positive2;
+    std::string positive3;
+
+    bool operator==(const AxisLabels&) const = default;
 };
 
-inline constexpr std::array<const char*, 6> kAxisLabelNames = {
-    "lblRangeXNeg3", "lblRangeXNeg2", "lblRangeXNeg1", "lblRangeX1", "lblRangeX2", "lblRangeX3"};
+// Horizontal axis: half-width in the curve's unit and its labels.
+struct AxisChoice {
+    float XRange = 0;
+    AxisLabels labels;
+};
 
-inline constexpr std::array<const char*, 8> kTravelLabelNames = {
-    "lblRangeY4",    "lblRangeY3",    "lblRangeY2",    "lblRangeY1",
-    "lblRangeYNeg1", "lblRangeYNeg2", "lblRangeYNeg3", "lblRangeYNeg4"};
+// The eight labels beside the graph, top to bottom, without the fixed "static" in the middle:
+// full bump and the three steps below it, then the four steps down to full rebound.
+struct TravelLabels {
+    std::string bump4;
+    std::string bump3;
+    std::string bump2;
+    std::string bump1;
+    std::string rebound1;
+    std::string rebound2;
+    std::string rebound3;
+    std::string rebound4;
+
+    bool operator==(const TravelLabels&) const = default;
+};
 
 // Scales by the magnitudes of the first and last point only (strict comparisons in single
 // precision): above 8 -> 16, above 4 -> 8, above 2 -> 4, above 0.2 -> 2, else 0.2.
 AxisChoice chooseAxis(float first, float last);
 
-// Travel labels top to bottom (order of kTravelLabelNames): VU - k*d for k = 0..3 and 5..8
-// with d = (VU + VD) / 8, general format; the middle one is the fixed "static".
-std::array<std::string, 8> travelLabels(float VU, float VD);
+// Travel labels VU - k*d for k = 0..3 (bump4..bump1) and 5..8 (rebound1..rebound4) with
+// d = (VU + VD) / 8, general format.
+TravelLabels travelLabels(float VU, float VD);
 
 // "Right"/"Left" followed by " Camber Analysis", " Side Scrub Analysis", ...
 std::string graphWindowCaption(bool rightActive, GraphKind kind);
@@ -69,8 +88,8 @@ public:
     const Curve& GraphData() const { return graphData_; }
     int NumPoints() const { return numPoints_; }
     float XRange() const { return axis_.XRange; }
-    const std::array<std::string, 6>& axisLabels() const { return axis_.labels; }
-    const std::array<std::string, 8>& travelLabels() const { return travelLabels_; }
+    const AxisLabels& axisLabels() const { return axis_.labels; }
+    const TravelLabels& travelLabels() const { return travelLabels_; }
     const Curve& PlotX() const { return plotX_; }
     const Curve& PlotY() const { return plotY_; }
     int CurPos() const { return curPos_; }
@@ -91,7 +110,7 @@ private:
     Curve graphData_{};
     int numPoints_ = 1;
     AxisChoice axis_{0.2f, {}};
-    std::array<std::string, 8> travelLabels_;
+    TravelLabels travelLabels_;
     Curve plotX_{};
     Curve plotY_{};
     int curPos_ = 1;

@@ -42,7 +42,7 @@ Message missingDataMessage() {
     return message;
 }
 
-std::optional<CoordinateCheck> firstFailedCheck(const CoordinateTexts& texts) {
+std::optional<CoordinateCheck> firstFailedCheck(const CoordinateBoxTexts& texts) {
     const auto v = [&texts](int index) {
         return leadingNumber(texts[static_cast<std::size_t>(index)]);
     };
@@ -72,7 +72,7 @@ std::optional<Message> CoordinateTableResult::message() const {
     return std::nullopt;
 }
 
-CoordinateTableResult readCoordinateTable(const CoordinateTexts& texts) {
+CoordinateTableResult readCoordinateTable(const CoordinateBoxTexts& texts) {
     CoordinateTableResult result;
     result.failedCheck = firstFailedCheck(texts);
     if (result.failedCheck) {

@@ -1,18 +1,14 @@
 #pragma once
 
+#include "model/coordinate_box_texts.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 
-#include <array>
 #include <optional>
-#include <string>
 
 // What the coordinate table's OK does with its 26 box texts: four plausibility checks of the
 // A-arms, then the conversion of every box into the active side's coordinate set.
 namespace velmora {
-
-// Box texts by coordinate index 1..26 (index 0 and 27 are not used).
-using CoordinateTexts = std::array<std::string, CoordinateSet::kLast + 2>;
 
 // The plausibility checks in the order they are made.
 enum class CoordinateCheck {
@@ -30,7 +26,7 @@ Message missingDataMessage();
 
 // The first check that fails on the boxes' leading numbers (an empty box counts as 0), or
 // nothing when all four hold. Every comparison is strict: equal heights fail.
-std::optional<CoordinateCheck> firstFailedCheck(const CoordinateTexts& texts);
+std::optional<CoordinateCheck> firstFailedCheck(const CoordinateBoxTexts& texts);
 
 // Outcome of reading the table.
 struct CoordinateTableResult {
@@ -51,7 +47,7 @@ struct CoordinateTableResult {
 
 // Runs the checks and, when they pass, converts the boxes in index order up to the first one
 // that is empty or not a complete number.
-CoordinateTableResult readCoordinateTable(const CoordinateTexts& texts);
+CoordinateTableResult readCoordinateTable(const CoordinateBoxTexts& texts);
 
 // Stores an accepted result into the target set: the indexes before the failing box are
 // updated, the failing box and everything after it keep their values. A refused result

@@ -3,6 +3,7 @@
 #include "model/text_records.h"
 
 #include <cmath>
+#include <variant>
 
 namespace velmora {
 namespace {
@@ -61,6 +62,46 @@ std::optional<VehicleValue> knownKey(std::string_view key) {
     return std::nullopt;
 }
 
+constexpr std::string_view kReadingKey = "bumpsteer_reading";
+
+// A reading record: its key, the side and two numbers, travel and gauge reading.
+std::variant<BumpSteerReading, std::string> readingOf(const std::vector<TextField>& fields,
+                                                      const std::vector<BumpSteerReading>& before) {
+    const std::string needs =
+        "\"" + std::string(kReadingKey) + "\" needs a side and two numbers, travel and reading";
+    if (fields.size() != 4 || !fields[1].quoted || fields[2].quoted || fields[3].quoted) {
+        return needs;
+    }
+    BumpSteerReading reading;
+    if (fields[1].text == "right") {
+        reading.right = true;
+    } else if (fields[1].text != "left") {
+        return std::string("the side of a bump steer reading must be \"left\" or \"right\"");
+    }
+    if (!parseRecordNumber(fields[2].text, reading.travel) ||
+        !parseRecordNumber(fields[3].text, reading.reading)) {
+        return needs;
+    }
+    if (std::string problem = readingTravelProblem(reading.travel); !problem.empty()) {
+        return problem;
+    }
+    if (std::string problem = gaugeReadingProblem(reading.reading); !problem.empty()) {
+        return problem;
+    }
+    for (const BumpSteerReading& r : before) {
+        if (r.right == reading.right && r.travel == reading.travel) {
+            return std::string("a reading at this travel of that side was given before");
+        }
+    }
+    return reading;
+}
+
+std::string readingRecord(const BumpSteerReading& reading) {
+    return quotedRecordText(kReadingKey) + "," +
+           quotedRecordText(reading.right ? "right" : "left") + "," +
+           recordNumberText(reading.travel) + "," + recordNumberText(reading.reading);
+}
+
 std::string droppedLine(int record, std::string_view line, const std::string& why) {
     std::string quoted(line.substr(0, kQuotedRecordLength));
     if (line.size() > kQuotedRecordLength) {
@@ -111,6 +152,15 @@ ExtensionBlockRead readExtensionBlock(std::string_view text, int firstRecord) {
             continue;
         }
         const std::string key(parsed.fields[0].text);
+        if (key == kReadingKey) {
+            auto reading = readingOf(parsed.fields, out.vehicle.readings);
+            if (const std::string* why = std::get_if<std::string>(&reading)) {
+                out.dropped.push_back(droppedLine(record, line, *why));
+            } else {
+                out.vehicle.readings.push_back(std::get<BumpSteerReading>(reading));
+            }
+            continue;
+        }
         const std::optional<VehicleValue> which = knownKey(key);
         if (!which) {
             out.vehicle.unknown.push_back(ExtensionRecord{key, std::string(line)});
@@ -146,6 +196,9 @@ std::string writeExtensionBlock(const VehicleData& vehicle) {
         if (const std::optional<float>& value = vehicleValue(vehicle, which)) {
             text += quotedRecordText(vehicleKey(which)) + "," + recordNumberText(*value) + "\r\n";
         }
+    }
+    for (const BumpSteerReading& reading : vehicle.readings) {
+        text += readingRecord(reading) + "\r\n";
     }
     for (const ExtensionRecord& record : vehicle.unknown) {
         text += record.line + "\r\n";

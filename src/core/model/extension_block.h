@@ -26,8 +26,9 @@ struct ExtensionBlockRead {
 // marker is no block and is ignored, as it always was. A bad record is dropped alone.
 ExtensionBlockRead readExtensionBlock(std::string_view text, int firstRecord);
 
-// The block for `vehicle`: the marker, the known values that are set, then the records of
-// unknown keys as they were read. Empty when the vehicle data has nothing to keep.
+// The block for `vehicle`: the marker, the known values that are set, one record per bump steer
+// reading ("bumpsteer_reading","left",3,0.031), then the records of unknown keys as they were
+// read. Empty when the vehicle data has nothing to keep.
 std::string writeExtensionBlock(const VehicleData& vehicle);
 
 // What Open says about dropped records (title "Open").

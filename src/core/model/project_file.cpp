@@ -245,15 +245,20 @@ TrackChoice trackChoiceFor(const ProjectFile& project) {
     return TrackChoice::Road;
 }
 
+CarStyleChoice carStyleChoiceOf(std::string_view text) {
+    for (const CarStyleChoice choice :
+         {CarStyleChoice::GM, CarStyleChoice::Ford, CarStyleChoice::Formula}) {
+        if (text == carStyleText(choice)) {
+            return choice;
+        }
+    }
+    return CarStyleChoice::None;
+}
+
 CarStyleChoice carStyleChoiceFor(const ProjectFile& project, std::string_view path) {
-    if (project.CarStyle == "GM") {
-        return CarStyleChoice::GM;
-    }
-    if (project.CarStyle == "Ford") {
-        return CarStyleChoice::Ford;
-    }
-    if (project.CarStyle == "formula") {
-        return CarStyleChoice::Formula;
+    const CarStyleChoice named = carStyleChoiceOf(project.CarStyle);
+    if (named != CarStyleChoice::None) {
+        return named;
     }
     return pathEndsWithNoCase(path, "kqp") ? CarStyleChoice::GM : CarStyleChoice::None;
 }
@@ -288,6 +293,9 @@ void applyProjectData(SuspensionState& state, const ProjectFile& project) {
     state.RightCoords = project.RightCoords;
     state.LeftCoords = project.LeftCoords;
     state.CarStyle = project.CarStyle;
+    // The Formula car's rules hold while the text says "formula" and at no other time, also
+    // for a text that no style command names.
+    state.FormulaCar = project.CarStyle == "formula";
     state.Vehicle = project.vehicle;
     if (project.notes) {
         state.Note_text = *project.notes;

@@ -76,6 +76,9 @@ std::string writeProjectText(const SuspensionState& state);
 // The track-type command Open runs for a project that was read.
 TrackChoice trackChoiceFor(const ProjectFile& project);
 
+// The style a car-style text names: "GM", "Ford" and "formula" exactly, None for any other.
+CarStyleChoice carStyleChoiceOf(std::string_view text);
+
 // The car-style command Open runs: the three styles by their exact names; another text
 // selects GM for a file opened from a ".kqp" path (any case) and nothing otherwise.
 CarStyleChoice carStyleChoiceFor(const ProjectFile& project, std::string_view path);
@@ -84,10 +87,10 @@ CarStyleChoice carStyleChoiceFor(const ProjectFile& project, std::string_view pa
 std::string_view trackTypeText(TrackChoice choice);
 std::string_view carStyleText(CarStyleChoice choice); // empty for None
 
-// Puts what Open loads into the state: both coordinate sets, the car style text as read,
-// the vehicle data (none for legacy and marked files) and, for native and marked files, the
-// notes. The track type and the car style commands
-// are left to the caller, which runs them with trackChoiceFor and carStyleChoiceFor.
+// Puts what Open loads into the state: both coordinate sets, the car style text as read
+// (FormulaCar set exactly when it is "formula"), the vehicle data (none for legacy and marked
+// files) and, for native and marked files, the notes. The track type and the car style commands are
+// left to the caller, which runs them with trackChoiceFor and carStyleChoiceFor.
 void applyProjectData(SuspensionState& state, const ProjectFile& project);
 
 // A save path chosen without an extension (no period in its last component) gets ".kqw".

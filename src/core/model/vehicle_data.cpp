@@ -13,9 +13,11 @@ std::optional<float>& vehicleValue(VehicleData& data, VehicleValue which) {
     case VehicleValue::FrontBrakePercent:
         return data.frontBrakePercent;
     case VehicleValue::SteeringRatio:
+        return data.steeringRatio;
+    case VehicleValue::GaugeLength:
         break;
     }
-    return data.steeringRatio;
+    return data.gaugeLength;
 }
 
 const std::optional<float>& vehicleValue(const VehicleData& data, VehicleValue which) {
@@ -31,9 +33,11 @@ std::string_view vehicleKey(VehicleValue which) {
     case VehicleValue::FrontBrakePercent:
         return "front_brake_percent";
     case VehicleValue::SteeringRatio:
+        return "steering_ratio";
+    case VehicleValue::GaugeLength:
         break;
     }
-    return "steering_ratio";
+    return "gauge_length";
 }
 
 std::string_view vehicleLabel(VehicleValue which) {
@@ -45,9 +49,11 @@ std::string_view vehicleLabel(VehicleValue which) {
     case VehicleValue::FrontBrakePercent:
         return "front brake share";
     case VehicleValue::SteeringRatio:
+        return "steering ratio";
+    case VehicleValue::GaugeLength:
         break;
     }
-    return "steering ratio";
+    return "gauge length";
 }
 
 std::string vehicleValueProblem(VehicleValue which, double value) {

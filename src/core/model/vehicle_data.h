@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/bump_steer_reading.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,19 +24,24 @@ struct VehicleData {
     std::optional<float> cgHeight;          // centre of gravity above the floor, inches
     std::optional<float> frontBrakePercent; // front axle's share of the braking force, 0..100
     std::optional<float> steeringRatio;     // rack travel per steering-wheel turn, inches
+    std::optional<float> gaugeLength;       // of the bump steer gauge, inches (12 when not set)
+    std::vector<BumpSteerReading> readings; // both sides, in the order read or entered
     std::vector<ExtensionRecord> unknown;   // in the order read
 
-    bool anyValueSet() const { return wheelbase || cgHeight || frontBrakePercent || steeringRatio; }
+    bool anyValueSet() const {
+        return wheelbase || cgHeight || frontBrakePercent || steeringRatio || gaugeLength;
+    }
     // Save writes the block only when this holds; otherwise the file is the 27 records alone.
-    bool hasBlock() const { return anyValueSet() || !unknown.empty(); }
+    bool hasBlock() const { return anyValueSet() || !readings.empty() || !unknown.empty(); }
+    float gaugeLengthOrDefault() const { return gaugeLength.value_or(kDefaultGaugeLength); }
     bool operator==(const VehicleData&) const = default;
 };
 
-enum class VehicleValue { Wheelbase, CgHeight, FrontBrakePercent, SteeringRatio };
+enum class VehicleValue { Wheelbase, CgHeight, FrontBrakePercent, SteeringRatio, GaugeLength };
 
-inline constexpr VehicleValue kVehicleValues[] = {VehicleValue::Wheelbase, VehicleValue::CgHeight,
-                                                  VehicleValue::FrontBrakePercent,
-                                                  VehicleValue::SteeringRatio};
+inline constexpr VehicleValue kVehicleValues[] = {
+    VehicleValue::Wheelbase, VehicleValue::CgHeight, VehicleValue::FrontBrakePercent,
+    VehicleValue::SteeringRatio, VehicleValue::GaugeLength};
 
 std::optional<float>& vehicleValue(VehicleData& data, VehicleValue which);
 const std::optional<float>& vehicleValue(const VehicleData& data, VehicleValue which);

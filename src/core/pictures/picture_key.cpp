@@ -1,49 +1,12 @@
 #include "pictures/picture_key.h"
 
+#include "pictures/side_panel_pictures.h"
+
 #include <array>
 #include <cctype>
 
 namespace velmora {
 namespace {
-
-struct PanelName {
-    std::string_view stem;
-    CarLook look;
-    PictureGroup group;
-    bool right;
-    bool greyed;
-};
-
-// Every side-panel name. The Ford style shares the GM top arm and tie rod pictures, and the
-// tie-rod pictures serve both sides.
-constexpr std::array<PanelName, 26> kPanelNames{{
-    {"gmltop", CarLook::GM, PictureGroup::Top, false, false},
-    {"gmrtop", CarLook::GM, PictureGroup::Top, true, false},
-    {"gmlbot", CarLook::GM, PictureGroup::Bottom, false, false},
-    {"gmrbot", CarLook::GM, PictureGroup::Bottom, true, false},
-    {"gmtr", CarLook::GM, PictureGroup::Misc, false, false},
-    {"gmdisltop", CarLook::GM, PictureGroup::Top, false, true},
-    {"gmdisrtop", CarLook::GM, PictureGroup::Top, true, true},
-    {"gmdislbot", CarLook::GM, PictureGroup::Bottom, false, true},
-    {"gmdisrbot", CarLook::GM, PictureGroup::Bottom, true, true},
-    {"gmdistr", CarLook::GM, PictureGroup::Misc, false, true},
-    {"fordlbot", CarLook::Ford, PictureGroup::Bottom, false, false},
-    {"fordrbot", CarLook::Ford, PictureGroup::Bottom, true, false},
-    {"fdislbot", CarLook::Ford, PictureGroup::Bottom, false, true},
-    {"fdisrbot", CarLook::Ford, PictureGroup::Bottom, true, true},
-    {"2000ltop", CarLook::Formula, PictureGroup::Top, false, false},
-    {"2000rtop", CarLook::Formula, PictureGroup::Top, true, false},
-    {"2000lbot", CarLook::Formula, PictureGroup::Bottom, false, false},
-    {"2000rbot", CarLook::Formula, PictureGroup::Bottom, true, false},
-    {"2000tr", CarLook::Formula, PictureGroup::Misc, false, false},
-    {"2disltop", CarLook::Formula, PictureGroup::Top, false, true},
-    {"2disrtop", CarLook::Formula, PictureGroup::Top, true, true},
-    {"2dislbot", CarLook::Formula, PictureGroup::Bottom, false, true},
-    {"2disrbot", CarLook::Formula, PictureGroup::Bottom, true, true},
-    {"2distr", CarLook::Formula, PictureGroup::Misc, false, true},
-    {"xyz", CarLook::GM, PictureGroup::Table, false, false},
-    {"disxyz", CarLook::GM, PictureGroup::Table, false, true},
-}};
 
 std::string lower(std::string_view text) {
     std::string out(text);
@@ -131,7 +94,7 @@ std::optional<PictureKey> parsePictureName(std::string_view name) {
     const std::string_view stem = rest.substr(0, rest.size() - 4);
 
     std::optional<PictureKey> key;
-    for (const PanelName& panel : kPanelNames) {
+    for (const PanelPictureName& panel : panelPictureNames()) {
         if (panel.stem == stem) {
             key = PictureKey{};
             key->kind = PictureKind::SidePanel;

@@ -32,11 +32,6 @@ Font withSize(const Printer& printer, double size, bool bold) {
     return font;
 }
 
-std::string caption(const std::map<std::string, std::string>& captions, const char* label) {
-    const auto found = captions.find(label);
-    return found == captions.end() ? std::string() : found->second;
-}
-
 } // namespace
 
 CoordinateBoxTexts coordinateTableTexts(const CoordinateSet& coords) {
@@ -89,18 +84,19 @@ void buildCoordinatePage(Printer& printer, bool rightActive, const CoordinateBox
     printer.endDoc();
 }
 
-void buildStaticPage(Printer& printer, const std::map<std::string, std::string>& captions) {
+void buildStaticPage(Printer& printer, const StaticCaptions& captions) {
     const auto line = [&](std::string text) { printer.printText(text); };
-    const auto c = [&captions](const char* label) { return caption(captions, label); };
+    const SideStaticCaptions& left = captions.left;
+    const SideStaticCaptions& right = captions.right;
     printer.setDocumentName("Static Geometry");
     line("\tSTATIC GEOMETRY\t\t\tLEFT\tRIGHT");
-    line("\tSTEERING AXIS INCLINATION\t" + c("lblStaticLAxis") + "\t" + c("lblStatRAxis"));
-    line("\tSCRUB RADIUS\t\t\t" + c("lblStatLRadius") + "\t" + c("lblStatRRadius"));
-    line("\tCASTER ANGLE\t\t\t" + c("lblStatLCasA") + "\t" + c("lblStatRCA"));
-    line("\tCASTER TRAIL LENGTH\t\t" + c("lblStatLCasTR") + "\t" + c("lblStatRCTR"));
+    line("\tSTEERING AXIS INCLINATION\t" + left.sai + "\t" + right.sai);
+    line("\tSCRUB RADIUS\t\t\t" + left.scrubRadius + "\t" + right.scrubRadius);
+    line("\tCASTER ANGLE\t\t\t" + left.caster + "\t" + right.caster);
+    line("\tCASTER TRAIL LENGTH\t\t" + left.casterTrail + "\t" + right.casterTrail);
     printer.printEmptyLine();
-    line("\tROLL CENTER HEIGHT\t" + c("lblStatRCH"));
-    line("\tROLL CENTER OFFSET\t" + c("lblStatRCO"));
+    line("\tROLL CENTER HEIGHT\t" + captions.rollCenterHeight);
+    line("\tROLL CENTER OFFSET\t" + captions.rollCenterOffset);
     printer.endDoc();
 }
 

@@ -1,20 +1,16 @@
 #pragma once
 
+#include "geometry/static_report.h"
+#include "model/coordinate_box_texts.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 #include "printing/printer.h"
 
-#include <array>
-#include <map>
 #include <string>
 
 // The two text pages of the main window: the coordinates of the side shown in the table and
 // the static geometry of both sides. Both print what the user sees, not the stored numbers.
 namespace velmora {
-
-// The texts of the table's 26 boxes, index 1..26 (X 1..9, Y 10..18, Z 19..26; element 0 is
-// not used).
-using CoordinateBoxTexts = std::array<std::string, 27>;
 
 // The texts the table shows when it opens on a side: each stored value as its table cell.
 CoordinateBoxTexts coordinateTableTexts(const CoordinateSet& coords);
@@ -23,9 +19,9 @@ CoordinateBoxTexts coordinateTableTexts(const CoordinateSet& coords);
 void buildCoordinatePage(Printer& printer, bool rightActive, const CoordinateBoxTexts& boxes,
                          const std::string& fileCaption);
 
-// The static-geometry page from the captions of the frame's value labels, keyed by label
-// name (a missing label prints as empty). Sets no font. Ended with endDoc.
-void buildStaticPage(Printer& printer, const std::map<std::string, std::string>& captions);
+// The static-geometry page from the captions the frame shows (an empty caption prints as
+// nothing). Sets no font. Ended with endDoc.
+void buildStaticPage(Printer& printer, const StaticCaptions& captions);
 
 // The messages a failed page shows.
 Message coordinatePrintFailure();

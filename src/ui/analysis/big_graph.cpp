@@ -4,6 +4,7 @@
 #include "analysis/graph_sensitivity.h"
 #include "analysis/graph_window_views.h"
 #include "analysis/model_check.h"
+#include "analysis/readings_panel.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
 #include "widgets/drawing_surface.h"
@@ -41,6 +42,14 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
                          ProportionalLayout::kNaturalPixelsPerTwip));
     connectControls();
     watchArrowKeys();
+    // After the arrow keys are watched: its table keeps Up and Down for moving between rows.
+    readings_ = new ReadingsPanel(*this, *layout_, controls_, state_, messages_);
+    connect(readings_, &ReadingsPanel::readingsChanged, this, [this] {
+        redraw();
+        if (controls_.frmDataTable->isVisible()) {
+            showDataTable();
+        }
+    });
 }
 
 BigGraph::~BigGraph() = default;
@@ -121,19 +130,13 @@ void BigGraph::initialise() {
 void BigGraph::redraw() {
     drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
     modelCheck_->drawOver(view_);
+    readings_->drawOver(view_);
     showMessage();
     drawPicture();
 }
 
 void BigGraph::showLabels() {
-    const auto& travel = view_.travelLabels();
-    for (std::size_t i = 0; i < travel.size(); ++i) {
-        controls_.travelLabels[i]->setText(qText(travel[i]));
-    }
-    const auto& axis = view_.axisLabels();
-    for (std::size_t i = 0; i < axis.size(); ++i) {
-        controls_.axisLabels[i]->setText(qText(axis[i]));
-    }
+    showRangeLabels(controls_, view_.travelLabels(), view_.axisLabels());
 }
 
 void BigGraph::drawPicture() {
@@ -161,6 +164,7 @@ void BigGraph::stepDown() {
 void BigGraph::afterStep(int from) {
     moveGraphMarker(controls_.picGraph->canvas(), graphPlotOf(view_), from, view_.CurPos());
     modelCheck_->afterStep(view_);
+    readings_->afterStep(view_);
     drawPicture();
     showMessage();
 }
@@ -170,6 +174,7 @@ void BigGraph::showDataTable() {
     controls_.lblDataPos->setText(qText(table.positionCaption()));
     controls_.lblDataMeas->setText(qText(table.valueCaption()));
     modelCheck_->fillDataTable(view_);
+    readings_->fillDataTable(view_);
     controls_.frmDataTable->show();
     controls_.frmDataTable->raise();
 }

@@ -11,6 +11,7 @@ namespace velmora {
 
 class GraphSensitivity;
 class ModelCheck;
+class ReadingsPanel;
 class ProportionalLayout;
 
 // The graph window: one result curve of the active side at full size, the suspension
@@ -54,6 +55,8 @@ public:
     ModelCheck& modelCheck() const { return *modelCheck_; }
     // The "Sensitivity" button and its list.
     GraphSensitivity& sensitivity() const { return *sensitivity_; }
+    // The bump steer gauge readings: their button, frame, crosses and data table column.
+    ReadingsPanel& readings() const { return *readings_; }
 
 signals:
     // "Print" was pressed; the main window prints the page.
@@ -80,6 +83,7 @@ private:
     BigGraphControls controls_;
     ModelCheck* modelCheck_ = nullptr;
     GraphSensitivity* sensitivity_ = nullptr;
+    ReadingsPanel* readings_ = nullptr;
     GraphView view_;
 };
 

@@ -30,6 +30,33 @@ constexpr std::array<int, 7> kAxisLabelLefts = {5520, 6120, 6600, 7200, 7680, 82
 constexpr int kAxisLabelTop = 4680;
 constexpr int kButtonTop = 5880;
 
+// The range labels by name, each with the field of the graph view it shows: beside the graph
+// top to bottom, under it left to right.
+template <class Labels> struct RangeLabel {
+    const char* name;
+    std::string Labels::*text;
+};
+
+constexpr std::array<RangeLabel<TravelLabels>, 8> kTravelLabels = {{
+    {"lblRangeY4", &TravelLabels::bump4},
+    {"lblRangeY3", &TravelLabels::bump3},
+    {"lblRangeY2", &TravelLabels::bump2},
+    {"lblRangeY1", &TravelLabels::bump1},
+    {"lblRangeYNeg1", &TravelLabels::rebound1},
+    {"lblRangeYNeg2", &TravelLabels::rebound2},
+    {"lblRangeYNeg3", &TravelLabels::rebound3},
+    {"lblRangeYNeg4", &TravelLabels::rebound4},
+}};
+
+constexpr std::array<RangeLabel<AxisLabels>, 6> kAxisLabels = {{
+    {"lblRangeXNeg3", &AxisLabels::negative3},
+    {"lblRangeXNeg2", &AxisLabels::negative2},
+    {"lblRangeXNeg1", &AxisLabels::negative1},
+    {"lblRangeX1", &AxisLabels::positive1},
+    {"lblRangeX2", &AxisLabels::positive2},
+    {"lblRangeX3", &AxisLabels::positive3},
+}};
+
 const QColor kMessageBlue(0, 0, 255);
 
 QLabel* addLabel(QWidget& parent, ProportionalLayout& layout, const QString& name,
@@ -111,9 +138,9 @@ void buildAxisLabels(QWidget& window, ProportionalLayout& layout, BigGraphContro
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     // Right-aligned against the graph and wide enough for "-2.25" or "-10.5" whatever
     // the font; they only reach into the gap between the two pictures.
-    for (std::size_t i = 0; i < kTravelLabelNames.size(); ++i) {
+    for (std::size_t i = 0; i < kTravelLabels.size(); ++i) {
         c.travelLabels[i] =
-            addLabel(window, layout, QString::fromLatin1(kTravelLabelNames[i]), QString(),
+            addLabel(window, layout, QString::fromLatin1(kTravelLabels[i].name), QString(),
                      QRect(kTravelLabelLeft, kTravelLabelTops[i],
                            kTravelLabelRight - kTravelLabelLeft, kLabelHeight),
                      right);
@@ -131,7 +158,7 @@ void buildAxisLabels(QWidget& window, ProportionalLayout& layout, BigGraphContro
             continue;
         }
         c.axisLabels[axisIndex] =
-            addLabel(window, layout, QString::fromLatin1(kAxisLabelNames[axisIndex]), QString(),
+            addLabel(window, layout, QString::fromLatin1(kAxisLabels[axisIndex].name), QString(),
                      design, left);
         ++axisIndex;
     }
@@ -216,6 +243,16 @@ BigGraphControls buildBigGraphControls(QWidget& window, ProportionalLayout& layo
     buildButtons(window, layout, controls);
     buildFrames(window, layout, controls);
     return controls;
+}
+
+void showRangeLabels(const BigGraphControls& controls, const TravelLabels& travel,
+                     const AxisLabels& axis) {
+    for (std::size_t i = 0; i < kTravelLabels.size(); ++i) {
+        controls.travelLabels[i]->setText(QString::fromStdString(travel.*kTravelLabels[i].text));
+    }
+    for (std::size_t i = 0; i < kAxisLabels.size(); ++i) {
+        controls.axisLabels[i]->setText(QString::fromStdString(axis.*kAxisLabels[i].text));
+    }
 }
 
 } // namespace velmora

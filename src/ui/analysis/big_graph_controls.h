@@ -12,6 +12,8 @@ class QWidget;
 
 namespace velmora {
 
+struct AxisLabels;
+struct TravelLabels;
 class DrawingSurface;
 class PictureButton;
 class ProportionalLayout;
@@ -44,5 +46,9 @@ struct BigGraphControls {
 // Creates every control of the graph window inside `window` and records its design
 // rectangle with `layout`. Both frames start hidden and lie above the other controls.
 BigGraphControls buildBigGraphControls(QWidget& window, ProportionalLayout& layout);
+
+// Puts the travel labels beside the graph and the axis labels under it.
+void showRangeLabels(const BigGraphControls& controls, const TravelLabels& travel,
+                     const AxisLabels& axis);
 
 } // namespace velmora

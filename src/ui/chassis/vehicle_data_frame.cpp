@@ -19,11 +19,12 @@ struct BoxDesign {
     const char* caption;
 };
 
-constexpr BoxDesign kBoxes[4] = {
+constexpr BoxDesign kBoxes[kVehicleBoxes] = {
     {"txtWheelbase", "lblWheelbase", "Wheelbase (in)"},
     {"txtCGHeight", "lblCGHeight", "CG Height above the Floor (in)"},
     {"txtFrontBrake", "lblFrontBrake", "Front Brake Share (%)"},
     {"txtSteerRatio", "lblSteerRatio", "Steering Ratio (in of rack per turn)"},
+    {"txtGaugeLength", "lblGaugeLength", "Bump Steer Gauge (in, 12 if empty)"},
 };
 
 bool blankText(const std::string& text) {
@@ -58,7 +59,7 @@ VehicleDataFrame::VehicleDataFrame(QWidget* parent)
     : QGroupBox(QStringLiteral("Vehicle Data"), parent) {
     setObjectName(QStringLiteral("frmVehicle"));
     setAutoFillBackground(true); // it lies over the side panel
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < kVehicleBoxes; ++i) {
         boxes_[i] = new ArmedLineEdit(this);
         boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].box));
         labels_[i] = new QLabel(QString::fromLatin1(kBoxes[i].caption), this);
@@ -69,10 +70,10 @@ VehicleDataFrame::VehicleDataFrame(QWidget* parent)
     btnOk_->setObjectName(QStringLiteral("btnVehicleOK"));
     btnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel_->setObjectName(QStringLiteral("btnVehicleCan"));
-    for (std::size_t i = 0; i + 1 < 4; ++i) {
+    for (std::size_t i = 0; i + 1 < kVehicleBoxes; ++i) {
         setTabOrder(boxes_[i], boxes_[i + 1]);
     }
-    setTabOrder(boxes_[3], btnOk_);
+    setTabOrder(boxes_[kVehicleBoxes - 1], btnOk_);
     setTabOrder(btnOk_, btnCancel_);
     connect(btnOk_, &QPushButton::clicked, this, &VehicleDataFrame::okPressed);
     connect(btnCancel_, &QPushButton::clicked, this, &VehicleDataFrame::cancelPressed);
@@ -80,7 +81,7 @@ VehicleDataFrame::VehicleDataFrame(QWidget* parent)
 }
 
 void VehicleDataFrame::setValues(const VehicleData& data) {
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < kVehicleBoxes; ++i) {
         const std::optional<float>& value = vehicleValue(data, kVehicleValues[i]);
         boxes_[i]->setText(value ? QString::fromStdString(boxText(*value)) : QString());
     }
@@ -88,7 +89,7 @@ void VehicleDataFrame::setValues(const VehicleData& data) {
 
 VehicleTexts VehicleDataFrame::texts() const {
     VehicleTexts out;
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < kVehicleBoxes; ++i) {
         out[i] = boxes_[i]->text().toStdString();
     }
     return out;
@@ -100,13 +101,13 @@ void VehicleDataFrame::focusFirst() {
 
 void VehicleDataFrame::addToLayout(ProportionalLayout& layout, const QRect& frameTwips) {
     layout.add(this, frameTwips);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < static_cast<int>(kVehicleBoxes); ++i) {
         const auto k = static_cast<std::size_t>(i);
         layout.add(boxes_[k], QRect(120, 360 + 360 * i, 735, 285));
         layout.add(labels_[k], QRect(960, 360 + 360 * i, 2655, 285));
     }
-    layout.add(btnOk_, QRect(120, 1920, 1035, 375));
-    layout.add(btnCancel_, QRect(1260, 1920, 1035, 375));
+    layout.add(btnOk_, QRect(120, 2280, 1035, 375));
+    layout.add(btnCancel_, QRect(1260, 2280, 1035, 375));
 }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <iterator>
 #include <string>
 #include <variant>
 
@@ -16,8 +17,9 @@ namespace velmora {
 class ArmedLineEdit;
 class ProportionalLayout;
 
-// The texts of the four boxes, in the order of kVehicleValues.
-using VehicleTexts = std::array<std::string, 4>;
+// The texts of the boxes, in the order of kVehicleValues.
+inline constexpr std::size_t kVehicleBoxes = std::size(kVehicleValues);
+using VehicleTexts = std::array<std::string, kVehicleBoxes>;
 
 // What OK makes of the boxes: an empty box leaves its value unset; any other text must be a
 // number the value can take. The first value that cannot be taken is refused with the reason
@@ -25,8 +27,9 @@ using VehicleTexts = std::array<std::string, 4>;
 std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& texts,
                                                            const VehicleData& before);
 
-// "Vehicle Data": wheelbase, CG height, front brake share and steering ratio in armed boxes,
-// OK and Cancel. Like the travel frame it only edits texts; the main window decides.
+// "Vehicle Data": wheelbase, CG height, front brake share, steering ratio and the bump steer
+// gauge length in armed boxes, OK and Cancel. Like the travel frame it only edits texts; the main
+// window decides.
 class VehicleDataFrame : public QGroupBox {
     Q_OBJECT
 
@@ -44,8 +47,8 @@ signals:
     void cancelPressed();
 
 private:
-    std::array<QLabel*, 4> labels_{};
-    std::array<ArmedLineEdit*, 4> boxes_{};
+    std::array<QLabel*, kVehicleBoxes> labels_{};
+    std::array<ArmedLineEdit*, kVehicleBoxes> boxes_{};
     QPushButton* btnOk_;
     QPushButton* btnCancel_;
 };

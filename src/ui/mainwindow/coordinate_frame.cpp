@@ -149,8 +149,8 @@ void CoordinateFrame::setValues(const CoordinateSet& values) {
     }
 }
 
-CoordinateTexts CoordinateFrame::texts() const {
-    CoordinateTexts texts;
+CoordinateBoxTexts CoordinateFrame::texts() const {
+    CoordinateBoxTexts texts;
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         texts[static_cast<std::size_t>(i)] =
             boxes_[static_cast<std::size_t>(i)]->text().toStdString();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/coordinate_checks.h"
+#include "model/coordinate_box_texts.h"
 #include "model/suspension_state.h"
 
 #include <QGroupBox>
@@ -27,7 +27,7 @@ public:
 
     // Each non-zero value as its six-character cell text, 0 as an empty box.
     void setValues(const CoordinateSet& values);
-    CoordinateTexts texts() const;
+    CoordinateBoxTexts texts() const;
 
     // Fills the fraction-to-decimal chart (done once at start-up).
     void fillFractionChart();

@@ -1,7 +1,7 @@
 #include "mainwindow/dimension_frame.h"
 
-#include "mainwindow/wizard_screens.h"
 #include "model/entry_text.h"
+#include "pictures/wizard_screens.h"
 #include "widgets/armed_line_edit.h"
 #include "widgets/frame_keys.h"
 #include "widgets/picture_box.h"
@@ -103,6 +103,7 @@ void DimensionFrame::storeScreen() {
             set[screen.boxes[i]->index] = readBoxValue(boxes_[i]->text().toStdString());
         }
     }
+    emit valuesStored();
 }
 
 void DimensionFrame::loadScreen(PictureAxis axis) {

@@ -46,6 +46,8 @@ signals:
     void enableRequested();
     void reselectRequested();
     void helpRequested();
+    // A screen's values went into the active side's coordinates.
+    void valuesStored();
 
 private:
     void storeScreen();

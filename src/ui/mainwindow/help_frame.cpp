@@ -1,6 +1,6 @@
 #include "mainwindow/help_frame.h"
 
-#include "mainwindow/guide_texts.h"
+#include "pictures/guide_texts.h"
 #include "pictures/picture_key.h"
 #include "widgets/frame_keys.h"
 #include "widgets/picture_box.h"

@@ -8,7 +8,8 @@ namespace velmora {
 
 // The main window's menu bar: File, Edit, Options, Track Type, Car Type and Chassis. Every entry is
 // named after its command (mnuOpen, mnuTrackDirtO, ...); the track and car entries carry check
-// marks, the dirt oval and the GM car checked as designed. Nothing here is ever disabled.
+// marks, the dirt oval and the GM car checked as designed. Only Undo and Redo are ever greyed,
+// while there is nothing to take back or to do again.
 struct MainMenus {
     QMenu* mnuFile = nullptr;
     QAction* mnuNew = nullptr;

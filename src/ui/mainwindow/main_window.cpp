@@ -17,7 +17,6 @@
 #include "mainwindow/main_menus.h"
 #include "mainwindow/notes_window.h"
 #include "mainwindow/side_frame.h"
-#include "mainwindow/side_panel_pictures.h"
 #include "mainwindow/static_frame.h"
 #include "mainwindow/travel_frame.h"
 #include "widgets/named_pictures.h"
@@ -60,7 +59,7 @@ const QRect kFrmHelp(0, 0, 9495, 6015);
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), fileDialogs_(services.fileDialogs), messages_(services.messages),
       printer_(services.printer), printoutFolder_(services.printoutFolder),
-      pictureFolders_(velmora::pictureFolders(services.pictureFolder)) {
+      pictureFolders_(velmora::pictureFolders(services.pictureFolder)), history_(state_) {
     if (printer_ == nullptr) {
         systemPrinter_ = std::make_unique<QtPrinterDevice>();
         printer_ = systemPrinter_.get();
@@ -69,6 +68,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     setWindowTitle(windowCaption());
     menus_ = std::make_unique<MainMenus>(buildMainMenus(menuBar()));
     buildClientArea();
+    sides_ = std::make_unique<SideRefresh>(
+        state_, SideRefresh::Panels{*frmLeft_, *frmRight_, *frmGeo_}, messages_, pictureFolders_,
+        [this] { refreshChassisWindows(); });
+    project_ = std::make_unique<ProjectCommands>(state_, fileDialogs_, messages_,
+                                                 static_cast<ProjectWindow&>(*this), this);
     connectCommands();
     applyBalloonTexts();
 
@@ -90,6 +94,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     frmXYZ_->fillFractionChart();
     // The track type matches the dirt oval the menu shows checked.
     state_.TrackType = "Dirt";
+    // The history starts from the project as the program starts.
+    history_ = ProjectHistory(state_);
+    updateUndoActions();
     startedUp_ = true;
 }
 
@@ -179,6 +186,8 @@ void MainWindow::connectCommands() {
     connect(m.mnuCarFormula, &QAction::triggered, this,
             [this] { chooseCarStyle(CarStyleChoice::Formula); });
     connect(m.mnuDiveRoll, &QAction::triggered, this, &MainWindow::showDiveRoll);
+    connect(m.mnuUndo, &QAction::triggered, this, &MainWindow::undo);
+    connect(m.mnuRedo, &QAction::triggered, this, &MainWindow::redo);
 
     connect(frmTravel_, &TravelFrame::okPressed, this, &MainWindow::acceptTravel);
     connect(frmTravel_, &TravelFrame::cancelPressed, this, &MainWindow::cancelTravel);
@@ -197,17 +206,14 @@ void MainWindow::connectCommands() {
     connect(frmXYZ_, &CoordinateFrame::symmetricalPressed, this, &MainWindow::makeSymmetrical);
     connect(frmXYZ_, &CoordinateFrame::printPressed, this, [this] {
         // The page prints what the boxes show, typed but not yet accepted included.
-        const CoordinateTexts shown = frmXYZ_->texts();
-        CoordinateBoxTexts boxes;
-        for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
-            boxes[static_cast<std::size_t>(i)] = shown[static_cast<std::size_t>(i)];
-        }
-        printCoordinates(boxes);
+        printCoordinates(frmXYZ_->texts());
     });
     connect(frmDimentions_, &DimensionFrame::enableRequested, this, &MainWindow::frmEnable);
     connect(frmDimentions_, &DimensionFrame::reselectRequested, this,
             &MainWindow::reselectActiveSide);
     connect(frmDimentions_, &DimensionFrame::helpRequested, this, &MainWindow::openGuide);
+    // Each wizard screen that stores its values is one step.
+    connect(frmDimentions_, &DimensionFrame::valuesStored, this, &MainWindow::commitCoordinates);
 
     connect(frmGeo_, &GeometryFrame::analyzePressed, this, &MainWindow::analyze);
     connect(frmGeo_, &GeometryFrame::staticPressed, this, &MainWindow::showStaticGeometry);
@@ -227,58 +233,15 @@ void MainWindow::applyBalloonTexts() {
 // --- Sides -------------------------------------------------------------------------------
 
 void MainWindow::selectLeft() {
-    selectSide(false);
+    sides_->selectSide(false);
 }
 
 void MainWindow::selectRight() {
-    selectSide(true);
+    sides_->selectSide(true);
 }
 
 void MainWindow::reselectActiveSide() {
-    selectSide(state_.Right_Active);
-}
-
-void MainWindow::selectSide(bool right) {
-    // A sweep may show a message, and a resize during its modal loop must not start a second
-    // sweep over the state the first one is still filling: it is run afterwards instead.
-    if (refreshing_) {
-        refreshPending_ = true;
-        return;
-    }
-    refreshing_ = true;
-    do {
-        refreshPending_ = false;
-        selectSideInTwoPasses(
-            state_, right, [this](bool side, bool gonly) { enableGraphsOf(side, gonly); },
-            [this, right] {
-                if (right) {
-                    DisableL();
-                } else {
-                    DisableR();
-                }
-            });
-        right = state_.Right_Active;
-    } while (refreshPending_);
-    refreshing_ = false;
-    refreshChassisWindows();
-}
-
-void MainWindow::DisableR() {
-    state_.Right_Active = false;
-    const SidePanelPictures pictures = sidePanelPictures(state_.CarStyle, false);
-    frmRight_->setEnabled(false);
-    frmRight_->showSide(false, pictures.right, pictureFolders_);
-    frmLeft_->showSide(true, pictures.left, pictureFolders_);
-    frmLeft_->setEnabled(true);
-}
-
-void MainWindow::DisableL() {
-    state_.Right_Active = true;
-    const SidePanelPictures pictures = sidePanelPictures(state_.CarStyle, true);
-    frmLeft_->setEnabled(false);
-    frmLeft_->showSide(false, pictures.left, pictureFolders_);
-    frmRight_->showSide(true, pictures.right, pictureFolders_);
-    frmRight_->setEnabled(true);
+    sides_->reselectActiveSide();
 }
 
 void MainWindow::frmDisable() {
@@ -287,6 +250,8 @@ void MainWindow::frmDisable() {
     frmGeo_->setEnabled(false);
     btnLeft_->setEnabled(false);
     btnRight_->setEnabled(false);
+    inert_ = true;
+    updateUndoActions();
 }
 
 void MainWindow::frmEnable() {
@@ -294,6 +259,8 @@ void MainWindow::frmEnable() {
     btnLeft_->setEnabled(true);
     btnRight_->setEnabled(true);
     frmGeo_->setEnabled(isComplete(state_.activeCoords()));
+    inert_ = false;
+    updateUndoActions();
 }
 
 bool MainWindow::dialogFrameOpen() const {
@@ -323,18 +290,28 @@ void MainWindow::chooseCarStyle(CarStyleChoice style) {
         return;
     }
     state_.CarStyle = std::string(carStyleText(style));
+    state_.FormulaCar = style == CarStyleChoice::Formula;
+    showCarStyleChecks();
+    reselectActiveSide();
+}
+
+void MainWindow::showCarStyleChecks() {
+    const CarStyleChoice style = carStyleChoiceOf(state_.CarStyle);
     menus_->mnuCarGM->setChecked(style == CarStyleChoice::GM);
     menus_->mnuCarFord->setChecked(style == CarStyleChoice::Ford);
     menus_->mnuCarFormula->setChecked(style == CarStyleChoice::Formula);
-    state_.FormulaCar = style == CarStyleChoice::Formula;
-    reselectActiveSide();
 }
 
 void MainWindow::chooseTrack(TrackChoice track) {
     state_.TrackType = std::string(trackTypeText(track));
-    menus_->mnuTrackDirtO->setChecked(track == TrackChoice::Dirt);
-    menus_->mnuTrackAsphaltO->setChecked(track == TrackChoice::Asphalt);
-    menus_->mnuTrackRoad->setChecked(track == TrackChoice::Road);
+    showTrackChecks();
+}
+
+void MainWindow::showTrackChecks() {
+    const std::string& track = state_.TrackType;
+    menus_->mnuTrackDirtO->setChecked(track == trackTypeText(TrackChoice::Dirt));
+    menus_->mnuTrackAsphaltO->setChecked(track == trackTypeText(TrackChoice::Asphalt));
+    menus_->mnuTrackRoad->setChecked(track == trackTypeText(TrackChoice::Road));
 }
 
 void MainWindow::showTravelFrame() {
@@ -369,16 +346,12 @@ void MainWindow::cancelTravel() {
 
 // --- Window ------------------------------------------------------------------------------
 
-void MainWindow::setFileLabel(const std::string& path) {
-    lblfile_->setText(QString::fromStdString(path));
-}
-
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!startedUp_) {
         return;
     }
-    Disable_Graphs();
+    sides_->Disable_Graphs();
     reselectActiveSide();
     // Re-selecting enables the side panel and the graphs; a dialog frame that is open keeps
     // the rest of the window inert.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "mainwindow/project_commands.h"
+#include "mainwindow/side_refresh.h"
 #include "model/message_sink.h"
 #include "model/project_file.h"
+#include "model/project_history.h"
 #include "model/suspension_state.h"
 #include "pictures/picture_key.h"
 #include "printing/print_commands.h"
@@ -55,8 +58,10 @@ struct MainWindowServices {
 // active side, car style, track type and travel range; the side panels, the "Geometry"
 // frame with the small graphs, the file label and the menu bar; the dialog frames (travel
 // range, static geometry) that open on top of the normal layout; and the Notes and graph
-// windows. Every change that can alter the analysis ends by re-selecting the active side.
-class MainWindow : public QMainWindow {
+// windows. Every change that can alter the analysis ends by re-selecting the active side
+// (SideRefresh); the File commands are ProjectCommands; the coordinate changes are steps of
+// the Edit menu's undo history.
+class MainWindow : public QMainWindow, private ProjectWindow {
     Q_OBJECT
 
 public:
@@ -68,78 +73,27 @@ public:
     SuspensionState& state() { return state_; }
     const SuspensionState& state() const { return state_; }
 
-    // Select side (the side buttons) and re-selecting the active side, the refresh of
-    // everything that depends on the coordinates.
-    void selectLeft();
+    // Select the right side, and re-select the active side: the refresh of everything that
+    // depends on the coordinates.
     void selectRight();
     void reselectActiveSide();
-    // Only set the side panel: DisableR makes the left side active, DisableL the right.
-    void DisableR();
-    void DisableL();
 
-    // Make the window inert while a dialog frame is open, and live again.
-    void frmDisable();
-    void frmEnable();
-
-    // The small graphs: sweep the active side and draw it, or blank them.
-    void Enable_Graphs(bool gonly);
-    // The same for the side `right` names, which need not be the active side.
-    void enableGraphsOf(bool right, bool gonly);
-    void Disable_Graphs();
-    void Update_Graphs(bool gonly);
-
-    void chooseCarStyle(CarStyleChoice style);
-    void chooseTrack(TrackChoice track);
-
-    // Travel range frame.
-    void showTravelFrame();
-    void acceptTravel();
-    void cancelTravel();
-
-    // File commands. Save returns whether the project was written.
-    void fileNew();
+    // Open and Save as the File menu runs them; Save returns whether the project was written.
     void fileOpen();
     bool fileSave();
-    void fileExit();
     // Opens the project at `path` as Open does once a file is chosen (the command line's
     // project, a file manager's double-click); false, after the open error message, when
     // it cannot be read.
     bool openProject(const std::string& path);
 
-    // Coordinate table: open for the active side, OK, Cancel and Make Symmetrical.
-    void showCoordinateTable();
-    void acceptCoordinates();
-    void cancelCoordinates();
-    void makeSymmetrical();
+    // Stores `coords` as the coordinates of a side as one step of the undo history and
+    // refreshes everything as the coordinate table's OK does.
+    void storeSideCoordinates(bool right, const CoordinateSet& coords);
 
-    // Dimension wizard for a point group of the active side, and the measuring guide.
-    void openWizard(PictureGroup group);
-    void openGuide();
-
-    // Chassis menu: the Vehicle Data frame and the Steering window.
-    void showVehicleData();
-    void acceptVehicleData();
-    void cancelVehicleData();
-    void showSteering();
-    void printSteering();
-    SteeringWindow* steeringWindow() const;
-
-    void showStaticGeometry();
-    void showNotes();
+    // An "Analyze" button: the graph window for `kind`.
     void analyze(GraphKind kind);
-
-    // The print commands: the coordinate table's page from the texts its 26 boxes show
-    // (index 1..26), the static-geometry frame's page, the graph window's page and the ten
-    // garage worksheets.
+    // The coordinate table's page from the texts its 26 boxes show (index 1..26).
     void printCoordinates(const CoordinateBoxTexts& boxes);
-    void printStaticGeometry();
-    void printGraph();
-    void printWorksheets();
-
-    // The Chassis menu: the Dive and Roll window (modeless, follows the project) and its page.
-    void showDiveRoll();
-    void printDiveRoll();
-    DiveRollWindow* diveRollWindow() const;
 
     // Chassis menu, "Adjust a Point": the window for the active side, opened on a coordinate
     // (1..26) or on the point it showed last.
@@ -149,7 +103,8 @@ public:
 
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
-    QStringList pictureFolders() const { return pictureFolders_; }
+    DiveRollWindow* diveRollWindow() const;
+    SteeringWindow* steeringWindow() const;
 
     // Design client area, twips.
     static constexpr int kClientWidth = 9555;
@@ -163,24 +118,84 @@ private:
     void buildClientArea();
     void connectCommands();
     void buildChassisParts(QWidget* client);
-    // The open chassis windows read the project again.
-    void refreshChassisWindows();
     void applyBalloonTexts();
-    void selectSide(bool right);
-    void setFileLabel(const std::string& path);
-    void pullNotes();
-    void clearProjectAndNotes();
-    bool loadProject(const std::string& path);
-    void hideGraphWindow();
-    void closeChassisWindows();
-    // Asks whether to save before leaving; true when the program may end.
-    bool confirmLeaving();
-    void closeOtherWindows();
+
+    void selectLeft();
+    // Make the window inert while a dialog frame is open, and live again.
+    void frmDisable();
+    void frmEnable();
     bool dialogFrameOpen() const;
     // frmEnable at the end of a menu command, unless a dialog frame is still open.
     void endCommand();
 
+    // Options.
+    void chooseCarStyle(CarStyleChoice style);
+    void chooseTrack(TrackChoice track);
+    // The car-type check marks show the style the state holds (none for a style no command
+    // names); the track marks likewise.
+    void showCarStyleChecks();
+    void showTrackChecks();
+    void showTravelFrame();
+    void acceptTravel();
+    void cancelTravel();
+
+    // File commands.
+    void fileNew();
+    void fileExit();
+    // Asks whether to save before leaving; true when the program may end.
+    bool confirmLeaving();
+    void setFileLabel(const std::string& path);
+    // What the project commands ask of the window.
+    void takeNotesBack() override;
+    void leaveProject() override;
+    void showClearedProject() override;
+    void showFileName(const std::string& path) override;
+    void showOpenedProject(TrackChoice track, CarStyleChoice style) override;
+
+    // Edit menu: undo and redo of the coordinate sets and of Open and New.
+    void undo();
+    void redo();
+    // After a step was taken back or done again: the window shows the project as it is now.
+    void showRestoredStep(StepKind kind);
+    // The coordinates as they are now are one step (none when nothing changed).
+    void commitCoordinates();
+    void updateUndoActions();
+
+    // Coordinate table: open for the active side, OK, Cancel and Make Symmetrical.
+    void showCoordinateTable();
+    void acceptCoordinates();
+    // OK without making a step of it; false when the table was refused and stays open.
+    bool takeCoordinateTable();
+    void cancelCoordinates();
+    void makeSymmetrical();
+    // Dimension wizard for a point group of the active side, and the measuring guide.
+    void openWizard(PictureGroup group);
+    void openGuide();
+
+    // Analysis.
+    void showStaticGeometry();
+    void showNotes();
+    void hideGraphWindow();
+
+    // Chassis menu: the Vehicle Data frame, the Steering and the Dive and Roll windows.
+    void showVehicleData();
+    void acceptVehicleData();
+    void cancelVehicleData();
+    void showSteering();
+    void showDiveRoll();
+    // The open chassis windows read the project again.
+    void refreshChassisWindows();
+    void closeChassisWindows();
+    void closeOtherWindows();
+
+    // The print commands: the static-geometry frame's page, the graph window's page, the ten
+    // garage worksheets and the chassis pages.
     PrintServices printServices();
+    void printStaticGeometry();
+    void printGraph();
+    void printWorksheets();
+    void printSteering();
+    void printDiveRoll();
 
     friend class MainWindowAdjustHost;
     // A trial of Adjust a Point is about to be shown over `original`.
@@ -221,10 +236,13 @@ private:
     std::unique_ptr<AdjustPointHost> adjustHost_;
     QPointer<AdjustPointWindow> adjust_;
 
+    std::unique_ptr<SideRefresh> sides_;
+    std::unique_ptr<ProjectCommands> project_;
+    ProjectHistory history_;
+
     bool startedUp_ = false;
-    bool refreshing_ = false;
-    bool refreshPending_ = false;
     bool leaving_ = false;
+    bool inert_ = false; // between frmDisable and frmEnable
 };
 
 } // namespace velmora

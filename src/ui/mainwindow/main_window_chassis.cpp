@@ -25,7 +25,7 @@ Message diveRollPrintFailure() {
 }
 
 // Over the side panel, where the travel frame opens.
-const QRect kFrmVehicle(1200, 0, 3735, 2415);
+const QRect kFrmVehicle(1200, 0, 3735, 2775);
 
 } // namespace
 

@@ -17,11 +17,17 @@ void MainWindow::showCoordinateTable() {
 }
 
 void MainWindow::acceptCoordinates() {
+    if (takeCoordinateTable()) {
+        commitCoordinates();
+    }
+}
+
+bool MainWindow::takeCoordinateTable() {
     const CoordinateTableResult result = readCoordinateTable(frmXYZ_->texts());
     if (!result.accepted()) {
         // The table stays open with what was typed, so it can be corrected.
         messages_.show(impossibleCombinationMessage(*result.failedCheck));
-        return;
+        return false;
     }
     frmXYZ_->hide();
     applyCoordinateTable(result, state_.activeCoords());
@@ -30,6 +36,7 @@ void MainWindow::acceptCoordinates() {
     }
     reselectActiveSide();
     frmEnable();
+    return true;
 }
 
 void MainWindow::cancelCoordinates() {
@@ -40,11 +47,9 @@ void MainWindow::cancelCoordinates() {
 void MainWindow::makeSymmetrical() {
     // The table is accepted first; a table refused by the checks stays open and nothing is
     // copied, so the other side never receives a set the user did not mean to keep.
-    if (!readCoordinateTable(frmXYZ_->texts()).accepted()) {
-        acceptCoordinates();
+    if (!takeCoordinateTable()) {
         return;
     }
-    acceptCoordinates();
     frmXYZ_->show();
     frmXYZ_->raise();
     // The table is open again, so the rest of the window is inert as with every open frame.
@@ -54,6 +59,8 @@ void MainWindow::makeSymmetrical() {
     } else {
         state_.RightCoords = state_.LeftCoords;
     }
+    // The table's values and the copy are one step.
+    commitCoordinates();
     messages_.show(Message{"Done", "Both sides now have the same dimensions.", MessageIcon::None,
                            MessageButtons::Ok});
 }

@@ -8,14 +8,6 @@
 
 namespace velmora {
 
-namespace {
-
-constexpr const char* kStaticValueLabels[] = {
-    "lblStaticLAxis", "lblStatRAxis",  "lblStatLRadius", "lblStatRRadius", "lblStatLCasA",
-    "lblStatRCA",     "lblStatLCasTR", "lblStatRCTR",    "lblStatRCH",     "lblStatRCO"};
-
-} // namespace
-
 PrintServices MainWindow::printServices() {
     return PrintServices{*printer_, messages_,
                          printoutFolder_.isEmpty() ? defaultPrintoutFolder() : printoutFolder_};
@@ -27,11 +19,7 @@ void MainWindow::printCoordinates(const CoordinateBoxTexts& boxes) {
 }
 
 void MainWindow::printStaticGeometry() {
-    std::map<std::string, std::string> captions;
-    for (const char* label : kStaticValueLabels) {
-        captions[label] = frmStatic_->caption(QString::fromLatin1(label)).toStdString();
-    }
-    printStaticPage(printServices(), captions);
+    printStaticPage(printServices(), frmStatic_->captions());
 }
 
 void MainWindow::printGraph() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/side_panel_pictures.h"
+#include "pictures/side_panel_pictures.h"
 
 #include <QGroupBox>
 #include <QString>

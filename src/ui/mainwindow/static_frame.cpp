@@ -1,30 +1,39 @@
 #include "mainwindow/static_frame.h"
 
-#include "geometry/static_geometry.h"
 #include "widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include <array>
-
 namespace velmora {
 
 namespace {
 
-// Row captions, in the order of the value rows the static geometry fills.
-struct RowCaption {
+// The frame's rows top to bottom: the caption, the value labels' names and the caption each
+// shows. A side's row names the field of each side's captions; a row of the car has one label
+// spanning both columns and names the car's field.
+struct ValueRow {
     const char* caption;
     const char* captionName;
+    const char* rightName;
+    const char* leftName;
+    std::string SideStaticCaptions::*side;
+    std::string StaticCaptions::*car;
 };
 
-constexpr std::array<RowCaption, kStaticValueRows.size()> kRowCaptions = {{
-    {"Steering Axis Inclination", "lblStatSteer"},
-    {"Scrub Radius", "lblStaticScrub"},
-    {"Caster Angle", "lblStaticCaster"},
-    {"Caster Trail Length", "lblStaticCastTrail"},
-    {"Roll Center Height", "lblStaticRCH"},
-    {"Roll Center Offset", "lblStaticRCO"},
+constexpr std::array<ValueRow, 6> kValueRows = {{
+    {"Steering Axis Inclination", "lblStatSteer", "lblStatRAxis", "lblStaticLAxis",
+     &SideStaticCaptions::sai, nullptr},
+    {"Scrub Radius", "lblStaticScrub", "lblStatRRadius", "lblStatLRadius",
+     &SideStaticCaptions::scrubRadius, nullptr},
+    {"Caster Angle", "lblStaticCaster", "lblStatRCA", "lblStatLCasA", &SideStaticCaptions::caster,
+     nullptr},
+    {"Caster Trail Length", "lblStaticCastTrail", "lblStatRCTR", "lblStatLCasTR",
+     &SideStaticCaptions::casterTrail, nullptr},
+    {"Roll Center Height", "lblStaticRCH", "lblStatRCH", nullptr, nullptr,
+     &StaticCaptions::rollCenterHeight},
+    {"Roll Center Offset", "lblStaticRCO", "lblStatRCO", nullptr, nullptr,
+     &StaticCaptions::rollCenterOffset},
 }};
 
 // Design of the frame's contents, twips from the frame's corner.
@@ -55,22 +64,19 @@ StaticFrame::StaticFrame(QWidget* parent) : QGroupBox(QStringLiteral("Static Geo
     design_.emplace_back(left, QRect(kLeftLeft, 270, kValueWidth, kRowHeight));
 
     int top = kFirstRowTop;
-    for (std::size_t i = 0; i < kRowCaptions.size(); ++i) {
-        const RowCaption& rowCaption = kRowCaptions[i];
-        const StaticValueRow& row = kStaticValueRows[i];
-        QLabel* caption = addLabel(rowCaption.captionName, QString::fromLatin1(rowCaption.caption));
+    for (std::size_t i = 0; i < kValueRows.size(); ++i) {
+        const ValueRow& row = kValueRows[i];
+        QLabel* caption = addLabel(row.captionName, QString::fromLatin1(row.caption));
         design_.emplace_back(caption, QRect(kCaptionLeft, top, kCaptionWidth, kRowHeight));
-        QLabel* rightValue = addLabel(row.right, QString());
-        values_.insert(QString::fromLatin1(row.right), rightValue);
-        if (row.left != nullptr) {
-            QLabel* leftValue = addLabel(row.left, QString());
-            values_.insert(QString::fromLatin1(row.left), leftValue);
-            design_.emplace_back(rightValue, QRect(kRightLeft, top, kValueWidth, kRowHeight));
-            design_.emplace_back(leftValue, QRect(kLeftLeft, top, kValueWidth, kRowHeight));
+        rightValues_[i] = addLabel(row.rightName, QString());
+        if (row.leftName != nullptr) {
+            leftValues_[i] = addLabel(row.leftName, QString());
+            design_.emplace_back(rightValues_[i], QRect(kRightLeft, top, kValueWidth, kRowHeight));
+            design_.emplace_back(leftValues_[i], QRect(kLeftLeft, top, kValueWidth, kRowHeight));
         } else {
             // A value of the car spans both columns; the offset carries a side in words.
             design_.emplace_back(
-                rightValue,
+                rightValues_[i],
                 QRect(kRightLeft, top, kLeftLeft + kValueWidth - kRightLeft, kRowHeight));
         }
         top += kRowStep;
@@ -94,28 +100,31 @@ QLabel* StaticFrame::addLabel(const char* name, const QString& text) {
     return label;
 }
 
-void StaticFrame::setCaptions(const std::map<std::string, std::string>& captions) {
-    for (const auto& [name, text] : captions) {
-        if (QLabel* label = values_.value(QString::fromStdString(name))) {
-            label->setText(QString::fromStdString(text));
-        }
-    }
-}
-
-QString StaticFrame::caption(const QString& labelName) const {
-    const QLabel* label = values_.value(labelName);
-    return label != nullptr ? label->text() : QString();
+void StaticFrame::setCaptions(const StaticCaptions& captions) {
+    captions_ = captions;
+    showCaptions();
 }
 
 void StaticFrame::Clear_RStat() {
-    for (const char* name : sideStaticLabels(true)) {
-        values_.value(QString::fromLatin1(name))->clear();
-    }
+    velmora::Clear_RStat(captions_);
+    showCaptions();
 }
 
 void StaticFrame::Clear_LStat() {
-    for (const char* name : sideStaticLabels(false)) {
-        values_.value(QString::fromLatin1(name))->clear();
+    velmora::Clear_LStat(captions_);
+    showCaptions();
+}
+
+void StaticFrame::showCaptions() {
+    const auto qText = [](const std::string& text) { return QString::fromStdString(text); };
+    for (std::size_t i = 0; i < kValueRows.size(); ++i) {
+        const ValueRow& row = kValueRows[i];
+        if (row.side != nullptr) {
+            rightValues_[i]->setText(qText(captions_.right.*row.side));
+            leftValues_[i]->setText(qText(captions_.left.*row.side));
+        } else {
+            rightValues_[i]->setText(qText(captions_.*row.car));
+        }
     }
 }
 

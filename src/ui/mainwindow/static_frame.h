@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QGroupBox>
-#include <QHash>
-#include <QString>
+#include "geometry/static_report.h"
 
-#include <map>
-#include <string>
+#include <QGroupBox>
+
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -25,10 +24,9 @@ class StaticFrame : public QGroupBox {
 public:
     explicit StaticFrame(QWidget* parent = nullptr);
 
-    // Sets the captions of the named value labels (lblStatRAxis, lblStatRCO, ...); names
-    // that are not value labels of this frame are ignored.
-    void setCaptions(const std::map<std::string, std::string>& captions);
-    QString caption(const QString& labelName) const;
+    // Shows the captions in the value labels and keeps them for the Print button.
+    void setCaptions(const StaticCaptions& captions);
+    const StaticCaptions& captions() const { return captions_; }
 
     // Blank the right or the left column; both also blank the two roll-centre labels.
     void Clear_RStat();
@@ -45,8 +43,13 @@ signals:
 private:
     QLabel* addLabel(const char* name, const QString& text);
 
+    void showCaptions();
+
     QPushButton* print_ = nullptr;
-    QHash<QString, QLabel*> values_;
+    StaticCaptions captions_;
+    // The value labels row by row; a row of the car has no left label.
+    std::array<QLabel*, 6> rightValues_{};
+    std::array<QLabel*, 6> leftValues_{};
     std::vector<std::pair<QWidget*, QRect>> design_;
 };
 

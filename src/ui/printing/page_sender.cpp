@@ -1,6 +1,6 @@
 #include "printing/page_sender.h"
 
-#include "model/project_file_io.h"
+#include "model/atomic_file.h"
 #include "printing/page_rendering.h"
 
 #include <QDateTime>

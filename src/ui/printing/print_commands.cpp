@@ -40,8 +40,7 @@ bool printCoordinatePage(const PrintServices& services, bool rightActive,
     });
 }
 
-bool printStaticPage(const PrintServices& services,
-                     const std::map<std::string, std::string>& captions) {
+bool printStaticPage(const PrintServices& services, const StaticCaptions& captions) {
     return runCommand(services, [&](Printer& printer) {
         return runPrintCommand(printer, services.messages, staticPrintFailure(),
                                [&] { buildStaticPage(printer, captions); });

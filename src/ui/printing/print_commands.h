@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -30,9 +29,8 @@ QString defaultPrintoutFolder();
 // label's caption. Returns whether the page was ended.
 bool printCoordinatePage(const PrintServices& services, bool rightActive,
                          const CoordinateBoxTexts& boxes, const std::string& fileCaption);
-// The static-geometry frame's "Print": the captions of its value labels by label name.
-bool printStaticPage(const PrintServices& services,
-                     const std::map<std::string, std::string>& captions);
+// The static-geometry frame's "Print": the captions the frame shows.
+bool printStaticPage(const PrintServices& services, const StaticCaptions& captions);
 // The graph window's "Print"; `generateSuggestions` refreshes and returns the window's list.
 bool printGraphPage(const PrintServices& services, const GraphPageInputs& inputs,
                     const std::function<std::vector<std::string>()>& generateSuggestions);

@@ -32,10 +32,10 @@ TEST(GraphAxis, StrictComparisonsOnTheEndPointMagnitudes) {
     for (const auto& c : cases) {
         const AxisChoice axis = chooseAxis(c.first, c.last);
         EXPECT_EQ(axis.XRange, c.range) << c.first << ", " << c.last;
-        EXPECT_EQ(axis.labels[1], c.negativeMiddle);
-        EXPECT_EQ(axis.labels[5], c.positiveOuter);
+        EXPECT_EQ(axis.labels.negative2, c.negativeMiddle);
+        EXPECT_EQ(axis.labels.positive3, c.positiveOuter);
     }
-    const std::array<std::string, 6> smallest = {"", "-0.1", "", "", "0.1", ""};
+    const AxisLabels smallest = {"", "-0.1", "", "", "0.1", ""};
     EXPECT_EQ(chooseAxis(0.1f, 0.0f).labels, smallest);
 }
 
@@ -50,11 +50,9 @@ TEST(GraphAxis, MiddleOfTheCurveDoesNotScale) {
 }
 
 TEST(GraphLabels, TravelLabelsAndCaptions) {
-    const std::array<std::string, 8> standard = {"3",     "2.25", "1.5",   "0.75",
-                                                 "-0.75", "-1.5", "-2.25", "-3"};
+    const TravelLabels standard = {"3", "2.25", "1.5", "0.75", "-0.75", "-1.5", "-2.25", "-3"};
     EXPECT_EQ(travelLabels(3, 3), standard);
-    const std::array<std::string, 8> uneven = {"5",     "4.125", "3.25",   "2.375",
-                                               "0.625", "-0.25", "-1.125", "-2"};
+    const TravelLabels uneven = {"5", "4.125", "3.25", "2.375", "0.625", "-0.25", "-1.125", "-2"};
     EXPECT_EQ(travelLabels(5, 2), uneven);
 
     EXPECT_EQ(graphWindowCaption(false, GraphKind::Camber), "Left Camber Analysis");

@@ -6,8 +6,8 @@ namespace velmora {
 namespace {
 
 // A plausible left front corner as typed into the table.
-CoordinateTexts plausibleTable() {
-    CoordinateTexts texts;
+CoordinateBoxTexts plausibleTable() {
+    CoordinateBoxTexts texts;
     const char* values[] = {
         "",                                                             // unused index 0
         "10", "10.5", "21",    "8",  "8.5", "23",   "9",  "22",   "25", // X 1..9
@@ -45,11 +45,11 @@ TEST(CoordinateChecks, EqualityFailsEachCheck) {
         {6, "8.25", CoordinateCheck::BottomBallJointOutboard}, // = (8 + 8.5) / 2
     };
     for (const auto& c : cases) {
-        CoordinateTexts texts = plausibleTable();
+        CoordinateBoxTexts texts = plausibleTable();
         texts[static_cast<std::size_t>(c.index)] = c.text;
         EXPECT_EQ(firstFailedCheck(texts), c.expected) << "box " << c.index;
     }
-    CoordinateTexts pivots = plausibleTable();
+    CoordinateBoxTexts pivots = plausibleTable();
     pivots[10] = "8"; // mean 12.25 against the bottom arm's 8.25 still holds
     EXPECT_EQ(firstFailedCheck(pivots), std::nullopt);
     pivots[10] = "0";
@@ -58,7 +58,7 @@ TEST(CoordinateChecks, EqualityFailsEachCheck) {
 }
 
 TEST(CoordinateChecks, FirstFailingCheckWinsAndNothingIsStored) {
-    CoordinateTexts texts = plausibleTable();
+    CoordinateBoxTexts texts = plausibleTable();
     texts[3] = "1"; // check 3 fails
     texts[12] = ""; // an empty box counts as 0: check 1 fails first
     const CoordinateTableResult result = readCoordinateTable(texts);
@@ -96,7 +96,7 @@ TEST(CoordinateChecks, MessagesAreExact) {
 }
 
 TEST(CoordinateChecks, EmptyBoxStoresTheBoxesBeforeItAndKeepsTheRest) {
-    CoordinateTexts texts = plausibleTable();
+    CoordinateBoxTexts texts = plausibleTable();
     texts[20] = "";
     const CoordinateTableResult result = readCoordinateTable(texts);
     ASSERT_TRUE(result.accepted());
@@ -114,7 +114,7 @@ TEST(CoordinateChecks, EmptyBoxStoresTheBoxesBeforeItAndKeepsTheRest) {
 }
 
 TEST(CoordinateChecks, TrailingLettersPassTheChecksButFailTheCopy) {
-    CoordinateTexts texts = plausibleTable();
+    CoordinateBoxTexts texts = plausibleTable();
     texts[12] = "17.25in"; // checked as 17.25
     const CoordinateTableResult result = readCoordinateTable(texts);
     ASSERT_TRUE(result.accepted());
@@ -123,7 +123,7 @@ TEST(CoordinateChecks, TrailingLettersPassTheChecksButFailTheCopy) {
 }
 
 TEST(CoordinateChecks, ShownSixCharacterTextsAreStoredBack) {
-    CoordinateTexts texts = plausibleTable();
+    CoordinateBoxTexts texts = plausibleTable();
     texts[12] = " 17.25";
     texts[2] = " 10.50";
     const CoordinateTableResult result = readCoordinateTable(texts);

@@ -6,48 +6,39 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <ostream>
 #include <string>
 
 namespace velmora {
 namespace {
 
 using namespace velmora::testing;
-using Captions = std::map<std::string, std::string>;
 
-const Captions kReferenceRight = {{"lblStatRAxis", "16.699"},
-                                  {"lblStatRRadius", "3.05"},
-                                  {"lblStatRCA", "2.862"},
-                                  {"lblStatRCTR", "0.65"}};
-const Captions kReferenceLeft = {{"lblStaticLAxis", "16.699"},
-                                 {"lblStatLRadius", "3.05"},
-                                 {"lblStatLCasA", "2.862"},
-                                 {"lblStatLCasTR", "0.65"}};
+const SideStaticCaptions kReference = {"16.699", "3.05", "2.862", "0.65"};
 
-Captions merged(std::initializer_list<Captions> parts) {
-    Captions all;
-    for (const Captions& part : parts) {
-        all.insert(part.begin(), part.end());
-    }
-    return all;
+StaticCaptions captionsOf(SuspensionState& state, MessageSink& sink) {
+    return staticCaptions(runStaticGeometry(state, sink));
 }
 
-Captions blank(const Captions& labels) {
-    Captions out;
-    for (const auto& entry : labels) {
-        out[entry.first] = "";
+} // namespace
+
+void PrintTo(const StaticCaptions& c, std::ostream* out) {
+    for (const SideStaticCaptions* side : {&c.right, &c.left}) {
+        *out << "{" << side->sai << ", " << side->scrubRadius << ", " << side->caster << ", "
+             << side->casterTrail << "} ";
     }
-    return out;
+    *out << "RCH " << c.rollCenterHeight << ", RCO " << c.rollCenterOffset;
 }
 
-const Captions kNoCar = {{"lblStatRCH", ""}, {"lblStatRCO", ""}};
+namespace {
 
 TEST(StaticGeometry, OnlyTheRightSideComplete) {
     SuspensionState state;
     state.RightCoords = referenceCorner();
     RecordingMessageSink sink;
-    const StaticCaptions captions = runStaticGeometry(state, sink);
-    EXPECT_EQ(captions.byLabel, merged({kReferenceRight, blank(kReferenceLeft), kNoCar}));
+    const StaticReport report = runStaticGeometry(state, sink);
+    EXPECT_TRUE(report.right && !report.left && !report.car);
+    EXPECT_EQ(staticCaptions(report), (StaticCaptions{kReference, {}, "", ""}));
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_FALSE(state.StaticOnly);
 }
@@ -56,8 +47,7 @@ TEST(StaticGeometry, OnlyTheLeftSideComplete) {
     SuspensionState state;
     state.LeftCoords = referenceCorner();
     RecordingMessageSink sink;
-    const StaticCaptions captions = runStaticGeometry(state, sink);
-    EXPECT_EQ(captions.byLabel, merged({blank(kReferenceRight), kReferenceLeft, kNoCar}));
+    EXPECT_EQ(captionsOf(state, sink), (StaticCaptions{{}, kReference, "", ""}));
 }
 
 TEST(StaticGeometry, MirrorSymmetricCarHasNoOffsetSuffix) {
@@ -65,13 +55,11 @@ TEST(StaticGeometry, MirrorSymmetricCarHasNoOffsetSuffix) {
     state.RightCoords = referenceCorner();
     state.LeftCoords = referenceCorner();
     RecordingMessageSink sink;
-    const StaticCaptions first = runStaticGeometry(state, sink);
-    EXPECT_EQ(
-        first.byLabel,
-        merged({kReferenceRight, kReferenceLeft, {{"lblStatRCH", "6.096"}, {"lblStatRCO", "0"}}}));
+    const StaticCaptions first = captionsOf(state, sink);
+    EXPECT_EQ(first, (StaticCaptions{kReference, kReference, "6.096", "0"}));
     EXPECT_EQ(state.RollCenterOffset, 0.0);
     // Pressing the button again shows the same.
-    EXPECT_EQ(runStaticGeometry(state, sink).byLabel, first.byLabel);
+    EXPECT_EQ(captionsOf(state, sink), first);
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -84,14 +72,14 @@ TEST(StaticGeometry, OffsetNamesTheSideItLiesOn) {
         state.RightCoords = lowOnLeft ? referenceCorner() : lowTopArm;
         state.LeftCoords = lowOnLeft ? lowTopArm : referenceCorner();
         RecordingMessageSink sink;
-        const StaticCaptions captions = runStaticGeometry(state, sink);
+        const StaticCaptions captions = captionsOf(state, sink);
         const double offset = state.RollCenterOffset;
         ASSERT_GT(std::fabs(offset), 0.002);
         const std::string expected =
             captionText32(std::fabs(offset)) +
             (offset < 0 ? " to the passenger's side" : " to the driver's side");
-        EXPECT_EQ(captions.byLabel.at("lblStatRCO"), expected);
-        EXPECT_EQ(captions.byLabel.at("lblStatRCO").front() == '-', false);
+        EXPECT_EQ(captions.rollCenterOffset, expected);
+        EXPECT_EQ(captions.rollCenterOffset.front() == '-', false);
     }
 }
 
@@ -103,11 +91,11 @@ TEST(StaticGeometry, RollCentreBelowTheFloorIsNegative) {
     state.RightCoords = corner;
     state.LeftCoords = corner;
     RecordingMessageSink sink;
-    const StaticCaptions captions = runStaticGeometry(state, sink);
+    const StaticCaptions captions = captionsOf(state, sink);
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_LT(state.RollCenterHeight, 0.0);
-    EXPECT_EQ(captions.byLabel.at("lblStatRCH"), captionText16(state.RollCenterHeight));
-    EXPECT_EQ(captions.byLabel.at("lblStatRCH").front(), '-');
+    EXPECT_EQ(captions.rollCenterHeight, captionText16(state.RollCenterHeight));
+    EXPECT_EQ(captions.rollCenterHeight.front(), '-');
 }
 
 // A left side with a negative coordinate has a negative product: the right side is shown, the
@@ -118,13 +106,8 @@ TEST(StaticGeometry, NegativeLeftProductShowsZeros) {
     state.RightCoords = referenceCorner();
     state.LeftCoords = referenceWith({{19, -20.0f}});
     RecordingMessageSink sink;
-    const StaticCaptions captions = runStaticGeometry(state, sink);
-    Captions zeros = blank(kReferenceLeft);
-    for (auto& entry : zeros) {
-        entry.second = "0";
-    }
-    EXPECT_EQ(captions.byLabel,
-              merged({kReferenceRight, zeros, {{"lblStatRCH", "6.096"}, {"lblStatRCO", "0"}}}));
+    const SideStaticCaptions zeros = {"0", "0", "0", "0"};
+    EXPECT_EQ(captionsOf(state, sink), (StaticCaptions{kReference, zeros, "6.096", "0"}));
 }
 
 // The pass fails on the left side (level arms: no instant centre). The frame still shows what
@@ -134,11 +117,9 @@ TEST(StaticGeometry, FailedPassShowsWhatWasComputedBeforeTheFailure) {
     state.RightCoords = referenceCorner();
     state.LeftCoords = referenceWith({{10, 16.5f}, {11, 16.5f}, {13, 6.5f}, {14, 6.5f}});
     RecordingMessageSink sink;
-    const StaticCaptions captions = runStaticGeometry(state, sink);
+    const StaticCaptions captions = captionsOf(state, sink);
     EXPECT_EQ(sink.messages, std::vector<Message>{dataErrorMessage()});
-    EXPECT_EQ(
-        captions.byLabel,
-        merged({kReferenceRight, kReferenceLeft, {{"lblStatRCH", "6.096"}, {"lblStatRCO", "0"}}}));
+    EXPECT_EQ(captions, (StaticCaptions{kReference, kReference, "6.096", "0"}));
     EXPECT_FALSE(state.StaticOnly);
 }
 
@@ -146,18 +127,15 @@ TEST(StaticGeometry, LargeValuesStillShowThreeDecimals) {
     SuspensionState state;
     state.RightCoords = referenceWith({{9, 100.0f}});
     RecordingMessageSink sink;
-    const StaticCaptions captions = runStaticGeometry(state, sink);
-    EXPECT_EQ(captions.byLabel.at("lblStatRRadius"), "72.05");
+    EXPECT_EQ(captionsOf(state, sink).right.scrubRadius, "72.05");
 }
 
 TEST(StaticGeometry, ClearingBlanksTheSideAndTheRollCentre) {
-    StaticCaptions captions;
-    captions.byLabel =
-        merged({kReferenceRight, kReferenceLeft, {{"lblStatRCH", "6.096"}, {"lblStatRCO", "0"}}});
+    StaticCaptions captions = {kReference, kReference, "6.096", "0"};
     Clear_RStat(captions);
-    EXPECT_EQ(captions.byLabel, merged({blank(kReferenceRight), kReferenceLeft, kNoCar}));
+    EXPECT_EQ(captions, (StaticCaptions{{}, kReference, "", ""}));
     Clear_LStat(captions);
-    EXPECT_EQ(captions.byLabel, merged({blank(kReferenceRight), blank(kReferenceLeft), kNoCar}));
+    EXPECT_EQ(captions, StaticCaptions{});
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "model/project_file_io.h"
 
+#include "model/atomic_file.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>

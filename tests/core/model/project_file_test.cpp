@@ -353,6 +353,12 @@ TEST(OpenChoices, CarStyleByExactNameElseGmForDosFiles) {
         ProjectFile project;
         project.CarStyle = c.style;
         EXPECT_EQ(carStyleChoiceFor(project, c.path), c.choice) << c.style << " " << c.path;
+        // The Formula car's rules follow the text read, whatever the car had before.
+        SuspensionState state;
+        state.FormulaCar = true;
+        applyProjectData(state, project);
+        EXPECT_EQ(state.FormulaCar, carStyleChoiceOf(c.style) == CarStyleChoice::Formula)
+            << c.style;
     }
     EXPECT_EQ(carStyleText(CarStyleChoice::Formula), "formula");
     EXPECT_EQ(carStyleText(CarStyleChoice::None), "");

@@ -1,7 +1,9 @@
 #include "pictures/picture_key.h"
+#include "pictures/side_panel_pictures.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,17 +11,23 @@
 namespace velmora {
 namespace {
 
-// Every name the side panels ask for, by style and active side.
-const std::vector<std::string> kPanelNames{
-    "\\gmltop.bmp",   "\\gmlbot.bmp",   "\\gmtr.bmp",     "\\gmdisrtop.bmp", "\\gmdisrbot.bmp",
-    "\\gmdistr.bmp",  "\\gmrtop.bmp",   "\\gmrbot.bmp",   "\\gmdisltop.bmp", "\\gmdislbot.bmp",
-    "\\fordlbot.bmp", "\\fdisrbot.bmp", "\\fordrbot.bmp", "\\fdislbot.bmp",  "\\2000ltop.bmp",
-    "\\2000lbot.bmp", "\\2000tr.bmp",   "\\2disrtop.bmp", "\\2disrbot.bmp",  "\\2distr.bmp",
-    "\\2000rtop.bmp", "\\2000rbot.bmp", "\\2disltop.bmp", "\\2dislbot.bmp",  "\\xyz.bmp",
-    "\\disxyz.bmp"};
-
 TEST(PictureKey, EveryNameTheProgramAsksForResolves) {
-    std::vector<std::string> names = kPanelNames;
+    // Every name the side panels ask for, by style and active side, is in the one list.
+    std::vector<std::string> names;
+    for (const char* style : {"GM", "Ford", "formula"}) {
+        for (const bool right : {false, true}) {
+            const SidePanelPictures panel = sidePanelPictures(style, right);
+            for (const SidePictures* side : {&panel.left, &panel.right}) {
+                for (const std::string* name :
+                     {&side->top, &side->bottom, &side->misc, &side->xyz}) {
+                    if (std::find(names.begin(), names.end(), *name) == names.end()) {
+                        names.push_back(*name);
+                    }
+                }
+            }
+        }
+    }
+    ASSERT_EQ(names.size(), panelPictureNames().size());
     for (const char* style : {"GM", "Ford", "formula"}) {
         for (const bool right : {false, true}) {
             for (const auto axis : {PictureAxis::X, PictureAxis::Y, PictureAxis::Z}) {

@@ -71,9 +71,11 @@ TEST(PrintReferenceTest, OnePageOfEachKind) {
     }
     {
         RecordingPrinter printer;
-        buildStaticPage(
-            printer,
-            {{"lblStaticLAxis", "8.235"}, {"lblStatRAxis", "8.5"}, {"lblStatRCO", "-1.25"}});
+        StaticCaptions captions;
+        captions.left.sai = "8.235";
+        captions.right.sai = "8.5";
+        captions.rollCenterOffset = "-1.25";
+        buildStaticPage(printer, captions);
         testing::expectMatchesReference("print_static.txt", printer.dump());
     }
     {

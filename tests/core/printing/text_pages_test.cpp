@@ -80,10 +80,8 @@ TEST(CoordinatePageTest, HeadingsAreBoldAndRowsPlainInTheFaceThePrinterHas) {
 
 TEST(StaticPageTest, EachLineIsOneStatementWithTheTabsThatLineUpTheColumns) {
     RecordingPrinter printer;
-    const std::map<std::string, std::string> captions = {
-        {"lblStaticLAxis", "8.235"}, {"lblStatRAxis", "9.1"}, {"lblStatLRadius", "2.5"},
-        {"lblStatRRadius", "2.75"},  {"lblStatLCasA", "3"},   {"lblStatRCA", "4"},
-        {"lblStatLCasTR", "1.25"},   {"lblStatRCTR", "1.5"},  {"lblStatRCH", "3.125"}};
+    const StaticCaptions captions = {
+        {"9.1", "2.75", "4", "1.5"}, {"8.235", "2.5", "3", "1.25"}, "3.125", ""};
     buildStaticPage(printer, captions);
     const std::vector<std::string> expected = {
         "\tSTATIC GEOMETRY\t\t\tLEFT\tRIGHT",
@@ -93,7 +91,7 @@ TEST(StaticPageTest, EachLineIsOneStatementWithTheTabsThatLineUpTheColumns) {
         "\tCASTER TRAIL LENGTH\t\t1.25\t1.5",
         "",
         "\tROLL CENTER HEIGHT\t3.125",
-        "\tROLL CENTER OFFSET\t", // a cleared or missing label prints nothing
+        "\tROLL CENTER OFFSET\t", // a cleared caption prints nothing
     };
     EXPECT_EQ(printedLines(printer.operations()), expected);
     for (const PrintOp& op : printer.operations()) {

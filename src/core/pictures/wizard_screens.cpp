@@ -1,4 +1,4 @@
-#include "mainwindow/wizard_screens.h"
+#include "pictures/wizard_screens.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/guide_texts.h"
+#include "pictures/guide_texts.h"
 
 #include <cstddef>
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "analysis/big_graph_controls.h"
+#include "analysis/graph_view.h"
+#include "model/message_sink.h"
+#include "model/suspension_state.h"
+
+#include <QObject>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace velmora {
+
+class ProportionalLayout;
+class ReadingsTable;
+
+// The graph window's bump steer gauge readings: a "Readings..." button, shown only with the
+// bump steer curve, that opens a small table of travel and gauge reading rows for the side
+// shown; the readings drawn as crosses over the curve and a column of the data table. OK
+// stores the rows into the project's vehicle data; Cancel (or Escape) keeps nothing. With no
+// readings the window draws exactly as without them.
+class ReadingsPanel : public QObject {
+    Q_OBJECT
+
+public:
+    ReadingsPanel(QWidget& window, ProportionalLayout& layout, const BigGraphControls& controls,
+                  SuspensionState& state, MessageSink& messages);
+
+    // After the curve and the 3-D check are drawn: the readings' crosses and the marker again.
+    void drawOver(const GraphView& view);
+    // After the marker moved: the crosses where the old marker was erased, and the marker.
+    void afterStep(const GraphView& view);
+    // After the value columns are filled: the gauge column, shown only when it holds a value.
+    void fillDataTable(const GraphView& view);
+
+    // "Readings...": the frame with the rows of the side the window shows.
+    void open();
+    void accept();
+    void cancel();
+
+    QGroupBox* frame() const { return frmReadings_; }
+    QTableWidget* table() const;
+
+signals:
+    // OK stored new readings; the window redraws and the project has changed.
+    void readingsChanged();
+
+private:
+    void buildFrame(QWidget& window);
+    void addRow(const QString& travel = {}, const QString& reading = {});
+    void removeRow();
+    void draw(const GraphView& view);
+
+    ProportionalLayout& layout_;
+    const BigGraphControls& controls_;
+    SuspensionState& state_;
+    MessageSink& messages_;
+    QPushButton* btnReadings_ = nullptr;
+    QGroupBox* frmReadings_ = nullptr;
+    QLabel* lblReadingsInfo_ = nullptr;
+    ReadingsTable* tblReadings_ = nullptr;
+    QPushButton* btnOK_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
+    QLabel* lblDataGauge_ = nullptr;
+    bool right_ = false; // the side the open frame edits
+};
+
+} // namespace velmora
