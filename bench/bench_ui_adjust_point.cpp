@@ -36,7 +36,7 @@ void BM_NudgeUntilRedrawn(benchmark::State& run) {
         return;
     }
     applyProjectData(window.state(), *read.project);
-    window.selectLeft();
+    window.reselectActiveSide();
     window.analyze(GraphKind::BumpSteer);
     window.adjustPoint(16); // the inner tie rod joint's height
     QApplication::processEvents();

@@ -95,6 +95,9 @@ TEST_F(AdjustPointTest, KeepStoresTheTrialAndBadOffsetsKeepTheLastGoodOne) {
     kept[12] = before[12] + 0.25f;
     EXPECT_EQ(window->state().LeftCoords, kept);
     EXPECT_EQ(window->graphWindow()->view().GraphData(), window->state().CamberChange);
+    // Keep was one step: undo gives the side what it had before the trial.
+    menu("mnuUndo")->trigger();
+    EXPECT_EQ(window->state().LeftCoords, before);
 }
 
 // A project opened during a trial is the user's: closing the window must not write the trial's

@@ -200,7 +200,7 @@ private:
     friend class MainWindowAdjustHost;
     // A trial of Adjust a Point is about to be shown over `original`.
     void adjustTrialStarted(bool right, const CoordinateSet& original);
-    // Keep in Adjust a Point: the side's coordinates become `kept`.
+    // Keep in Adjust a Point: the side's coordinates become `kept`, one undoable step.
     void storeAdjustedCoordinates(bool right, const CoordinateSet& kept);
     // The thumbnails and every open analysis window show the side's coordinates again.
     void refreshAfterAdjust();

@@ -64,10 +64,12 @@ AdjustPointWindow* MainWindow::adjustPointWindow() const {
 // compared with, unless the user has set a baseline of their own.
 void MainWindow::adjustTrialStarted(bool /*right*/, const CoordinateSet& /*original*/) {}
 
-// The undo hook: Keep is one change of the side's coordinates, like the table's OK.
+// Keep is one step of the undo history, like the table's OK.
 void MainWindow::storeAdjustedCoordinates(bool right, const CoordinateSet& kept) {
-    (right ? state_.RightCoords : state_.LeftCoords) = kept;
-    refreshAfterAdjust();
+    storeSideCoordinates(right, kept);
+    if (graph_ && graph_->isVisible()) {
+        graph_->initialise();
+    }
 }
 
 void MainWindow::refreshAfterAdjust() {
