@@ -19,6 +19,7 @@ void addBumpSteerFixCommand(CLI::App& app, int& exitCode);
 void addRollCommand(CLI::App& app, int& exitCode);
 void addSteerCommand(CLI::App& app, int& exitCode);
 void addVehicleCommand(CLI::App& app, int& exitCode);
+void addSensitivityCommand(CLI::App& app, int& exitCode);
 void addReadingsCommand(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
@@ -35,6 +36,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addRollCommand(app, exitCode);
     addSteerCommand(app, exitCode);
     addVehicleCommand(app, exitCode);
+    addSensitivityCommand(app, exitCode);
     addReadingsCommand(app, exitCode);
 }
 

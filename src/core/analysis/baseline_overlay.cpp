@@ -89,13 +89,15 @@ void drawBaselineThumbnails(const SweepResult& base, const ThumbnailSurfaces& su
                                               thumbnailX(b, t.unitsPerValue), i));
         }
         // A small legend in the lower left corner; the surface prints nothing else, so its
-        // font goes back to the one it started with.
+        // font and text colour go back to the ones it started with, and the next drawing
+        // with no baseline is the same as if there had never been one.
         t.canvas->setFont(kThumbLegendFont);
         legendEntry(*t.canvas, 2, 20.4, 5, kThumbnailWidth, kThumbnailHeight, true, kBaselineColor,
                     kBaselineLegend, 0.6);
         legendEntry(*t.canvas, 2, 22.3, 5, kThumbnailWidth, kThumbnailHeight, false, currentColor,
                     kCurrentLegend, 0.6);
         t.canvas->setFont(Font{});
+        t.canvas->setTextColor(colors::Black);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/baseline_view.h"
 #include "analysis/graph_drawing.h"
+#include "analysis/graph_sensitivity.h"
 #include "analysis/graph_window_views.h"
 #include "analysis/model_check.h"
 #include "analysis/readings_panel.h"
@@ -35,6 +36,7 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     controls_ = buildBigGraphControls(*this, *layout_);
     modelCheck_ = new ModelCheck(*this, *layout_, controls_, state_, messages_);
     baselineView_ = new BaselineView(*this, *layout_, controls_);
+    sensitivity_ = new GraphSensitivity(*this, *layout_, state_, view_);
     // At the natural scale the design size is exactly the window size above.
     resize(
         static_cast<int>(kBigGraphDesignTwips.width() * ProportionalLayout::kNaturalPixelsPerTwip),
@@ -124,6 +126,7 @@ void BigGraph::initialise() {
     view_.initialise(state_);
     showLabels();
     redraw();
+    sensitivity_->follow();
 }
 
 void BigGraph::redraw() {

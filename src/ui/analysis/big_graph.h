@@ -10,6 +10,7 @@
 namespace velmora {
 
 class BaselineView;
+class GraphSensitivity;
 class ModelCheck;
 class ReadingsPanel;
 class ProportionalLayout;
@@ -55,6 +56,8 @@ public:
     ModelCheck& modelCheck() const { return *modelCheck_; }
     // The session's baseline drawn beneath the curve, its column and its difference.
     BaselineView& baselineView() const { return *baselineView_; }
+    // The "Sensitivity" button and its list.
+    GraphSensitivity& sensitivity() const { return *sensitivity_; }
     // The bump steer gauge readings: their button, frame, crosses and data table column.
     ReadingsPanel& readings() const { return *readings_; }
 
@@ -83,6 +86,7 @@ private:
     BigGraphControls controls_;
     ModelCheck* modelCheck_ = nullptr;
     BaselineView* baselineView_ = nullptr;
+    GraphSensitivity* sensitivity_ = nullptr;
     ReadingsPanel* readings_ = nullptr;
     GraphView view_;
 };

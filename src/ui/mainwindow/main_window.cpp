@@ -5,6 +5,8 @@
 #include "analysis/baseline.h"
 #include "analysis/big_graph.h"
 #include "analysis/thumbnails.h"
+#include "chassis/adjust_point_host.h"
+#include "chassis/adjust_point_window.h"
 #include "chassis/dive_roll_window.h"
 #include "chassis/steering_window.h"
 #include "chassis/vehicle_data_frame.h"
@@ -105,6 +107,7 @@ MainWindow::~MainWindow() {
     delete graph_.data();
     delete diveRoll_.data();
     delete steering_.data();
+    delete adjust_.data();
 }
 
 void MainWindow::buildClientArea() {

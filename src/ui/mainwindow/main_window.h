@@ -21,6 +21,8 @@ class QLabel;
 
 namespace velmora {
 
+class AdjustPointHost;
+class AdjustPointWindow;
 class BigGraph;
 struct Baseline;
 class DiveRollWindow;
@@ -106,6 +108,11 @@ public:
     void clearBaseline();
     bool hasBaseline() const;
     const Baseline* baseline() const;
+    // Chassis menu, "Adjust a Point": the window for the active side, opened on a coordinate
+    // (1..26) or on the point it showed last.
+    void showAdjustPoint();
+    void adjustPoint(int index);
+    AdjustPointWindow* adjustPointWindow() const;
 
     NotesWindow* notesWindow() const;
     BigGraph* graphWindow() const;
@@ -206,6 +213,16 @@ private:
     void printSteering();
     void printDiveRoll();
 
+    friend class MainWindowAdjustHost;
+    // A trial of Adjust a Point is about to be shown over `original`.
+    void adjustTrialStarted(bool right, const CoordinateSet& original);
+    // The trial was kept or dropped.
+    void adjustTrialEnded();
+    // Keep in Adjust a Point: the side's coordinates become `kept`, one undoable step.
+    void storeAdjustedCoordinates(bool right, const CoordinateSet& kept);
+    // The thumbnails and every open analysis window show the side's coordinates again.
+    void refreshAfterAdjust();
+
     SuspensionState state_;
     FileDialogs& fileDialogs_;
     MessageSink& messages_;
@@ -235,6 +252,10 @@ private:
     QPointer<DiveRollWindow> diveRoll_;
     QPointer<SteeringWindow> steering_;
     std::unique_ptr<Baseline> baseline_;
+    // The baseline was set by an Adjust a Point trial, not by the user.
+    bool baselineFromTrial_ = false;
+    std::unique_ptr<AdjustPointHost> adjustHost_;
+    QPointer<AdjustPointWindow> adjust_;
 
     std::unique_ptr<SideRefresh> sides_;
     std::unique_ptr<ProjectCommands> project_;

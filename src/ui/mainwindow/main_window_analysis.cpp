@@ -3,6 +3,7 @@
 
 #include "analysis/baseline_view.h"
 #include "analysis/big_graph.h"
+#include "analysis/graph_sensitivity.h"
 #include "geometry/static_geometry.h"
 #include "mainwindow/geometry_frame.h"
 #include "mainwindow/notes_window.h"
@@ -28,6 +29,8 @@ void MainWindow::analyze(GraphKind kind) {
         if (baseline_) {
             graph_->baselineView().setBaseline(*baseline_);
         }
+        connect(&graph_->sensitivity(), &GraphSensitivity::adjustRequested, this,
+                &MainWindow::adjustPoint);
     }
     graph_->showGraph(kind);
 }

@@ -31,6 +31,7 @@ void MainWindow::connectBaselineMenu() {
 
 void MainWindow::setBaseline(const Baseline& baseline) {
     baseline_ = std::make_unique<Baseline>(baseline);
+    baselineFromTrial_ = false;
     showBaselineChange();
 }
 
@@ -68,6 +69,7 @@ void MainWindow::clearBaseline() {
         return;
     }
     baseline_.reset();
+    baselineFromTrial_ = false;
     showBaselineChange();
 }
 

@@ -3,6 +3,7 @@
 #include "mainwindow/main_window.h"
 
 #include "analysis/baseline.h"
+#include "chassis/adjust_point_window.h"
 #include "chassis/dive_roll_window.h"
 #include "chassis/roll_figures.h"
 #include "chassis/steering_page.h"
@@ -76,6 +77,7 @@ void MainWindow::buildChassisParts(QWidget* client) {
     connect(menus_->mnuVehicleData, &QAction::triggered, this, &MainWindow::showVehicleData);
     connect(menus_->mnuSteering, &QAction::triggered, this, &MainWindow::showSteering);
     connectBaselineMenu();
+    connect(menus_->mnuAdjustPoint, &QAction::triggered, this, &MainWindow::showAdjustPoint);
 }
 
 void MainWindow::showVehicleData() {
@@ -152,6 +154,10 @@ void MainWindow::closeChassisWindows() {
     }
     if (steering_) {
         steering_->close();
+    }
+    // A trial that was not kept is dropped.
+    if (adjust_) {
+        adjust_->close();
     }
 }
 

@@ -1,0 +1,86 @@
+#include "analysis/graph_sensitivity.h"
+
+#include "analysis/model_overlay.h"
+#include "analysis/sensitivity_window.h"
+#include "chassis/sensitivity.h"
+#include "widgets/proportional_layout.h"
+
+#include <QPushButton>
+
+namespace velmora {
+namespace {
+
+// Design rectangle (twips) of the button: beneath "Suggestions", left of the bump steer
+// readings' button.
+const QRect kButton(2640, 5400, 1095, 375);
+
+QString curveWords(GraphKind kind) {
+    switch (kind) {
+    case GraphKind::Camber:
+        return QStringLiteral("camber");
+    case GraphKind::SideScrub:
+        return QStringLiteral("side scrub");
+    case GraphKind::ForeAft:
+        return QStringLiteral("fore/aft position");
+    case GraphKind::Caster:
+        return QStringLiteral("caster");
+    case GraphKind::BumpSteer:
+        break;
+    }
+    return QStringLiteral("bump steer");
+}
+
+} // namespace
+
+GraphSensitivity::GraphSensitivity(QWidget& window, ProportionalLayout& layout,
+                                   const SuspensionState& state, const GraphView& view)
+    : QObject(&window), window_(window), state_(state), view_(view) {
+    btnSensitivity_ = new QPushButton(QStringLiteral("Sensitivity"), &window);
+    btnSensitivity_->setObjectName(QStringLiteral("btnSensitivity"));
+    btnSensitivity_->setToolTip(
+        QStringLiteral("Which coordinate moves this curve most at the ends of the travel"));
+    layout.add(btnSensitivity_, kButton);
+    connect(btnSensitivity_, &QPushButton::clicked, this, &GraphSensitivity::showList);
+}
+
+SensitivityWindow* GraphSensitivity::list() const {
+    return list_.data();
+}
+
+void GraphSensitivity::showList() {
+    if (!list_) {
+        list_ = new SensitivityWindow(&window_);
+        connect(list_, &SensitivityWindow::adjustRequested, this,
+                &GraphSensitivity::adjustRequested);
+    }
+    fillList();
+    list_->show();
+    list_->raise();
+    list_->activateWindow();
+}
+
+void GraphSensitivity::fillList() {
+    const bool right = view_.rightActive();
+    const GraphKind kind = shownGraph(view_.flags());
+    SensitivityInputs in;
+    in.corner = state_.coords(right);
+    in.right = right;
+    in.VU = view_.VU();
+    in.VD = view_.VD();
+    in.kind = kind;
+    in.step = kStep;
+    const bool inches = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft;
+    const QString side = right ? QStringLiteral("Right") : QStringLiteral("Left");
+    list_->fill(sensitivityOf(in),
+                side + QStringLiteral(" ") + curveWords(kind) + QStringLiteral(" sensitivity"),
+                curveWords(kind), inches ? QStringLiteral("in") : QStringLiteral("deg"), kStep);
+}
+
+void GraphSensitivity::follow() {
+    // Filled without activating it: the graph window reads the project at every activation.
+    if (list_ && list_->isVisible()) {
+        fillList();
+    }
+}
+
+} // namespace velmora
