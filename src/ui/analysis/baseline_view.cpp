@@ -1,6 +1,7 @@
 #include "analysis/baseline_view.h"
 
 #include "analysis/baseline_overlay.h"
+#include "analysis/data_table_columns.h"
 #include "analysis/graph_window_views.h"
 #include "widgets/drawing_surface.h"
 #include "widgets/proportional_layout.h"
@@ -11,12 +12,6 @@
 namespace velmora {
 
 namespace {
-
-// Design rectangles (twips) of the "Base" column: where the 3-D column stands (the free part
-// of the designed value column), or, while that is shown, between the positions, whose texts
-// are short, and the current values.
-const QRect kBaseColumnRight(2400, 240, 800, 5055);
-const QRect kBaseColumnLeft(1000, 240, 680, 5055);
 
 QString joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
     std::string text = heading + "\n\n";
@@ -30,13 +25,12 @@ QString joinedCaption(const std::string& heading, const std::vector<std::string>
 
 BaselineView::BaselineView(QWidget& window, ProportionalLayout& layout,
                            const BigGraphControls& controls)
-    : QObject(&window), controls_(controls), layout_(layout) {
+    : QObject(&window), controls_(controls) {
     lblDataBase_ = new QLabel(controls_.frmDataTable);
     lblDataBase_->setObjectName(QStringLiteral("lblDataBase"));
     lblDataBase_->setFont(controls_.lblDataMeas->font());
     lblDataBase_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    baseFont_ = lblDataBase_->font();
-    layout.add(lblDataBase_, kBaseColumnRight);
+    layout.add(lblDataBase_, dataTablePlan({}).base);
     lblDataBase_->hide();
 }
 
@@ -82,19 +76,11 @@ std::string BaselineView::message(const GraphView& view) {
     return base ? baselineMessage(view, *base) : view.UpdateMessage();
 }
 
-void BaselineView::fillDataTable(const GraphView& view, bool rigidColumnShown) {
+void BaselineView::fillDataTable(const GraphView& view) {
     const SweepResult* base = result(view);
     lblDataBase_->setVisible(base != nullptr);
     if (!base) {
         return;
-    }
-    if (rigidColumnShown != leftOfValues_) {
-        // Placed again with its natural font, so the layout goes on scaling it from there;
-        // until the next resize it takes the font the value column has now.
-        leftOfValues_ = rigidColumnShown;
-        lblDataBase_->setFont(baseFont_);
-        layout_.add(lblDataBase_, leftOfValues_ ? kBaseColumnLeft : kBaseColumnRight);
-        lblDataBase_->setFont(controls_.lblDataMeas->font());
     }
     lblDataBase_->setText(joinedCaption(kBaselineTableHeading, baselineTableValues(view, *base)));
     lblDataBase_->raise();

@@ -4,7 +4,6 @@
 #include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
 
-#include <QFont>
 #include <QObject>
 
 #include <optional>
@@ -39,9 +38,9 @@ public:
     bool afterStep(const GraphView& view, int from);
     // The message the window shows: the view's own, and the baseline's reading when on.
     std::string message(const GraphView& view);
-    // After the value columns are filled: the "Base" column, hidden when off. It stands right
-    // of the values, or, while the 3-D column takes that place, left of them.
-    void fillDataTable(const GraphView& view, bool rigidColumnShown);
+    // After the value columns are filled: the "Base" column, hidden when off. Where it stands
+    // beside the others is the window's to arrange.
+    void fillDataTable(const GraphView& view);
 
     // The baseline's sweep for the side and travel the view was initialised for; null when
     // off.
@@ -57,10 +56,7 @@ private:
     };
 
     const BigGraphControls& controls_;
-    ProportionalLayout& layout_;
     QLabel* lblDataBase_ = nullptr;
-    QFont baseFont_; // the column's font at the natural scale
-    bool leftOfValues_ = false;
     std::optional<Baseline> baseline_;
     std::optional<Key> key_;
     SweepResult result_;

@@ -1,6 +1,7 @@
 #include "analysis/big_graph.h"
 
 #include "analysis/baseline_view.h"
+#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_sensitivity.h"
 #include "analysis/graph_window_views.h"
@@ -180,8 +181,9 @@ void BigGraph::showDataTable() {
     controls_.lblDataPos->setText(qText(table.positionCaption()));
     controls_.lblDataMeas->setText(qText(table.valueCaption()));
     modelCheck_->fillDataTable(view_);
-    baselineView_->fillDataTable(view_, modelCheck_->isOn());
+    baselineView_->fillDataTable(view_);
     readings_->fillDataTable(view_);
+    arrangeDataTable(*layout_, controls_);
     controls_.frmDataTable->show();
     controls_.frmDataTable->raise();
 }

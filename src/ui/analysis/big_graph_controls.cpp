@@ -1,6 +1,7 @@
 #include "analysis/big_graph_controls.h"
 
 #include "analysis/arrow_caption.h"
+#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
 #include "analysis/suspension_picture.h"
@@ -211,8 +212,9 @@ void buildFrames(QWidget& window, ProportionalLayout& layout, BigGraphControls& 
     c.btnSuggestOK = addButton(*c.frmSuggest, layout, QStringLiteral("btnSuggestOK"),
                                QStringLiteral("OK"), QRect(2760, 2400, 735, 375));
 
+    const DataTablePlan table = dataTablePlan({});
     c.frmDataTable = addFrame(window, layout, QStringLiteral("frmDataTable"),
-                              QStringLiteral("Data Table"), QRect(6120, 0, 3255, 6375));
+                              QStringLiteral("Data Table"), table.frame);
     // Heading, empty line and up to 25 rows must fit the column's height.
     QFont tableFont = c.frmDataTable->font();
     tableFont.setPointSizeF(tableFont.pointSizeF() * 0.8);
@@ -221,14 +223,14 @@ void buildFrames(QWidget& window, ProportionalLayout& layout, BigGraphControls& 
     c.lblDataPos->setObjectName(QStringLiteral("lblDataPos"));
     c.lblDataPos->setFont(tableFont);
     c.lblDataPos->setAlignment(top);
-    layout.add(c.lblDataPos, QRect(240, 240, 1335, 5055));
+    layout.add(c.lblDataPos, table.positions);
     c.lblDataMeas = new QLabel(c.frmDataTable);
     c.lblDataMeas->setObjectName(QStringLiteral("lblDataMeas"));
     c.lblDataMeas->setFont(tableFont);
     c.lblDataMeas->setAlignment(top);
-    layout.add(c.lblDataMeas, QRect(1680, 240, 1335, 5055));
+    layout.add(c.lblDataMeas, table.values);
     c.btnDataTableOK = addButton(*c.frmDataTable, layout, QStringLiteral("btnDataTableOK"),
-                                 QStringLiteral("OK"), QRect(240, 5760, 1095, 375));
+                                 QStringLiteral("OK"), table.ok);
 
     c.frmSuggest->raise();
     c.frmDataTable->raise();

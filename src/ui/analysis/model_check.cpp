@@ -1,5 +1,6 @@
 #include "analysis/model_check.h"
 
+#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/model_overlay.h"
 #include "widgets/drawing_surface.h"
@@ -12,11 +13,6 @@
 namespace velmora {
 
 namespace {
-
-// Design rectangle (twips) of the data table's 3-D column. The classic value column is
-// designed wider than its short values need; the 3-D column takes the free part of it, so the
-// two designed columns never move.
-const QRect kRigidColumn(2400, 240, 800, 5055);
 
 GraphPlot plotOf(const GraphView& view) {
     return GraphPlot{&view.PlotX(), &view.PlotY(), view.NumPoints(), view.rightActive()};
@@ -46,7 +42,7 @@ ModelCheck::ModelCheck(QWidget& window, ProportionalLayout& layout,
     lblDataMeas3D_->setObjectName(QStringLiteral("lblDataMeas3D"));
     lblDataMeas3D_->setFont(controls_.lblDataMeas->font());
     lblDataMeas3D_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout_.add(lblDataMeas3D_, kRigidColumn);
+    layout_.add(lblDataMeas3D_, dataTablePlan({}).rigid);
     lblDataMeas3D_->hide();
 
     connect(chk3D_, &QCheckBox::toggled, this, &ModelCheck::toggled);

@@ -1,5 +1,6 @@
 #include "analysis/readings_panel.h"
 
+#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/model_overlay.h"
 #include "analysis/readings_overlay.h"
@@ -34,11 +35,10 @@ public:
 
 namespace {
 
-// Design rectangles, twips: the button above "Show Data", the frame over the suspension
-// picture, and the gauge column in the free part of the data table's position column.
+// Design rectangles, twips: the button above "Show Data" and the frame over the suspension
+// picture.
 const QRect kButton(3840, 5400, 1095, 375);
 const QRect kFrame(120, 360, 3855, 4380);
-const QRect kGaugeColumn(900, 240, 760, 5055);
 
 GraphPlot plotOf(const GraphView& view) {
     return GraphPlot{&view.PlotX(), &view.PlotY(), view.NumPoints(), view.rightActive()};
@@ -78,7 +78,7 @@ ReadingsPanel::ReadingsPanel(QWidget& window, ProportionalLayout& layout,
     lblDataGauge_->setObjectName(QStringLiteral("lblDataGauge"));
     lblDataGauge_->setFont(controls_.lblDataMeas->font());
     lblDataGauge_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout_.add(lblDataGauge_, kGaugeColumn);
+    layout_.add(lblDataGauge_, dataTablePlan({}).gauge);
     lblDataGauge_->hide();
 }
 

@@ -26,15 +26,25 @@ double fontFactor(double pixelsPerTwip) {
     return std::clamp(std::pow(relative, kFontDamping), kMinFontFactor, kMaxFontFactor);
 }
 
-// A one-line label whose text is wider than its place gets a smaller font, so the design's
-// captions stay whole whatever face the platform substitutes.
+// The width a label's text takes: that of its widest line, since a column of values breaks
+// its text into lines.
+int widestLineAdvance(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line.toString()));
+    }
+    return widest;
+}
+
+// A label whose lines are wider than its place gets a smaller font, so the design's captions
+// stay whole whatever face the platform substitutes.
 void shrinkToFit(QLabel& label, QFont& font) {
     if (label.wordWrap() || label.text().isEmpty() || label.width() <= 0) {
         return;
     }
     const int available = label.width() - 2;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        const int advance = QFontMetrics(font).horizontalAdvance(label.text());
+        const int advance = widestLineAdvance(QFontMetrics(font), label.text());
         if (advance <= available || advance <= 0) {
             return;
         }
@@ -72,6 +82,16 @@ void ProportionalLayout::add(QWidget* control, const QRect& designTwips) {
         index_.insert(control, static_cast<int>(entries_.size()));
         entries_.push_back(entry);
     }
+    control->setGeometry(toPixels(designTwips));
+}
+
+void ProportionalLayout::move(QWidget* control, const QRect& designTwips) {
+    const auto found = index_.find(control);
+    if (found == index_.end()) {
+        add(control, designTwips);
+        return;
+    }
+    entries_[*found].design = designTwips;
     control->setGeometry(toPixels(designTwips));
 }
 

@@ -30,6 +30,9 @@ public:
     // Records a control; its font as set now is the font at the natural scale. Adding a
     // control again replaces its rectangle.
     void add(QWidget* control, const QRect& designTwips);
+    // Gives a recorded control another design rectangle and places it there; unlike adding
+    // it again, its font at the natural scale stays what it was.
+    void move(QWidget* control, const QRect& designTwips);
     bool contains(const QWidget* control) const;
     QRect designRect(const QWidget* control) const;
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QRect>
+
+namespace velmora {
+
+struct BigGraphControls;
+class ProportionalLayout;
+
+// Which of the data table's optional columns are shown besides the positions and values.
+struct DataTableColumns {
+    bool gauge = false; // the gauge readings ("Gauge")
+    bool rigid = false; // the 3-D check ("3-D")
+    bool base = false;  // the baseline ("Base")
+};
+
+// Design rectangles (twips) of the data table: the frame relative to the window, the rest
+// relative to the frame.
+struct DataTablePlan {
+    QRect frame;
+    QRect positions;
+    QRect values;
+    QRect ok;
+    QRect gauge;
+    QRect rigid;
+    QRect base;
+};
+
+// Where the frame and its columns go for the columns shown. The positions and the values are
+// designed wider than their short texts; the optional columns take the free parts of them, so
+// the two designed columns stay where they are on the window. Only with all three optional
+// columns is that too little: the frame then reaches further over the graph, and the gauge
+// and baseline columns stand side by side in the room it gains.
+DataTablePlan dataTablePlan(DataTableColumns shown);
+
+// Places the graph window's data table for the optional columns its parts left shown (each
+// fills its own column first).
+void arrangeDataTable(ProportionalLayout& layout, const BigGraphControls& controls);
+
+} // namespace velmora
