@@ -75,6 +75,11 @@ TEST(CliSteer, BadArgumentsAreRefusedWithTheReason) {
         {{"steer", p, "--wheelbase", "0"}, "--wheelbase"},
         {{"vehicle", p, "--front-brake", "120"}, "from 0 to 100"},
         {{"vehicle", p, "--cg-height", "-1"}, "--cg-height"},
+        {{"vehicle", p, "--gauge-length", "1e39"},
+         "--gauge-length: the gauge length must be a number of inches above 0, not \"1e39\""},
+        {{"vehicle", p, "--gauge-length", "-0"}, "not \"-0\""},
+        // Too small for a single: stored as 0, it would give an anti-dive of 0 %.
+        {{"vehicle", p, "--wheelbase", "1e-50"}, "not \"1e-50\""},
     };
     for (const auto& c : bad) {
         const CliRun run = runCli(c.args);

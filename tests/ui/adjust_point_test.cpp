@@ -146,5 +146,27 @@ TEST_F(AdjustPointTest, TheSensitivityListOpensAdjustAPointOnItsRow) {
     EXPECT_NE(table->item(0, 2)->text(), before);
 }
 
+// A trial is not the user's until kept: neither Undo, Redo nor an Open's step may store it.
+TEST_F(AdjustPointTest, TheUndoHistoryNeverStoresATrial) {
+    clickIn("btnNudgePlus4");
+    open(examplePath("ford-asphalt-oval.kqw"));
+    const CoordinateSet ford = window->state().LeftCoords;
+    menu("mnuUndo")->trigger();
+    EXPECT_EQ(window->state().LeftCoords, before) << "Open's step began before the trial";
+
+    menu("mnuRedo")->trigger();
+    adjust->openFor(false);
+    adjust->selectIndex(12);
+    clickIn("btnNudgePlus4");
+    menu("mnuUndo")->trigger();
+    EXPECT_FALSE(adjust->trialOpen());
+    EXPECT_EQ(window->state().LeftCoords, before);
+    menu("mnuRedo")->trigger();
+    EXPECT_EQ(window->state().LeftCoords, ford) << "the Ford as opened, not with the trial";
+    adjust->close();
+    EXPECT_EQ(window->state().LeftCoords, ford);
+    EXPECT_FALSE(window->hasBaseline());
+}
+
 } // namespace
 } // namespace velmora::testing

@@ -64,11 +64,11 @@ nlohmann::json optionalJson(const std::optional<float>& value) {
 }
 
 // An option's value, checked the way the Vehicle Data frame checks a typed value.
-void checkVehicleOption(const std::optional<double>& value, VehicleValue which,
-                        const char* option) {
-    if (value) {
+void checkVehicleOption(const NumberOption& number, VehicleValue which, const char* option) {
+    if (const std::optional<double> value = number.get()) {
         if (std::string problem = vehicleValueProblem(which, *value); !problem.empty()) {
-            throw UsageError(std::string(option) + ": " + problem);
+            throw UsageError(std::string(option) + ": " + problem + ", not \"" +
+                             number.option->results().back() + "\"");
         }
     }
 }
@@ -136,7 +136,7 @@ void steerCommand(const SteerArgs& args) {
     if (std::string p = steerStepsProblem(steps, "--steps"); !p.empty()) {
         throw UsageError(p);
     }
-    checkVehicleOption(args.wheelbase.get(), VehicleValue::Wheelbase, "--wheelbase");
+    checkVehicleOption(args.wheelbase, VehicleValue::Wheelbase, "--wheelbase");
 
     const SuspensionState state = loadProject(args.project);
     std::optional<double> wheelbase = args.wheelbase.get();
@@ -196,7 +196,7 @@ void vehicleCommand(const VehicleArgs& args) {
                      {args.frontBrake, VehicleValue::FrontBrakePercent, "--front-brake"},
                      {args.gaugeLength, VehicleValue::GaugeLength, "--gauge-length"}};
     for (const auto& o : overrides) {
-        checkVehicleOption(o.number.get(), o.which, o.name);
+        checkVehicleOption(o.number, o.which, o.name);
     }
     const SuspensionState state = loadProject(args.project);
     VehicleData vehicle = state.Vehicle;

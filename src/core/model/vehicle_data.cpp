@@ -64,8 +64,9 @@ std::string vehicleValueProblem(VehicleValue which, double value) {
         }
         return {};
     }
-    // A length beyond what a single holds is not a car's either.
-    if (!std::isfinite(value) || !(value > 0) || value > 1e6) {
+    // A length beyond what a single holds is not a car's either, and one too small for a single
+    // would be stored as 0.
+    if (!std::isfinite(value) || !(static_cast<float>(value) > 0) || value > 1e6) {
         return "the " + name + " must be a number of inches above 0";
     }
     return {};

@@ -196,6 +196,13 @@ void AdjustPointWindow::dropStaleTrial() {
     }
 }
 
+std::optional<CoordinateSet> AdjustPointWindow::storedCoordinates() const {
+    if (original_ && host_.coordinatesOf(right_) == trial_) {
+        return original_;
+    }
+    return std::nullopt;
+}
+
 void AdjustPointWindow::nudge(double inches) {
     dropStaleTrial();
     const int index = selectedIndex();

@@ -46,6 +46,9 @@ public:
     // Whether a trial is shown (a nudge not yet kept or reverted).
     bool trialOpen() const { return original_.has_value(); }
     double offsetOf(int index) const { return offsets_[static_cast<std::size_t>(index)]; }
+    // The side as it was before the trial on show, which is what the project holds; nothing
+    // when no trial is shown on the side.
+    std::optional<CoordinateSet> storedCoordinates() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

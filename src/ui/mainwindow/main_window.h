@@ -222,6 +222,9 @@ private:
     void storeAdjustedCoordinates(bool right, const CoordinateSet& kept);
     // The thumbnails and every open analysis window show the side's coordinates again.
     void refreshAfterAdjust();
+    // The project as stored, for the undo history: a trial on show is not the user's yet.
+    ProjectSnapshot snapshotWithoutTrial() const;
+    void revertAdjustTrial();
 
     SuspensionState state_;
     FileDialogs& fileDialogs_;

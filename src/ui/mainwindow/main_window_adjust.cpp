@@ -90,6 +90,22 @@ void MainWindow::storeAdjustedCoordinates(bool right, const CoordinateSet& kept)
     }
 }
 
+ProjectSnapshot MainWindow::snapshotWithoutTrial() const {
+    ProjectSnapshot snapshot = snapshotOf(state_, StepKind::Project);
+    if (adjust_) {
+        if (const std::optional<CoordinateSet> stored = adjust_->storedCoordinates()) {
+            (adjust_->right() ? snapshot.right : snapshot.left) = *stored;
+        }
+    }
+    return snapshot;
+}
+
+void MainWindow::revertAdjustTrial() {
+    if (adjust_) {
+        adjust_->revert();
+    }
+}
+
 void MainWindow::refreshAfterAdjust() {
     reselectActiveSide();
     if (graph_ && graph_->isVisible()) {

@@ -53,7 +53,7 @@ void MainWindow::showOpenedProject(TrackChoice track, CarStyleChoice style) {
 
 void MainWindow::fileNew() {
     frmDisable();
-    const ProjectSnapshot before = snapshotOf(state_, StepKind::Project);
+    const ProjectSnapshot before = snapshotWithoutTrial();
     project_->newProject();
     history_.commitProject(before, state_);
     endCommand();
@@ -61,7 +61,7 @@ void MainWindow::fileNew() {
 
 void MainWindow::fileOpen() {
     frmDisable();
-    const ProjectSnapshot before = snapshotOf(state_, StepKind::Project);
+    const ProjectSnapshot before = snapshotWithoutTrial();
     if (project_->open()) {
         history_.commitProject(before, state_);
     }
@@ -70,7 +70,7 @@ void MainWindow::fileOpen() {
 
 bool MainWindow::openProject(const std::string& path) {
     frmDisable();
-    const ProjectSnapshot before = snapshotOf(state_, StepKind::Project);
+    const ProjectSnapshot before = snapshotWithoutTrial();
     const bool opened = project_->open(path);
     if (opened) {
         history_.commitProject(before, state_);

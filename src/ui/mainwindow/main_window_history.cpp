@@ -32,6 +32,8 @@ void MainWindow::undo() {
     if (dialogFrameOpen()) {
         return;
     }
+    // A trial of Adjust a Point ends first, so that redo never brings it back as stored.
+    revertAdjustTrial();
     if (const std::optional<StepKind> kind = history_.undo(state_)) {
         showRestoredStep(*kind);
     }
@@ -41,6 +43,7 @@ void MainWindow::redo() {
     if (dialogFrameOpen()) {
         return;
     }
+    revertAdjustTrial();
     if (const std::optional<StepKind> kind = history_.redo(state_)) {
         showRestoredStep(*kind);
     }
