@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/result_curve.h"
 #include "model/suspension_state.h"
 #include "model/sweep_result.h"
 
@@ -24,9 +25,6 @@ Baseline baselineOf(const SuspensionState& state);
 // shown: the baseline's own geometry messages were the user's to read when it was current.
 // An incomplete corner gives a result whose curves are all not reached.
 SweepResult sweepBaseline(const Baseline& baseline, bool right, float VU, float VD);
-
-// The curve of a graph kind in a sweep's result.
-const Curve& curveOf(const SweepResult& result, GraphKind kind);
 
 // The wheel positions a result reached: 1..n for its travel, 0 when it has no step.
 int positionsOf(const SweepResult& result);

@@ -3,6 +3,7 @@
 #include "geometry/rigid_sweep.h"
 #include "geometry/sweep.h"
 #include "model/number_text.h"
+#include "model/result_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,22 +20,6 @@ constexpr std::array<const char*, kCoordinateRows> kRowNames{
     "Bottom Arm Front Pivot", "Bottom Arm Rear Pivot", "Bottom Arm Ball Joint",
     "Tie Rod Inner Joint",    "Tie Rod Outer Joint",   "Tire Center",
     "Spindle Height"};
-
-const Curve& classicCurve(const SweepResult& result, GraphKind kind) {
-    switch (kind) {
-    case GraphKind::Camber:
-        return result.CamberChange;
-    case GraphKind::SideScrub:
-        return result.SideScrub;
-    case GraphKind::ForeAft:
-        return result.ForeAft;
-    case GraphKind::Caster:
-        return result.CasterChange;
-    case GraphKind::BumpSteer:
-        break;
-    }
-    return result.BumpSteer;
-}
 
 // The curve's values at full bump and full rebound, NaN where the sweep did not reach them.
 struct Ends {
@@ -55,7 +40,7 @@ Ends classicEnds(const SensitivityInputs& in, const CoordinateSet& corner) {
     if (ends.positions < 1) {
         return ends;
     }
-    const Curve& curve = classicCurve(result, in.kind);
+    const Curve& curve = curveOf(result, in.kind);
     // A value the sweep refused is never finite, so NaN also covers what it skipped.
     const auto value = [&](int i) {
         const float v = curve[static_cast<std::size_t>(i)];

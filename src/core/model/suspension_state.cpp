@@ -1,5 +1,7 @@
 #include "model/suspension_state.h"
 
+#include "model/result_curve.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -120,19 +122,7 @@ float staticIndex(float vu, float vy) {
 }
 
 const Curve& resultCurve(const SuspensionState& state, GraphKind kind) {
-    switch (kind) {
-    case GraphKind::Camber:
-        return state.CamberChange;
-    case GraphKind::SideScrub:
-        return state.SideScrub;
-    case GraphKind::ForeAft:
-        return state.ForeAft;
-    case GraphKind::Caster:
-        return state.CasterChange;
-    case GraphKind::BumpSteer:
-        break;
-    }
-    return state.BumpSteer;
+    return curveOf(state, kind);
 }
 
 } // namespace velmora
