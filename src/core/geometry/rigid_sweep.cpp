@@ -3,6 +3,7 @@
 #include "geometry/rigid_corner.h"
 #include "geometry/vec3.h"
 #include "model/number_text.h"
+#include "model/result_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -209,19 +210,7 @@ RigidSweep rigidSweep(const SuspensionState& state) {
 }
 
 const Curve3D& rigidCurve(const RigidSweep& sweep, GraphKind kind) {
-    switch (kind) {
-    case GraphKind::Camber:
-        return sweep.CamberChange;
-    case GraphKind::SideScrub:
-        return sweep.SideScrub;
-    case GraphKind::ForeAft:
-        return sweep.ForeAft;
-    case GraphKind::Caster:
-        return sweep.CasterChange;
-    case GraphKind::BumpSteer:
-        break;
-    }
-    return sweep.BumpSteer;
+    return curveOf(sweep, kind);
 }
 
 double largestBumpSteer(const RigidSweep& sweep) {

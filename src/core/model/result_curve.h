@@ -6,8 +6,8 @@
 namespace velmora {
 
 // The curve of a graph kind in anything that holds the five result curves under their
-// names: a sweep's result, or the state that keeps the last one.
-template <typename Results> const Curve& curveOf(const Results& results, GraphKind kind) {
+// names: a sweep's result, the state that keeps the last one, or the 3-D solution.
+template <typename Results> const auto& curveOf(const Results& results, GraphKind kind) {
     switch (kind) {
     case GraphKind::Camber:
         return results.CamberChange;

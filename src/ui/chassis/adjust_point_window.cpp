@@ -256,28 +256,26 @@ bool AdjustPointWindow::setOffset(double offset) {
     return true;
 }
 
-void AdjustPointWindow::keep() {
+std::optional<CoordinateSet> AdjustPointWindow::endTrial() {
     dropStaleTrial();
-    if (!original_) {
-        return;
-    }
-    const CoordinateSet original = *original_;
+    std::optional<CoordinateSet> original = original_;
     original_.reset();
     offsets_.fill(0);
-    host_.keep(right_, original, trial_);
-    showSelection();
+    return original;
+}
+
+void AdjustPointWindow::keep() {
+    if (const std::optional<CoordinateSet> original = endTrial()) {
+        host_.keep(right_, *original, trial_);
+        showSelection();
+    }
 }
 
 void AdjustPointWindow::revert() {
-    dropStaleTrial();
-    if (!original_) {
-        return;
+    if (const std::optional<CoordinateSet> original = endTrial()) {
+        host_.revert(right_, *original);
+        showSelection();
     }
-    const CoordinateSet original = *original_;
-    original_.reset();
-    offsets_.fill(0);
-    host_.revert(right_, original);
-    showSelection();
 }
 
 void AdjustPointWindow::showSelection() {

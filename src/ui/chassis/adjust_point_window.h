@@ -59,6 +59,8 @@ private:
     bool setOffset(double offset);
     // Forgets a trial whose set the project no longer holds (opened, new, typed over).
     void dropStaleTrial();
+    // Ends a trial that is still current and returns what the side had before it.
+    std::optional<CoordinateSet> endTrial();
     void showSelection();
     void fillAxes();
 
