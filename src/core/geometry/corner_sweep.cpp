@@ -56,7 +56,28 @@ void CornerSweep::storeStaticPosition(int i) {
     out_.BumpSteer[k] = 0;
 }
 
+void CornerSweep::settleRollCentre() {
+    if (rollCentre_.pending) {
+        rollCentre_.pending = false;
+        ic_ = instantCentreOf(rollCentre_.lines);
+        out_.RollCenterHeight = wheelRollCentreHeight(ic_, rollCentre_.patchX, rollCentre_.travel);
+    }
+}
+
+// Only the roll centre of the position finished last is kept, so a position whose roll centre
+// cannot fail leaves it unsolved until the next position replaces it or the sweep ends.
 void CornerSweep::sweepPositions(int count, float VU, float VY) {
+    deferRollCentre_ = true;
+    try {
+        sweepEachPosition(count, VU, VY);
+    } catch (const ArithmeticFault&) {
+        settleRollCentre();
+        throw;
+    }
+    settleRollCentre();
+}
+
+void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
     float t = VU;
     std::array<RideHeight, kLanes> solved;
     int taken = 0; // solved[taken..solvedCount) belong to the coming positions
@@ -270,8 +291,11 @@ bool CornerSweep::takeRideHeight(float t, const RideHeight& rideHeight, Pose& po
 // Roll centre height, fore/aft movement, caster change and toe of a solved position.
 void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
     const auto k = static_cast<std::size_t>(i);
-    ic_ = frontViewInstantCentre(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
-    out_.RollCenterHeight = wheelRollCentreHeight(ic_, fin(p_.TC + sideScrub), t);
+    const ArmLines lines = frontViewArmLines(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
+    rollCentre_ = PendingRollCentre{lines, fin(p_.TC + sideScrub), t, true};
+    if (!deferRollCentre_ || !rollCentreCannotFail(lines, rollCentre_.patchX, t)) {
+        settleRollCentre();
+    }
 
     pose.TB.z = topZ_.at(pose.TB.y);
     pose.BB.z = bottomZ_.at(pose.BB.y);

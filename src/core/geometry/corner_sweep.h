@@ -27,7 +27,7 @@ public:
     // The static-only pass: the ride-height position alone, its results at position 0.
     void sweepRideHeightOnly();
 
-    // Instant centre of the position solved last.
+    // Instant centre of the position finished last.
     const InstantCentre& instantCentre() const { return ic_; }
 
 private:
@@ -73,6 +73,16 @@ private:
         double nS_ = 0; // that reach at the static height
     };
 
+    // Inputs of the roll centre of the position finished last, while it is unsolved.
+    struct PendingRollCentre {
+        ArmLines lines;
+        double patchX = 0;
+        double travel = 0;
+        bool pending = false;
+    };
+
+    void sweepEachPosition(int count, float VU, float VY);
+    void settleRollCentre();
     bool atStaticIndex(int i) const;
     void storeStaticPosition(int i);
     void sweepPosition(int i, float t, const RideHeight& rideHeight);
@@ -88,6 +98,8 @@ private:
     float staticIndex_;
     double fv_; // front-view tie rod length; each tie rod solution refines it for the next
     InstantCentre ic_;
+    PendingRollCentre rollCentre_;
+    bool deferRollCentre_ = false;
     BallJointZ topZ_;
     BallJointZ bottomZ_;
 };

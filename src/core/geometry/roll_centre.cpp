@@ -2,18 +2,28 @@
 
 #include "geometry/checked_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
 
 using namespace sweepmath;
 
-InstantCentre frontViewInstantCentre(const Point3& A1, const Point3& TBm, const Point3& A2,
-                                     const Point3& BBm) {
-    const double mt = quot(TBm.y - A1.y, TBm.x - A1.x);
-    const double ct = fin(A1.y - A1.x * mt);
-    const double mb = quot(BBm.y - A2.y, BBm.x - A2.x);
-    const double cb = fin(A2.y - A2.x * mb);
+ArmLines frontViewArmLines(const Point3& A1, const Point3& TBm, const Point3& A2,
+                           const Point3& BBm) {
+    ArmLines l;
+    l.mt = quot(TBm.y - A1.y, TBm.x - A1.x);
+    l.ct = fin(A1.y - A1.x * l.mt);
+    l.mb = quot(BBm.y - A2.y, BBm.x - A2.x);
+    l.cb = fin(A2.y - A2.x * l.mb);
+    return l;
+}
+
+InstantCentre instantCentreOf(const ArmLines& l) {
+    const double mt = l.mt;
+    const double ct = l.ct;
+    const double mb = l.mb;
+    const double cb = l.cb;
 
     // Law of sines on the triangle of the two arm lines and the centreline.
     InstantCentre ic;
@@ -39,6 +49,31 @@ double wheelRollCentreHeight(const InstantCentre& ic, double patchX, double trav
         return quot(fin(patchX * (travel - ic.y)), ic.x - patchX);
     }
     return quot(fin(patchX * (ic.y - travel)), fin(patchX + ic.x));
+}
+
+// In exact arithmetic the law-of-sines construction of instantCentreOf lands on the lines'
+// intersection (x, y), the program's pi cancelling out of every angle but the one at the
+// bottom line's foot; with slopes of at most 1000 and lines whose angles differ by at least a
+// millionth of a radian, that angle's error, the rounding and the sines' conditioning move it
+// by less than a ten-thousandth of its size. The bounds keep every product far from overflow.
+bool rollCentreCannotFail(const ArmLines& l, double patchX, double travel) {
+    const double slope = std::max(std::fabs(l.mt), std::fabs(l.mb));
+    const double dm = l.mb - l.mt;
+    if (!(slope <= 1e3) || !(std::fabs(dm) >= 1e-6 * (1 + slope * slope))) {
+        return false;
+    }
+    const double x = (l.ct - l.cb) / dm;
+    const double y = l.ct + l.mt * x;
+    constexpr double kBound = 1e50;
+    for (const double v : {l.ct, l.cb, x, y, patchX, travel}) {
+        if (!(std::fabs(v) < kBound)) {
+            return false;
+        }
+    }
+    const double icX = std::fabs(x);
+    const bool onWheelSide = l.mb > l.mt;
+    const double gap = onWheelSide ? icX - patchX : patchX + icX;
+    return std::fabs(gap) > 1e-6 + 1e-3 * icX;
 }
 
 RollCentreSide rightRollCentreSide(double tireCentre, const InstantCentre& ic) {

@@ -12,13 +12,36 @@ struct InstantCentre {
     bool onWheelSide = false; // on the wheel's side of the centreline, else on the far side
 };
 
+// The two arm lines in front view, y = m x + c, each through its axis foot and its ball joint.
+struct ArmLines {
+    double mt = 0; // top
+    double ct = 0;
+    double mb = 0; // bottom
+    double cb = 0;
+};
+
+// Raises sweepmath::ArithmeticFault for a vertical arm line.
+ArmLines frontViewArmLines(const Point3& topAxisFoot, const Point3& topBall,
+                           const Point3& bottomAxisFoot, const Point3& bottomBall);
+
 // Raises sweepmath::ArithmeticFault for parallel arm lines.
-InstantCentre frontViewInstantCentre(const Point3& topAxisFoot, const Point3& topBall,
-                                     const Point3& bottomAxisFoot, const Point3& bottomBall);
+InstantCentre instantCentreOf(const ArmLines& lines);
+
+inline InstantCentre frontViewInstantCentre(const Point3& topAxisFoot, const Point3& topBall,
+                                            const Point3& bottomAxisFoot,
+                                            const Point3& bottomBall) {
+    return instantCentreOf(frontViewArmLines(topAxisFoot, topBall, bottomAxisFoot, bottomBall));
+}
 
 // Height above the contact patch (at distance patchX from the centreline, height travel)
 // where the line from the contact patch through the instant centre crosses the centreline.
 double wheelRollCentreHeight(const InstantCentre& ic, double patchX, double travel);
+
+// True when instantCentreOf(lines) and then wheelRollCentreHeight(..., patchX, travel) are
+// certain not to fail: the arm lines are far from parallel and from vertical, and the instant
+// centre is far from the vertical through the contact patch. It costs no call of the maths
+// library, so that a sweep can leave the roll centre of every position but its last unsolved.
+bool rollCentreCannotFail(const ArmLines& lines, double patchX, double travel);
 
 // One side's contribution to the car's roll centre: its tire centre distance and its
 // instant centre, with u measured from the centreline, positive toward the left side.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace velmora {
 namespace {
@@ -99,6 +100,49 @@ TEST(InstantCentre, WheelRollCentreHeightIsMeasuredFromThePatch) {
     EXPECT_NEAR(wheelRollCentreHeight(far, 31, 2), 31.0 * 8 / 50, 1e-12);
     const InstantCentre near{60, 10, true}; // beyond the tire: the line slopes down inboard
     EXPECT_NEAR(wheelRollCentreHeight(near, 31, 0), -31.0 * 10 / 29, 1e-12);
+}
+
+// The sweep leaves a roll centre unsolved only where it cannot fail; a promise that is wrong
+// would drop a data error. Over random arm lines, many of them nearly parallel, nearly
+// vertical or with the instant centre nearly above the patch, every promised case solves,
+// lands on the lines' intersection, and ordinary geometry gets the promise.
+TEST(InstantCentre, TheNoFailurePromiseHolds) {
+    std::mt19937 random(2024u);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    int promised = 0;
+    int ordinaryPromised = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const int kind = n % 4; // ordinary, nearly parallel, steep, above the patch
+        ArmLines l{0.3 * unit(random), 20 + 10 * unit(random), 0.3 * unit(random),
+                   8 + 5 * unit(random)};
+        if (kind == 1) {
+            l.mb = l.mt + std::pow(10.0, -3 - 12 * std::fabs(unit(random))) * unit(random);
+        } else if (kind == 2) {
+            l.mt = std::pow(10.0, 2 + 2 * std::fabs(unit(random))) * unit(random);
+        }
+        const double x = (l.ct - l.cb) / (l.mb - l.mt);
+        double patchX = 30 + 5 * unit(random);
+        if (kind == 3) {
+            patchX = std::fabs(x) *
+                     (1 + std::pow(10.0, -2 - 12 * std::fabs(unit(random))) * unit(random));
+        }
+        const double travel = 3 * unit(random);
+        if (!rollCentreCannotFail(l, patchX, travel)) {
+            continue;
+        }
+        ++promised;
+        ordinaryPromised += kind == 0 ? 1 : 0;
+        InstantCentre ic;
+        ASSERT_NO_THROW(ic = instantCentreOf(l)) << n;
+        EXPECT_NEAR(ic.x, std::fabs(x), 1e-4 * std::fabs(x)) << n;
+        EXPECT_NEAR(ic.y, l.ct + l.mt * x, 1e-4 * (std::fabs(l.ct) + std::fabs(l.mt * x))) << n;
+        ASSERT_NO_THROW(wheelRollCentreHeight(ic, patchX, travel)) << n;
+    }
+    EXPECT_GT(ordinaryPromised, 4900);
+    EXPECT_LT(promised, 20000);
+    EXPECT_FALSE(rollCentreCannotFail({0.1, 20, 0.1, 8}, 30, 0));  // parallel
+    EXPECT_FALSE(rollCentreCannotFail({2e3, 20, 0.1, 8}, 30, 0));  // steep
+    EXPECT_FALSE(rollCentreCannotFail({-0.1, 14, 0.1, 8}, 30, 0)); // instant centre above it
 }
 
 } // namespace
