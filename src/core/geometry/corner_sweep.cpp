@@ -292,9 +292,13 @@ bool CornerSweep::takeRideHeight(float t, const RideHeight& rideHeight, Pose& po
 void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
     const auto k = static_cast<std::size_t>(i);
     const ArmLines lines = frontViewArmLines(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
-    rollCentre_ = PendingRollCentre{lines, fin(p_.TC + sideScrub), t, true};
-    if (!deferRollCentre_ || !rollCentreCannotFail(lines, rollCentre_.patchX, t)) {
-        settleRollCentre();
+    const double patchX = fin(p_.TC + sideScrub);
+    if (deferRollCentre_ && rollCentreCannotFail(lines, patchX, t)) {
+        rollCentre_ = PendingRollCentre{lines, patchX, t, true}; // the one before is overwritten
+    } else {
+        settleRollCentre(); // it stays when this one fails
+        ic_ = instantCentreOf(lines);
+        out_.RollCenterHeight = wheelRollCentreHeight(ic_, patchX, t);
     }
 
     pose.TB.z = topZ_.at(pose.TB.y);
