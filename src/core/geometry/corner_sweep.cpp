@@ -56,94 +56,6 @@ void CornerSweep::storeStaticPosition(int i) {
     out_.BumpSteer[k] = 0;
 }
 
-void CornerSweep::settleRollCentre() {
-    if (rollCentre_.pending) {
-        rollCentre_.pending = false;
-        ic_ = instantCentreOf(rollCentre_.lines);
-        out_.RollCenterHeight = wheelRollCentreHeight(ic_, rollCentre_.patchX, rollCentre_.travel);
-    }
-}
-
-// Only the roll centre of the position finished last is kept, so a position whose roll centre
-// cannot fail leaves it unsolved until the next position replaces it or the sweep ends.
-void CornerSweep::sweepPositions(int count, float VU, float VY) {
-    deferRollCentre_ = true;
-    try {
-        sweepEachPosition(count, VU, VY);
-    } catch (const ArithmeticFault&) {
-        settleRollCentre();
-        throw;
-    }
-    settleRollCentre();
-}
-
-void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
-    float t = VU;
-    std::array<RideHeight, kLanes> solved;
-    int taken = 0; // solved[taken..solvedCount) belong to the coming positions
-    int solvedCount = 0;
-    for (int i = 1; i <= count; ++i) {
-        if (taken == solvedCount && t != 0.0f) {
-            // The next positions are solved along with this one as far as the sweep will get
-            // there with travels that need the iteration.
-            std::array<float, kLanes> travels{t};
-            solvedCount = 1;
-            while (solvedCount < kLanes && i + solvedCount <= count) {
-                const float next = travels[solvedCount - 1] - VY;
-                if (!std::isfinite(next) || next == 0.0f) {
-                    break;
-                }
-                travels[solvedCount++] = next;
-            }
-            solveRideHeights(travels.data(), solved.data(), solvedCount);
-            taken = 0;
-        }
-        if (t != 0.0f) {
-            sweepPosition(i, t, solved[taken++]);
-        } else {
-            storeStaticPosition(i);
-        }
-        t = checkedSingle(t - VY);
-    }
-}
-
-void CornerSweep::sweepPosition(int i, float t, const RideHeight& rideHeight) {
-    Pose pose;
-    if (!takeRideHeight(t, rideHeight, pose)) {
-        return;
-    }
-    const auto k = static_cast<std::size_t>(i);
-
-    // Camber and side scrub of the contact patch.
-    double scrub = fin(pose.BB.x + s_.dCP * std::sin(rad(pose.phi4)) - p_.TC);
-    double camber = fin(s_.kappa - pose.phi4);
-    if (atStaticIndex(i)) {
-        scrub = 0;
-        camber = 0;
-    }
-    out_.SideScrub[k] = toSingle(scrub);
-    out_.CamberChange[k] = toSingle(camber);
-    out_.BallJointPos[k].bottom.x = pose.BB.x;
-    out_.BallJointPos[k].bottom.y = pose.BB.y;
-
-    // Top ball joint, on the upright at L3 from the bottom one.
-    const double phi5 = 90 - (pose.phi3 + pose.phi2);
-    pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(rad(phi5)));
-    pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(rad(phi5)));
-    out_.BallJointPos[k].top.x = pose.TB.x;
-    out_.BallJointPos[k].top.y = pose.TB.y;
-
-    finishPosition(i, t, pose, out_.SideScrub[k]);
-}
-
-void CornerSweep::sweepRideHeightOnly() {
-    out_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
-    Pose pose;
-    pose.TB = p_.TB;
-    pose.BB = p_.BB;
-    finishPosition(0, 0.0f, pose, 0.0);
-}
-
 // The travel is imposed on the contact patch: iterate on the vertical displacement s of the
 // bottom ball joint until the contact point sits at height t. One lane is one travel; each
 // pass is cut into three stages, one call of the maths library each, and the stages of the
@@ -151,8 +63,10 @@ void CornerSweep::sweepRideHeightOnly() {
 // that would exhaust the budget even when it is the sweep's first.
 class CornerSweep::RideHeightLane {
 public:
-    RideHeightLane(const CornerPoints& p, const CornerStatics& s, float t, RideHeight& result)
-        : p_(p), s_(s), travel_(t), r_(result) {
+    // `running` counts the lanes of a batch that have not ended.
+    RideHeightLane(const CornerPoints& p, const CornerStatics& s, float t, RideHeight& result,
+                   int& running)
+        : p_(p), s_(s), travel_(t), r_(result), runningLanes_(running) {
         r_ = RideHeight{};
         guarded([&] {
             s_now_ = travel_;
@@ -225,42 +139,204 @@ private:
     void end(RideHeight::End how) {
         r_.end = how;
         running_ = false;
+        --runningLanes_;
     }
 
     const CornerPoints& p_;
     const CornerStatics& s_;
     const double travel_;
     RideHeight& r_;
+    int& runningLanes_;
     bool running_ = true;
     double s_now_ = 0; // vertical displacement of the bottom ball joint
     double d_ = 0;
     double c_ = 0;
 };
 
-void CornerSweep::solveRideHeights(const float* travels, RideHeight* results, int count) const {
-    std::array<std::optional<RideHeightLane>, kLanes> lanes;
+// The ride heights of up to kLanes consecutive positions, solved one stage of every lane
+// at a time, so that the solving can be spread over other work.
+class CornerSweep::RideHeightBatch {
+public:
+    RideHeightBatch(const CornerPoints& p, const CornerStatics& s) : p_(p), s_(s) {}
+    RideHeightBatch(const RideHeightBatch&) = delete;
+    RideHeightBatch& operator=(const RideHeightBatch&) = delete;
+
+    void start(int first, const float* travels, int count);
+    bool holds(int i) const { return i >= first_ && i < first_ + count_; }
+    int end() const { return first_ + count_; }
+    bool running() const { return running_ > 0; }
+    void step();
+    const RideHeight& result(int i) const { return results_[i - first_]; }
+
+private:
+    const CornerPoints& p_;
+    const CornerStatics& s_;
+    std::array<RideHeight, kLanes> results_;
+    std::array<std::optional<RideHeightLane>, kLanes> lanes_;
+    int first_ = 0;
+    int count_ = 0;
+    int stage_ = 0;
+    int running_ = 0; // lanes that have not ended
+};
+
+void CornerSweep::RideHeightBatch::start(int first, const float* travels, int count) {
+    first_ = first;
+    count_ = count;
+    stage_ = 0;
+    running_ = count;
     for (int k = 0; k < count; ++k) {
-        lanes[k].emplace(p_, s_, travels[k], results[k]);
+        lanes_[k].emplace(p_, s_, travels[k], results_[k], running_);
     }
-    auto running = [&] {
-        for (int k = 0; k < count; ++k) {
-            if (lanes[k]->running()) {
-                return true;
+}
+
+void CornerSweep::RideHeightBatch::step() {
+    switch (stage_) {
+    case 0:
+        for (int k = 0; k < count_; ++k) {
+            lanes_[k]->stageA();
+        }
+        stage_ = 1;
+        break;
+    case 1:
+        for (int k = 0; k < count_; ++k) {
+            lanes_[k]->stageB();
+        }
+        stage_ = 2;
+        break;
+    default:
+        for (int k = 0; k < count_; ++k) {
+            lanes_[k]->stageC();
+        }
+        stage_ = 0;
+        break;
+    }
+}
+
+void CornerSweep::settleRollCentre() {
+    if (rollCentre_.pending) {
+        rollCentre_.pending = false;
+        ic_ = instantCentreOf(rollCentre_.lines);
+        out_.RollCenterHeight = wheelRollCentreHeight(ic_, rollCentre_.patchX, rollCentre_.travel);
+    }
+}
+
+// Only the roll centre of the position finished last is kept, so a position whose roll centre
+// cannot fail leaves it unsolved until the next position replaces it or the sweep ends.
+void CornerSweep::sweepPositions(int count, float VU, float VY) {
+    deferRollCentre_ = true;
+    try {
+        sweepEachPosition(count, VU, VY);
+    } catch (const ArithmeticFault&) {
+        settleRollCentre();
+        throw;
+    }
+    settleRollCentre();
+}
+
+void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
+    // The travel of each position the loop below reaches with a finite one.
+    std::array<float, kMaxPositions + 1> travel{};
+    int travelled = 0;
+    for (float t = VU; travelled < count && std::isfinite(t); t -= VY) {
+        travel[++travelled] = t;
+    }
+
+    // Ride heights are solved in batches of positions side by side, the next batch ahead
+    // while the tie rod iteration of a position runs; one batch is being swept, one ahead.
+    std::array<RideHeightBatch, 2> batches{RideHeightBatch(p_, s_), RideHeightBatch(p_, s_)};
+    int solvedEnd = 1; // positions before it are solved or being solved
+    int nextBatch = 0; // slot of the next batch; the other holds the one started last
+    auto startBatch = [&]() -> RideHeightBatch* {
+        while (solvedEnd <= travelled && travel[solvedEnd] == 0.0f) {
+            ++solvedEnd; // the static position needs no iteration
+        }
+        int n = 0;
+        while (n < kLanes && solvedEnd + n <= travelled && travel[solvedEnd + n] != 0.0f) {
+            ++n;
+        }
+        if (n == 0) {
+            return nullptr;
+        }
+        RideHeightBatch& batch = batches[nextBatch];
+        nextBatch = 1 - nextBatch;
+        batch.start(solvedEnd, &travel[solvedEnd], n);
+        solvedEnd += n;
+        return &batch;
+    };
+    auto rideHeightAt = [&](int i) -> const RideHeight& {
+        for (;;) {
+            for (RideHeightBatch& batch : batches) {
+                if (batch.holds(i)) {
+                    while (batch.running()) {
+                        batch.step();
+                    }
+                    return batch.result(i);
+                }
+            }
+            if (startBatch() == nullptr) {
+                fault(); // not reached: every position swept has a finite travel
             }
         }
-        return false;
     };
-    while (running()) {
-        for (int k = 0; k < count; ++k) {
-            lanes[k]->stageA();
+    // One stage of the next batch, started once the batch before it is swept past `i`.
+    auto solveAhead = [&](int i) {
+        RideHeightBatch& last = batches[1 - nextBatch];
+        if (last.running()) {
+            last.step();
+        } else if (batches[nextBatch].end() <= i + 1) {
+            if (RideHeightBatch* batch = startBatch()) {
+                batch->step();
+            }
         }
-        for (int k = 0; k < count; ++k) {
-            lanes[k]->stageB();
+    };
+
+    std::array<Placement, 2> placements;
+    int current = 0;
+    bool nextPlaced = false; // placements[1 - current] holds the next position
+    float t = VU;
+    for (int i = 1; i <= count; ++i) {
+        const bool placedAhead = nextPlaced;
+        nextPlaced = false;
+        if (placedAhead) {
+            current = 1 - current;
         }
-        for (int k = 0; k < count; ++k) {
-            lanes[k]->stageC();
+        if (t == 0.0f) {
+            storeStaticPosition(i);
+        } else {
+            Pose pose;
+            if (takeRideHeight(t, rideHeightAt(i), pose)) {
+                Placement& here = placements[current];
+                if (!placedAhead) {
+                    place(here, i, t, pose, true);
+                }
+                // Each tie rod pass carries work of the positions to come: the first places
+                // the next position, every one advances the next ride-height batch.
+                auto ahead = [&, i](bool firstPass) {
+                    if (firstPass && i < travelled && travel[i + 1] != 0.0f) {
+                        const RideHeight& rideHeight = rideHeightAt(i + 1);
+                        if (rideHeight.end == RideHeight::End::Converged) {
+                            place(placements[1 - current], i + 1, travel[i + 1], rideHeight.pose,
+                                  true);
+                            nextPlaced = true;
+                        }
+                    }
+                    solveAhead(i);
+                };
+                finishPlacement(here, ahead);
+            }
         }
+        t = checkedSingle(t - VY);
     }
+}
+
+void CornerSweep::sweepRideHeightOnly() {
+    out_.BallJointPos[0] = BallJointPair{p_.TB, p_.BB};
+    Pose pose;
+    pose.TB = p_.TB;
+    pose.BB = p_.BB;
+    Placement a;
+    place(a, 0, 0.0f, pose, false);
+    finishPlacement(a, [](bool) {});
 }
 
 // The passes of a solved position count now, as if it had been iterated here: the budget
@@ -288,35 +364,73 @@ bool CornerSweep::takeRideHeight(float t, const RideHeight& rideHeight, Pose& po
     fault();
 }
 
-// Roll centre height, fore/aft movement, caster change and toe of a solved position.
-void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
-    const auto k = static_cast<std::size_t>(i);
-    const ArmLines lines = frontViewArmLines(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
-    const double patchX = fin(p_.TC + sideScrub);
-    if (deferRollCentre_ && rollCentreCannotFail(lines, patchX, t)) {
-        rollCentre_ = PendingRollCentre{lines, patchX, t, true}; // the one before is overwritten
+void CornerSweep::place(Placement& a, int i, float t, const Pose& pose, bool movedByTravel) {
+    a.i = i;
+    a.t = t;
+    a.reached = Placement::Reached::Nothing;
+    a.failed = false;
+    a.rollCentre = Placement::RollCentre::NotReached;
+    a.movedByTravel = movedByTravel;
+    a.pose = pose;
+    try {
+        placeClosedForm(a);
+    } catch (const ArithmeticFault&) {
+        a.failed = true;
+    }
+}
+
+// Camber and side scrub of the contact patch, the top ball joint, roll centre height,
+// fore/aft movement, caster change and the moved steering-arm root of a solved position;
+// `movedByTravel` is false for the static-only pass, whose joints stay where they are.
+void CornerSweep::placeClosedForm(Placement& a) {
+    using Reached = Placement::Reached;
+    Pose& pose = a.pose;
+    if (a.movedByTravel) {
+        double scrub = fin(pose.BB.x + s_.dCP * std::sin(rad(pose.phi4)) - p_.TC);
+        double camber = fin(s_.kappa - pose.phi4);
+        if (atStaticIndex(a.i)) {
+            scrub = 0;
+            camber = 0;
+        }
+        a.sideScrub = toSingle(scrub);
+        a.reached = Reached::SideScrub;
+        a.camber = toSingle(camber);
+        a.reached = Reached::Camber;
+
+        // Top ball joint, on the upright at L3 from the bottom one.
+        const double phi5 = 90 - (pose.phi3 + pose.phi2);
+        pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(rad(phi5)));
+        pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(rad(phi5)));
+        a.reached = Reached::TopBall;
+    }
+
+    a.lines = frontViewArmLines(s_.top.axisFoot, pose.TB, s_.bottom.axisFoot, pose.BB);
+    a.patchX = fin(p_.TC + a.sideScrub);
+    if (deferRollCentre_ && rollCentreCannotFail(a.lines, a.patchX, a.t)) {
+        a.rollCentre = Placement::RollCentre::Deferred;
     } else {
-        settleRollCentre(); // it stays when this one fails
-        ic_ = instantCentreOf(lines);
-        out_.RollCenterHeight = wheelRollCentreHeight(ic_, patchX, t);
+        a.rollCentre = Placement::RollCentre::Solving;
+        a.ic = instantCentreOf(a.lines);
+        a.rollCentreHeight = wheelRollCentreHeight(a.ic, a.patchX, a.t);
+        a.rollCentre = Placement::RollCentre::Solved;
     }
 
     pose.TB.z = topZ_.at(pose.TB.y);
     pose.BB.z = bottomZ_.at(pose.BB.y);
-    out_.BallJointPos[k].top.z = pose.TB.z;
-    out_.BallJointPos[k].bottom.z = pose.BB.z;
+    a.reached = Reached::Heights;
 
     const double movedTC = quot(pose.TB.z - pose.BB.z, pose.TB.y - pose.BB.y);
     // The change is used as stored, in single precision.
-    float casterChange = toSingle(deg(std::atan(movedTC)) - s_.caster);
+    float& casterChange = a.casterChange;
+    casterChange = toSingle(deg(std::atan(movedTC)) - s_.caster);
     // The spindle point rides on the steering axis at aS from the bottom ball joint.
-    float foreAft = toSingle(pose.BB.z + s_.aS * std::sin(rad(s_.caster + casterChange)) - s_.zS);
-    if (atStaticIndex(i)) {
+    float& foreAft = a.foreAft;
+    foreAft = toSingle(pose.BB.z + s_.aS * std::sin(rad(s_.caster + casterChange)) - s_.zS);
+    if (atStaticIndex(a.i)) {
         casterChange = 0;
         foreAft = 0;
     }
-    out_.CasterChange[k] = casterChange;
-    out_.ForeAft[k] = foreAft;
+    a.reached = Reached::Caster;
 
     // The steering-arm root keeps its distance from TB along the moved steering axis.
     const double dy = fin(pose.TB.y - pose.BB.y);
@@ -324,47 +438,105 @@ void CornerSweep::finishPosition(int i, float t, Pose& pose, double sideScrub) {
     const double dx = fin(pose.BB.x - pose.TB.x);
     const double hl = root(sq(dx) + sq(dz));
     const double elevation = hl == 0 ? 90 : fin(atanOf(dy, hl) * kDegreesPerRadian);
-    Point3 movedRoot;
-    movedRoot.y = fin(pose.TB.y - s_.dTS * std::sin(elevation * kRadiansPerDegree));
-    movedRoot.x = fin(pose.TB.x + quot((pose.TB.y - movedRoot.y) * dx, dy));
-    movedRoot.z = fin(pose.TB.z - quot((pose.TB.y - movedRoot.y) * dz, dy));
+    Point3& Sm = a.movedRoot;
+    Sm.y = fin(pose.TB.y - s_.dTS * std::sin(elevation * kRadiansPerDegree));
+    Sm.x = fin(pose.TB.x + quot((pose.TB.y - Sm.y) * dx, dy));
+    Sm.z = fin(pose.TB.z - quot((pose.TB.y - Sm.y) * dz, dy));
 
-    solveSteering(i, t, movedRoot);
+    // The steering arm in plan view, from the static points.
+    const Point3& S = s_.S;
+    const Point3& RO = p_.RO;
+    const double change = casterChange;
+    a.armLen = root(sq(S.x - RO.x) + sq(fin((1 - std::sin(rad(change))) * (S.z - RO.z))));
+    a.theta0 =
+        fin(atanOf(std::cos(rad(change)) * std::fabs(RO.z - S.z), RO.x - S.x) * kDegreesPerRadian);
+    if (a.theta0 < 0) {
+        a.theta0 += 180;
+    }
+    // The outer joint keeps its height relation to the arm root.
+    a.Yo = fin(RO.y + (Sm.y - S.y));
+}
+
+// The values of the stages a placement reached, in the order the stages made them.
+void CornerSweep::storePlacement(const Placement& a) {
+    using Reached = Placement::Reached;
+    const auto k = static_cast<std::size_t>(a.i);
+    BallJointPair& joints = out_.BallJointPos[k];
+    if (a.movedByTravel) {
+        if (a.reached >= Reached::SideScrub) {
+            out_.SideScrub[k] = a.sideScrub;
+        }
+        if (a.reached >= Reached::Camber) {
+            out_.CamberChange[k] = a.camber;
+            joints.bottom.x = a.pose.BB.x;
+            joints.bottom.y = a.pose.BB.y;
+        }
+        if (a.reached >= Reached::TopBall) {
+            joints.top.x = a.pose.TB.x;
+            joints.top.y = a.pose.TB.y;
+        }
+    }
+    if (a.reached >= Reached::Heights) {
+        joints.top.z = a.pose.TB.z;
+        joints.bottom.z = a.pose.BB.z;
+    }
+    if (a.reached >= Reached::Caster) {
+        out_.CasterChange[k] = a.casterChange;
+        out_.ForeAft[k] = a.foreAft;
+    }
+}
+
+// At the position's turn: the stores of its closed form, its roll centre and its failure,
+// then the tie rod iteration.
+template <typename Ahead> void CornerSweep::finishPlacement(const Placement& a, Ahead ahead) {
+    storePlacement(a);
+    switch (a.rollCentre) {
+    case Placement::RollCentre::NotReached:
+        break;
+    case Placement::RollCentre::Deferred:
+        rollCentre_ = PendingRollCentre{a.lines, a.patchX, a.t, true}; // overwrites the one before
+        break;
+    case Placement::RollCentre::Solving:
+        settleRollCentre(); // it stays, as this one failed
+        break;
+    case Placement::RollCentre::Solved:
+        settleRollCentre();
+        ic_ = a.ic;
+        out_.RollCenterHeight = a.rollCentreHeight;
+        break;
+    }
+    if (a.failed) {
+        fault();
+    }
+    solveSteering(a, ahead);
 }
 
 // Finds where the tie rod, at its true length, holds the outer joint on the steering arm,
-// and from that the toe change. Sm is the moved steering-arm root.
-void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
-    const auto k = static_cast<std::size_t>(i);
+// and from that the toe change. `ahead` runs within each pass, before its test, told whether
+// the pass is the first.
+template <typename Ahead> void CornerSweep::solveSteering(const Placement& a, Ahead ahead) {
+    const auto k = static_cast<std::size_t>(a.i);
+    const Point3& Sm = a.movedRoot;
     const Point3& S = s_.S;
     const Point3& RO = p_.RO;
     const Point3& RI = p_.RI;
     const bool behindAxis = RO.z >= S.z; // level with the root counts as behind
+    const double armLen = a.armLen;
+    const double Yo = a.Yo;
 
-    // The steering arm in plan view, from the static points.
-    const double casterChange = out_.CasterChange[k];
-    const double armLen =
-        root(sq(S.x - RO.x) + sq(fin((1 - std::sin(rad(casterChange))) * (S.z - RO.z))));
-    double theta0 = fin(atanOf(std::cos(rad(casterChange)) * std::fabs(RO.z - S.z), RO.x - S.x) *
-                        kDegreesPerRadian);
-    if (theta0 < 0) {
-        theta0 += 180;
-    }
-
-    // The outer joint keeps its height relation to the arm root; the front-view length of
-    // the tie rod is corrected until the rod has its true length.
-    const double Yo = fin(RO.y + (Sm.y - S.y));
+    // The front-view length of the tie rod is corrected until the rod has its true length.
     double h = 0;
     double dxa = 0;
     double dza = 0;
     double Zo = 0;
+    bool first = true;
     for (;;) {
         countPass(passes_.tieRodPasses);
         h = root(fin(sq(fv_) - sq(Yo - RI.y)));
         const double Xo = fin(RI.x + h);
         dxa = fin(Xo - Sm.x);
         if (std::fabs(dxa) > armLen) {
-            out_.messages.push_back(tieRodBindsMessage(t));
+            out_.messages.push_back(tieRodBindsMessage(a.t));
             return;
         }
         dza = root(sq(armLen) - sq(dxa));
@@ -372,6 +544,8 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
         const double rx = Xo - RI.x;
         const double ry = Yo - RI.y;
         const double len = root(sq(rx) + sq(ry) + sq(fin(Zo - RI.z)));
+        ahead(first);
+        first = false;
         if (std::fabs(len - s_.rodLen) < 0.0003) {
             break;
         }
@@ -387,7 +561,7 @@ void CornerSweep::solveSteering(int i, float t, const Point3& Sm) {
         theta += 180;
     }
     // Positive is toe out whichever side of the axis the tie rod is on.
-    double bumpSteer = behindAxis ? theta - theta0 : theta0 - theta;
+    double bumpSteer = behindAxis ? theta - a.theta0 : a.theta0 - theta;
     if (std::fabs(bumpSteer) < 0.001) {
         bumpSteer = 0;
     }

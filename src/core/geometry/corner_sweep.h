@@ -6,6 +6,8 @@
 #include "model/suspension_state.h"
 #include "model/sweep_result.h"
 
+#include <array>
+
 namespace velmora {
 
 // The sweep stops with a data error when either iteration has started this many passes.
@@ -52,6 +54,8 @@ private:
     class RideHeightLane;
     static constexpr int kLanes = 4; // travels iterated side by side
 
+    class RideHeightBatch;
+
     // Z of a ball joint after its arm has swung to a new height: the arm turns about a pivot
     // axis that is skewed in plan view and sloped in side view, so the joint moves fore and
     // aft. The terms that do not change with travel are formed at the first position and
@@ -81,15 +85,48 @@ private:
         bool pending = false;
     };
 
+    // A position solved in closed form up to its tie rod iteration: camber, side scrub, the
+    // moved ball joints, caster change, fore/aft and the moved steering-arm root. It has no
+    // effect of its own, so that it can run ahead, inside the tie rod iteration of the
+    // position before (whose chain of square roots leaves the processor idle); its stores,
+    // its roll centre and its failure take effect when its turn comes.
+    struct Placement {
+        // How far the closed form got: each stage's values are stored at the position's turn.
+        enum class Reached { Nothing, SideScrub, Camber, TopBall, Heights, Caster };
+        enum class RollCentre { NotReached, Deferred, Solving, Solved };
+
+        int i = 0;
+        float t = 0;
+        Reached reached = Reached::Nothing;
+        bool failed = false;       // after what it reached
+        bool movedByTravel = true; // false for the static-only pass, whose joints stay
+        Pose pose;
+        float sideScrub = 0;
+        float camber = 0;
+        float casterChange = 0;
+        float foreAft = 0;
+        RollCentre rollCentre = RollCentre::NotReached;
+        ArmLines lines;
+        double patchX = 0;
+        InstantCentre ic;
+        double rollCentreHeight = 0;
+        // Where the tie rod iteration starts.
+        Point3 movedRoot;
+        double armLen = 0; // plan-view steering arm
+        double theta0 = 0; // its static angle
+        double Yo = 0;     // height of the outer tie rod joint
+    };
+
     void sweepEachPosition(int count, float VU, float VY);
     void settleRollCentre();
     bool atStaticIndex(int i) const;
     void storeStaticPosition(int i);
-    void sweepPosition(int i, float t, const RideHeight& rideHeight);
-    void solveRideHeights(const float* travels, RideHeight* results, int count) const;
     bool takeRideHeight(float t, const RideHeight& rideHeight, Pose& pose);
-    void finishPosition(int i, float t, Pose& pose, double sideScrub);
-    void solveSteering(int i, float t, const Point3& movedRoot);
+    void place(Placement& a, int i, float t, const Pose& pose, bool movedByTravel);
+    void placeClosedForm(Placement& a);
+    void storePlacement(const Placement& a);
+    template <typename Ahead> void finishPlacement(const Placement& a, Ahead ahead);
+    template <typename Ahead> void solveSteering(const Placement& a, Ahead ahead);
 
     SweepResult& out_;
     IterationCounters& passes_;
