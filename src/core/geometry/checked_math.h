@@ -64,6 +64,27 @@ inline double rad(double degrees) {
     return fin(degrees * kPi / 180.0);
 }
 
+// For a chain whose end is checked. A value that is not finite stays so through +, -, * and
+// sqrt (the root of a negative number is NaN), so one test at the end of such a chain stands
+// for a test at every step, and the hottest loops test only there. A denominator still needs
+// its own test (x / infinity is 0), and so does an argument of atan (which maps infinity to a
+// finite angle) and a value that is compared.
+inline double divide(double numerator, double denominator) {
+    if (denominator == 0.0 || !std::isfinite(denominator)) {
+        fault();
+    }
+    return numerator / denominator;
+}
+
+// deg() and rad() of a finite angle, whose results are finite.
+inline double degOf(double radians) {
+    return radians * 180.0 / kPi;
+}
+
+inline double radOf(double degrees) {
+    return degrees * kPi / 180.0;
+}
+
 // Stores a double into a single by plain rounding, after checking that it fits.
 inline float toSingle(double value) {
     if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX)) {

@@ -30,8 +30,10 @@ double CornerSweep::BallJointZ::at(double movedY) {
         nS_ = fin(k_ * root(1 - quot(sq(arm_.axisFoot.y - B_.y), L2_)));
         formed_ = true;
     }
-    const double n = fin(k_ * root(1 - quot(sq(arm_.axisFoot.y - movedY), L2_)));
-    return fin(B_.z + nS_ - n + quot((movedY - B_.y) * (F_.y - R_.y), R_.z - F_.z));
+    // The terms formed are tested; a swing the arm cannot reach gives NaN, tested at the end.
+    const double dy = arm_.axisFoot.y - movedY;
+    const double n = k_ * std::sqrt(1 - dy * dy / L2_);
+    return fin(B_.z + nS_ - n + divide((movedY - B_.y) * (F_.y - R_.y), R_.z - F_.z));
 }
 
 CornerSweep::CornerSweep(SweepResult& out, float VU, float VY, const CornerPoints& points,
@@ -76,6 +78,8 @@ public:
 
     bool running() const { return running_; }
 
+    // The stages test only what the end of each chain needs (see divide()); a lane still
+    // fails in the stage, and so the pass, where every step tested would have failed it.
     void stageA() {
         guarded([&] {
             if (++r_.passes >= kPassLimit) {
@@ -84,26 +88,33 @@ public:
             Pose& pose = r_.pose;
             const Point3& A1 = s_.top.axisFoot;
             const Point3& A2 = s_.bottom.axisFoot;
-            const double q = fin(sq(s_.bottom.length) - sq(pose.BB.y - A2.y));
+            const double L2 = s_.bottom.length;
+            const double dy2 = pose.BB.y - A2.y;
+            const double q = fin(L2 * L2 - dy2 * dy2);
             if (q < 0) {
                 end(RideHeight::End::TopsOut);
                 return;
             }
-            pose.BB.x = fin(A2.x + root(q)); // always outboard of the axis foot
-            d_ = root(sq(pose.BB.x - A1.x) + sq(A1.y - pose.BB.y));
-            pose.phi2 = deg(atanOf(A1.y - pose.BB.y, pose.BB.x - A1.x));
+            // Always outboard of the axis foot; tested as the denominator below.
+            pose.BB.x = A2.x + std::sqrt(q);
+            const double dx1 = pose.BB.x - A1.x;
+            const double dy1 = A1.y - pose.BB.y;
+            d_ = std::sqrt(dx1 * dx1 + dy1 * dy1); // tested in the denominator of stage B
+            pose.phi2 = degOf(std::atan(fin(divide(dy1, dx1))));
         });
     }
 
     void stageB() {
         guarded([&] {
             // Law of cosines at BB' in the triangle BB', A1, TB'.
-            c_ = quot(fin(sq(s_.L3) + sq(d_) - sq(s_.top.length)), fin(2 * s_.L3 * d_));
+            const double L1 = s_.top.length;
+            const double L3 = s_.L3;
+            c_ = fin(divide(L3 * L3 + d_ * d_ - L1 * L1, 2 * L3 * d_));
             if (c_ > 1) {
                 end(RideHeight::End::BottomsOut);
                 return;
             }
-            r_.pose.phi3 = deg(atanOf(root(1 - c_ * c_), c_));
+            r_.pose.phi3 = degOf(std::atan(fin(divide(std::sqrt(1 - c_ * c_), c_))));
         });
     }
 
@@ -114,12 +125,13 @@ public:
                 pose.phi3 += 180;
             }
             pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
-            const double contactY = fin(pose.BB.y - std::cos(rad(pose.phi4)) * s_.dCP);
+            // Tested as the denominator below; one that is not finite never converges.
+            const double contactY = pose.BB.y - std::cos(radOf(pose.phi4)) * s_.dCP;
             if (std::fabs(travel_ - contactY) < 0.001) {
                 end(RideHeight::End::Converged);
                 return;
             }
-            s_now_ = quot(s_now_ * travel_, contactY);
+            s_now_ = divide(s_now_ * travel_, contactY);
             pose.BB.y = fin(p_.BB.y + s_now_);
         });
     }
@@ -386,7 +398,7 @@ void CornerSweep::placeClosedForm(Placement& a) {
     using Reached = Placement::Reached;
     Pose& pose = a.pose;
     if (a.movedByTravel) {
-        double scrub = fin(pose.BB.x + s_.dCP * std::sin(rad(pose.phi4)) - p_.TC);
+        double scrub = fin(pose.BB.x + s_.dCP * std::sin(radOf(pose.phi4)) - p_.TC);
         double camber = fin(s_.kappa - pose.phi4);
         if (atStaticIndex(a.i)) {
             scrub = 0;
@@ -399,8 +411,8 @@ void CornerSweep::placeClosedForm(Placement& a) {
 
         // Top ball joint, on the upright at L3 from the bottom one.
         const double phi5 = 90 - (pose.phi3 + pose.phi2);
-        pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(rad(phi5)));
-        pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(rad(phi5)));
+        pose.TB.x = fin(pose.BB.x - s_.L3 * std::sin(radOf(phi5)));
+        pose.TB.y = fin(pose.BB.y + s_.L3 * std::cos(radOf(phi5)));
         a.reached = Reached::TopBall;
     }
 
@@ -419,37 +431,41 @@ void CornerSweep::placeClosedForm(Placement& a) {
     pose.BB.z = bottomZ_.at(pose.BB.y);
     a.reached = Reached::Heights;
 
-    const double movedTC = quot(pose.TB.z - pose.BB.z, pose.TB.y - pose.BB.y);
+    const double movedTC = fin(divide(pose.TB.z - pose.BB.z, pose.TB.y - pose.BB.y));
     // The change is used as stored, in single precision.
     float& casterChange = a.casterChange;
-    casterChange = toSingle(deg(std::atan(movedTC)) - s_.caster);
+    casterChange = toSingle(degOf(std::atan(movedTC)) - s_.caster);
     // The spindle point rides on the steering axis at aS from the bottom ball joint.
     float& foreAft = a.foreAft;
-    foreAft = toSingle(pose.BB.z + s_.aS * std::sin(rad(s_.caster + casterChange)) - s_.zS);
+    foreAft = toSingle(pose.BB.z + s_.aS * std::sin(radOf(s_.caster + casterChange)) - s_.zS);
     if (atStaticIndex(a.i)) {
         casterChange = 0;
         foreAft = 0;
     }
     a.reached = Reached::Caster;
 
-    // The steering-arm root keeps its distance from TB along the moved steering axis.
-    const double dy = fin(pose.TB.y - pose.BB.y);
-    const double dz = fin(pose.TB.z - pose.BB.z);
-    const double dx = fin(pose.BB.x - pose.TB.x);
-    const double hl = root(sq(dx) + sq(dz));
-    const double elevation = hl == 0 ? 90 : fin(atanOf(dy, hl) * kDegreesPerRadian);
+    // The steering-arm root keeps its distance from TB along the moved steering axis. The
+    // joints are finite, so only what the tie rod iteration starts from is tested, with each
+    // denominator and atan argument (see divide()).
+    const double dy = pose.TB.y - pose.BB.y;
+    const double dz = pose.TB.z - pose.BB.z;
+    const double dx = pose.BB.x - pose.TB.x;
+    const double hl = std::sqrt(dx * dx + dz * dz);
+    const double elevation = hl == 0 ? 90 : std::atan(fin(divide(dy, hl))) * kDegreesPerRadian;
     Point3& Sm = a.movedRoot;
-    Sm.y = fin(pose.TB.y - s_.dTS * std::sin(elevation * kRadiansPerDegree));
-    Sm.x = fin(pose.TB.x + quot((pose.TB.y - Sm.y) * dx, dy));
-    Sm.z = fin(pose.TB.z - quot((pose.TB.y - Sm.y) * dz, dy));
+    Sm.y = pose.TB.y - s_.dTS * std::sin(elevation * kRadiansPerDegree);
+    Sm.x = fin(pose.TB.x + divide((pose.TB.y - Sm.y) * dx, dy));
+    Sm.z = fin(pose.TB.z - divide((pose.TB.y - Sm.y) * dz, dy));
 
     // The steering arm in plan view, from the static points.
     const Point3& S = s_.S;
     const Point3& RO = p_.RO;
     const double change = casterChange;
-    a.armLen = root(sq(S.x - RO.x) + sq(fin((1 - std::sin(rad(change))) * (S.z - RO.z))));
-    a.theta0 =
-        fin(atanOf(std::cos(rad(change)) * std::fabs(RO.z - S.z), RO.x - S.x) * kDegreesPerRadian);
+    const double armX = S.x - RO.x;
+    const double armZ = (1 - std::sin(radOf(change))) * (S.z - RO.z);
+    a.armLen = fin(std::sqrt(armX * armX + armZ * armZ));
+    a.theta0 = std::atan(fin(divide(std::cos(radOf(change)) * std::fabs(RO.z - S.z), RO.x - S.x))) *
+               kDegreesPerRadian;
     if (a.theta0 < 0) {
         a.theta0 += 180;
     }
@@ -530,29 +546,34 @@ template <typename Ahead> void CornerSweep::solveSteering(const Placement& a, Ah
     double dza = 0;
     double Zo = 0;
     bool first = true;
+    // Each chain of a pass ends in a test (see divide()): dxa and len before they are
+    // compared, fv before the next pass counts, so a pass fails where it always has.
+    const double ry = Yo - RI.y;
     for (;;) {
         countPass(passes_.tieRodPasses);
-        h = root(fin(sq(fv_) - sq(Yo - RI.y)));
-        const double Xo = fin(RI.x + h);
+        h = std::sqrt(fv_ * fv_ - ry * ry);
+        const double Xo = RI.x + h;
         dxa = fin(Xo - Sm.x);
         if (std::fabs(dxa) > armLen) {
             out_.messages.push_back(tieRodBindsMessage(a.t));
             return;
         }
-        dza = root(sq(armLen) - sq(dxa));
-        Zo = behindAxis ? fin(Sm.z + dza) : fin(Sm.z - dza);
+        dza = std::sqrt(armLen * armLen - dxa * dxa); // |dxa| <= armLen
+        Zo = behindAxis ? Sm.z + dza : Sm.z - dza;
         const double rx = Xo - RI.x;
-        const double ry = Yo - RI.y;
-        const double len = root(sq(rx) + sq(ry) + sq(fin(Zo - RI.z)));
+        const double rz = Zo - RI.z;
+        const double len = fin(std::sqrt(rx * rx + ry * ry + rz * rz));
         ahead(first);
         first = false;
         if (std::fabs(len - s_.rodLen) < 0.0003) {
             break;
         }
         // Share the length error between X and Y in proportion to their squares.
-        const double e = fin(s_.rodLen - len);
-        const double len2 = sq(len);
-        fv_ = root(sq(fin(rx + quot(e * sq(rx), len2))) + sq(fin(ry + quot(e * sq(ry), len2))));
+        const double e = s_.rodLen - len;
+        const double len2 = len * len;
+        const double x = rx + divide(e * (rx * rx), len2);
+        const double y = ry + divide(e * (ry * ry), len2);
+        fv_ = fin(std::sqrt(x * x + y * y));
     }
 
     // An arm pointing straight fore or aft has turned a right angle from the X direction.
