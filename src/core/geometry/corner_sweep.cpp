@@ -322,7 +322,7 @@ void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
                     place(here, i, t, pose, true);
                 }
                 // Each tie rod pass carries work of the positions to come: the first places
-                // the next position, every one advances the next ride-height batch.
+                // the next position, the others advance the next ride-height batch a stage.
                 auto ahead = [&, i](bool firstPass) {
                     if (firstPass && i < travelled && travel[i + 1] != 0.0f) {
                         const RideHeight& rideHeight = rideHeightAt(i + 1);
@@ -331,8 +331,9 @@ void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
                                   true);
                             nextPlaced = true;
                         }
+                    } else {
+                        solveAhead(i);
                     }
-                    solveAhead(i);
                 };
                 finishPlacement(here, ahead);
             }

@@ -52,7 +52,7 @@ private:
         Pose pose;
     };
     class RideHeightLane;
-    static constexpr int kLanes = 4; // travels iterated side by side
+    static constexpr int kLanes = 8; // travels iterated side by side
 
     class RideHeightBatch;
 
