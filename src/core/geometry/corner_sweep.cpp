@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 
 namespace velmora {
 
@@ -58,172 +57,6 @@ void CornerSweep::storeStaticPosition(int i) {
     out_.BumpSteer[k] = 0;
 }
 
-// The travel is imposed on the contact patch: iterate on the vertical displacement s of the
-// bottom ball joint until the contact point sits at height t. One lane is one travel; each
-// pass is cut into three stages, one call of the maths library each, and the stages of the
-// lanes alternate. A lane ends at its first geometry message or failure, or after the pass
-// that would exhaust the budget even when it is the sweep's first.
-class CornerSweep::RideHeightLane {
-public:
-    // `running` counts the lanes of a batch that have not ended.
-    RideHeightLane(const CornerPoints& p, const CornerStatics& s, float t, RideHeight& result,
-                   int& running)
-        : p_(p), s_(s), travel_(t), r_(result), runningLanes_(running) {
-        r_ = RideHeight{};
-        guarded([&] {
-            s_now_ = travel_;
-            r_.pose.BB.y = fin(p_.BB.y + s_now_);
-        });
-    }
-
-    bool running() const { return running_; }
-
-    // The stages test only what the end of each chain needs (see divide()); a lane still
-    // fails in the stage, and so the pass, where every step tested would have failed it.
-    void stageA() {
-        guarded([&] {
-            if (++r_.passes >= kPassLimit) {
-                fault();
-            }
-            Pose& pose = r_.pose;
-            const Point3& A1 = s_.top.axisFoot;
-            const Point3& A2 = s_.bottom.axisFoot;
-            const double L2 = s_.bottom.length;
-            const double dy2 = pose.BB.y - A2.y;
-            const double q = fin(L2 * L2 - dy2 * dy2);
-            if (q < 0) {
-                end(RideHeight::End::TopsOut);
-                return;
-            }
-            // Always outboard of the axis foot; tested as the denominator below.
-            pose.BB.x = A2.x + std::sqrt(q);
-            const double dx1 = pose.BB.x - A1.x;
-            const double dy1 = A1.y - pose.BB.y;
-            d_ = std::sqrt(dx1 * dx1 + dy1 * dy1); // tested in the denominator of stage B
-            pose.phi2 = degOf(std::atan(fin(divide(dy1, dx1))));
-        });
-    }
-
-    void stageB() {
-        guarded([&] {
-            // Law of cosines at BB' in the triangle BB', A1, TB'.
-            const double L1 = s_.top.length;
-            const double L3 = s_.L3;
-            c_ = fin(divide(L3 * L3 + d_ * d_ - L1 * L1, 2 * L3 * d_));
-            if (c_ > 1) {
-                end(RideHeight::End::BottomsOut);
-                return;
-            }
-            r_.pose.phi3 = degOf(std::atan(fin(divide(std::sqrt(1 - c_ * c_), c_))));
-        });
-    }
-
-    void stageC() {
-        guarded([&] {
-            Pose& pose = r_.pose;
-            if (pose.phi3 < 0) {
-                pose.phi3 += 180;
-            }
-            pose.phi4 = 270 - (pose.phi3 + pose.phi2 + s_.phi1);
-            // Tested as the denominator below; one that is not finite never converges.
-            const double contactY = pose.BB.y - std::cos(radOf(pose.phi4)) * s_.dCP;
-            if (std::fabs(travel_ - contactY) < 0.001) {
-                end(RideHeight::End::Converged);
-                return;
-            }
-            s_now_ = divide(s_now_ * travel_, contactY);
-            pose.BB.y = fin(p_.BB.y + s_now_);
-        });
-    }
-
-private:
-    template <typename Stage> void guarded(Stage stage) {
-        if (!running_) {
-            return;
-        }
-        try {
-            stage();
-        } catch (const ArithmeticFault&) {
-            end(RideHeight::End::Failed);
-        }
-    }
-
-    void end(RideHeight::End how) {
-        r_.end = how;
-        running_ = false;
-        --runningLanes_;
-    }
-
-    const CornerPoints& p_;
-    const CornerStatics& s_;
-    const double travel_;
-    RideHeight& r_;
-    int& runningLanes_;
-    bool running_ = true;
-    double s_now_ = 0; // vertical displacement of the bottom ball joint
-    double d_ = 0;
-    double c_ = 0;
-};
-
-// The ride heights of up to kLanes consecutive positions, solved one stage of every lane
-// at a time, so that the solving can be spread over other work.
-class CornerSweep::RideHeightBatch {
-public:
-    RideHeightBatch(const CornerPoints& p, const CornerStatics& s) : p_(p), s_(s) {}
-    RideHeightBatch(const RideHeightBatch&) = delete;
-    RideHeightBatch& operator=(const RideHeightBatch&) = delete;
-
-    void start(int first, const float* travels, int count);
-    bool holds(int i) const { return i >= first_ && i < first_ + count_; }
-    int end() const { return first_ + count_; }
-    bool running() const { return running_ > 0; }
-    void step();
-    const RideHeight& result(int i) const { return results_[i - first_]; }
-
-private:
-    const CornerPoints& p_;
-    const CornerStatics& s_;
-    std::array<RideHeight, kLanes> results_;
-    std::array<std::optional<RideHeightLane>, kLanes> lanes_;
-    int first_ = 0;
-    int count_ = 0;
-    int stage_ = 0;
-    int running_ = 0; // lanes that have not ended
-};
-
-void CornerSweep::RideHeightBatch::start(int first, const float* travels, int count) {
-    first_ = first;
-    count_ = count;
-    stage_ = 0;
-    running_ = count;
-    for (int k = 0; k < count; ++k) {
-        lanes_[k].emplace(p_, s_, travels[k], results_[k], running_);
-    }
-}
-
-void CornerSweep::RideHeightBatch::step() {
-    switch (stage_) {
-    case 0:
-        for (int k = 0; k < count_; ++k) {
-            lanes_[k]->stageA();
-        }
-        stage_ = 1;
-        break;
-    case 1:
-        for (int k = 0; k < count_; ++k) {
-            lanes_[k]->stageB();
-        }
-        stage_ = 2;
-        break;
-    default:
-        for (int k = 0; k < count_; ++k) {
-            lanes_[k]->stageC();
-        }
-        stage_ = 0;
-        break;
-    }
-}
-
 void CornerSweep::settleRollCentre() {
     if (rollCentre_.pending) {
         rollCentre_.pending = false;
@@ -253,54 +86,7 @@ void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
         travel[++travelled] = t;
     }
 
-    // Ride heights are solved in batches of positions side by side, the next batch ahead
-    // while the tie rod iteration of a position runs; one batch is being swept, one ahead.
-    std::array<RideHeightBatch, 2> batches{RideHeightBatch(p_, s_), RideHeightBatch(p_, s_)};
-    int solvedEnd = 1; // positions before it are solved or being solved
-    int nextBatch = 0; // slot of the next batch; the other holds the one started last
-    auto startBatch = [&]() -> RideHeightBatch* {
-        while (solvedEnd <= travelled && travel[solvedEnd] == 0.0f) {
-            ++solvedEnd; // the static position needs no iteration
-        }
-        int n = 0;
-        while (n < kLanes && solvedEnd + n <= travelled && travel[solvedEnd + n] != 0.0f) {
-            ++n;
-        }
-        if (n == 0) {
-            return nullptr;
-        }
-        RideHeightBatch& batch = batches[nextBatch];
-        nextBatch = 1 - nextBatch;
-        batch.start(solvedEnd, &travel[solvedEnd], n);
-        solvedEnd += n;
-        return &batch;
-    };
-    auto rideHeightAt = [&](int i) -> const RideHeight& {
-        for (;;) {
-            for (RideHeightBatch& batch : batches) {
-                if (batch.holds(i)) {
-                    while (batch.running()) {
-                        batch.step();
-                    }
-                    return batch.result(i);
-                }
-            }
-            if (startBatch() == nullptr) {
-                fault(); // not reached: every position swept has a finite travel
-            }
-        }
-    };
-    // One stage of the next batch, started once the batch before it is swept past `i`.
-    auto solveAhead = [&](int i) {
-        RideHeightBatch& last = batches[1 - nextBatch];
-        if (last.running()) {
-            last.step();
-        } else if (batches[nextBatch].end() <= i + 1) {
-            if (RideHeightBatch* batch = startBatch()) {
-                batch->step();
-            }
-        }
-    };
+    SweepRideHeights rideHeights(p_, s_, travel.data(), travelled);
 
     std::array<Placement, 2> placements;
     int current = 0;
@@ -316,7 +102,7 @@ void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
             storeStaticPosition(i);
         } else {
             Pose pose;
-            if (takeRideHeight(t, rideHeightAt(i), pose)) {
+            if (takeRideHeight(t, rideHeights.at(i), pose)) {
                 Placement& here = placements[current];
                 if (!placedAhead) {
                     place(here, i, t, pose, true);
@@ -325,14 +111,14 @@ void CornerSweep::sweepEachPosition(int count, float VU, float VY) {
                 // the next position, the others advance the next ride-height batch a stage.
                 auto ahead = [&, i](bool firstPass) {
                     if (firstPass && i < travelled && travel[i + 1] != 0.0f) {
-                        const RideHeight& rideHeight = rideHeightAt(i + 1);
+                        const RideHeight& rideHeight = rideHeights.at(i + 1);
                         if (rideHeight.end == RideHeight::End::Converged) {
                             place(placements[1 - current], i + 1, travel[i + 1], rideHeight.pose,
                                   true);
                             nextPlaced = true;
                         }
                     } else {
-                        solveAhead(i);
+                        rideHeights.advance(i);
                     }
                 };
                 finishPlacement(here, ahead);

@@ -1,17 +1,13 @@
 #pragma once
 
 #include "geometry/corner_statics.h"
+#include "geometry/ride_height_batch.h"
 #include "geometry/roll_centre.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 #include "model/sweep_result.h"
 
-#include <array>
-
 namespace velmora {
-
-// The sweep stops with a data error when either iteration has started this many passes.
-inline constexpr int kPassLimit = 500;
 
 // Moves one corner through its wheel positions and writes the result curves into a sweep
 // result. Geometry messages are added to the result and skip the rest of their position;
@@ -33,28 +29,7 @@ public:
     const InstantCentre& instantCentre() const { return ic_; }
 
 private:
-    // Moved ball joints of the current position and the angles that placed them.
-    struct Pose {
-        Point3 TB;
-        Point3 BB;
-        double phi2 = 0;
-        double phi3 = 0;
-        double phi4 = 0;
-    };
-
-    // How the ride-height iteration at one travel ended and after how many passes. It is
-    // solved without side effects, so that two neighbouring positions can be iterated side
-    // by side (their arithmetic overlaps in the processor); its passes, message or failure
-    // take effect when the sweep reaches its position.
-    struct RideHeight {
-        enum class End { Converged, TopsOut, BottomsOut, Failed } end = End::Failed;
-        int passes = 0;
-        Pose pose;
-    };
-    class RideHeightLane;
-    static constexpr int kLanes = 8; // travels iterated side by side
-
-    class RideHeightBatch;
+    using Pose = CornerPose;
 
     // Z of a ball joint after its arm has swung to a new height: the arm turns about a pivot
     // axis that is skewed in plan view and sloped in side view, so the joint moves fore and
