@@ -118,6 +118,18 @@ void RideHeightBatch::stageC(int k) {
     });
 }
 
+namespace {
+
+std::array<RideHeightBatch, 2> twoBatches(const CornerPoints& p, const CornerStatics& s) {
+    return {RideHeightBatch(p, s), RideHeightBatch(p, s)};
+}
+
+} // namespace
+
+SweepRideHeights::SweepRideHeights(const CornerPoints& p, const CornerStatics& s,
+                                   const float* travel, int travelled)
+    : travel_(travel), travelled_(travelled), batches_(twoBatches(p, s)) {}
+
 RideHeightBatch* SweepRideHeights::startBatch() {
     while (solvedEnd_ <= travelled_ && travel_[solvedEnd_] == 0.0f) {
         ++solvedEnd_; // the static position needs no iteration

@@ -85,9 +85,7 @@ class SweepRideHeights {
 public:
     // travel[1..travelled] are the travels of the positions (0 at the static one).
     SweepRideHeights(const CornerPoints& p, const CornerStatics& s, const float* travel,
-                     int travelled)
-        : travel_(travel), travelled_(travelled),
-          batches_{RideHeightBatch(p, s), RideHeightBatch(p, s)} {}
+                     int travelled);
 
     // The solution at position i (1..travelled, a travel other than 0), solved to its end;
     // positions are asked for in their order, as the sweep reaches them.
