@@ -33,11 +33,20 @@ inline double fin(double value) {
     return value;
 }
 
-inline double quot(double numerator, double denominator) {
+// For a chain whose end is checked. A value that is not finite stays so through +, -, * and
+// sqrt (the root of a negative number is NaN), so one test at the end of such a chain stands
+// for a test at every step, and the hottest loops test only there. A denominator still needs
+// its own test (x / infinity is 0), and so does an argument of atan (which maps infinity to a
+// finite angle) and a value that is compared.
+inline double divide(double numerator, double denominator) {
     if (denominator == 0.0 || !std::isfinite(denominator)) {
         fault();
     }
-    return fin(fin(numerator) / denominator);
+    return numerator / denominator;
+}
+
+inline double quot(double numerator, double denominator) {
+    return fin(divide(fin(numerator), denominator));
 }
 
 inline double root(double value) {
@@ -56,33 +65,21 @@ inline double atanOf(double numerator, double denominator) {
     return std::atan(quot(numerator, denominator));
 }
 
-inline double deg(double radians) {
-    return fin(radians * 180.0 / kPi);
-}
-
-inline double rad(double degrees) {
-    return fin(degrees * kPi / 180.0);
-}
-
-// For a chain whose end is checked. A value that is not finite stays so through +, -, * and
-// sqrt (the root of a negative number is NaN), so one test at the end of such a chain stands
-// for a test at every step, and the hottest loops test only there. A denominator still needs
-// its own test (x / infinity is 0), and so does an argument of atan (which maps infinity to a
-// finite angle) and a value that is compared.
-inline double divide(double numerator, double denominator) {
-    if (denominator == 0.0 || !std::isfinite(denominator)) {
-        fault();
-    }
-    return numerator / denominator;
-}
-
-// deg() and rad() of a finite angle, whose results are finite.
+// Degrees and radians of a finite angle, whose results are finite; deg() and rad() test them.
 inline double degOf(double radians) {
     return radians * 180.0 / kPi;
 }
 
 inline double radOf(double degrees) {
     return degrees * kPi / 180.0;
+}
+
+inline double deg(double radians) {
+    return fin(degOf(radians));
+}
+
+inline double rad(double degrees) {
+    return fin(radOf(degrees));
 }
 
 // Stores a double into a single by plain rounding, after checking that it fits.
