@@ -91,5 +91,22 @@ TEST(SweepExactness, EveryReturnedBitIsAsBefore) {
     EXPECT_EQ(digest.get(), 0xf9358c9b66532b10ull);
 }
 
+// The same for corners with one coordinate at an extreme: values that overflow part way
+// through a chain of arithmetic, or vanish, so that the sweep fails in every stage where it
+// can. Where a failure is found, in which pass and after which stored value, must not move.
+TEST(SweepExactness, ExtremeCoordinatesFailWhereTheyAlwaysHave) {
+    Digest digest;
+    const float extremes[] = {3e38f, -3e38f, 1e30f, -1e19f, 1e15f, 1e-30f, -1e-7f};
+    for (int index = 1; index <= 26; ++index) {
+        for (const float value : extremes) {
+            const CoordinateSet corner = referenceWith({{index, value}});
+            digest.result(classicSweep(corner, false, 3, 3));
+            digest.result(classicSweep(corner, true, 9, 0.5f));
+            digest.result(staticPass(corner, referenceCorner(), 3, 3));
+        }
+    }
+    EXPECT_EQ(digest.get(), 0xadf65b52db9345caull);
+}
+
 } // namespace
 } // namespace velmora

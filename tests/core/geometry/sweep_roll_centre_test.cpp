@@ -1,5 +1,8 @@
 #include "geometry/checked_math.h"
+#include "geometry/corner_statics.h"
 #include "geometry/roll_centre.h"
+#include "geometry/sweep.h"
+#include "sweep_test_corner.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +146,47 @@ TEST(InstantCentre, TheNoFailurePromiseHolds) {
     EXPECT_FALSE(rollCentreCannotFail({0.1, 20, 0.1, 8}, 30, 0));  // parallel
     EXPECT_FALSE(rollCentreCannotFail({2e3, 20, 0.1, 8}, 30, 0));  // steep
     EXPECT_FALSE(rollCentreCannotFail({-0.1, 14, 0.1, 8}, 30, 0)); // instant centre above it
+}
+
+// The sweep keeps the roll centre of the position it finished last, however many it left
+// unsolved on the way: the one of the last position that has its joints, at its own travel
+// and contact patch, exactly. Positions skipped by a message at the ends do not count.
+TEST(InstantCentre, TheSweepKeepsTheRollCentreOfItsLastFinishedPosition) {
+    struct Case {
+        CoordinateSet corner;
+        float bump, rebound;
+    };
+    const Case cases[] = {{testing::referenceCorner(), 3, 3},
+                          {testing::referenceCorner(), 1.7f, 2.3f},
+                          {testing::referenceCorner(), 9, 9},
+                          {testing::referenceWith({{3, 21}, {12, 17.5f}}), 9, 9},
+                          {testing::referenceWith({{6, 27}, {15, 5.5f}}), 5, 0.5f}};
+    int checked = 0;
+    for (const Case& c : cases) {
+        const SweepResult r = classicSweep(c.corner, false, c.bump, c.rebound);
+        if (r.report.dataError) {
+            continue;
+        }
+        const CornerPoints points = cornerPoints(c.corner);
+        const CornerStatics statics = cornerStatics(points);
+        float t = r.VU;
+        float lastTravel = 0;
+        int last = 0;
+        for (int i = 1; i <= positionCount(r.VU, r.VD, r.VY); ++i, t -= r.VY) {
+            if (t != 0.0f && !std::isnan(r.BallJointPos[i].top.x)) {
+                last = i;
+                lastTravel = t;
+            }
+        }
+        ASSERT_GT(last, 1);
+        const BallJointPair& joints = r.BallJointPos[last];
+        const InstantCentre ic = frontViewInstantCentre(statics.top.axisFoot, joints.top,
+                                                        statics.bottom.axisFoot, joints.bottom);
+        EXPECT_EQ(r.RollCenterHeight,
+                  wheelRollCentreHeight(ic, points.TC + r.SideScrub[last], lastTravel));
+        ++checked;
+    }
+    EXPECT_GE(checked, 3);
 }
 
 } // namespace
