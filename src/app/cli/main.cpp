@@ -73,6 +73,9 @@ int runCommand(int argc, char** argv) {
 int main(int argc, char** argv) {
     checkStandardOutput();
     int exitCode = runCommand(argc, argv);
+    if (exitCode == kExitOk) {
+        printOpenNotices();
+    }
     // A result that never reached its reader is a failure, whatever the command did.
     if (!finishStandardOutput()) {
         exitCode = kExitUsage;

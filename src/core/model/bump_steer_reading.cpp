@@ -91,6 +91,10 @@ acceptedReadings(const std::vector<ReadingRow>& rows, bool right) {
             return *why;
         }
         const float t = std::get<float>(travel);
+        if (readings.size() == kMostReadingsPerSide) {
+            return "Row " + std::to_string(row) + ": a side keeps at most " +
+                   std::to_string(kMostReadingsPerSide) + " readings.";
+        }
         for (std::size_t k = 0; k < readings.size(); ++k) {
             if (readings[k].travel == t) {
                 return "Row " + std::to_string(row) + ": a reading at " + shortestText(t) +

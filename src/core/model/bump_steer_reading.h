@@ -25,6 +25,10 @@ inline constexpr float kDefaultGaugeLength = 12.0f;
 // Limits of a reading that can be kept: no car travels further, no gauge reads more.
 inline constexpr float kReadingTravelLimit = 24.0f;
 inline constexpr float kGaugeReadingLimit = 12.0f;
+// Most readings one side keeps: a gauge read every hundredth of an inch over the whole travel
+// is fewer. A file's readings beyond it are left out with a message; a table with more is
+// refused.
+inline constexpr std::size_t kMostReadingsPerSide = 1000;
 
 // Why `travel` or `reading` cannot be kept, naming the value, or empty when it can.
 std::string readingTravelProblem(double travel);

@@ -185,10 +185,12 @@ ProjectReadResult readProjectText(std::string_view bytes, std::string_view path)
         // The block starts on the line after the notes; the rest of that line stays ignored.
         std::string_view rest = bytes.substr(fields.offset());
         const std::size_t lineEnd = rest.find_first_of("\r\n");
-        rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd);
+        rest = lineEnd == std::string_view::npos
+                   ? std::string_view()
+                   : rest.substr(lineEnd + (rest.substr(lineEnd, 2) == "\r\n" ? 2 : 1));
         ExtensionBlockRead block = readExtensionBlock(rest, kNativeRecords + 1);
         project.vehicle = std::move(block.vehicle);
-        project.extensionDropped = std::move(block.dropped);
+        project.extension = std::move(block.notes);
     }
     return ProjectReadResult{std::move(project), std::nullopt};
 }
@@ -227,6 +229,7 @@ std::string writeProjectText(const SuspensionState& state) {
     text += quotedRecordText(notesWithRecordLineEnds(state.Note_text));
     text += "\r\n";
     text += writeExtensionBlock(state.Vehicle);
+    text += state.Vehicle.keptText;
     return text;
 }
 
@@ -319,10 +322,7 @@ Message openErrorMessage() {
 }
 
 std::optional<Message> openNotice(const ProjectFile& project) {
-    if (project.extensionDropped.empty()) {
-        return std::nullopt;
-    }
-    return extensionDroppedMessage(project.extensionDropped);
+    return extensionNotice(project.extension);
 }
 
 Message projectTooLargeMessage() {

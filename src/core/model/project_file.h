@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/extension_block.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 #include "model/vehicle_data.h"
@@ -33,8 +34,7 @@ struct ProjectFile {
     bool asphaltFlag = false;         // legacy files only
     std::optional<std::string> notes; // native and marked files only
     VehicleData vehicle;              // the extension block; native files only
-    // Records of the extension block that were dropped, one line each (see extension_block.h).
-    std::vector<std::string> extensionDropped;
+    ExtensionNotes extension;         // what Open tells about it
 };
 
 enum class ProjectErrorKind {

@@ -101,4 +101,29 @@ std::string utf8FromUtf8OrWindows1252(std::string_view bytes) {
     return out;
 }
 
+std::string quotedFileText(std::string_view line, std::size_t most) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    std::size_t characters = 0;
+    std::size_t pos = 0;
+    while (pos < line.size() && characters < most) {
+        const auto byte = static_cast<unsigned char>(line[pos]);
+        const std::size_t length = byte < 0x80 ? 1 : utf8SequenceLength(line, pos);
+        if (byte < 0x20 || byte == 0x7F || length == 0) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+            ++pos;
+        } else {
+            out.append(line.substr(pos, length));
+            pos += length;
+        }
+        ++characters;
+    }
+    if (pos < line.size()) {
+        out += "...";
+    }
+    return out;
+}
+
 } // namespace velmora

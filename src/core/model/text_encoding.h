@@ -17,4 +17,8 @@ std::string utf8FromUtf8OrWindows1252(std::string_view bytes);
 // U+10FFFF, truncated sequence).
 std::size_t utf8SequenceLength(std::string_view bytes, std::size_t pos);
 
+// A text from a file or a command line as a message quotes it: cut to `most` characters (then
+// "..."), control characters and bytes that are no UTF-8 written as \xNN.
+std::string quotedFileText(std::string_view text, std::size_t most);
+
 } // namespace velmora

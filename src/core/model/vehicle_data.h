@@ -27,12 +27,24 @@ struct VehicleData {
     std::optional<float> gaugeLength;       // of the bump steer gauge, inches (12 when not set)
     std::vector<BumpSteerReading> readings; // both sides, in the order read or entered
     std::vector<ExtensionRecord> unknown;   // in the order read
+    // Text after the project's records that this version cannot read as its block (behind a
+    // byte order mark or a stray line, a marker in other letters): kept byte for byte and
+    // written after the block, so that a save loses none of it.
+    std::string keptText;
+    // A block written by a newer version: its marker line as read, its whole text as read,
+    // and the block this version writes for what it read of it. While the block this version
+    // would write is still that one, the newer text is written back unchanged.
+    std::string newerMarker;
+    std::string newerText;
+    std::string newerAsRead;
 
     bool anyValueSet() const {
         return wheelbase || cgHeight || frontBrakePercent || steeringRatio || gaugeLength;
     }
     // Save writes the block only when this holds; otherwise the file is the 27 records alone.
-    bool hasBlock() const { return anyValueSet() || !readings.empty() || !unknown.empty(); }
+    bool hasBlock() const {
+        return anyValueSet() || !readings.empty() || !unknown.empty() || !newerMarker.empty();
+    }
     float gaugeLengthOrDefault() const { return gaugeLength.value_or(kDefaultGaugeLength); }
     bool operator==(const VehicleData&) const = default;
 };
@@ -51,8 +63,8 @@ std::string_view vehicleKey(VehicleValue which);
 // The value's name as the user reads it in messages ("wheelbase", "CG height", ...).
 std::string_view vehicleLabel(VehicleValue which);
 
-// Why `value` cannot be `which` (for example "the wheelbase must be above 0 inches"), or
-// empty when it can. Lengths must be above 0, the brake share 0 to 100; nothing non-finite.
-std::string vehicleValueProblem(VehicleValue which, double value);
+// Why `value` cannot be `which`, naming it as typed (its shortest text when `typed` is empty)
+// and the range ("Wheelbase 1e308 must be from 1 to 1000 in"), or empty when it can.
+std::string vehicleValueProblem(VehicleValue which, double value, std::string_view typed = {});
 
 } // namespace velmora

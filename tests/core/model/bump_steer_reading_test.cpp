@@ -27,7 +27,7 @@ TEST(BumpSteerReadings, AreOneRecordEachAndComeBackFromTheFile) {
     const ProjectReadResult read = readProjectText(text, "car.kqw");
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.project->vehicle, state.Vehicle);
-    EXPECT_TRUE(read.project->extensionDropped.empty());
+    EXPECT_TRUE(read.project->extension.dropped.empty());
 }
 
 TEST(BumpSteerReadings, BadRecordsAreDroppedAloneAndNamed) {
@@ -53,9 +53,9 @@ TEST(BumpSteerReadings, BadRecordsAreDroppedAloneAndNamed) {
         ASSERT_TRUE(read.ok());
         const VehicleData& v = read.project->vehicle;
         EXPECT_EQ(v.readings, (std::vector<BumpSteerReading>{{false, 2, 0.02f}, {true, 2, 0.5f}}));
-        ASSERT_EQ(read.project->extensionDropped.size(), 1u);
-        EXPECT_THAT(read.project->extensionDropped[0], HasSubstr("record 30"));
-        EXPECT_THAT(read.project->extensionDropped[0], HasSubstr(c.why));
+        ASSERT_EQ(read.project->extension.dropped.size(), 1u);
+        EXPECT_THAT(read.project->extension.dropped[0], HasSubstr("record 30"));
+        EXPECT_THAT(read.project->extension.dropped[0], HasSubstr(c.why));
     }
 }
 
