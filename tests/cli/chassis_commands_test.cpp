@@ -67,19 +67,20 @@ TEST(CliSteer, BadArgumentsAreRefusedWithTheReason) {
         std::vector<std::string> args;
         const char* says;
     } bad[] = {
-        {{"steer", p, "--rack", "13"}, "--rack must be"},
-        {{"steer", p, "--rack", "nan"}, "--rack must be"},
+        {{"steer", p, "--rack", "13"}, "--rack: Rack travel 13 is outside -12 to 12 in"},
+        {{"steer", p, "--rack", "nan"}, "--rack: \"nan\" is not a number"},
         {{"steer", p, "--rack", "1", "--max-rack", "2"}, "cannot be given together"},
         {{"steer", p, "--steps", "4"}, "--steps needs --max-rack"},
-        {{"steer", p, "--max-rack", "2", "--steps", "0"}, "--steps must be"},
+        {{"steer", p, "--max-rack", "2", "--steps", "0"}, "--steps: Steps 0 is outside 1 to 400"},
         {{"steer", p, "--wheelbase", "0"}, "--wheelbase"},
         {{"vehicle", p, "--front-brake", "120"}, "from 0 to 100"},
         {{"vehicle", p, "--cg-height", "-1"}, "--cg-height"},
-        {{"vehicle", p, "--gauge-length", "1e39"},
-         "--gauge-length: the gauge length must be a number of inches above 0, not \"1e39\""},
-        {{"vehicle", p, "--gauge-length", "-0"}, "not \"-0\""},
+        {{"vehicle", p, "--gauge-length", "1e39"}, "--gauge-length: Gauge length 1e39 must be"},
+        {{"vehicle", p, "--gauge-length", "-0"},
+         "--gauge-length: Gauge length -0 must be from 0.1 to 1000 in"},
+        {{"vehicle", p, "--wheelbase", "1e308"}, "Wheelbase 1e308 must be from 1 to 1000 in"},
         // Too small for a single: stored as 0, it would give an anti-dive of 0 %.
-        {{"vehicle", p, "--wheelbase", "1e-50"}, "not \"1e-50\""},
+        {{"vehicle", p, "--front-brake", "1e-50"}, "\"1e-50\" is not 0 but too small"},
     };
     for (const auto& c : bad) {
         const CliRun run = runCli(c.args);

@@ -70,7 +70,7 @@ TEST(CliReadings, RefusalsAreOneLineWithExitTwo) {
     } bad[] = {
         {{"readings", half}, "the left side is not complete"},
         {{"readings", kProject, "--side", "middle"}, "--side"},
-        {{"vehicle", kProject, "--gauge-length", "0"}, "--gauge-length: the gauge length must be"},
+        {{"vehicle", kProject, "--gauge-length", "0"}, "--gauge-length: Gauge length 0 must be"},
     };
     for (const auto& c : bad) {
         const CliRun run = runCli(c.args);

@@ -72,14 +72,13 @@ TEST(CliRoll, RefusesBadValuesAndIncompleteSidesInOneLine) {
         std::vector<std::string> args;
         const char* says;
     } cases[] = {
-        {{"roll", gm, "--roll", "11"},
-         "--roll must be a number of degrees from -10 to 10, not \"11\""},
-        {{"roll", gm, "--dive", "nan"}, "--dive must be a number of inches from -9 to 9"},
-        {{"roll", gm, "--dive", "1in"}, "--dive must be a number, not \"1in\""},
+        {{"roll", gm, "--roll", "11"}, "--roll: Roll 11 is outside -10 to 10 deg"},
+        {{"roll", gm, "--dive", "nan"}, "--dive: \"nan\" is not a number"},
+        {{"roll", gm, "--dive", "1in"}, "--dive: \"1in\" is not a number"},
         {{"roll", gm, "--max-roll", "3"}, "--max-roll and --steps go together"},
-        {{"roll", gm, "--max-roll", "3", "--steps", "0"}, "--steps must be a whole number"},
-        {{"roll", gm, "--max-roll", "3", "--steps", "2.5"}, "--steps must be a whole number"},
-        {{"print", "roll", gm, "--max-roll", "-12", "--dump"}, "--max-roll must be"},
+        {{"roll", gm, "--max-roll", "3", "--steps", "0"}, "--steps: Steps 0 is outside 1 to 200"},
+        {{"roll", gm, "--max-roll", "3", "--steps", "2.5"}, "--steps: \"2.5\" is not a whole"},
+        {{"print", "roll", gm, "--max-roll", "-12", "--dump"}, "--max-roll: Roll -12 is outside"},
         {{"roll", one.string()}, "left side is missing values"},
     };
     for (const Case& c : cases) {

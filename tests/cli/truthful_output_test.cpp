@@ -152,7 +152,7 @@ TEST_F(CliTruth, RefusalsAreOneLineSayingWhy) {
         {{"render", "thumbnails", gm, "--png", png}, huge, "give no wheel position"},
         {{"render", "graph", gm, "--png", png}, huge, "give no wheel position"},
         {{"render", "picture", gm, "--png", png}, largest, "give no wheel position"},
-        {{"sweep", gm, "--bump", "0x10"}, {}, "not \"0x10\""},
+        {{"sweep", gm, "--bump", "0x10"}, {}, "--bump: \"0x10\" is not a number"},
         {{"sweep", gm, "--rebound", "1e-400"}, {}, "too small"},
         {{"sweep", gm, "--frob"}, {}, "--frob"},
         {{"sweep", gm, "extra"}, {}, "extra"},

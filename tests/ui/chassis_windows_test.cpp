@@ -18,14 +18,15 @@ TEST_F(ChassisWindows, VehicleDataFrameTakesGoodValuesAndRefusesBadOnesByName) {
         const char* text;
         const char* says; // empty: accepted
     } entries[] = {
-        {"txtWheelbase", "-108", "The wheelbase must be"},
+        {"txtWheelbase", "-108", "Wheelbase -108 must be from 1 to 1000 in"},
         {"txtWheelbase", "108.5", ""},
-        {"txtCGHeight", "0", "The centre of gravity height must be"},
+        {"txtCGHeight", "0", "Centre of gravity height 0 must be"},
         {"txtCGHeight", "16.25", ""},
-        {"txtFrontBrake", "101", "The front brake share must be a percentage from 0 to 100"},
-        {"txtFrontBrake", "abc", "The front brake share"},
+        {"txtFrontBrake", "101", "Front brake share 101 must be from 0 to 100 %"},
+        {"txtFrontBrake", "abc", "Front brake share \"abc\" is not a number"},
+        {"txtFrontBrake", "1e-400", "Front brake share \"1e-400\" is not 0 but"},
         {"txtFrontBrake", "62", ""},
-        {"txtGaugeLength", "-12", "The gauge length must be"},
+        {"txtGaugeLength", "-12", "Gauge length -12 must be"},
         {"txtGaugeLength", "24", ""},
     };
     for (const auto& e : entries) {

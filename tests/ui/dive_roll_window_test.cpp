@@ -48,11 +48,16 @@ TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
     // A refused text says why and keeps both the text and the last good value.
     rollText->setText(QStringLiteral("12"));
     QTest::keyClick(roll, Qt::Key_Return);
-    EXPECT_TRUE(message(w).contains(QStringLiteral("Roll must be a number of degrees from -10 "
-                                                   "to 10, not \"12\"")))
+    EXPECT_TRUE(
+        message(w).contains(QStringLiteral("Roll 12 is outside -10 to 10 deg; it stays at")))
         << message(w).toStdString();
     EXPECT_EQ(rollText->text(), QStringLiteral("12"));
     EXPECT_DOUBLE_EQ(w->current()->roll, 0.2);
+    rollText->setText(QStringLiteral("1e-400")); // not 0, but it would be taken as 0
+    QTest::keyClick(roll, Qt::Key_Return);
+    EXPECT_TRUE(message(w).contains(QStringLiteral("Roll \"1e-400\" is not 0 but too small")))
+        << message(w).toStdString();
+    rollText->setText(QStringLiteral("12"));
     QTest::keyClick(roll, Qt::Key_Up); // a step from a refused text would lose it
     EXPECT_EQ(rollText->text(), QStringLiteral("12"));
     rollText->setText(QStringLiteral("2"));

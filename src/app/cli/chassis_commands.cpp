@@ -20,21 +20,20 @@
 namespace velmora::cli {
 namespace {
 
-// A number option that may be left out: CLI11 fills `value`; get() gives it only when the option
-// was given.
+// A number option that may be left out, read by the one number rule when it is given.
 struct NumberOption {
-    double value = 0;
+    std::string text;
     CLI::Option* option = nullptr;
-    std::optional<double> get() const {
-        return option && option->count() > 0 ? std::optional<double>(value) : std::nullopt;
+    bool given() const { return option && option->count() > 0; }
+    std::optional<double> get(const TypedNumberForm& form = {}) const {
+        return given() ? std::optional<double>(numberArgument(text, option->get_name(), form))
+                       : std::nullopt;
     }
 };
 
 struct SteerArgs {
     std::string project;
-    NumberOption rack, maxRack, wheelbase;
-    long long steps = 24;
-    CLI::Option* stepsOption = nullptr;
+    NumberOption rack, maxRack, wheelbase, steps;
     std::string format = "json";
 };
 
@@ -45,7 +44,7 @@ struct VehicleArgs {
 };
 
 void addNumberOption(CLI::App& command, const char* name, NumberOption& number, const char* help) {
-    number.option = command.add_option(name, number.value, help);
+    number.option = command.add_option(name, number.text, help);
 }
 
 std::string column(std::string text, std::size_t width) {
@@ -63,14 +62,15 @@ nlohmann::json optionalJson(const std::optional<float>& value) {
     return value ? singleJson(*value) : nlohmann::json(nullptr);
 }
 
-// An option's value, checked the way the Vehicle Data frame checks a typed value.
-void checkVehicleOption(const NumberOption& number, VehicleValue which, const char* option) {
-    if (const std::optional<double> value = number.get()) {
-        if (std::string problem = vehicleValueProblem(which, *value); !problem.empty()) {
-            throw UsageError(std::string(option) + ": " + problem + ", not \"" +
-                             number.option->results().back() + "\"");
-        }
+// An option's value as a project keeps it (a single), checked the way the Vehicle Data frame
+// checks a typed value.
+std::optional<double> vehicleOption(const NumberOption& number, VehicleValue which) {
+    const std::optional<double> value = number.get();
+    if (value) {
+        refuseProblem(number.option->get_name(), vehicleValueProblem(which, *value, number.text));
+        return number.get({.single = true}); // refuses a value a single would hold as 0
     }
+    return value;
 }
 
 nlohmann::json wheelJson(const SteerWheel& wheel) {
@@ -95,7 +95,7 @@ nlohmann::json stateJson(const SteerState& state) {
 
 std::string wheelText(const SteerWheel& wheel) {
     if (!wheel.solved) {
-        return column("not reached", 34);
+        return column("", 34); // blank where the wheel has stopped
     }
     return column(fixed(wheel.steer, 3), 9) + column(fixed(wheel.camberChange, 3), 9) +
            column(fixed(wheel.casterChange, 3), 9) +
@@ -118,28 +118,21 @@ void printSteerText(const std::vector<SteerState>& states, std::optional<double>
 }
 
 void steerCommand(const SteerArgs& args) {
-    const std::optional<double> rack = args.rack.get();
-    const std::optional<double> maxRack = args.maxRack.get();
-    if (rack && maxRack) {
+    if (args.rack.given() && args.maxRack.given()) {
         throw UsageError("--rack and --max-rack cannot be given together");
     }
-    if (args.stepsOption->count() > 0 && !maxRack) {
+    if (args.steps.given() && !args.maxRack.given()) {
         throw UsageError("--steps needs --max-rack");
     }
-    if (std::string p = rackProblem(rack.value_or(0), "--rack"); !p.empty()) {
-        throw UsageError(p);
-    }
-    if (std::string p = rackProblem(maxRack.value_or(0), "--max-rack"); !p.empty()) {
-        throw UsageError(p);
-    }
-    const long long steps = args.steps;
-    if (std::string p = steerStepsProblem(steps, "--steps"); !p.empty()) {
-        throw UsageError(p);
-    }
-    checkVehicleOption(args.wheelbase, VehicleValue::Wheelbase, "--wheelbase");
+    const std::optional<double> rack = args.rack.get();
+    refuseProblem("--rack", rackProblem(rack.value_or(0), args.rack.text));
+    const std::optional<double> maxRack = args.maxRack.get();
+    refuseProblem("--max-rack", rackProblem(maxRack.value_or(0), args.maxRack.text));
+    const double steps = args.steps.get({.whole = true}).value_or(kDefaultSteerSteps);
+    refuseProblem("--steps", steerStepsProblem(steps, args.steps.text));
+    std::optional<double> wheelbase = vehicleOption(args.wheelbase, VehicleValue::Wheelbase);
 
     const SuspensionState state = loadProject(args.project);
-    std::optional<double> wheelbase = args.wheelbase.get();
     if (!wheelbase && state.Vehicle.wheelbase) {
         wheelbase = *state.Vehicle.wheelbase;
     }
@@ -190,19 +183,19 @@ void vehicleCommand(const VehicleArgs& args) {
     const struct {
         const NumberOption& number;
         VehicleValue which;
-        const char* name;
-    } overrides[] = {{args.wheelbase, VehicleValue::Wheelbase, "--wheelbase"},
-                     {args.cgHeight, VehicleValue::CgHeight, "--cg-height"},
-                     {args.frontBrake, VehicleValue::FrontBrakePercent, "--front-brake"},
-                     {args.gaugeLength, VehicleValue::GaugeLength, "--gauge-length"}};
-    for (const auto& o : overrides) {
-        checkVehicleOption(o.number, o.which, o.name);
+    } overrides[] = {{args.wheelbase, VehicleValue::Wheelbase},
+                     {args.cgHeight, VehicleValue::CgHeight},
+                     {args.frontBrake, VehicleValue::FrontBrakePercent},
+                     {args.gaugeLength, VehicleValue::GaugeLength}};
+    std::optional<double> given[std::size(overrides)];
+    for (std::size_t i = 0; i < std::size(overrides); ++i) {
+        given[i] = vehicleOption(overrides[i].number, overrides[i].which);
     }
     const SuspensionState state = loadProject(args.project);
     VehicleData vehicle = state.Vehicle;
-    for (const auto& o : overrides) {
-        if (const std::optional<double> value = o.number.get()) {
-            vehicleValue(vehicle, o.which) = static_cast<float>(*value); // a project's single
+    for (std::size_t i = 0; i < std::size(overrides); ++i) {
+        if (given[i]) {
+            vehicleValue(vehicle, overrides[i].which) = static_cast<float>(*given[i]);
         }
     }
     const AntiDive dive = antiDive(state.RightCoords, state.LeftCoords, vehicle);
@@ -263,8 +256,7 @@ void addSteerCommand(CLI::App& app, int& /*exitCode*/) {
     command->add_option("PROJECT", args->project, "Project file (.kqw or .kqp)")->required();
     addNumberOption(*command, "--rack", args->rack, "Rack travel in inches, + = toward the left");
     addNumberOption(*command, "--max-rack", args->maxRack, "Sweep the rack from -IN to +IN");
-    args->stepsOption =
-        command->add_option("--steps", args->steps, "Equal steps of the sweep (default 24)");
+    addNumberOption(*command, "--steps", args->steps, "Equal steps of the sweep (default 24)");
     addNumberOption(*command, "--wheelbase", args->wheelbase,
                     "Wheelbase in inches (default: the project's)");
     addFormatOption(*command, args->format);

@@ -1,7 +1,6 @@
 #include "cli_common.h"
 
 #include "geometry/sweep.h"
-#include "model/decimal_scan.h"
 #include "model/number_text.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
@@ -12,6 +11,24 @@
 #include <iostream>
 
 namespace velmora::cli {
+
+namespace {
+
+// What Open would tell about the projects read, said once the command has succeeded: a
+// failure is one line alone.
+std::vector<Message>& openNotices() {
+    static std::vector<Message> notices;
+    return notices;
+}
+
+} // namespace
+
+void printOpenNotices() {
+    for (const Message& notice : openNotices()) {
+        std::cerr << notice.title << ": " << notice.text << "\n";
+    }
+    openNotices().clear();
+}
 
 SuspensionState loadProject(const std::string& path) {
     const ProjectReadResult result = readProjectFile(path);
@@ -26,7 +43,7 @@ SuspensionState loadProject(const std::string& path) {
     state.Lfile = path;
     const ProjectFile& project = *result.project;
     if (const std::optional<Message> notice = openNotice(project)) {
-        std::cerr << notice->title << ": " << notice->text << "\n";
+        openNotices().push_back(*notice);
     }
     applyProjectData(state, project);
     // What the track-type and car-style commands that Open runs leave in the state.
@@ -41,29 +58,42 @@ SuspensionState loadProject(const std::string& path) {
 
 namespace {
 
-// A travel the sweep can step: a plain decimal number of inches ("3", ".5", "2.5e1"), 0 or
-// more, that a single holds. Hexadecimal, "inf" and "nan" are refused, and so is a number
-// that is not 0 but too small for a single: it would become 0, which the sweep takes as "9
-// inches each way".
+// A travel the sweep can step: inches, 0 or more, that a single holds; a number that is not 0
+// but too small for a single would become 0, which the sweep takes as "9 inches each way".
 const CLI::Validator& travelInches() {
-    static const CLI::Validator validator(
-        [](std::string& text) {
-            const auto number = scanDecimal(text, 0, "Ee");
-            float value = 0.0f;
-            if (!number || number->end != text.size() || !CLI::detail::lexical_cast(text, value) ||
-                !std::isfinite(value) || value < 0.0f) {
-                return "must be a finite number of inches, 0 or more, not \"" + text + "\"";
-            }
-            if (value == 0.0f && !number->allZeros) {
-                return "\"" + text + "\" is not 0 but too small for a travel in inches";
-            }
-            return std::string();
-        },
-        "INCHES");
+    static const CLI::Validator validator =
+        numberCheck({.single = true}, [](double value, const std::string& text) {
+            return value < 0 ? "travel " + quotedTyped(text) + " must be 0 or more inches"
+                             : std::string();
+        });
     return validator;
 }
 
 } // namespace
+
+double numberArgument(const std::string& text, const std::string& option, TypedNumberForm form) {
+    const TypedNumber number = readTypedNumber(text, form);
+    if (!number.ok()) {
+        throw UsageError(option + ": " + number.problem);
+    }
+    return number.value;
+}
+
+void refuseProblem(const std::string& option, const std::string& problem) {
+    if (!problem.empty()) {
+        throw UsageError(option + ": " + problem);
+    }
+}
+
+CLI::Validator numberCheck(TypedNumberForm form,
+                           std::function<std::string(double, const std::string&)> range) {
+    return CLI::Validator(
+        [form, range](std::string& text) {
+            const TypedNumber number = readTypedNumber(text, form);
+            return number.ok() ? range(number.value, text) : number.problem;
+        },
+        form.whole ? "WHOLE" : "NUMBER");
+}
 
 void addSweepOptions(CLI::App& command, SweepOptions& options) {
     command.add_option("--side", options.side, "Side to analyse")

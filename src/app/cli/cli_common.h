@@ -2,10 +2,12 @@
 
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "model/typed_number.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,8 +25,12 @@ struct UsageError : std::runtime_error {
 };
 
 // Reads PROJECT the way Open does (format chosen by the path's suffix) into a fresh state,
-// with the car style and track type the file selects.
+// with the car style and track type the file selects. What Open would tell about the file
+// waits for printOpenNotices().
 SuspensionState loadProject(const std::string& path);
+// Prints on stderr what Open would have told about the projects read; main() calls it when
+// the command succeeded, so that a failure stays one line.
+void printOpenNotices();
 
 // Side, travel and the sweep the main window would run for them.
 struct SweepOptions {
@@ -33,6 +39,17 @@ struct SweepOptions {
     float rebound = 3.0f;
 };
 void addSweepOptions(CLI::App& command, SweepOptions& options);
+
+// The one rule every number option follows: its text read as a typed number; a refusal names
+// the option and the text ("--rack: \"abc\" is not a number").
+double numberArgument(const std::string& text, const std::string& option,
+                      TypedNumberForm form = {});
+// Refuses an option's value with the reason a range check gave, naming the option first.
+void refuseProblem(const std::string& option, const std::string& problem);
+// The same rule as a check of an option CLI11 converts itself: the text is refused before any
+// conversion could fail. `range` gives the reason a number that was read cannot be taken.
+CLI::Validator numberCheck(TypedNumberForm form,
+                           std::function<std::string(double, const std::string&)> range);
 
 // Makes every option and argument of every command refuse an empty value ("--side ''").
 void refuseEmptyValues(CLI::App& app);

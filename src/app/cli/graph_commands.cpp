@@ -9,6 +9,7 @@
 #include "analysis/suggestions.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <memory>
 
@@ -141,8 +142,16 @@ void addGraphCommand(CLI::App& app, int& exitCode) {
     CLI::App* command = app.add_subcommand(
         "graph", "The graph window's state for one curve after stepping the wheel position");
     addGraphArgs(*command, *args);
-    command->add_option("--steps", args->steps,
-                        "Steps towards rebound (negative: towards bump), as the arrow keys");
+    // More steps than points change nothing more; the limit only keeps the count an int.
+    constexpr double kMostSteps = 1'000'000;
+    command
+        ->add_option("--steps", args->steps,
+                     "Steps towards rebound (negative: towards bump), as the arrow keys")
+        ->check(numberCheck({.whole = true}, [](double steps, const std::string& text) {
+            return std::fabs(steps) > kMostSteps
+                       ? outsideRange("Steps", text, steps, -kMostSteps, kMostSteps, "")
+                       : std::string();
+        }));
     command->callback([args, &exitCode] {
         SuspensionState state = loadProject(args->project);
         GraphView view;

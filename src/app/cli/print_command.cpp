@@ -20,6 +20,7 @@
 #include "toolkit_session.h"
 #endif
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -34,7 +35,40 @@ struct PrintArgs {
     std::string graph = "camber";
     SweepOptions sweep;
     RollPrintArgs roll;
+    std::string maxRack;
+    // Each page's options; one the page does not use is refused rather than ignored.
+    std::vector<std::pair<CLI::Option*, std::vector<std::string>>> pageOptions;
 };
+
+void refuseOptionsThePageDoesNotUse(const PrintArgs& args) {
+    for (const auto& [option, pages] : args.pageOptions) {
+        if (option->count() > 0 &&
+            std::find(pages.begin(), pages.end(), args.what) == pages.end()) {
+            std::string list;
+            for (const std::string& page : pages) {
+                list += (list.empty() ? "" : ", ") + page;
+            }
+            throw UsageError(option->get_name() + ": the " + args.what +
+                             " page does not use it (it is for " + list + ")");
+        }
+    }
+    if (args.what == "worksheets" && !args.project.empty()) {
+        throw UsageError("the worksheets are blank: print worksheets takes no PROJECT");
+    }
+}
+
+SteeringPageInputs steerPageInputs(const SuspensionState& state, const PrintArgs& args) {
+    const double maxRack =
+        args.maxRack.empty() ? kDefaultSteerRack : numberArgument(args.maxRack, "--max-rack");
+    refuseProblem("--max-rack", rackProblem(maxRack, args.maxRack));
+    if (!(maxRack > 0)) {
+        throw UsageError("--max-rack: rack travel " + quotedTyped(args.maxRack) +
+                         " must be above 0");
+    }
+    const double steps = numberArgument(args.roll.steps, "--steps", {.whole = true});
+    refuseProblem("--steps", steerStepsProblem(steps, args.roll.steps));
+    return steeringPageInputs(state, maxRack, static_cast<int>(steps));
+}
 
 void reportMessages(const RecordingMessageSink& sink) {
     for (const Message& message : sink.messages) {
@@ -72,7 +106,7 @@ PrintRecording recordPages(const PrintArgs& args) {
         if (!pair.ready()) {
             throw UsageError(pair.setupMessages().front().text);
         }
-        const SteeringPageInputs inputs = steeringPageInputs(state, kDefaultSteerRack);
+        const SteeringPageInputs inputs = steerPageInputs(state, args);
         for (const Message& message : inputs.sweep.messages) {
             sink.show(message);
         }
@@ -116,6 +150,7 @@ std::string pdfBytes(const std::vector<PrintRecording>&) {
 #endif
 
 void run(const PrintArgs& args) {
+    refuseOptionsThePageDoesNotUse(args);
     if (args.dump == !args.pdf.empty()) {
         throw UsageError("give either --pdf OUT or --dump");
     }
@@ -144,10 +179,21 @@ void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
                         "Project file (.kqw or .kqp); not needed for worksheets");
     command->add_option("--pdf", args->pdf, "PDF file to write, all pages in order");
     command->add_flag("--dump", args->dump, "Print the printer operations as text on stdout");
-    command->add_option("--graph", args->graph, "Curve of the graph page")
-        ->check(CLI::IsMember(graphNames()));
+    CLI::Option* graph = command->add_option("--graph", args->graph, "Curve of the graph page")
+                             ->check(CLI::IsMember(graphNames()));
     addSweepOptions(*command, args->sweep);
     addRollPrintOptions(*command, args->roll);
+    CLI::Option* maxRack = command->add_option(
+        "--max-rack", args->maxRack, "Steer page: rack travel each way in inches (default 2)");
+    const std::vector<std::string> graphPage{"graph"};
+    args->pageOptions = {{graph, graphPage},
+                         {command->get_option("--side"), {"coordinates", "graph"}},
+                         {command->get_option("--bump"), graphPage},
+                         {command->get_option("--rebound"), graphPage},
+                         {command->get_option("--dive"), {"roll"}},
+                         {command->get_option("--max-roll"), {"roll"}},
+                         {command->get_option("--steps"), {"roll", "steer"}},
+                         {maxRack, {"steer"}}};
     command->callback([args] { run(*args); });
 }
 

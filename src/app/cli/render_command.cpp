@@ -214,7 +214,11 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
     command
         ->add_option("--position", args->position,
                      "Wheel position 1..N (1 = full bump; default the static position)")
-        ->check(CLI::Range(1, kMaxPositions));
+        ->check(numberCheck({.whole = true}, [](double position, const std::string& text) {
+            return position >= 1 && position <= kMaxPositions
+                       ? std::string()
+                       : outsideRange("Position", text, position, 1, kMaxPositions, "");
+        }));
     command->add_option("--size", args->size, "Pixel size WxH (of each thumbnail)");
     command
         ->add_option("--model", args->model,

@@ -20,16 +20,9 @@ struct RollArgs {
     std::string format = "json";
 };
 
-// Refuses a value with the reason and the text as given.
-void checked(const std::string& problem, const std::string& text) {
-    if (!problem.empty()) {
-        throw UsageError(problem + ", not \"" + text + "\"");
-    }
-}
-
 void run(const RollArgs& args, bool rollGiven) {
-    const double dive = numberOption(args.dive, "--dive");
-    checked(diveProblem(dive, "--dive"), args.dive);
+    const double dive = numberArgument(args.dive, "--dive");
+    refuseProblem("--dive", diveProblem(dive, args.dive));
     const bool path = !args.maxRoll.empty() || !args.steps.empty();
     if (path && (args.maxRoll.empty() || args.steps.empty())) {
         throw UsageError("--max-roll and --steps go together");
@@ -39,22 +32,18 @@ void run(const RollArgs& args, bool rollGiven) {
                          "not both");
     }
     if (!path) {
-        const double roll = numberOption(args.roll, "--roll");
-        checked(rollProblem(roll, "--roll"), args.roll);
+        const double roll = numberArgument(args.roll, "--roll");
+        refuseProblem("--roll", rollProblem(roll, args.roll));
         const FrontEnd front = frontEndOf(loadProject(args.project));
         const DiveRollState state = front.solve(dive, roll);
         std::cout << (args.format == "text" ? stateText(state)
                                             : dumpShortest(stateJson(state)) + "\n");
         return;
     }
-    const double maxRoll = numberOption(args.maxRoll, "--max-roll");
-    checked(rollProblem(maxRoll, "--max-roll"), args.maxRoll);
-    const double steps = numberOption(args.steps, "--steps");
-    if (steps != std::floor(steps) || !std::isfinite(steps)) {
-        throw UsageError("--steps must be a whole number, not \"" + args.steps + "\"");
-    }
-    checked(rollStepsProblem(static_cast<long long>(std::fabs(steps) > 1e9 ? 0 : steps), "--steps"),
-            args.steps);
+    const double maxRoll = numberArgument(args.maxRoll, "--max-roll");
+    refuseProblem("--max-roll", rollProblem(maxRoll, args.maxRoll));
+    const double steps = numberArgument(args.steps, "--steps", {.whole = true});
+    refuseProblem("--steps", rollStepsProblem(steps, args.steps));
     const FrontEnd front = frontEndOf(loadProject(args.project));
     const DiveRollPath result = front.path(dive, maxRoll, static_cast<int>(steps));
     std::cout << (args.format == "text" ? pathText(result) : dumpShortest(pathJson(result)) + "\n");

@@ -48,21 +48,6 @@ void row(std::ostringstream& out, const std::string& caption, const std::string&
 
 } // namespace
 
-double numberOption(const std::string& text, const std::string& option) {
-    // Leading '+' is allowed as a sign; everything else must be a whole decimal number.
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+') {
-        ++first;
-    }
-    double value = 0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != last || first == last) {
-        throw UsageError(option + " must be a number, not \"" + text + "\"");
-    }
-    return value;
-}
-
 FrontEnd frontEndOf(const SuspensionState& state) {
     const bool right = isComplete(state.RightCoords);
     const bool left = isComplete(state.LeftCoords);

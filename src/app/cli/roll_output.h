@@ -11,10 +11,6 @@
 // their options, and the JSON and text of a state or a path.
 namespace velmora::cli {
 
-// A number typed for `option`: finite or not, refused when it is not a plain decimal
-// number, with a message naming the option and the text.
-double numberOption(const std::string& text, const std::string& option);
-
 // Both sides of the project prepared; exit 2 (UsageError) when a side is incomplete.
 FrontEnd frontEndOf(const SuspensionState& state);
 

@@ -8,7 +8,6 @@
 #include "rigid_sweep_output.h"
 
 #include "chassis/sensitivity.h"
-#include "model/decimal_scan.h"
 #include "model/number_text.h"
 
 #include <charconv>
@@ -28,20 +27,12 @@ struct SensitivityArgs {
     std::string format = "text";
 };
 
-// A step is a plain decimal number of inches above 0 that a single holds, written like the
-// travel ("0.125", ".0625", "1e-2").
+// A step is a number of inches above 0 that a single holds.
 const CLI::Validator& stepInches() {
-    static const CLI::Validator validator(
-        [](std::string& text) {
-            const auto number = scanDecimal(text, 0, "Ee");
-            float value = 0.0f;
-            if (!number || number->end != text.size() || !CLI::detail::lexical_cast(text, value) ||
-                !std::isfinite(value) || !(value > 0.0f)) {
-                return "must be a finite number of inches above 0, not \"" + text + "\"";
-            }
-            return std::string();
-        },
-        "INCHES");
+    static const CLI::Validator validator =
+        numberCheck({.single = true}, [](double value, const std::string& text) {
+            return value > 0 ? std::string() : "step " + quotedTyped(text) + " must be above 0";
+        });
     return validator;
 }
 

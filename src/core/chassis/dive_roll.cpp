@@ -6,6 +6,7 @@
 #include "geometry/rigid_sweep.h"
 #include "geometry/vec3.h"
 #include "model/number_text.h"
+#include "model/typed_number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,10 +20,6 @@ namespace {
 
 double degrees(double radians) {
     return radians * 180.0 / std::numbers::pi;
-}
-
-std::string limitText(double value) {
-    return shortestText(static_cast<float>(value));
 }
 
 std::optional<Point3> axisFoot(const Point3& front, const Point3& rear, const Point3& ball) {
@@ -121,25 +118,23 @@ std::optional<RollCentreAtState> rollCentreOf(const WheelAtState& right, const W
 
 } // namespace
 
-std::string diveProblem(double dive, const std::string& what) {
+std::string diveProblem(double dive, std::string_view typed) {
     if (!std::isfinite(dive) || std::fabs(dive) > kMostDive) {
-        return what + " must be a number of inches from -" + limitText(kMostDive) + " to " +
-               limitText(kMostDive);
+        return outsideRange("Dive", typed, dive, -kMostDive, kMostDive, "in");
     }
     return {};
 }
 
-std::string rollProblem(double roll, const std::string& what) {
+std::string rollProblem(double roll, std::string_view typed) {
     if (!std::isfinite(roll) || std::fabs(roll) > kMostRoll) {
-        return what + " must be a number of degrees from -" + limitText(kMostRoll) + " to " +
-               limitText(kMostRoll);
+        return outsideRange("Roll", typed, roll, -kMostRoll, kMostRoll, "deg");
     }
     return {};
 }
 
-std::string rollStepsProblem(long long steps, const std::string& what) {
-    if (steps < 1 || steps > kMostRollSteps) {
-        return what + " must be a whole number from 1 to " + std::to_string(kMostRollSteps);
+std::string rollStepsProblem(double steps, std::string_view typed) {
+    if (!(steps >= 1 && steps <= kMostRollSteps)) {
+        return outsideRange("Steps", typed, steps, 1, kMostRollSteps, "");
     }
     return {};
 }

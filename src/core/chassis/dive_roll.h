@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The front end as a pair in a dynamic state: the body dives and rolls, each corner is solved
@@ -31,11 +32,12 @@ inline constexpr double kMostDive = 9.0;  // inches each way, the sweep's widest
 inline constexpr double kMostRoll = 10.0; // degrees each way
 inline constexpr int kMostRollSteps = 200;
 
-// Why a dive, a roll or a number of roll steps cannot be analysed ("Dive must be a number of
-// inches from -9 to 9"), or empty when it can. `what` names the value ("Dive", "--dive").
-std::string diveProblem(double dive, const std::string& what = "Dive");
-std::string rollProblem(double roll, const std::string& what = "Roll");
-std::string rollStepsProblem(long long steps, const std::string& what = "Steps");
+// Why a dive, a roll or a number of roll steps cannot be analysed, naming the value as typed
+// (its shortest text when `typed` is empty) and the range ("Dive 10 is outside -9 to 9 in"),
+// or empty when it can.
+std::string diveProblem(double dive, std::string_view typed = {});
+std::string rollProblem(double roll, std::string_view typed = {});
+std::string rollStepsProblem(double steps, std::string_view typed = {});
 
 // One wheel at a state. Every value but `travel` exists only when the corner was solved.
 struct WheelAtState {

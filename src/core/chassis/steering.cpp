@@ -1,7 +1,9 @@
 #include "chassis/steering.h"
 
 #include "geometry/rigid_sweep.h"
+#include "geometry/vec3.h"
 #include "model/number_text.h"
+#include "model/typed_number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +17,12 @@ constexpr const char* kTitle = "Steering";
 // fails is tried again in up to this many smaller ones.
 constexpr double kRackStep = 0.25;
 constexpr int kMostSubsteps = 8;
+// A wheel steered this far, degrees, stands across the car: its toe and camber, angles of
+// the spin axis, mean nothing there.
+constexpr double kMostSteer = 90.0;
+// Most steer one step of the walk may bring, degrees: a larger one is a jump to another way
+// the linkage can be assembled, and the step is tried again in smaller ones.
+constexpr double kMostSteerPerStep = 6.0;
 // Below this steer, degrees, a wheel is taken as pointing straight ahead for Ackermann.
 constexpr double kStraightAhead = 0.01;
 
@@ -32,21 +40,25 @@ Point3 movedInnerJoint(const CornerPoints& points, bool right, double rack) {
     return inner;
 }
 
+// The turn from the steering arm (steering axis to outer tie rod joint) to the tie rod, about
+// the steering axis: a triple product whose sign flips where the two pass their toggle point.
+double toggleMeasure(const UprightPose& pose, const Point3& inner) {
+    using namespace vec3;
+    return dot(pose.TB - pose.BB, cross(pose.RO - pose.BB, inner - pose.RO));
+}
+
 } // namespace
 
-std::string rackProblem(double rack, const std::string& what) {
+std::string rackProblem(double rack, std::string_view typed) {
     if (!std::isfinite(rack) || std::fabs(rack) > kMostRack) {
-        return "the " + what + " must be a number of inches from -" +
-               shortestText(static_cast<float>(kMostRack)) + " to " +
-               shortestText(static_cast<float>(kMostRack));
+        return outsideRange("Rack travel", typed, rack, -kMostRack, kMostRack, "in");
     }
     return {};
 }
 
-std::string steerStepsProblem(long long steps, const std::string& what) {
-    if (steps < 1 || steps > kMostSteerSteps) {
-        return "the " + what + " must be a whole number from 1 to " +
-               std::to_string(kMostSteerSteps);
+std::string steerStepsProblem(double steps, std::string_view typed) {
+    if (!(steps >= 1 && steps <= kMostSteerSteps)) {
+        return outsideRange("Steps", typed, steps, 1, kMostSteerSteps, "");
     }
     return {};
 }
@@ -103,6 +115,13 @@ void SteeringPair::prepare(Side& side, const CoordinateSet& coords, const char* 
     side.staticCaster = reading.caster;
     side.staticToe = reading.toe;
     side.staticContactY = reading.contact.y;
+    side.staticToggle = toggleMeasure(side.corner->staticPose(), side.points.RI);
+    if (!(std::fabs(side.staticToggle) > 0)) {
+        side.corner.reset();
+        messages.push_back(steeringSetupMessage(std::string("The ") + name +
+                                                " corner cannot be steered: its tie rod is in "
+                                                "line with the steering arm at ride height."));
+    }
 }
 
 SteeringPair SteeringPair::build(const CoordinateSet& right, const CoordinateSet& left) {
@@ -112,33 +131,75 @@ SteeringPair SteeringPair::build(const CoordinateSet& right, const CoordinateSet
     return pair;
 }
 
-bool SteeringPair::reach(const Side& side, bool right, double from, double to,
-                         UprightPose& pose) const {
+SteeringPair::Walk SteeringPair::startWalk(const Side& side) const {
+    Walk walk;
+    walk.pose = side.corner->staticPose();
+    return walk;
+}
+
+SteeringPair::Stop SteeringPair::step(const Side& side, bool right, double rack, Walk& walk,
+                                      UprightPose pose) const {
+    const Point3 inner = movedInnerJoint(side.points, right, rack);
+    if (side.corner->solve(0.0, pose, inner).status != PoseStatus::Converged) {
+        return Stop::Settle;
+    }
+    PoseReading r;
+    if (!readPose(*side.corner, pose, r)) {
+        return Stop::Settle;
+    }
+    const double toggle = toggleMeasure(pose, inner);
+    if (!(toggle * side.staticToggle > 0)) {
+        return Stop::Toggle;
+    }
+    const double steer = right ? side.staticToe - r.toe : r.toe - side.staticToe;
+    if (!(std::fabs(steer) < kMostSteer)) {
+        return Stop::Across;
+    }
+    const double moved = (steer - walk.steer) * (rack - walk.rack);
+    const int sense = moved > 0 ? 1 : moved < 0 ? -1 : 0;
+    if (sense == 0 || (walk.sense != 0 && sense != walk.sense)) {
+        return Stop::Toggle;
+    }
+    if (std::fabs(steer - walk.steer) > kMostSteerPerStep) {
+        // Newton's method has jumped to another assembly of the linkage: try smaller steps.
+        return Stop::Settle;
+    }
+    walk = Walk{pose, rack, steer, sense};
+    return Stop::None;
+}
+
+SteeringPair::Stop SteeringPair::reach(const Side& side, bool right, double to, Walk& walk,
+                                       double& stoppedAt) const {
+    const double from = walk.rack;
     const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(to - from) / kRackStep)));
-    UprightPose x = pose;
-    double at = from;
     for (int k = 1; k <= steps; ++k) {
         const double target = k == steps ? to : from + (to - from) * k / steps;
+        // A step that fails is tried again in smaller ones; a toggle seen on the way is the
+        // reason given when none of them gets through.
         bool reached = false;
+        Stop why = Stop::Settle; // a toggle or a wheel across the car says more than Settle
         for (int substeps = 1; !reached && substeps <= kMostSubsteps; substeps *= 2) {
-            UprightPose trial = x;
-            reached = true;
-            for (int j = 1; j <= substeps && reached; ++j) {
-                const double rack = j == substeps ? target : at + (target - at) * j / substeps;
-                reached = side.corner->solve(0.0, trial, movedInnerJoint(side.points, right, rack))
-                              .status == PoseStatus::Converged;
+            Walk trial = walk;
+            Stop stop = Stop::None;
+            for (int j = 1; j <= substeps && stop == Stop::None; ++j) {
+                const double rack =
+                    j == substeps ? target : walk.rack + (target - walk.rack) * j / substeps;
+                stop = step(side, right, rack, trial, trial.pose);
+            }
+            reached = stop == Stop::None;
+            if (stop != Stop::None && stop != Stop::Settle) {
+                why = stop;
             }
             if (reached) {
-                x = trial;
+                walk = trial;
             }
         }
         if (!reached) {
-            return false;
+            stoppedAt = target;
+            return why;
         }
-        at = target;
     }
-    pose = x;
-    return true;
+    return Stop::None;
 }
 
 SteerWheel SteeringPair::read(const Side& side, bool right, double rack,
@@ -173,11 +234,14 @@ SteerState SteeringPair::solve(double rack, std::optional<double> wheelbase,
     }
     for (const bool right : {true, false}) {
         const Side& side = right ? right_ : left_;
-        UprightPose pose = side.corner->staticPose();
-        if (rack == 0 || reach(side, right, 0.0, rack, pose)) {
-            (right ? state.right : state.left) = read(side, right, rack, pose);
+        Walk walk = startWalk(side);
+        double stoppedAt = 0;
+        const Stop stop = rack == 0 ? Stop::None : reach(side, right, rack, walk, stoppedAt);
+        if (stop == Stop::None) {
+            (right ? state.right : state.left) = read(side, right, rack, walk.pose);
         } else if (messages) {
-            messages->push_back(steeringReachMessage(right ? "right" : "left", rack));
+            messages->push_back(
+                steeringReachMessage(right ? "right" : "left", stoppedAt, reason(stop)));
         }
     }
     state.ackermannPercent = ackermannOf(state.right, state.left, track(), wheelbase);
@@ -205,17 +269,19 @@ SteerSweep SteeringPair::sweep(double maxRack, int steps, std::optional<double> 
     for (const bool right : {true, false}) {
         const Side& side = right ? right_ : left_;
         for (const std::vector<std::size_t>* direction : {&outward, &inward}) {
-            UprightPose pose = side.corner->staticPose();
-            double at = 0;
+            Walk walk = startWalk(side);
             for (std::size_t k : *direction) {
                 SteerState& state = out.states[k];
-                if (state.rack != 0 && !reach(side, right, at, state.rack, pose)) {
+                double stoppedAt = 0;
+                const Stop stop =
+                    state.rack == 0 ? Stop::None : reach(side, right, state.rack, walk, stoppedAt);
+                if (stop != Stop::None) {
+                    // Named by the state the table shows first without this wheel.
                     out.messages.push_back(
-                        steeringReachMessage(right ? "right" : "left", state.rack));
+                        steeringReachMessage(right ? "right" : "left", state.rack, reason(stop)));
                     break;
                 }
-                at = state.rack;
-                (right ? state.right : state.left) = read(side, right, state.rack, pose);
+                (right ? state.right : state.left) = read(side, right, state.rack, walk.pose);
             }
         }
     }
@@ -229,11 +295,22 @@ Message steeringSetupMessage(const std::string& text) {
     return Message{kTitle, text, MessageIcon::Warning, MessageButtons::Ok};
 }
 
-Message steeringReachMessage(const char* side, double rack) {
+SteerStop SteeringPair::reason(Stop stop) {
+    return stop == Stop::Toggle   ? SteerStop::Toggle
+           : stop == Stop::Across ? SteerStop::Across
+                                  : SteerStop::Settle;
+}
+
+Message steeringReachMessage(const char* side, double rack, SteerStop why) {
+    const char* because =
+        why == SteerStop::Toggle   ? "its tie rod and steering arm pass their toggle point there."
+        : why == SteerStop::Across ? "it would steer 90 degrees or more there."
+                                   : "the solution does not settle there (the tie rod or an arm "
+                                     "cannot reach).";
     return Message{kTitle,
-                   std::string("The ") + side + " wheel cannot be steered to " +
+                   std::string("The ") + side + " wheel stops at " +
                        shortestText(static_cast<float>(rack)) +
-                       " inches of rack travel: the tie rod or an arm cannot reach.",
+                       " inches of rack travel: " + because,
                    MessageIcon::Warning, MessageButtons::Ok};
 }
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The front end turned by its steering, each corner solved by the rigid-body 3-D solution
@@ -26,10 +27,15 @@ inline constexpr int kMostSteerSteps = 400;
 inline constexpr double kDefaultSteerRack = 2.0;
 inline constexpr int kDefaultSteerSteps = 24;
 
-// Why a rack travel or a number of steps cannot be analysed, naming it as `what`; empty when
-// it can.
-std::string rackProblem(double rack, const std::string& what = "rack travel");
-std::string steerStepsProblem(long long steps, const std::string& what = "steps");
+// Why a rack travel or a number of steps cannot be analysed, naming the value as typed and the
+// range ("Rack travel 13 is outside -12 to 12 in"); empty when it can.
+std::string rackProblem(double rack, std::string_view typed = {});
+std::string steerStepsProblem(double steps, std::string_view typed = {});
+
+// Why a wheel's walk out from straight ahead stops: the solution does not settle, the tie rod
+// and steering arm pass their toggle point (or the steer turns back), the wheel would stand
+// across the car.
+enum class SteerStop { Settle, Toggle, Across };
 
 struct SteerWheel {
     bool solved = false; // every value below exists only when the corner was solved
@@ -80,6 +86,13 @@ public:
     // `steps` equal steps from -maxRack to +maxRack (steps + 1 states), each side of straight
     // ahead solved outward from it. A wheel that cannot reach a travel ends its direction
     // there with a message; the states nearer straight ahead are kept.
+    //
+    // Walking out from straight ahead, a wheel stands only while the solution converges, its
+    // steer keeps moving the same way with the rack, and its tie rod and steering arm have not
+    // passed their toggle point (the turn from the steering arm to the tie rod, about the
+    // steering axis, keeps the sense it has at ride height) and its steer stays below 90
+    // degrees. Beyond, the linkage would have to fold over or the wheel would stand across the
+    // car, and the solution found there is no state of it.
     SteerSweep sweep(double maxRack, int steps, std::optional<double> wheelbase) const;
 
     bool ready() const { return right_.corner && left_.corner; }
@@ -92,12 +105,25 @@ private:
         CornerPoints points;
         std::optional<RigidCorner> corner;
         double staticCamber = 0, staticCaster = 0, staticToe = 0, staticContactY = 0;
+        double staticToggle = 0; // the toggle measure at ride height (see toggleMeasure)
     };
     static void prepare(Side& side, const CoordinateSet& coords, const char* name,
                         std::vector<Message>& messages);
 
-    // Solves one side at `rack` from `pose`, the solution at `from`; the pose moves along.
-    bool reach(const Side& side, bool right, double from, double to, UprightPose& pose) const;
+    // How far a wheel has come on its walk out from straight ahead.
+    struct Walk {
+        UprightPose pose;
+        double rack = 0;
+        double steer = 0;
+        int sense = 0; // +1 or -1 once the steer has moved with the rack, 0 before
+    };
+    enum class Stop { None, Settle, Toggle, Across };
+    static SteerStop reason(Stop stop);
+    // Walks one side on to `to`; on a stop, `stoppedAt` is the rack travel that failed.
+    Stop reach(const Side& side, bool right, double to, Walk& walk, double& stoppedAt) const;
+    // The next state of the walk at `rack` from `pose`, or a stop.
+    Stop step(const Side& side, bool right, double rack, Walk& walk, UprightPose pose) const;
+    Walk startWalk(const Side& side) const;
     SteerWheel read(const Side& side, bool right, double rack, const UprightPose& pose) const;
 
     Side right_;
@@ -107,6 +133,7 @@ private:
 
 // The messages of the steering analysis (title "Steering", warning icon, OK).
 Message steeringSetupMessage(const std::string& text);
-Message steeringReachMessage(const char* side, double rack);
+// A wheel that stops at `rack`, and why.
+Message steeringReachMessage(const char* side, double rack, SteerStop why = SteerStop::Settle);
 
 } // namespace velmora

@@ -1,5 +1,9 @@
 #include "model/vehicle_data.h"
 
+#include "model/number_text.h"
+#include "model/text_encoding.h"
+
+#include <cctype>
 #include <cmath>
 
 namespace velmora {
@@ -56,20 +60,45 @@ std::string_view vehicleLabel(VehicleValue which) {
     return "gauge length";
 }
 
-std::string vehicleValueProblem(VehicleValue which, double value) {
-    const std::string name(vehicleLabel(which));
-    if (which == VehicleValue::FrontBrakePercent) {
-        if (!std::isfinite(value) || value < 0 || value > 100) {
-            return "the " + name + " must be a percentage from 0 to 100";
-        }
+namespace {
+
+struct ValueLimits {
+    double low;
+    double high;
+    const char* unit;
+};
+
+// Beyond these no car is measured; inside them every value is a single well away from 0.
+ValueLimits limitsOf(VehicleValue which) {
+    switch (which) {
+    case VehicleValue::Wheelbase:
+        return {1, 1000, "in"};
+    case VehicleValue::CgHeight:
+        return {0.1, 1000, "in"};
+    case VehicleValue::FrontBrakePercent:
+        return {0, 100, "%"};
+    case VehicleValue::SteeringRatio:
+        return {0.01, 100, "in per turn"};
+    case VehicleValue::GaugeLength:
+        break;
+    }
+    return {0.1, 1000, "in"};
+}
+
+} // namespace
+
+std::string vehicleValueProblem(VehicleValue which, double value, std::string_view typed) {
+    const ValueLimits limits = limitsOf(which);
+    if (std::isfinite(value) && value >= limits.low && value <= limits.high) {
         return {};
     }
-    // A length beyond what a single holds is not a car's either, and one too small for a single
-    // would be stored as 0.
-    if (!std::isfinite(value) || !(static_cast<float>(value) > 0) || value > 1e6) {
-        return "the " + name + " must be a number of inches above 0";
-    }
-    return {};
+    std::string name(vehicleLabel(which));
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    const std::string shown = !typed.empty()         ? quotedFileText(typed, 40)
+                              : std::isfinite(value) ? generalText(value)
+                                                     : std::string("that is not a number");
+    return name + " " + shown + " must be from " + generalText(limits.low) + " to " +
+           generalText(limits.high) + " " + limits.unit;
 }
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "model/entry_text.h"
 #include "model/number_text.h"
+#include "model/typed_number.h"
 #include "widgets/armed_line_edit.h"
 #include "widgets/drawing_surface.h"
 
@@ -28,7 +29,7 @@ QString fixed(double value, int decimals) {
 
 QString wheelLine(const char* name, const SteerWheel& w) {
     if (!w.solved) {
-        return QStringLiteral("%1: not reached").arg(QString::fromLatin1(name));
+        return QStringLiteral("%1: stopped before this rack travel").arg(QString::fromLatin1(name));
     }
     return QStringLiteral("%1: steer %2 deg, camber %3 deg, caster %4 deg, patch height %5 in")
         .arg(QString::fromLatin1(name), fixed(w.steer, 3), fixed(w.camberChange, 3),
@@ -99,17 +100,20 @@ int SteeringWindow::selected() const {
 }
 
 void SteeringWindow::acceptMaxRack() {
-    const std::optional<float> typed = storedValue(txtMaxRack_->text().toStdString());
-    const std::string problem =
-        typed && *typed > 0 ? rackProblem(*typed) : std::string("the rack travel must be above 0");
+    const std::string text = txtMaxRack_->text().toStdString();
+    const TypedNumber typed = readTypedNumber(text, {.blanksAround = true});
+    std::string problem = !typed.ok() ? "Rack travel " + typed.problem
+                          : typed.value <= 0
+                              ? "Rack travel " + quotedTyped(text) + " must be above 0"
+                              : rackProblem(typed.value, text);
     if (!problem.empty()) {
         messages_.show(Message{"Steering",
-                               "Please enter the rack travel in inches: " + problem + ".",
+                               "Please enter the rack travel in inches. " + problem + ".",
                                MessageIcon::Exclamation, MessageButtons::Ok});
         txtMaxRack_->setText(QString::fromStdString(boxText(static_cast<float>(maxRack_))));
         return;
     }
-    maxRack_ = *typed;
+    maxRack_ = typed.value;
     refresh();
 }
 

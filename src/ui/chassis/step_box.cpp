@@ -1,6 +1,6 @@
 #include "chassis/step_box.h"
 
-#include "model/decimal_scan.h"
+#include "model/typed_number.h"
 
 #include <QLineEdit>
 
@@ -11,34 +11,13 @@
 namespace velmora {
 namespace {
 
-std::optional<double> parseNumber(const std::string& text) {
-    std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string::npos) {
-        return std::nullopt;
-    }
-    const std::optional<DecimalNumber> number = scanDecimal(text, start, "eE");
-    if (!number || text.find_first_not_of(' ', number->end) != std::string::npos) {
-        return std::nullopt;
-    }
-    const std::string normal = normalDecimalText(*number);
-    double value = 0;
-    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        return number->order > 0 ? HUGE_VAL : 0.0; // the limits refuse the first
-    }
-    if (result.ec != std::errc()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 QString boxText(double value) {
     return QString::number(value == 0 ? 0.0 : value, 'g', 12);
 }
 
 } // namespace
 
-StepBox::StepBox(double step, double limit, std::string (*describe)(double, const std::string&),
+StepBox::StepBox(double step, double limit, std::string (*describe)(double, std::string_view),
                  QString what, QWidget* parent)
     : QAbstractSpinBox(parent), step_(step), limit_(limit), describe_(describe),
       what_(std::move(what)) {
@@ -62,16 +41,20 @@ void StepBox::setValue(double value) {
 
 bool StepBox::take() {
     const std::string text = lineEdit()->text().toStdString();
-    const std::optional<double> value = parseNumber(text);
-    std::string why =
-        value ? describe_(*value, what_.toStdString()) : what_.toStdString() + " must be a number";
+    const TypedNumber number = readTypedNumber(text, {.blanksAround = true});
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::string typed = first == std::string::npos
+                                  ? std::string()
+                                  : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const std::string why =
+        number.ok() ? describe_(number.value, typed) : what_.toStdString() + " " + number.problem;
     if (!why.empty()) {
-        problem_ = QString::fromStdString(why + ", not \"" + text + "\"; it stays at ") +
-                   boxText(value_) + QStringLiteral(".");
+        problem_ =
+            QString::fromStdString(why + "; it stays at ") + boxText(value_) + QStringLiteral(".");
         return false;
     }
     problem_.clear();
-    value_ = *value;
+    value_ = number.value;
     return true;
 }
 

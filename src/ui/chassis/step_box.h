@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -16,7 +17,7 @@ class StepBox : public QAbstractSpinBox {
 
 public:
     // `describe` gives the reason a value is refused, empty when it is fine.
-    StepBox(double step, double limit, std::string (*describe)(double, const std::string&),
+    StepBox(double step, double limit, std::string (*describe)(double, std::string_view),
             QString what, QWidget* parent = nullptr);
 
     double value() const { return value_; }
@@ -40,7 +41,7 @@ private:
 
     double step_;
     double limit_;
-    std::string (*describe_)(double, const std::string&);
+    std::string (*describe_)(double, std::string_view);
     QString what_;
     double value_ = 0;
     QString problem_;

@@ -1,6 +1,7 @@
 #include "chassis/vehicle_data_frame.h"
 
 #include "model/entry_text.h"
+#include "model/typed_number.h"
 #include "widgets/armed_line_edit.h"
 #include "widgets/frame_keys.h"
 #include "widgets/proportional_layout.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <cctype>
 #include <cmath>
 
 namespace velmora {
@@ -43,14 +45,15 @@ std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& t
             slot.reset();
             continue;
         }
-        const std::optional<float> value = storedValue(texts[i]);
-        std::string problem =
-            value ? vehicleValueProblem(which, *value) : vehicleValueProblem(which, std::nan(""));
+        const TypedNumber typed = readTypedNumber(texts[i], {.blanksAround = true, .single = true});
+        std::string name(vehicleLabel(which));
+        name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+        const std::string problem = typed.ok() ? vehicleValueProblem(which, typed.value, texts[i])
+                                               : name + " " + typed.problem;
         if (!problem.empty()) {
-            problem[0] = static_cast<char>(problem[0] - 'a' + 'A');
             return problem + ", or empty when it is not known.";
         }
-        slot = *value;
+        slot = static_cast<float>(typed.value);
     }
     return data;
 }

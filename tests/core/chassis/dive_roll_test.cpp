@@ -138,10 +138,10 @@ TEST(DiveRoll, ParallelArmsHaveNoInstantCentreAndNoRollCentre) {
 TEST(DiveRoll, LimitsNameTheValue) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(diveProblem(kMostDive), "");
-    EXPECT_EQ(diveProblem(-9.01, "--dive"), "--dive must be a number of inches from -9 to 9");
+    EXPECT_EQ(diveProblem(-9.01), "Dive -9.01 is outside -9 to 9 in");
     EXPECT_NE(diveProblem(nan), "");
     EXPECT_EQ(rollProblem(-kMostRoll), "");
-    EXPECT_EQ(rollProblem(10.5), "Roll must be a number of degrees from -10 to 10");
+    EXPECT_EQ(rollProblem(10.5, "10.50"), "Roll 10.50 is outside -10 to 10 deg");
     EXPECT_NE(rollProblem(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(rollStepsProblem(1), "");
     EXPECT_NE(rollStepsProblem(0), "");

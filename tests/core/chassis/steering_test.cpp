@@ -3,6 +3,7 @@
 #include "core/geometry/rigid_test_corners.h"
 
 #include <cmath>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,69 @@ TEST(Steering, AckermannIsAHundredOnTheIdealAndZeroWhenParallel) {
         EXPECT_NEAR(*percent, 100, 1e-6) << rack;
         EXPECT_FALSE(ackermannOf(s.right, s.left, pair.track(), std::nullopt));
     }
+}
+
+// Walking out from straight ahead, a wheel stands only while its steer keeps moving one way
+// with the rack and below 90 degrees; after it stops it stays stopped, with one
+// message, and Ackermann only where both wheels stand. The examples and corners moved at
+// random from them, out to the full rack travel.
+TEST(Steering, AWheelStandsOnlyUntilItsLinkageStops) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> nudge(-1.0f, 1.0f);
+    for (int trial = 0; trial < 24; ++trial) {
+        const char* name = trial % 3 == 0   ? "gm-dirt-oval.kqw"
+                           : trial % 3 == 1 ? "ford-asphalt-oval.kqw"
+                                            : "formula-road-course.kqw";
+        SuspensionState state = testing::exampleState(name);
+        for (int i = 1; trial >= 3 && i <= 24; ++i) {
+            state.RightCoords[i] += nudge(random);
+            state.LeftCoords[i] += nudge(random);
+        }
+        SCOPED_TRACE(std::string(name) + " trial " + std::to_string(trial));
+        const SteeringPair pair = SteeringPair::build(state.RightCoords, state.LeftCoords);
+        if (!pair.ready()) {
+            continue;
+        }
+        const SteerSweep sweep = pair.sweep(kMostRack, 48, 100.0);
+        std::size_t stops = 0;
+        for (const bool right : {true, false}) {
+            for (const int way : {1, -1}) {
+                bool stopped = false;
+                double before = 0;
+                for (std::size_t k = 24; k <= 48; ++k) {
+                    const SteerState& s = sweep.states[way > 0 ? k : 48 - k];
+                    const SteerWheel& w = right ? s.right : s.left;
+                    ASSERT_FALSE(stopped && w.solved) << "stands again at " << s.rack;
+                    if (!w.solved) {
+                        stops += stopped ? 0 : 1;
+                        stopped = true;
+                        continue;
+                    }
+                    EXPECT_LT(std::fabs(w.steer), 90.0) << s.rack;
+                    if (k > 24) {
+                        EXPECT_GT(std::fabs(w.steer), std::fabs(before)) << s.rack;
+                        EXPECT_GT(w.steer * before, k == 25 ? -1.0 : 0.0) << s.rack;
+                    }
+                    before = w.steer;
+                }
+            }
+        }
+        EXPECT_EQ(sweep.messages.size(), stops);
+        for (const SteerState& s : sweep.states) {
+            EXPECT_TRUE(!s.ackermannPercent || (s.right.solved && s.left.solved)) << s.rack;
+        }
+    }
+    // The outer wheel of the dirt car would turn across the car at 9 in of rack: it stops there.
+    const SuspensionState gm = testing::exampleState("gm-dirt-oval.kqw");
+    std::vector<Message> messages;
+    const SteerState far =
+        SteeringPair::build(gm.RightCoords, gm.LeftCoords).solve(12, 100.0, &messages);
+    EXPECT_FALSE(far.left.solved);
+    EXPECT_FALSE(far.ackermannPercent);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text,
+              "The left wheel stops at 9 inches of rack travel: it would steer 90 "
+              "degrees or more there.");
 }
 
 TEST(Steering, LimitsAndIncompleteSidesAreRefusedWithAReason) {
