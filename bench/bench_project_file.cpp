@@ -1,9 +1,12 @@
 // Reading and writing a project of a complete car with a page of notes.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include <benchmark/benchmark.h>
 
 #include "model/project_file.h"
+#include "model/text_records.h"
 
 namespace {
 
@@ -50,6 +53,56 @@ void BM_ReadLegacyProjectText(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_ReadLegacyProjectText);
+
+// A native project whose block holds `lines` copies of `record` after its marker.
+std::string projectWithBlock(const std::string& record, std::size_t lines) {
+    std::string text = velmora::writeProjectText(realisticProject());
+    text += "\"Velmora extension\",1\r\n";
+    text.reserve(text.size() + lines * (record.size() + 12));
+    for (std::size_t i = 0; i < lines; ++i) {
+        text += record;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// A damaged file as large as a project can be (16 MB): over a million records of a
+// wheelbase that cannot be, each dropped.
+void BM_ReadMillionDroppedRecords(benchmark::State& bench) {
+    const std::string record = "\"wheelbase\",-1";
+    const std::size_t room = velmora::kMaxProjectFileBytes - projectWithBlock(record, 0).size();
+    const std::string text = projectWithBlock(record, room / (record.size() + 2));
+    for (auto _ : bench) {
+        const velmora::ProjectReadResult read = velmora::readProjectText(text, "car.kqw");
+        if (!read.ok()) {
+            bench.SkipWithError("the project was not read");
+            return;
+        }
+        benchmark::DoNotOptimize(velmora::openNotice(*read.project));
+    }
+    bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations()) *
+                            static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_ReadMillionDroppedRecords)->Unit(benchmark::kMillisecond);
+
+// 400,000 bump steer readings of one side at distinct travels: 1000 are kept, the rest
+// dropped, each record checked against the earlier ones in constant time.
+void BM_Read400kReadings(benchmark::State& bench) {
+    std::string text =
+        velmora::writeProjectText(realisticProject()) + "\"Velmora extension\",1\r\n";
+    for (int i = 0; i < 400'000; ++i) {
+        text += "\"bumpsteer_reading\",\"left\"," +
+                velmora::recordNumberText(static_cast<float>(-10.0 + i * 0.00005)) + ",0\r\n";
+    }
+    for (auto _ : bench) {
+        const velmora::ProjectReadResult read = velmora::readProjectText(text, "car.kqw");
+        if (!read.ok() || read.project->vehicle.readings.size() != velmora::kMostReadingsPerSide) {
+            bench.SkipWithError("the readings were not read");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_Read400kReadings)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -126,6 +127,48 @@ BENCHMARK(BM_OpenProjectWithOneLineNotes)
     ->Arg(1024)
     ->Arg(15 * 1024)
     ->Unit(benchmark::kMillisecond);
+
+// File, Open of a damaged project as large as one can be (16 MB), its block over a million
+// records that cannot be read, until the main window is painted and the notice about them has been
+// made.
+void BM_OpenProjectWithMillionBadRecords(benchmark::State& state) {
+    const std::string sample = std::string(VELMORA_SOURCE_DIR) + "/examples/gm-dirt-oval.kqw";
+    const ProjectReadResult read = readProjectFile(sample);
+    if (!read.ok()) {
+        state.SkipWithError("the sample project could not be read");
+        return;
+    }
+    SuspensionState project;
+    applyProjectData(project, *read.project);
+    std::string text = writeProjectText(project) + "\"Velmora extension\",1\r\n";
+    while (text.size() + 16 <= kMaxProjectFileBytes) {
+        text += "\"wheelbase\",-1\r\n";
+    }
+    const std::string path = "/tmp/velmora-bench-bad-block.kqw";
+    std::ofstream(path, std::ios::binary) << text;
+    OpenDialogs open(path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        messages.messages.clear();
+        auto window = std::make_unique<MainWindow>(MainWindowServices{open, messages, {}});
+        window->show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window->fileOpen();
+        QApplication::processEvents();
+        window->repaint();
+        benchmark::DoNotOptimize(messages.messages.size());
+        state.PauseTiming();
+        if (messages.messages.size() != 1 || messages.messages[0].text.size() > 2000) {
+            state.SkipWithError("Open did not give one short notice");
+        }
+        window.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_OpenProjectWithMillionBadRecords)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

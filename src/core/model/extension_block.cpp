@@ -104,14 +104,17 @@ class RecordReader {
 public:
     explicit RecordReader(VehicleData& vehicle) : vehicle_(vehicle) {}
 
-    // Empty when the record was taken (or kept), otherwise why it cannot be.
-    std::string take(std::string_view line) {
+    // Empty when the record was taken (or kept), otherwise why it cannot be; the reason is
+    // put into words only when `explain` asks for it, so that a million dropped records cost
+    // no more than a million kept ones.
+    std::string take(std::string_view line, bool explain) {
+        explain_ = explain;
         const Fields parsed = fieldsOf(line);
         if (parsed.broken) {
-            return "a quoted field has no closing quote";
+            return why([] { return std::string("a quoted field has no closing quote"); });
         }
         if (parsed.fields.empty() || !parsed.fields[0].quoted || parsed.fields[0].text.empty()) {
-            return "it does not begin with a quoted key";
+            return why([] { return std::string("it does not begin with a quoted key"); });
         }
         const std::string_view key = parsed.fields[0].text;
         if (key == kReadingKey) {
@@ -125,14 +128,14 @@ public:
         float value = 0;
         if (parsed.fields.size() != 2 || parsed.fields[1].quoted ||
             !parseRecordNumber(parsed.fields[1].text, value)) {
-            return "\"" + std::string(key) + "\" needs one number";
+            return why([key] { return "\"" + std::string(key) + "\" needs one number"; });
         }
-        if (std::string problem = vehicleValueProblem(*which, value); !problem.empty()) {
-            return problem;
+        if (!vehicleValueAllowed(*which, value)) {
+            return why([&] { return vehicleValueProblem(*which, value); });
         }
         std::optional<float>& slot = vehicleValue(vehicle_, *which);
         if (slot) {
-            return "\"" + std::string(key) + "\" was given before";
+            return why([key] { return "\"" + std::string(key) + "\" was given before"; });
         }
         slot = value;
         return {};
@@ -141,43 +144,57 @@ public:
 private:
     // A reading record: its key, the side and two numbers, travel and gauge reading.
     std::string takeReading(const std::vector<TextField>& fields) {
-        const std::string needs =
-            "\"" + std::string(kReadingKey) + "\" needs a side and two numbers, travel and reading";
+        const auto needs = [] {
+            return "\"" + std::string(kReadingKey) +
+                   "\" needs a side and two numbers, travel and reading";
+        };
         if (fields.size() != 4 || !fields[1].quoted || fields[2].quoted || fields[3].quoted) {
-            return needs;
+            return why(needs);
         }
         BumpSteerReading reading;
         if (fields[1].text == "right") {
             reading.right = true;
         } else if (fields[1].text != "left") {
-            return "the side of a bump steer reading must be \"left\" or \"right\"";
+            return why([] {
+                return std::string(
+                    "the side of a bump steer reading must be \"left\" or \"right\"");
+            });
         }
         if (!parseRecordNumber(fields[2].text, reading.travel) ||
             !parseRecordNumber(fields[3].text, reading.reading)) {
-            return needs;
+            return why(needs);
         }
-        if (std::string problem = readingTravelProblem(reading.travel); !problem.empty()) {
-            return problem;
+        if (!(std::fabs(reading.travel) <= kReadingTravelLimit)) {
+            return why([&] { return readingTravelProblem(reading.travel); });
         }
-        if (std::string problem = gaugeReadingProblem(reading.reading); !problem.empty()) {
-            return problem;
+        if (!(std::fabs(reading.reading) <= kGaugeReadingLimit)) {
+            return why([&] { return gaugeReadingProblem(reading.reading); });
         }
         std::size_t& count = reading.right ? rightCount_ : leftCount_;
         if (count == kMostReadingsPerSide) {
-            return "a side keeps at most " + std::to_string(kMostReadingsPerSide) + " readings";
+            return why([] {
+                return "a side keeps at most " + std::to_string(kMostReadingsPerSide) + " readings";
+            });
         }
         // Adding 0 makes -0 and 0 one travel, as == takes them.
         const std::uint64_t travelKey = (static_cast<std::uint64_t>(reading.right) << 32) |
                                         std::bit_cast<std::uint32_t>(reading.travel + 0.0f);
         if (!travels_.insert(travelKey).second) {
-            return "a reading at this travel of that side was given before";
+            return why([] {
+                return std::string("a reading at this travel of that side was given before");
+            });
         }
         ++count;
         vehicle_.readings.push_back(reading);
         return {};
     }
 
+    template <class Words> std::string why(const Words& words) const {
+        return explain_ ? words() : std::string("refused");
+    }
+
     VehicleData& vehicle_;
+    bool explain_ = true;
     std::unordered_set<std::uint64_t> travels_;
     std::size_t rightCount_ = 0;
     std::size_t leftCount_ = 0;
@@ -261,7 +278,8 @@ ExtensionBlockRead readExtensionBlock(std::string_view text, int firstRecord) {
             out.notes.unreadBlockKept = true;
             break;
         }
-        const std::string why = reader.take(line);
+        const bool named = !newer && out.notes.droppedCount < kNamedDroppedRecords;
+        const std::string why = reader.take(line, named);
         if (why.empty()) {
             continue;
         }

@@ -39,8 +39,8 @@ TypedNumber readTypedNumber(std::string_view text, TypedNumberForm form) {
     const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     const bool tooLarge = ec == std::errc::result_out_of_range && number->order > 0;
     const bool tooSmall = ec == std::errc::result_out_of_range && number->order < 0;
-    if (tooLarge || (form.single && !number->allZeros &&
-                     !std::isfinite(static_cast<float>(value)))) {
+    if (tooLarge ||
+        (form.single && !number->allZeros && !std::isfinite(static_cast<float>(value)))) {
         return refused(text, "is too large");
     }
     if (tooSmall || (form.single && !number->allZeros && static_cast<float>(value) == 0.0f)) {

@@ -87,11 +87,16 @@ ValueLimits limitsOf(VehicleValue which) {
 
 } // namespace
 
-std::string vehicleValueProblem(VehicleValue which, double value, std::string_view typed) {
+bool vehicleValueAllowed(VehicleValue which, double value) {
     const ValueLimits limits = limitsOf(which);
-    if (std::isfinite(value) && value >= limits.low && value <= limits.high) {
+    return std::isfinite(value) && value >= limits.low && value <= limits.high;
+}
+
+std::string vehicleValueProblem(VehicleValue which, double value, std::string_view typed) {
+    if (vehicleValueAllowed(which, value)) {
         return {};
     }
+    const ValueLimits limits = limitsOf(which);
     std::string name(vehicleLabel(which));
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     const std::string shown = !typed.empty()         ? quotedFileText(typed, 40)

@@ -66,5 +66,7 @@ std::string_view vehicleLabel(VehicleValue which);
 // Why `value` cannot be `which`, naming it as typed (its shortest text when `typed` is empty)
 // and the range ("Wheelbase 1e308 must be from 1 to 1000 in"), or empty when it can.
 std::string vehicleValueProblem(VehicleValue which, double value, std::string_view typed = {});
+// The same without the words: whether `value` can be `which`.
+bool vehicleValueAllowed(VehicleValue which, double value);
 
 } // namespace velmora
