@@ -5,6 +5,7 @@
 
 #include "chassis/front_view_lines.h"
 #include "model/number_text.h"
+#include "model/text_wrap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -217,6 +218,9 @@ bool dotted(FigureInk ink) {
 
 } // namespace
 
+// Characters of a message line in the front view: the view's narrowest width holds them.
+constexpr std::size_t kMessageLineLength = 48;
+
 Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
     Figure f;
     f.equalScale = true;
@@ -230,9 +234,12 @@ Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
     f.texts.push_back({{f.uMin + 1, f.vMax - 0.5}, title});
     if (!s.solved) {
         double v = f.vMax - 4;
+        // Broken into short lines, so that a long message stays within the front view.
         for (const Message& m : s.messages) {
-            f.texts.push_back({{f.uMin + 1, v}, m.text});
-            v -= 3;
+            for (const std::string& line : wrappedLines(m.text, kMessageLineLength)) {
+                f.texts.push_back({{f.uMin + 1, v}, line});
+                v -= 3;
+            }
         }
         return f;
     }

@@ -71,14 +71,18 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     inputs->addWidget(btnRollPrint_);
     inputs->addWidget(btnClose);
 
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(tblDiveRoll_, 0);
-    lower->addWidget(lblRollMessage_, 1, Qt::AlignTop);
+    // The messages take the window's whole width under the table, and as many lines as they
+    // need: beside the table a long one was cut off at the table's height.
+    lblRollMessage_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(picDiveRoll_, 1);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(tblDiveRoll_);
+    lower->addStretch(1);
     layout->addLayout(lower);
+    layout->addWidget(lblRollMessage_);
 
     picDiveRoll_->installEventFilter(this);
     connect(txtDive_, &StepBox::edited, this, &DiveRollWindow::recompute);

@@ -67,7 +67,7 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messag
     txtMaxRack_->setObjectName(QStringLiteral("txtSteerMaxRack"));
     txtMaxRack_->setText(QString::fromStdString(boxText(static_cast<float>(maxRack_))));
     txtMaxRack_->setMaximumWidth(80);
-    auto* lblMaxRack = new QLabel(QStringLiteral("Rack travel each way (in)"), this);
+    auto* lblMaxRack = new QLabel(QStringLiteral("&Rack travel each way (in)"), this);
     lblMaxRack->setBuddy(txtMaxRack_);
     btnPrint_ = new QPushButton(QStringLiteral("Print"), this);
     btnPrint_->setObjectName(QStringLiteral("btnSteerPrint"));

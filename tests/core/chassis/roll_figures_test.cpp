@@ -47,6 +47,22 @@ TEST(RollFigures, FrontViewMarksBothRollCentresAndKeepsEveryLineInside) {
     }
 }
 
+// A state the 3-D check cannot reach names why in lines short enough for the front view,
+// which has the roll centre's box beside it.
+TEST(RollFigures, AStateNotReachedSaysWhyInShortLines) {
+    const FrontEnd front = gmFrontEnd();
+    const DiveRollState s = front.solve(-9, -10);
+    ASSERT_FALSE(s.solved);
+    ASSERT_FALSE(s.messages.empty());
+    const Figure f = frontViewFigure(s, front);
+    std::string shown;
+    for (std::size_t i = 1; i < f.texts.size(); ++i) {
+        EXPECT_LE(f.texts[i].text.size(), 48u) << f.texts[i].text;
+        shown += (shown.empty() ? "" : " ") + f.texts[i].text;
+    }
+    EXPECT_EQ(shown.substr(0, s.messages.front().text.size()), s.messages.front().text);
+}
+
 TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
     const FrontEnd front = gmFrontEnd();
     const DiveRollPath path = front.path(1, 4, 8);

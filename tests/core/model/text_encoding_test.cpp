@@ -1,6 +1,8 @@
 #include "model/text_encoding.h"
+#include "model/text_wrap.h"
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -51,4 +53,22 @@ TEST(TextEncoding, EveryByteSequenceBecomesValidUtf8) {
 }
 
 } // namespace
+TEST(WrappedLines, BreakAtBlanksKeepLongWordsAndLineBreaks) {
+    const struct {
+        const char* text;
+        std::size_t width;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", 10, {""}},
+        {"one two three", 7, {"one two", "three"}},
+        {"one two three", 3, {"one", "two", "three"}},
+        {"a verylongword b", 4, {"a", "verylongword", "b"}},
+        {"first\nsecond line", 6, {"first", "second", "line"}},
+        {"spaced  out", 20, {"spaced out"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(wrappedLines(c.text, c.width), c.lines) << c.text;
+    }
+}
+
 } // namespace velmora
