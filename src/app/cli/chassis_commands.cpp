@@ -97,9 +97,9 @@ std::string wheelText(const SteerWheel& wheel) {
     if (!wheel.solved) {
         return column("", 34); // blank where the wheel has stopped
     }
-    return column(fixed(wheel.steer, 3), 9) + column(fixed(wheel.camberChange, 3), 9) +
-           column(fixed(wheel.casterChange, 3), 9) +
-           column(fixed(wheel.contactPatchHeightChange, 4), 7);
+    return column(fixedText(wheel.steer, 3), 9) + column(fixedText(wheel.camberChange, 3), 9) +
+           column(fixedText(wheel.casterChange, 3), 9) +
+           column(fixedText(wheel.contactPatchHeightChange, 4), 7);
 }
 
 void printSteerText(const std::vector<SteerState>& states, std::optional<double> wheelbase) {
@@ -111,9 +111,9 @@ void printSteerText(const std::vector<SteerState>& states, std::optional<double>
     std::cout << "rack (in)  steer    camber   caster   patch    steer    camber   caster   "
                  "patch    Ackermann %\n";
     for (const SteerState& s : states) {
-        std::cout << column(fixed(s.rack, 3), 11) << column(wheelText(s.right), 37)
+        std::cout << column(fixedText(s.rack, 3), 11) << column(wheelText(s.right), 37)
                   << column(wheelText(s.left), 37)
-                  << (s.ackermannPercent ? fixed(*s.ackermannPercent, 1) : "-") << "\n";
+                  << (s.ackermannPercent ? fixedText(*s.ackermannPercent, 1) : "-") << "\n";
     }
 }
 
@@ -215,15 +215,15 @@ void vehicleCommand(const VehicleArgs& args) {
             const AntiDiveSide& side = right ? dive.right : dive.left;
             std::cout << (right ? "right" : "left") << " side-view instant centre: ";
             if (side.instantCentre) {
-                std::cout << "Z " << fixed(side.instantCentre->z, 2) << " in, height "
-                          << fixed(side.instantCentre->y, 2) << " in\n";
+                std::cout << "Z " << fixedText(side.instantCentre->z, 2) << " in, height "
+                          << fixedText(side.instantCentre->y, 2) << " in\n";
             } else {
                 std::cout << (side.complete ? "none (the arm lines are parallel)"
                                             : "side not complete")
                           << "\n";
             }
             std::cout << (right ? "right" : "left") << " anti-dive: "
-                      << (side.antiDivePercent ? fixed(*side.antiDivePercent, 1) + " %"
+                      << (side.antiDivePercent ? fixedText(*side.antiDivePercent, 1) + " %"
                                                : std::string("-"))
                       << "\n";
         }

@@ -120,13 +120,4 @@ bool finishStandardOutput() {
     return false;
 }
 
-std::string fixed(double value, int decimals) {
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0; // no "-0.000"
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 } // namespace velmora::cli

@@ -32,7 +32,4 @@ void checkStandardOutput();
 // when any of it could not be written (a full disk, /dev/full).
 bool finishStandardOutput();
 
-// `value` with `decimals` decimals, a value that rounds to zero written without its sign.
-std::string fixed(double value, int decimals);
-
 } // namespace velmora::cli

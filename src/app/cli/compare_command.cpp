@@ -154,7 +154,7 @@ void printJson(const Comparison& c, bool single) {
 
 // A number with a blank where a minus would be, so that the columns' digits line up.
 std::string signedFixed(double value) {
-    const std::string text = fixed(value, 3);
+    const std::string text = fixedText(value, 3);
     return text.front() == '-' ? text : " " + text;
 }
 
@@ -181,7 +181,7 @@ void printText(const Comparison& c, const CompareArgs& args) {
                   << (c.difference[i] ? signedFixed(*c.difference[i]) : " -") << "\n";
     }
     if (c.maxDifference) {
-        std::cout << "largest difference: " << fixed(*c.maxDifference, 3) << " " << unit
+        std::cout << "largest difference: " << fixedText(*c.maxDifference, 3) << " " << unit
                   << " at travel " << shortestText(c.atTravel) << " in\n";
     } else {
         std::cout << "no position has a value in both curves\n";

@@ -79,7 +79,7 @@ void compareModelsCommand(const ModelArgs& args) {
             std::cout << name << "not compared\n";
             continue;
         }
-        std::string amount = fixed(d.maxDifference, 3) + " " + unitOf(d.kind);
+        std::string amount = fixedText(d.maxDifference, 3) + " " + unitOf(d.kind);
         amount.resize(21, ' ');
         std::cout << name << amount << shortestText(d.atTravel) << "\n";
     }
@@ -134,15 +134,15 @@ void bumpSteerFixCommand(const ModelArgs& args) {
     if (!fix.solved) {
         return;
     }
-    std::cout << "height change: " << fixed(fix.heightChange, 4) << " in (positive = up)\n";
-    std::cout << "largest bump steer before: " << fixed(fix.maxBefore, 3)
-              << " deg, after: " << fixed(fix.maxAfter, 3) << " deg\n";
+    std::cout << "height change: " << fixedText(fix.heightChange, 4) << " in (positive = up)\n";
+    std::cout << "largest bump steer before: " << fixedText(fix.maxBefore, 3)
+              << " deg, after: " << fixedText(fix.maxAfter, 3) << " deg\n";
     std::cout << "travel (in)   bump steer after (deg, + = toe out)\n";
     for (int i = 1; i <= fix.after.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         std::string t = shortestText(fix.after.travel[k]);
         t.resize(14, ' ');
-        std::cout << t << fixed(fix.after.BumpSteer[k], 3) << "\n";
+        std::cout << t << fixedText(fix.after.BumpSteer[k], 3) << "\n";
     }
 }
 

@@ -31,7 +31,7 @@ nlohmann::json optionalJson(const std::optional<double>& value) {
 }
 
 std::string optionalText(const std::optional<double>& value, std::size_t width) {
-    std::string text = value ? fixed(*value, 3) : std::string("-");
+    std::string text = value ? fixedText(*value, 3) : std::string("-");
     text.resize(std::max(width, text.size()), ' ');
     return text;
 }
@@ -75,11 +75,11 @@ void printText(const ReadingsComparison& c) {
     }
     std::cout << "travel (in) reading (in) gauge    classic  3-D      gauge-classic gauge-3-D\n";
     for (const ReadingCompared& r : c.rows) {
-        std::cout << column(fixed(r.reading.travel, 3), 12)
-                  << column(fixed(r.reading.reading, 4), 12) << column(fixed(r.degrees, 3), 9)
-                  << optionalText(r.classic, 9) << optionalText(r.rigid, 9)
-                  << optionalText(r.classicDifference, 14) << optionalText(r.rigidDifference, 0)
-                  << "\n";
+        std::cout << column(fixedText(r.reading.travel, 3), 12)
+                  << column(fixedText(r.reading.reading, 4), 12)
+                  << column(fixedText(r.degrees, 3), 9) << optionalText(r.classic, 9)
+                  << optionalText(r.rigid, 9) << optionalText(r.classicDifference, 14)
+                  << optionalText(r.rigidDifference, 0) << "\n";
     }
 }
 

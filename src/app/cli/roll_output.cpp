@@ -1,6 +1,7 @@
 #include "roll_output.h"
 
 #include "cli_common.h"
+#include "model/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,16 +27,8 @@ nlohmann::json wheelJson(const WheelAtState& w) {
     return out;
 }
 
-std::string fixed(double value, int decimals = 3) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    // No "-0.000": a value that rounds to zero is shown as zero.
-    const std::string s(text);
-    return s.find_first_not_of("-0.") == std::string::npos ? s.substr(s[0] == '-' ? 1 : 0) : s;
-}
-
 std::string pointText(const FrontPoint& p) {
-    return fixed(p.u) + ", " + fixed(p.v);
+    return fixedText(p.u, 3) + ", " + fixedText(p.v, 3);
 }
 
 void row(std::ostringstream& out, const std::string& caption, const std::string& right,
@@ -90,31 +83,33 @@ nlohmann::json pathJson(const DiveRollPath& path) {
 
 std::string stateText(const DiveRollState& s) {
     std::ostringstream out;
-    out << "Dive " << fixed(s.dive) << " in, roll " << fixed(s.roll) << " deg\n";
+    out << "Dive " << fixedText(s.dive, 3) << " in, roll " << fixedText(s.roll, 3) << " deg\n";
     const auto wheel = [&s](const auto& get) {
         return std::pair{s.right.solved ? get(s.right) : std::string("-"),
                          s.left.solved ? get(s.left) : std::string("-")};
     };
     row(out, "", "Right", "Left");
-    row(out, "Travel (in)", fixed(s.right.travel), fixed(s.left.travel));
+    row(out, "Travel (in)", fixedText(s.right.travel, 3), fixedText(s.left.travel, 3));
     const auto put = [&](const std::string& caption, const auto& get) {
         const auto [r, l] = wheel(get);
         row(out, caption, r, l);
     };
     put("Camber change, body (deg)",
-        [](const WheelAtState& w) { return fixed(w.camberChangeBody); });
+        [](const WheelAtState& w) { return fixedText(w.camberChangeBody, 3); });
     put("Camber change, ground (deg)",
-        [](const WheelAtState& w) { return fixed(w.camberChangeGround); });
-    put("Bump steer (deg)", [](const WheelAtState& w) { return fixed(w.bumpSteer); });
+        [](const WheelAtState& w) { return fixedText(w.camberChangeGround, 3); });
+    put("Bump steer (deg)", [](const WheelAtState& w) { return fixedText(w.bumpSteer, 3); });
     put("Contact patch u, v (in)", [](const WheelAtState& w) { return pointText(w.contactPatch); });
     put("Instant centre u, v (in)", [](const WheelAtState& w) {
         return w.instantCentre ? pointText(*w.instantCentre) : std::string("parallel");
     });
     const std::string none = s.solved ? "none (parallel lines)" : "-";
-    row(out, "Ground angle (deg)", s.solved ? fixed(s.groundAngle) : "-", "");
-    row(out, "Track change (in)", s.solved ? fixed(s.trackChange) : "-", "");
-    row(out, "Roll centre height (in)", s.rollCentre ? fixed(s.rollCentre->height) : none, "");
-    row(out, "Roll centre offset (in)", s.rollCentre ? fixed(s.rollCentre->offset) : none, "");
+    row(out, "Ground angle (deg)", s.solved ? fixedText(s.groundAngle, 3) : "-", "");
+    row(out, "Track change (in)", s.solved ? fixedText(s.trackChange, 3) : "-", "");
+    row(out, "Roll centre height (in)", s.rollCentre ? fixedText(s.rollCentre->height, 3) : none,
+        "");
+    row(out, "Roll centre offset (in)", s.rollCentre ? fixedText(s.rollCentre->offset, 3) : none,
+        "");
     for (const Message& message : s.messages) {
         out << message.title << ": " << message.text << '\n';
     }
@@ -123,25 +118,29 @@ std::string stateText(const DiveRollState& s) {
 
 std::string pathText(const DiveRollPath& path) {
     std::ostringstream out;
-    out << "Dive " << fixed(path.dive) << " in\n";
+    out << "Dive " << fixedText(path.dive, 3) << " in\n";
     char text[200];
     std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n", "Roll deg", "RC ht in",
                   "RC off in", "Camber R deg", "Camber L deg", "Ground deg", "Track in");
     out << text;
     for (const DiveRollState& s : path.states) {
-        const auto rc = [&s](double v) { return s.rollCentre ? fixed(v) : std::string("-"); };
-        const auto solved = [&s](double v) { return s.solved ? fixed(v) : std::string("-"); };
-        std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n",
-                      fixed(s.roll).c_str(), rc(s.rollCentre ? s.rollCentre->height : 0).c_str(),
-                      rc(s.rollCentre ? s.rollCentre->offset : 0).c_str(),
-                      solved(s.right.camberChangeGround).c_str(),
-                      solved(s.left.camberChangeGround).c_str(), solved(s.groundAngle).c_str(),
-                      solved(s.trackChange).c_str());
+        const auto rc = [&s](double v) {
+            return s.rollCentre ? fixedText(v, 3) : std::string("-");
+        };
+        const auto solved = [&s](double v) {
+            return s.solved ? fixedText(v, 3) : std::string("-");
+        };
+        std::snprintf(
+            text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n", fixedText(s.roll, 3).c_str(),
+            rc(s.rollCentre ? s.rollCentre->height : 0).c_str(),
+            rc(s.rollCentre ? s.rollCentre->offset : 0).c_str(),
+            solved(s.right.camberChangeGround).c_str(), solved(s.left.camberChangeGround).c_str(),
+            solved(s.groundAngle).c_str(), solved(s.trackChange).c_str());
         out << text;
     }
     for (const DiveRollState& s : path.states) {
         for (const Message& message : s.messages) {
-            out << "Roll " << fixed(s.roll) << ": " << message.title << ": " << message.text
+            out << "Roll " << fixedText(s.roll, 3) << ": " << message.title << ": " << message.text
                 << '\n';
         }
     }

@@ -95,7 +95,7 @@ std::string column(std::string text, std::size_t width) {
 }
 
 std::string valueText(double value) {
-    return std::isfinite(value) ? fixed(value, 4) : std::string("-");
+    return std::isfinite(value) ? fixedText(value, 4) : std::string("-");
 }
 
 void printText(const SensitivityArgs& args, const SensitivityInputs& inputs,

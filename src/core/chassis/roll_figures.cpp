@@ -78,11 +78,7 @@ void addRay(Figure& f, const FrontPoint& from, const FrontPoint& through, Figure
 }
 
 std::string thousandths(double value) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    const std::string s(text);
-    // A value that rounds to zero is shown as zero, never as "-0.000".
-    return s.find_first_not_of("-0.") == std::string::npos ? std::string("0.000") : s;
+    return fixedText(value, 3);
 }
 
 void addCorner(Figure& f, const WheelAtState& w, FigureInk ink) {

@@ -21,15 +21,6 @@ constexpr Rgb kGrid{96, 96, 96};
 // Half the width of a tire in the plan view, inches.
 constexpr double kTireHalfWidth = 4.0;
 
-std::string fixed(double value, int decimals) {
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 // The smallest of 1, 2, 2.5, 5 times a power of ten that is at least `value`.
 double niceCeiling(double value) {
     if (!(value > 0) || !std::isfinite(value)) {
@@ -290,9 +281,9 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
     // The axis: its two ends under the panels' edges and the caption between them.
     canvas.setTextColor(colors::White);
     canvas.setCurrentPosition(kLeftEdge - 2, 93);
-    canvas.print(fixed(-xRange, 1));
+    canvas.print(fixedText(-xRange, 1));
     canvas.setCurrentPosition(kRightEdge - 6, 93);
-    canvas.print(fixed(xRange, 1));
+    canvas.print(fixedText(xRange, 1));
     canvas.setCurrentPosition(kLeftEdge + 12, 93);
     canvas.print(axis.caption() + "  (right red, left green)");
 }
@@ -337,9 +328,9 @@ void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState
     canvas.setTextColor(colors::White);
     canvas.setCurrentPosition(-halfX + 1, zMiddle - halfY + 0.5);
     const auto angle = [](const SteerWheel& wheel) {
-        return wheel.solved ? fixed(wheel.steer, 2) + " deg" : std::string("-");
+        return wheel.solved ? fixedText(wheel.steer, 2) + " deg" : std::string("-");
     };
-    canvas.print("front  rack " + fixed(state.rack, 3) + " in   left " + angle(state.left) +
+    canvas.print("front  rack " + fixedText(state.rack, 3) + " in   left " + angle(state.left) +
                  "   right " + angle(state.right));
 }
 

@@ -64,22 +64,13 @@ private:
     double sl_ = 0, st_ = 0, sr_ = 1, sb_ = 1;
 };
 
-std::string fixed(double value, int decimals) {
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 void printAt(Printer& printer, double x, double y, const std::string& text) {
     printer.setCurrentPosition(x, y);
     printer.printText(text);
 }
 
 std::string wheelCell(const SteerWheel& w, double SteerWheel::*member) {
-    return w.solved ? fixed(w.*member, 3) : std::string("-");
+    return w.solved ? fixedText(w.*member, 3) : std::string("-");
 }
 
 } // namespace
@@ -135,14 +126,14 @@ void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
     for (int k = 0; k < count; k += every) {
         const SteerState& s = in.sweep.states[static_cast<std::size_t>(k)];
         const double y = kTableTop + kRowStep * (++row);
-        const std::string cells[] = {fixed(in.axis.valueOf(s.rack), 3),
+        const std::string cells[] = {fixedText(in.axis.valueOf(s.rack), 3),
                                      wheelCell(s.right, &SteerWheel::steer),
                                      wheelCell(s.left, &SteerWheel::steer),
                                      wheelCell(s.right, &SteerWheel::camberChange),
                                      wheelCell(s.left, &SteerWheel::camberChange),
                                      wheelCell(s.right, &SteerWheel::casterChange),
                                      wheelCell(s.left, &SteerWheel::casterChange),
-                                     s.ackermannPercent ? fixed(*s.ackermannPercent, 1)
+                                     s.ackermannPercent ? fixedText(*s.ackermannPercent, 1)
                                                         : std::string("-")};
         for (std::size_t c = 0; c < 8; ++c) {
             printAt(printer, columns[c], y, cells[c]);

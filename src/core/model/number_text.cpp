@@ -153,4 +153,11 @@ std::string captionText32(double value) {
     return generalText(roundThousandths(value));
 }
 
+std::string fixedText(double value, int decimals) {
+    char text[400]; // room for the largest double at 15 decimals
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    const std::string s(text);
+    return s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos ? s.substr(1) : s;
+}
+
 } // namespace velmora

@@ -38,6 +38,11 @@ bool fitsInt32Thousandths(double value);
 std::string captionText16(double value);
 std::string captionText32(double value);
 
+// Fixed decimals, as every table and page of the analysis windows shows a value: printf's
+// rounding, and a value that rounds to zero shown as zero, never "-0.000" (-0.0004 -> "0.000"
+// at 3 decimals, 12.5 -> "12.50" at 2).
+std::string fixedText(double value, int decimals);
+
 // Whole number nearest to value, ties to even.
 double roundHalfEven(double value);
 

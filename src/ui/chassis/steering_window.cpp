@@ -21,10 +21,7 @@ namespace velmora {
 namespace {
 
 QString fixed(double value, int decimals) {
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0;
-    }
-    return QString::number(value, 'f', decimals);
+    return QString::fromStdString(fixedText(value, decimals));
 }
 
 QString wheelLine(const char* name, const SteerWheel& w) {

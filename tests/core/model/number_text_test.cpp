@@ -67,4 +67,16 @@ TEST(CaptionText, ShortestDecimalOfTheRoundedValue) {
 }
 
 } // namespace
+TEST(FixedText, RoundsLikePrintfAndNeverShowsMinusZero) {
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {{12.5, 2, "12.50"},     {-0.0004, 3, "0.000"}, {-0.0, 3, "0.000"},
+                 {-0.0006, 3, "-0.001"}, {-2.25, 1, "-2.2"},    {0.05, 0, "0"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(fixedText(c.value, c.decimals), c.text) << c.value;
+    }
+}
+
 } // namespace velmora
