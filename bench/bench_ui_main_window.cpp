@@ -41,6 +41,19 @@ private:
 NoFileDialogs dialogs;
 RecordingMessageSink messages;
 
+// A main window shown and settled, answering Open with `files`; closeWindow ends it for good.
+std::unique_ptr<MainWindow> shownWindow(FileDialogs& files) {
+    auto window = std::make_unique<MainWindow>(MainWindowServices{files, messages, {}});
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+void closeWindow(std::unique_ptr<MainWindow>& window) {
+    window.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void BM_StartUpUntilShown(benchmark::State& state) {
     for (auto _ : state) {
         auto window = std::make_unique<MainWindow>(MainWindowServices{dialogs, messages, {}});
@@ -103,9 +116,7 @@ void BM_OpenProjectWithOneLineNotes(benchmark::State& state) {
     OpenDialogs open(path);
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<MainWindow>(MainWindowServices{open, messages, {}});
-        window->show();
-        QApplication::processEvents();
+        auto window = shownWindow(open);
         state.ResumeTiming();
         window->fileOpen();
         QApplication::processEvents();
@@ -116,8 +127,7 @@ void BM_OpenProjectWithOneLineNotes(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(window->state().Note_text.size());
         state.PauseTiming();
-        window.reset();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeWindow(window);
         state.ResumeTiming();
     }
     std::remove(path.c_str());
@@ -150,9 +160,7 @@ void BM_OpenProjectWithMillionBadRecords(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         messages.messages.clear();
-        auto window = std::make_unique<MainWindow>(MainWindowServices{open, messages, {}});
-        window->show();
-        QApplication::processEvents();
+        auto window = shownWindow(open);
         state.ResumeTiming();
         window->fileOpen();
         QApplication::processEvents();
@@ -162,8 +170,7 @@ void BM_OpenProjectWithMillionBadRecords(benchmark::State& state) {
         if (messages.messages.size() != 1 || messages.messages[0].text.size() > 2000) {
             state.SkipWithError("Open did not give one short notice");
         }
-        window.reset();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeWindow(window);
         state.ResumeTiming();
     }
     std::remove(path.c_str());

@@ -155,9 +155,10 @@ SteeringPair::Stop SteeringPair::step(const Side& side, bool right, double rack,
     if (!(std::fabs(steer) < kMostSteer)) {
         return Stop::Across;
     }
+    // A step too small to move the steer at all tells nothing of its sense.
     const double moved = (steer - walk.steer) * (rack - walk.rack);
-    const int sense = moved > 0 ? 1 : moved < 0 ? -1 : 0;
-    if (sense == 0 || (walk.sense != 0 && sense != walk.sense)) {
+    const int sense = moved > 0 ? 1 : moved < 0 ? -1 : walk.sense;
+    if (walk.sense != 0 && sense != walk.sense) {
         return Stop::Toggle;
     }
     if (std::fabs(steer - walk.steer) > kMostSteerPerStep) {
