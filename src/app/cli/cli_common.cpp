@@ -1,5 +1,7 @@
 #include "cli_common.h"
 
+#include "model/travel.h"
+
 #include "geometry/sweep.h"
 #include "model/number_text.h"
 #include "model/project_file.h"
@@ -134,27 +136,16 @@ std::string travelText(float value) {
 } // namespace
 
 void requireWheelPositions(const SweepOptions& options) {
-    float bump = options.bump;
-    float rebound = options.rebound;
-    if (!std::isfinite(bump) || !std::isfinite(rebound)) {
-        throw UsageError("--bump and --rebound must be finite numbers");
-    }
-    // The sweep's own stepping: no travel means 9 inches each way, and a sixth of the whole
-    // travel, quartered, is the step between two wheel positions.
-    if (bump == 0.0f || rebound == 0.0f) {
-        bump = 9.0f;
-        rebound = 9.0f;
-    }
-    const float whole = rebound + bump;
-    const float step = whole / 6.0f * 0.25f;
-    if (std::isfinite(whole) && step > 0.0f && positionCount(bump, rebound, step) > 0) {
+    const Travel travel{options.bump, options.rebound};
+    std::string why;
+    if (travel.IsValid(&why)) {
         return;
     }
+    if (travel.problem() == Travel::Problem::NotFinite) {
+        throw UsageError("--bump and --rebound must be finite numbers");
+    }
     throw UsageError("--bump " + travelText(options.bump) + " and --rebound " +
-                     travelText(options.rebound) + " give no wheel position: " +
-                     (std::isfinite(whole) ? "the travel is too small to divide into steps"
-                                           : "together they exceed the largest travel a single "
-                                             "holds (3.4028235e38 inches)"));
+                     travelText(options.rebound) + " give no wheel position: " + why);
 }
 
 bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink& sink) {

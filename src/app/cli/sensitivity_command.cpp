@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "graph_names.h"
 #include "json_output.h"
+#include "model/travel.h"
 #include "rigid_sweep_output.h"
 
 #include "chassis/sensitivity.h"
@@ -103,9 +104,9 @@ void printText(const SensitivityArgs& args, const SensitivityInputs& inputs,
     std::string side = args.sweep.side;
     side[0] = static_cast<char>(side[0] - 'a' + 'A');
     // The travel as the sweep takes it: no travel means 9 inches each way.
-    const bool nine = inputs.VU == 0.0f || inputs.VD == 0.0f;
-    std::cout << side << " side, " << shortestText(nine ? 9.0f : inputs.VU) << " in bump, "
-              << shortestText(nine ? 9.0f : inputs.VD) << " in rebound, "
+    const Travel swept = Travel{inputs.VU, inputs.VD}.used();
+    std::cout << side << " side, " << shortestText(swept.bump) << " in bump, "
+              << shortestText(swept.rebound) << " in rebound, "
               << (args.model == "3d" ? "3-D solution" : "classic sweep") << ": change of the "
               << curveWords(inputs.kind) << " (" << unitOf(inputs.kind)
               << ") when one coordinate grows by " << shortestText(args.step)

@@ -1,5 +1,7 @@
 #include "geometry/sweep.h"
 
+#include "model/travel.h"
+
 #include "geometry/checked_math.h"
 #include "geometry/corner_statics.h"
 #include "geometry/corner_sweep.h"
@@ -21,10 +23,9 @@ public:
     Sweep(SweepResult& out, SweepMode mode) : out_(out), mode_(mode) {}
 
     void setTravel(float VU, float VD) {
-        if (VU == 0 || VD == 0) {
-            VU = 9.0f;
-            VD = 9.0f;
-        }
+        const Travel swept = Travel{VU, VD}.used();
+        VU = swept.bump;
+        VD = swept.rebound;
         out_.VU = VU;
         out_.VD = VD;
         out_.VI = checkedSingle((VD + VU) / 6.0f);

@@ -1,6 +1,7 @@
 #include "mainwindow/travel_frame.h"
 
 #include "model/entry_text.h"
+#include "model/travel.h"
 #include "widgets/armed_line_edit.h"
 #include "widgets/frame_keys.h"
 #include "widgets/proportional_layout.h"
@@ -19,6 +20,10 @@ std::optional<TravelRange> acceptedTravel(std::string_view bumpText, std::string
         return std::nullopt;
     }
     const float larger = std::max(*bump, *rebound);
+    // A travel the sweep cannot step through (1e38 each way) is refused like any other.
+    if (!Travel{larger, larger}.IsValid()) {
+        return std::nullopt;
+    }
     return TravelRange{larger, larger};
 }
 

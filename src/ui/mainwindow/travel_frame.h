@@ -19,8 +19,8 @@ struct TravelRange {
 };
 
 // What "OK" makes of the two travel boxes: both travels become the larger of the two
-// entries. A box that does not hold a number, or a travel of 0 or less, is refused
-// (nullopt) so the previous range stays.
+// entries. A box that does not hold a number, a travel of 0 or less, or one the sweep cannot
+// step through (Travel::IsValid) is refused (nullopt) so the previous range stays.
 std::optional<TravelRange> acceptedTravel(std::string_view bumpText, std::string_view reboundText);
 
 // The "Range to Analyze" frame: bump and rebound travel in two armed boxes, OK and Cancel.
