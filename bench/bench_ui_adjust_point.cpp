@@ -4,6 +4,7 @@
 #include "analysis/big_graph.h"
 #include "chassis/adjust_point_window.h"
 #include "mainwindow/main_window.h"
+#include "model/project.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
 #include "platform/file_dialogs.h"
@@ -35,17 +36,16 @@ void BM_NudgeUntilRedrawn(benchmark::State& run) {
         run.SkipWithError("the sample project could not be read");
         return;
     }
-    applyProjectData(window.state(), *read.project);
-    window.reselectActiveSide();
+    window.document().apply(openProjectEdit(projectFromFile(*read.project, {}, {})));
     window.analyze(GraphKind::BumpSteer);
     window.adjustPoint(16); // the inner tie rod joint's height
     QApplication::processEvents();
-    AdjustPointWindow& adjust = *window.adjustPointWindow();
+    AdjustPointWindow& adjust = *window.windows().adjust;
     double step = 0.0625;
     for (auto _ : run) {
         adjust.nudge(step);
         step = -step; // up and back down, so the geometry stays near the project's
-        benchmark::DoNotOptimize(window.graphWindow()->view().GraphData()[1]);
+        benchmark::DoNotOptimize(window.windows().graph->view().GraphData()[1]);
     }
     if (!messages.messages.empty()) {
         run.SkipWithError("a sweep reported a message");

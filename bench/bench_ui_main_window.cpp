@@ -2,6 +2,7 @@
 // the refresh that every side, style and travel change ends with takes when both sides
 // are complete (two sweeps and the five small graphs drawn twice).
 #include "mainwindow/main_window.h"
+#include "model/project.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
 #include "platform/file_dialogs.h"
@@ -78,7 +79,7 @@ void BM_SelectSideBothComplete(benchmark::State& state) {
         state.SkipWithError("the sample project could not be read");
         return;
     }
-    applyProjectData(window.state(), *read.project);
+    window.document().apply(openProjectEdit(projectFromFile(*read.project, {}, {})));
     for (auto _ : state) {
         window.reselectActiveSide();
         benchmark::DoNotOptimize(window.state().CamberChange[1]);

@@ -23,7 +23,7 @@ protected:
         camber = window->state().CamberChange;
         thumbnail = control<DrawingSurface>("picCamber")->recording();
         menu("mnuAdjustPoint")->trigger();
-        adjust = window->adjustPointWindow();
+        adjust = window->windows().adjust;
         ASSERT_NE(adjust, nullptr);
         ASSERT_FALSE(adjust->right());
         adjust->selectIndex(12); // the top ball joint's height
@@ -40,7 +40,7 @@ protected:
         EXPECT_EQ(window->state().LeftCoords, before);
         EXPECT_EQ(window->state().CamberChange, camber);
         EXPECT_EQ(control<DrawingSurface>("picCamber")->recording(), thumbnail);
-        EXPECT_EQ(window->graphWindow()->view().GraphData(), camber);
+        EXPECT_EQ(window->windows().graph->view().GraphData(), camber);
     }
 
     CoordinateSet before;
@@ -54,7 +54,7 @@ TEST_F(AdjustPointTest, ANudgeIsShownAtOnceAndRevertOrCloseGivesTheSideBack) {
     EXPECT_EQ(window->state().LeftCoords[12], before[12] + 0.125f);
     EXPECT_NE(window->state().CamberChange, camber);
     EXPECT_NE(control<DrawingSurface>("picCamber")->recording(), thumbnail);
-    EXPECT_EQ(window->graphWindow()->view().GraphData(), window->state().CamberChange);
+    EXPECT_EQ(window->windows().graph->view().GraphData(), window->state().CamberChange);
     // The side before the first nudge is the baseline the trial is drawn over, until it ends.
     ASSERT_TRUE(window->hasBaseline());
     EXPECT_EQ(window->baseline()->LeftCoords, before);
@@ -107,7 +107,7 @@ TEST_F(AdjustPointTest, KeepStoresTheTrialAndBadOffsetsKeepTheLastGoodOne) {
     CoordinateSet kept = before;
     kept[12] = before[12] + 0.25f;
     EXPECT_EQ(window->state().LeftCoords, kept);
-    EXPECT_EQ(window->graphWindow()->view().GraphData(), window->state().CamberChange);
+    EXPECT_EQ(window->windows().graph->view().GraphData(), window->state().CamberChange);
     // Keep was one step: undo gives the side what it had before the trial.
     menu("mnuUndo")->trigger();
     EXPECT_EQ(window->state().LeftCoords, before);
@@ -130,8 +130,8 @@ TEST_F(AdjustPointTest, AProjectOpenedDuringATrialIsLeftAlone) {
 TEST_F(AdjustPointTest, TheSensitivityListOpensAdjustAPointOnItsRow) {
     adjust->close();
     window->analyze(GraphKind::BumpSteer);
-    window->graphWindow()->findChild<QPushButton*>(QStringLiteral("btnSensitivity"))->click();
-    SensitivityWindow* list = window->graphWindow()->sensitivity().list();
+    window->windows().graph->findChild<QPushButton*>(QStringLiteral("btnSensitivity"))->click();
+    SensitivityWindow* list = window->windows().graph->sensitivity().list();
     ASSERT_NE(list, nullptr);
     QTableWidget* table = list->table();
     ASSERT_EQ(table->rowCount(), 26);

@@ -14,7 +14,7 @@ protected:
             owner->findChild<DrawingSurface*>(QString::fromLatin1(surface))->recording());
     }
     QLabel* graphLabel(const char* name) const {
-        return window->graphWindow()->findChild<QLabel*>(QString::fromLatin1(name));
+        return window->windows().graph->findChild<QLabel*>(QString::fromLatin1(name));
     }
 };
 
@@ -23,7 +23,7 @@ protected:
 TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
     open(examplePath("gm-dirt-oval.kqw"));
     window->analyze(GraphKind::Camber);
-    BigGraph* graph = window->graphWindow();
+    BigGraph* graph = window->windows().graph;
     const std::string thumbBefore = dumpOf(window.get(), "picCamber");
     const std::string graphBefore = dumpOf(graph, "picGraph");
     const std::string messageBefore = graphLabel("lblGeoMess")->text().toStdString();

@@ -34,6 +34,13 @@ protected:
         CALC(state, sink);
         ASSERT_TRUE(sink.messages.empty()) << sink.messages.front().text;
         window = std::make_unique<BigGraph>(state, sink);
+        // The window's readings come back to it through the project, as the main window's
+        // document hands them on; here the state stands in for the project.
+        QObject::connect(window.get(), &BigGraph::readingsAccepted, window.get(),
+                         [this](const std::vector<BumpSteerReading>& readings) {
+                             state.Vehicle.readings = readings;
+                             window->followProject(ProjectPart::Readings);
+                         });
     }
 
     template <typename T = QWidget> T* control(const char* name) const {

@@ -61,7 +61,9 @@ TEST_F(ChassisWindows, VehicleDataFrameTakesGoodValuesAndRefusesBadOnesByName) {
     EXPECT_EQ(window->state().Vehicle.wheelbase, 108.5f);
     menu("mnuNew")->trigger();
     EXPECT_FALSE(window->state().Vehicle.hasBlock());
-    window->state().Vehicle.cgHeight = 3;
+    VehicleData typed;
+    typed.cgHeight = 3;
+    window->document().apply(setVehicleDataEdit(typed));
     open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
     EXPECT_EQ(window->state().Vehicle.wheelbase, 108.0f);
     EXPECT_EQ(window->state().Vehicle.cgHeight, 17.5f);
@@ -70,7 +72,7 @@ TEST_F(ChassisWindows, VehicleDataFrameTakesGoodValuesAndRefusesBadOnesByName) {
 TEST_F(ChassisWindows, SteeringWindowDrawsPlotsAndPrintsItsPage) {
     open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
     menu("mnuSteering")->trigger();
-    auto* steering = window->steeringWindow();
+    auto* steering = window->windows().steering;
     ASSERT_NE(steering, nullptr);
     EXPECT_TRUE(steering->isVisible());
     EXPECT_EQ(steering->sweep().states.size(), 25u);

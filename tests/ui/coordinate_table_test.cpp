@@ -16,7 +16,7 @@ TEST_F(CoordinateTableTest, OpensWithTheStoredValuesAsSixCharacterTexts) {
     set[1] = 100.25f;
     set[2] = 0.5f;
     set[19] = -3.25f;
-    window->state().LeftCoords = set;
+    storeCoordinates(false, set);
     click("btnDimLXYZ");
     EXPECT_TRUE(control("frmXYZ")->isVisible());
     EXPECT_EQ(tableBox(9)->text(), "");
@@ -79,7 +79,7 @@ TEST_F(CoordinateTableTest, EmptyOrUnfinishedBoxStoresTheBoxesBeforeItAndSaysDat
         CoordinateSet previous;
         previous[20] = 7;
         previous[26] = 9;
-        window->state().LeftCoords = previous;
+        storeCoordinates(false, previous);
         click("btnDimLXYZ");
         fillTable(plausible());
         tableBox(20)->setText(QString::fromLatin1(bad));
@@ -116,7 +116,7 @@ TEST_F(CoordinateTableTest, CompleteTableIsStoredAndTheCurvesFollow) {
 }
 
 TEST_F(CoordinateTableTest, CancelDropsWhatWasTypedAndNeverTheStoredValues) {
-    window->state().LeftCoords = plausible();
+    storeCoordinates(false, plausible());
     click("btnDimLXYZ");
     for (int i = 1; i <= 26; ++i) {
         tableBox(i)->setText(QStringLiteral("rubbish %1 \xe2\x80\x94 1e999").arg(i));
@@ -149,7 +149,7 @@ TEST_F(CoordinateTableTest, TabRunsAcrossEachRowThenDownThenOkAndCancel) {
 }
 
 TEST_F(CoordinateTableTest, MakeSymmetricalCopiesTheAcceptedSideToTheOther) {
-    window->state().RightCoords[5] = 42;
+    storeCoordinate(true, 5, 42);
     click("btnDimLXYZ");
     fillTable(plausible());
     click("btnDimSym");
@@ -166,14 +166,14 @@ TEST_F(CoordinateTableTest, MakeSymmetricalCopiesTheAcceptedSideToTheOther) {
 
     // From the right side, the right set goes to the left.
     click("btnRight");
-    window->state().LeftCoords = CoordinateSet{};
+    storeCoordinates(false, CoordinateSet{});
     click("btnDimRXYZ");
     click("btnDimSym");
     EXPECT_EQ(window->state().LeftCoords, plausible());
 }
 
 TEST_F(CoordinateTableTest, MakeSymmetricalOnARefusedTableCopiesNothing) {
-    window->state().RightCoords = plausible();
+    storeCoordinates(true, plausible());
     click("btnDimLXYZ");
     fillTable(plausible());
     tableBox(12)->setText("1"); // top ball joint below the bottom one

@@ -15,7 +15,7 @@ protected:
     DiveRollWindow* openWindow() {
         open(examplePath("gm-dirt-oval.kqw"));
         menu("mnuDiveRoll")->trigger();
-        DiveRollWindow* w = window->diveRollWindow();
+        DiveRollWindow* w = window->windows().diveRoll;
         EXPECT_NE(w, nullptr);
         return w;
     }
@@ -69,7 +69,7 @@ TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
     part<QPushButton>(w, "btnRollPrint")->click();
     EXPECT_EQ(printer.jobs.size(), 1u);
 
-    window->state().RightCoords[1] = 0;
+    storeCoordinate(true, 1, 0);
     window->reselectActiveSide();
     EXPECT_EQ(w->current(), nullptr);
     EXPECT_TRUE(message(w).contains(QStringLiteral("The right side is not complete")));

@@ -20,7 +20,7 @@ protected:
         out << contents;
     }
 
-    QPlainTextEdit* notesBox() const { return window->notesWindow()->notesBox(); }
+    QPlainTextEdit* notesBox() const { return window->windows().notes->notesBox(); }
 
     QTemporaryDir files;
 };
@@ -188,7 +188,7 @@ TEST_F(FileCommandsTest, ExitAsksAndStaysUnlessTheProjectIsSafe) {
     menu("mnuExit")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(tempPath("exit.kqw")));
-    EXPECT_TRUE(window->notesWindow() == nullptr || !window->notesWindow()->isVisible());
+    EXPECT_TRUE(window->windows().notes == nullptr || !window->windows().notes->isVisible());
 }
 
 TEST_F(FileCommandsTest, CloseBoxAsksTheExitQuestion) {

@@ -26,7 +26,7 @@ void focusIn(QWidget* widget) {
 }
 
 TEST_F(FrameKeysTest, EscapeInEveryFrameDoesWhatItsCancelDoes) {
-    window->state().LeftCoords = plausible();
+    storeCoordinates(false, plausible());
     struct Case {
         const char* frame;
         std::function<void()> open;
@@ -61,7 +61,7 @@ TEST_F(FrameKeysTest, EscapeInEveryFrameDoesWhatItsCancelDoes) {
 }
 
 TEST_F(FrameKeysTest, EnterPressesTheFocusedButtonAndShiftTabWipesNothing) {
-    window->state().LeftCoords = plausible();
+    storeCoordinates(false, plausible());
     click("btnDimLXYZ");
     // Shift goes down before each Tab, on the armed box Shift+Tab then leaves.
     for (const int index : {21, 12, 3}) {

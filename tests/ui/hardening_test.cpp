@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, EveryBoxOfEveryFrameTakesEveryClipboard) {
     click("btnNotes");
     for (const Clipboard contents : {Clipboard::Empty, Clipboard::NotText, Clipboard::Text}) {
         fillClipboard(contents);
-        pasteEveryWay(window->notesWindow()->notesBox());
+        pasteEveryWay(window->windows().notes->notesBox());
     }
     // Cancel everywhere: nothing the user stored was touched.
     EXPECT_EQ(window->state().LeftCoords, before.LeftCoords);
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, EveryBoxOfEveryFrameTakesEveryClipboard) {
 TEST_F(MainWindowTest, PastingIntoTheNotesWindowWithAnEmptyClipboard) {
     open(examplePath("gm-dirt-oval.kqw"));
     click("btnNotes");
-    NotesWindow* notes = window->notesWindow();
+    NotesWindow* notes = window->windows().notes;
     ASSERT_NE(notes, nullptr);
     QApplication::clipboard()->setMimeData(new QMimeData);
     QTest::keyClick(notes->notesBox(), Qt::Key_V, Qt::ControlModifier);
@@ -226,7 +226,7 @@ TEST_F(HardeningTest, SaveRefusesDevicesAndProjectsTooLargeToOpen) {
     EXPECT_NE(window->state().Lfile, pipe);
 
     click("btnNotes");
-    window->notesWindow()->notesBox()->setNotes(QString(int(kMaxProjectFileBytes), 'n'));
+    window->windows().notes->notesBox()->setNotes(QString(int(kMaxProjectFileBytes), 'n'));
     saveAs(tempFile("big.kqw"));
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[1], projectTooLargeMessage());
@@ -237,20 +237,20 @@ TEST_F(HardeningTest, SaveRefusesDevicesAndProjectsTooLargeToOpen) {
 TEST_F(HardeningTest, NewAndOpenHideTheGraphWindowOfTheOldProject) {
     open(examplePath("gm-dirt-oval.kqw"));
     click("btnCamber");
-    ASSERT_NE(window->graphWindow(), nullptr);
-    EXPECT_TRUE(window->graphWindow()->isVisible());
+    ASSERT_NE(window->windows().graph, nullptr);
+    EXPECT_TRUE(window->windows().graph->isVisible());
     menu("mnuNew")->trigger();
-    EXPECT_FALSE(window->graphWindow()->isVisible());
+    EXPECT_FALSE(window->windows().graph->isVisible());
 
     open(examplePath("gm-dirt-oval.kqw"));
     click("btnCamber");
     open(examplePath("ford-asphalt-oval.kqw"));
-    EXPECT_FALSE(window->graphWindow()->isVisible());
+    EXPECT_FALSE(window->windows().graph->isVisible());
 
     // A failed Open keeps the project, and with it the graph window.
     click("btnCamber");
     open(tempFile("missing.kqw"));
-    EXPECT_TRUE(window->graphWindow()->isVisible());
+    EXPECT_TRUE(window->windows().graph->isVisible());
 }
 
 TEST_F(HardeningTest, AWideTravelRangeStopsTheUserAtAFewBoxesAndLosesNothing) {
@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, OnlyBalloonTextsGiveTooltips) {
     click("btnCamber");
     EXPECT_TRUE(control("lblfile")->toolTip().isEmpty());
     for (const char* name : {"btnMovUP", "btnMovDown"}) {
-        auto* button = window->graphWindow()->findChild<QWidget*>(QString::fromLatin1(name));
+        auto* button = window->windows().graph->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr);
         EXPECT_TRUE(button->toolTip().isEmpty()) << name;
     }

@@ -65,6 +65,16 @@ protected:
 
     QString text(const char* label) const { return control<QLabel>(label)->text(); }
 
+    // A side's coordinates as an edit of the project puts them (one step, swept at once).
+    void storeCoordinates(bool right, const CoordinateSet& set) const {
+        window->document().apply(setCoordinatesEdit("Coordinate Table", right, set));
+    }
+    void storeCoordinate(bool right, int index, float value) const {
+        CoordinateSet set = window->document().project().coords(right);
+        set[index] = value;
+        storeCoordinates(right, set);
+    }
+
     // Opens a project through the File menu, the dialog answering with `path`.
     void open(const std::string& path) {
         dialogs.openAnswers.push_back(QString::fromStdString(path));

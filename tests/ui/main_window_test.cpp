@@ -40,8 +40,8 @@ TEST_F(MainWindowTest, StartsWithTheLeftSideActiveAndNothingToAnalyse) {
     EXPECT_TRUE(menu("mnuCarGM")->isChecked());
     EXPECT_FALSE(menu("mnuCarFord")->isChecked());
 
-    ASSERT_NE(window->notesWindow(), nullptr);
-    EXPECT_TRUE(window->notesWindow()->isVisible());
+    ASSERT_NE(window->windows().notes, nullptr);
+    EXPECT_TRUE(window->windows().notes->isVisible());
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, BothSidesCompleteDrawBothCurvesChosenSideLast) {
 
 TEST_F(MainWindowTest, SelectingAnIncompleteSideDisablesTheGeometryFrame) {
     open(examplePath("gm-dirt-oval.kqw"));
-    window->state().RightCoords[7] = 0;
+    storeCoordinate(true, 7, 0);
     click("btnRight");
     EXPECT_FALSE(control("frmGeo")->isEnabled());
     EXPECT_EQ(linesOf("picCamber", colors::ThumbGreen), 0); // blanked again

@@ -16,10 +16,14 @@ void send(QWidget* target, QEvent::Type type) {
     QApplication::sendEvent(target, &event);
 }
 
+const std::string& notesOf(const ProjectDocument& document) {
+    return document.project().notes;
+}
+
 TEST(NotesWindow, KeepsTheNotesInStepWithTheBox) {
-    SuspensionState state;
-    state.Note_text = "from the file";
-    NotesWindow notes(state);
+    ProjectDocument document;
+    document.applyUnrecorded(setNotesEdit("from the file"));
+    NotesWindow notes(document);
     EXPECT_EQ(notes.objectName(), "Notes");
     EXPECT_EQ(notes.windowTitle(), "Notes");
     EXPECT_EQ(notes.findChild<QLabel*>("Label1")->text(),
@@ -30,27 +34,30 @@ TEST(NotesWindow, KeepsTheNotesInStepWithTheBox) {
 
     notes.notesBox()->setPlainText("typed \"quoted\"\nsecond line");
     send(&notes, QEvent::WindowDeactivate);
-    EXPECT_EQ(state.Note_text, "typed \"quoted\"\nsecond line");
+    EXPECT_EQ(notesOf(document), "typed \"quoted\"\nsecond line");
+    EXPECT_FALSE(document.canUndo()); // the box keeps its own undo
 
     // A box with text keeps it on the next activation.
-    state.Note_text = "elsewhere";
+    document.applyUnrecorded(setNotesEdit("elsewhere"));
     send(&notes, QEvent::WindowActivate);
     EXPECT_EQ(notes.notesBox()->toPlainText(), "typed \"quoted\"\nsecond line");
 
     notes.notesBox()->setPlainText("closing");
     notes.close();
-    EXPECT_EQ(state.Note_text, "closing");
+    EXPECT_EQ(notesOf(document), "closing");
 }
 
 TEST(NotesWindow, AnEmptiedBoxDoesNotWipeNotesLoadedSince) {
-    SuspensionState state;
-    NotesWindow notes(state);
+    ProjectDocument document;
+    NotesWindow notes(document);
     notes.show();
-    notes.clearBox();           // New
-    state.Note_text = "loaded"; // Open
+    notes.clearBox(); // New
+    Project opened;
+    opened.notes = "loaded";
+    document.apply(openProjectEdit(opened));
     notes.resize(400, 300);
     notes.hide();
-    EXPECT_EQ(state.Note_text, "loaded");
+    EXPECT_EQ(notesOf(document), "loaded");
     notes.show();
     send(&notes, QEvent::WindowActivate);
     EXPECT_EQ(notes.notesBox()->toPlainText(), "loaded");
@@ -58,22 +65,22 @@ TEST(NotesWindow, AnEmptiedBoxDoesNotWipeNotesLoadedSince) {
 
 TEST_F(MainWindowTest, NotesButtonReopensTheSameText) {
     open(examplePath("gm-dirt-oval.kqw"));
-    NotesWindow* notes = window->notesWindow();
+    NotesWindow* notes = window->windows().notes;
     ASSERT_NE(notes, nullptr);
     notes->notesBox()->setPlainText("Camber gain is fine");
     notes->close();
     EXPECT_EQ(window->state().Note_text, "Camber gain is fine");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window->notesWindow(), nullptr);
+    EXPECT_EQ(window->windows().notes, nullptr);
 
     click("btnNotes");
-    ASSERT_NE(window->notesWindow(), nullptr);
-    EXPECT_TRUE(window->notesWindow()->isVisible());
-    EXPECT_EQ(window->notesWindow()->notesBox()->toPlainText(), "Camber gain is fine");
+    ASSERT_NE(window->windows().notes, nullptr);
+    EXPECT_TRUE(window->windows().notes->isVisible());
+    EXPECT_EQ(window->windows().notes->notesBox()->toPlainText(), "Camber gain is fine");
 }
 
 TEST_F(MainWindowTest, OpenReplacesTheNotesShownBefore) {
-    NotesWindow* notes = window->notesWindow();
+    NotesWindow* notes = window->windows().notes;
     notes->notesBox()->setPlainText("old project's notes");
     const QString path = QDir(pictures.path()).filePath("with-notes.kqw");
     {

@@ -93,7 +93,7 @@ TEST_F(PrintingTest, GraphPrintButtonPrintsThePageWithFreshSuggestions) {
     open(examplePath("gm-dirt-oval.kqw"));
     window->selectRight();
     window->analyze(GraphKind::Camber);
-    BigGraph* graph = window->graphWindow();
+    BigGraph* graph = window->windows().graph;
     ASSERT_NE(graph, nullptr);
     EXPECT_EQ(graph->controls().lstSuggest->count(), 0);
     graph->controls().btnPrint->click();

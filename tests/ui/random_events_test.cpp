@@ -337,15 +337,16 @@ TEST(RandomEvents, TheProgramSurvivesARandomUser) {
     const QString saved = folder.filePath(QStringLiteral("final.kqw"));
     dialogs.forcedSave = saved;
     ASSERT_TRUE(window.fileSave());
-    const SuspensionState& state = window.state();
+    // What is saved is the project, not a trial of Adjust a Point that may be on show.
+    const Project& project = window.document().project();
     const ProjectReadResult read = readProjectFile(saved.toStdString());
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.project->RightCoords, state.RightCoords);
-    EXPECT_EQ(read.project->LeftCoords, state.LeftCoords);
-    EXPECT_EQ(read.project->CarStyle, state.CarStyle);
-    EXPECT_EQ(read.project->TrackType, state.TrackType);
+    EXPECT_EQ(read.project->RightCoords, project.right);
+    EXPECT_EQ(read.project->LeftCoords, project.left);
+    EXPECT_EQ(read.project->CarStyle, project.carStyle);
+    EXPECT_EQ(read.project->TrackType, project.trackType);
     // The notes field cannot hold a double quote: it is stored as two single quotes.
-    std::string notes = notesWithRecordLineEnds(state.Note_text);
+    std::string notes = notesWithRecordLineEnds(project.notes);
     for (std::size_t at = 0; (at = notes.find('"', at)) != std::string::npos; at += 2) {
         notes.replace(at, 1, "''");
     }

@@ -62,7 +62,7 @@ TEST_F(ReadingsPanelTest, TypedRowsAreRefusedByRowKeptOnOkAndDrawnOverTheCurve) 
 
     // OK stores the side's readings (the left side's stay), redraws and says so.
     state.Vehicle.readings = {{false, 1, 0.5f}};
-    QSignalSpy changed(&window->readings(), &ReadingsPanel::readingsChanged);
+    QSignalSpy changed(window.get(), &BigGraph::readingsAccepted);
     click("btnReadings");
     fill(*table, {{"-1.5", "-0.03"}, {"", ""}, {"4.5", "0.05"}, {"30", "0"}});
     click("btnReadingsOK");

@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, StaticFrameShowsBothSidesAndTheCar) {
 
 TEST_F(MainWindowTest, StaticFrameBlanksAnIncompleteSide) {
     open(examplePath("gm-dirt-oval.kqw"));
-    window->state().LeftCoords[3] = 0;
+    storeCoordinate(false, 3, 0);
     click("btnRight"); // the complete side, so the Static button is live
     click("btnStatic");
     EXPECT_FALSE(text("lblStatRAxis").isEmpty());
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, AnalyzeButtonsOpenTheGraphWindow) {
     BigGraph* first = nullptr;
     for (const auto& [button, caption] : buttons) {
         click(button);
-        BigGraph* graph = window->graphWindow();
+        BigGraph* graph = window->windows().graph;
         ASSERT_NE(graph, nullptr);
         if (first == nullptr) {
             first = graph;
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, AnalyzeButtonsOpenTheGraphWindow) {
 
     click("btnRight");
     click("btnCaster");
-    EXPECT_EQ(window->graphWindow()->windowTitle(), "Right Caster Analysis");
+    EXPECT_EQ(window->windows().graph->windowTitle(), "Right Caster Analysis");
 }
 
 TEST_F(MainWindowTest, GeometryButtonsAreInertWithoutData) {
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, GeometryButtonsAreInertWithoutData) {
         EXPECT_FALSE(control(button)->isEnabledTo(window.get())) << button;
     }
     QTest::mouseClick(control("btnCamber"), Qt::LeftButton);
-    EXPECT_EQ(window->graphWindow(), nullptr);
+    EXPECT_EQ(window->windows().graph, nullptr);
 }
 
 QString labelText(const QWidget& parent, const char* name) {

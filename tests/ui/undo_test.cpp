@@ -1,6 +1,6 @@
 #include "data_entry_fixture.h"
 
-#include "model/project_history.h"
+#include <QLineEdit>
 
 #include <QApplication>
 #include <QTest>
@@ -15,7 +15,7 @@ using UndoTest = DataEntryTest;
 // What the user sees of a project: its data, the curves of the active side, a small graph,
 // the file label and the car-type marks.
 struct Shown {
-    ProjectSnapshot project;
+    Project project;
     Curve camber;
     Recording thumbnail;
     QString file;
@@ -24,9 +24,9 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 
-TEST_F(UndoTest, EveryCommandThatChangesTheCoordinatesIsOneStepBackAndForth) {
+TEST_F(UndoTest, EveryCommandThatChangesTheProjectIsOneNamedStepBackAndForth) {
     const auto shown = [&] {
-        return Shown{snapshotOf(window->state(), StepKind::Project), window->state().CamberChange,
+        return Shown{window->document().project(), window->state().CamberChange,
                      control<DrawingSurface>("picCamber")->recording(), text("lblfile"),
                      menu("mnuCarFormula")->isChecked()};
     };
@@ -41,12 +41,12 @@ TEST_F(UndoTest, EveryCommandThatChangesTheCoordinatesIsOneStepBackAndForth) {
         QTest::keyClick(window.get(), key, modifiers);
     };
     struct Row {
-        const char* command;
+        const char* command; // the step's name in the Edit menu
         std::function<void()> run;
         bool curvesAfter; // redo shows the curves the command left
     };
     const Row rows[] = {
-        {"the table's OK",
+        {"Coordinate Table",
          [&] {
              click("btnDimLXYZ");
              type(tableBox(1), "20");
@@ -61,8 +61,8 @@ TEST_F(UndoTest, EveryCommandThatChangesTheCoordinatesIsOneStepBackAndForth) {
              click("btnDimSym");
              click("btnXYZCancel");
          },
-         false}, // the copy comes after the table's sweep, so redo's fresh sweep differs
-        {"a wizard screen",
+         true},
+        {"Dimensions",
          [&] {
              click("btnDimLTop");
              type(box("txtDimA"), "20");
@@ -71,6 +71,21 @@ TEST_F(UndoTest, EveryCommandThatChangesTheCoordinatesIsOneStepBackAndForth) {
          true},
         {"Open", [&] { open(examplePath("formula-road-course.kqw")); }, true},
         {"New", [&] { menu("mnuNew")->trigger(); }, false},
+        {"Vehicle Data",
+         [&] {
+             menu("mnuVehicleData")->trigger();
+             control<QLineEdit>("txtWheelbase")->setText(QStringLiteral("101"));
+             click("btnVehicleOK");
+         },
+         true},
+        {"Travel Range",
+         [&] {
+             menu("mnuOptTravel")->trigger();
+             control<QLineEdit>("txtTravelBump")->setText(QStringLiteral("4"));
+             click("btnTravelOK");
+         },
+         true},
+        {"Car Type", [&] { menu("mnuCarFord")->trigger(); }, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.command);
@@ -80,12 +95,14 @@ TEST_F(UndoTest, EveryCommandThatChangesTheCoordinatesIsOneStepBackAndForth) {
         const Shown after = shown();
         ASSERT_NE(after.project, before.project);
         ASSERT_TRUE(menu("mnuUndo")->isEnabled());
+        EXPECT_EQ(menu("mnuUndo")->text(), QStringLiteral("&Undo ") + row.command);
         EXPECT_FALSE(menu("mnuRedo")->isEnabled());
         const std::size_t boxes = messages.messages.size();
 
         keys(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(shown(), before);
         EXPECT_TRUE(menu("mnuRedo")->isEnabled());
+        EXPECT_EQ(menu("mnuRedo")->text(), QStringLiteral("&Redo ") + row.command);
         keys(Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(shown().project, after.project);
         if (row.curvesAfter) {
@@ -112,19 +129,18 @@ TEST_F(UndoTest, GreyedWithNothingToUndoAndWhileATextBoxKeepsCtrlZForItsTyping) 
     QTest::keyClicks(first, "20");
     QTest::keyClick(first, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_NE(first->text(), "20");
-    EXPECT_EQ(window->state().Lfile, opened.Lfile);
-    EXPECT_EQ(window->state().LeftCoords, opened.LeftCoords);
+    EXPECT_EQ(window->document().project().left, opened.LeftCoords);
     click("btnXYZCancel");
     EXPECT_TRUE(menu("mnuUndo")->isEnabled());
 }
 
-TEST_F(UndoTest, StoredSideCoordinatesAreOneStepAndAStyleNoCommandNamesChecksNone) {
+TEST_F(UndoTest, AnEditIsOneStepAndAStyleNoCommandNamesChecksNone) {
     open(examplePath("formula-road-course.kqw"));
     ASSERT_TRUE(window->state().FormulaCar);
     CoordinateSet changed = window->state().RightCoords;
     changed[3] += 0.25f;
     const CoordinateSet old = window->state().RightCoords;
-    window->storeSideCoordinates(true, changed);
+    storeCoordinates(true, changed);
     EXPECT_EQ(window->state().RightCoords, changed);
     menu("mnuUndo")->trigger();
     EXPECT_EQ(window->state().RightCoords, old);

@@ -116,7 +116,7 @@ TEST_F(WizardTest, BoxesAreReadByTheirLeadingNumber) {
 }
 
 TEST_F(WizardTest, CancelKeepsTheScreensLeftAndDropsTheOneShown) {
-    window->state().LeftCoords[11] = 16;
+    storeCoordinate(false, 11, 16);
     click("btnDimLTop");
     box("txtDimA")->setText("10");
     box("txtDimB")->setText("11");

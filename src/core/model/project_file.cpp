@@ -1,5 +1,7 @@
 #include "model/project_file.h"
 
+#include "model/project.h"
+
 #include <string>
 #include <utility>
 
@@ -209,28 +211,32 @@ std::string notesWithRecordLineEnds(std::string_view notes) {
     return out;
 }
 
-std::string writeProjectText(const SuspensionState& state) {
+std::string writeProjectText(const Project& project) {
     std::string text;
-    text.reserve(1024 + state.Note_text.size());
+    text.reserve(1024 + project.notes.size());
     for (int i = 1; i <= kCoordinateRecords; ++i) {
-        text += recordNumberText(state.RightCoords[i]);
+        text += recordNumberText(project.right[i]);
         text += ',';
-        text += recordNumberText(state.LeftCoords[i]);
+        text += recordNumberText(project.left[i]);
         text += ",,\r\n";
     }
-    text += recordNumberText(state.RightCoords[26]);
+    text += recordNumberText(project.right[26]);
     text += ',';
-    text += recordNumberText(state.LeftCoords[26]);
+    text += recordNumberText(project.left[26]);
     text += ',';
-    text += quotedRecordText(state.CarStyle);
+    text += quotedRecordText(project.carStyle);
     text += ',';
-    text += quotedRecordText(state.TrackType);
+    text += quotedRecordText(project.trackType);
     text += "\r\n";
-    text += quotedRecordText(notesWithRecordLineEnds(state.Note_text));
+    text += quotedRecordText(notesWithRecordLineEnds(project.notes));
     text += "\r\n";
-    text += writeExtensionBlock(state.Vehicle);
-    text += state.Vehicle.keptText;
+    text += writeExtensionBlock(project.vehicle);
+    text += project.vehicle.keptText;
     return text;
+}
+
+std::string writeProjectText(const SuspensionState& state) {
+    return writeProjectText(projectOf(state));
 }
 
 TrackChoice trackChoiceFor(const ProjectFile& project) {

@@ -16,6 +16,8 @@
 // only read. Everything here works on text; project_file_io.h reads and writes the disk.
 namespace velmora {
 
+struct Project;
+
 enum class ProjectFormat {
     Native,     // 27 records, notes last
     Legacy,     // 26 records, an asphalt flag instead of a track type, no notes
@@ -71,6 +73,7 @@ ProjectReadResult readProjectText(std::string_view bytes, std::string_view path)
 
 // The 27 native records of the project in `state`, each ended by CR LF, then the extension
 // block when the state holds vehicle data.
+std::string writeProjectText(const Project& project);
 std::string writeProjectText(const SuspensionState& state);
 
 // The track-type command Open runs for a project that was read.

@@ -1,5 +1,7 @@
 #include "model/project_file_io.h"
 
+#include "model/project.h"
+
 #include "model/atomic_file.h"
 
 #include <filesystem>
@@ -55,7 +57,12 @@ ProjectReadResult readProjectFile(const std::string& path) {
 
 ProjectSaveResult writeProjectFile(const std::string& path, const SuspensionState& state,
                                    std::string* error) {
-    const std::string text = writeProjectText(state);
+    return writeProjectFile(path, projectOf(state), error);
+}
+
+ProjectSaveResult writeProjectFile(const std::string& path, const Project& project,
+                                   std::string* error) {
+    const std::string text = writeProjectText(project);
     if (text.size() > kMaxProjectFileBytes) {
         setError(error, "the project is larger than a project file can be");
         return ProjectSaveResult::TooLarge;

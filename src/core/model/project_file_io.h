@@ -14,9 +14,11 @@ ProjectReadResult readProjectFile(const std::string& path);
 
 enum class ProjectSaveResult { Saved, TooLarge, Failed };
 
-// Save: the native records of `state`, written atomically. A project whose text would be
+// Save: the native records of the project, written atomically. A project whose text would be
 // larger than Open reads (the notes make the size) is not written at all: TooLarge, and any
 // file at `path` is left as it was.
+ProjectSaveResult writeProjectFile(const std::string& path, const Project& project,
+                                   std::string* error = nullptr);
 ProjectSaveResult writeProjectFile(const std::string& path, const SuspensionState& state,
                                    std::string* error = nullptr);
 

@@ -47,12 +47,20 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     watchArrowKeys();
     // After the arrow keys are watched: its table keeps Up and Down for moving between rows.
     readings_ = new ReadingsPanel(*this, *layout_, controls_, state_, messages_);
-    connect(readings_, &ReadingsPanel::readingsChanged, this, [this] {
+    connect(readings_, &ReadingsPanel::readingsAccepted, this, &BigGraph::readingsAccepted);
+}
+
+void BigGraph::followProject(ProjectParts parts) {
+    const ProjectParts curves = ProjectParts::coordinates() | ProjectPart::Travel |
+                                ProjectPart::CarStyle | ProjectPart::Track;
+    if (parts.any(curves)) {
+        initialise();
+    } else if (parts.any(ProjectPart::Readings | ProjectPart::Vehicle)) {
         redraw();
         if (controls_.frmDataTable->isVisible()) {
             showDataTable();
         }
-    });
+    }
 }
 
 BigGraph::~BigGraph() = default;

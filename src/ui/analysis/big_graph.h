@@ -3,6 +3,7 @@
 #include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
 #include "model/message_sink.h"
+#include "model/project.h"
 #include "model/suspension_state.h"
 
 #include <QWidget>
@@ -36,6 +37,9 @@ public:
 
     // Re-reads the state and redraws everything at the static position.
     void initialise();
+    // The project changed in `parts` (the working state holds it already): the window shows
+    // it, from the static position again when the curves changed.
+    void followProject(ProjectParts parts);
 
     // One step of the selected point towards bump (up) or rebound (down). At the end of the
     // curve nothing happens at all.
@@ -62,6 +66,8 @@ public:
     ReadingsPanel& readings() const { return *readings_; }
 
 signals:
+    // The readings frame's OK: both sides' readings as the user wants them.
+    void readingsAccepted(const std::vector<velmora::BumpSteerReading>& readings);
     // "Print" was pressed; the main window prints the page.
     void printRequested();
 

@@ -180,10 +180,10 @@ void ReadingsPanel::accept() {
     }
     frmReadings_->hide();
     const auto& side = std::get<std::vector<BumpSteerReading>>(accepted);
-    std::vector<BumpSteerReading> all = withSideReadings(state_.Vehicle.readings, right_, side);
+    const std::vector<BumpSteerReading> all =
+        withSideReadings(state_.Vehicle.readings, right_, side);
     if (all != state_.Vehicle.readings) {
-        state_.Vehicle.readings = std::move(all);
-        emit readingsChanged();
+        emit readingsAccepted(all);
     }
 }
 

@@ -45,8 +45,9 @@ public:
     QTableWidget* table() const;
 
 signals:
-    // OK stored new readings; the window redraws and the project has changed.
-    void readingsChanged();
+    // OK took readings other than the project's: both sides' readings as they should be now.
+    // The window only shows them once the project holds them.
+    void readingsAccepted(const std::vector<velmora::BumpSteerReading>& readings);
 
 private:
     void buildFrame(QWidget& window);

@@ -30,7 +30,7 @@ QString fractionColumns() {
 
 } // namespace
 
-DimensionFrame::DimensionFrame(SuspensionState& state, QWidget* parent)
+DimensionFrame::DimensionFrame(const SuspensionState& state, QWidget* parent)
     : QGroupBox(QStringLiteral("Dimensions"), parent), state_(state) {
     setObjectName(QStringLiteral("frmDimentions"));
     setAutoFillBackground(true);
@@ -95,15 +95,19 @@ void DimensionFrame::setThirdBoxVisible(bool visible) {
     prompts_[2]->setVisible(visible);
 }
 
-void DimensionFrame::storeScreen() {
+bool DimensionFrame::storeScreen() {
     const WizardScreen screen = wizardScreen(group_, axis_);
-    CoordinateSet& set = state_.activeCoords();
+    CoordinateSet set = state_.activeCoords();
     for (std::size_t i = 0; i < 3; ++i) {
         if (screen.boxes[i]) {
             set[screen.boxes[i]->index] = readBoxValue(boxes_[i]->text().toStdString());
         }
     }
-    emit valuesStored();
+    if (set == state_.activeCoords()) {
+        return false;
+    }
+    emit valuesStored(set);
+    return true;
 }
 
 void DimensionFrame::loadScreen(PictureAxis axis) {
@@ -135,9 +139,10 @@ void DimensionFrame::openGroup(PictureGroup group) {
 }
 
 void DimensionFrame::next() {
+    bool stored = false;
     switch (axis_) {
     case PictureAxis::X:
-        storeScreen();
+        stored = storeScreen();
         btnDimBack_->setEnabled(true);
         setScreenNumber(2);
         loadScreen(PictureAxis::Y);
@@ -145,7 +150,7 @@ void DimensionFrame::next() {
         break;
     case PictureAxis::Y:
         setScreenNumber(3);
-        storeScreen();
+        stored = storeScreen();
         loadScreen(PictureAxis::Z);
         if (group_ == PictureGroup::Misc) {
             setThirdBoxVisible(false);
@@ -153,7 +158,7 @@ void DimensionFrame::next() {
         axis_ = PictureAxis::Z;
         break;
     case PictureAxis::Z:
-        storeScreen();
+        stored = storeScreen();
         if (group_ == PictureGroup::Misc) {
             setThirdBoxVisible(true);
         }
@@ -161,8 +166,10 @@ void DimensionFrame::next() {
         emit enableRequested();
         break;
     }
-    // The sweep and the small graphs follow every step.
-    emit reselectRequested();
+    // The sweep and the small graphs follow every step; values stored have been swept already.
+    if (!stored) {
+        emit reselectRequested();
+    }
     if (isVisible()) {
         boxes_[0]->setFocus(Qt::OtherFocusReason);
     }
@@ -193,10 +200,12 @@ void DimensionFrame::back() {
 }
 
 void DimensionFrame::apply() {
-    storeScreen();
+    const bool stored = storeScreen();
     hide();
     emit enableRequested();
-    emit reselectRequested();
+    if (!stored) {
+        emit reselectRequested();
+    }
 }
 
 void DimensionFrame::cancel() {

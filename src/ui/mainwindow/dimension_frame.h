@@ -26,7 +26,7 @@ class DimensionFrame : public QGroupBox {
     Q_OBJECT
 
 public:
-    DimensionFrame(SuspensionState& state, QWidget* parent = nullptr);
+    DimensionFrame(const SuspensionState& state, QWidget* parent = nullptr);
 
     void setPictureFolders(const QStringList& folders) { folders_ = folders; }
 
@@ -46,16 +46,18 @@ signals:
     void enableRequested();
     void reselectRequested();
     void helpRequested();
-    // A screen's values went into the active side's coordinates.
-    void valuesStored();
+    // A screen's values changed the active side's: `values` is the side as it should be now.
+    // The window that owns the project stores them, and the sweep follows.
+    void valuesStored(const velmora::CoordinateSet& values);
 
 private:
-    void storeScreen();
+    // Hands the screen's values over; false when they are what the side has.
+    bool storeScreen();
     void loadScreen(PictureAxis axis);
     void setThirdBoxVisible(bool visible);
     void setScreenNumber(int screen);
 
-    SuspensionState& state_;
+    const SuspensionState& state_;
     QStringList folders_;
     PictureAxis axis_ = PictureAxis::X;
     PictureGroup group_ = PictureGroup::Top;

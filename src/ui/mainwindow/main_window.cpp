@@ -60,7 +60,7 @@ const QRect kFrmHelp(0, 0, 9495, 6015);
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), fileDialogs_(services.fileDialogs), messages_(services.messages),
       printer_(services.printer), printoutFolder_(services.printoutFolder),
-      pictureFolders_(velmora::pictureFolders(services.pictureFolder)), history_(state_) {
+      pictureFolders_(velmora::pictureFolders(services.pictureFolder)) {
     if (printer_ == nullptr) {
         systemPrinter_ = std::make_unique<QtPrinterDevice>();
         printer_ = systemPrinter_.get();
@@ -70,10 +70,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     menus_ = std::make_unique<MainMenus>(buildMainMenus(menuBar()));
     buildClientArea();
     sides_ = std::make_unique<SideRefresh>(
-        state_, SideRefresh::Panels{*frmLeft_, *frmRight_, *frmGeo_}, messages_, pictureFolders_,
-        [this] { refreshChassisWindows(); });
-    project_ = std::make_unique<ProjectCommands>(state_, fileDialogs_, messages_,
+        state_, SideRefresh::Panels{*frmLeft_, *frmRight_, *frmGeo_}, messages_, pictureFolders_);
+    project_ = std::make_unique<ProjectCommands>(document_, fileDialogs_, messages_,
                                                  static_cast<ProjectWindow&>(*this), this);
+    // The main window follows the project before any other window does, so that the working
+    // state they read holds the project's inputs by then.
+    connect(&document_, &ProjectDocument::changed, this, &MainWindow::showProjectChange);
     connectCommands();
     applyBalloonTexts();
 
@@ -83,26 +85,23 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         resize(whole.width() * 3 / 4, whole.height() * 3 / 4);
         move(screen->availableGeometry().center() - rect().center());
     }
-    notes_ = new NotesWindow(state_);
+    notes_ = new NotesWindow(document_);
     notes_->setAttribute(Qt::WA_DeleteOnClose);
     notes_->show();
-    chooseCarStyle(CarStyleChoice::GM);
+    // GM car style, travel 3 and 3, and the track type the menu shows checked.
+    Project start;
+    start.trackType = "Dirt";
+    document_.start(start);
     selectLeft();
     frmLeft_->clearButtonTexts();
     frmRight_->clearButtonTexts();
-    state_.VU = 3;
-    state_.VD = 3;
     frmXYZ_->fillFractionChart();
-    // The track type matches the dirt oval the menu shows checked.
-    state_.TrackType = "Dirt";
-    // The history starts from the project as the program starts.
-    history_ = ProjectHistory(state_);
     updateUndoActions();
     startedUp_ = true;
 }
 
 MainWindow::~MainWindow() {
-    // The Notes window copies its text into the state when it goes, so it must go first.
+    // The Notes window copies its text into the project when it goes, so it must go first.
     delete notes_.data();
     delete graph_.data();
     delete diveRoll_.data();
@@ -214,7 +213,10 @@ void MainWindow::connectCommands() {
             &MainWindow::reselectActiveSide);
     connect(frmDimentions_, &DimensionFrame::helpRequested, this, &MainWindow::openGuide);
     // Each wizard screen that stores its values is one step.
-    connect(frmDimentions_, &DimensionFrame::valuesStored, this, &MainWindow::commitCoordinates);
+    connect(frmDimentions_, &DimensionFrame::valuesStored, this,
+            [this](const CoordinateSet& values) {
+                document_.apply(setCoordinatesEdit("Dimensions", state_.Right_Active, values));
+            });
 
     connect(frmGeo_, &GeometryFrame::analyzePressed, this, &MainWindow::analyze);
     connect(frmGeo_, &GeometryFrame::staticPressed, this, &MainWindow::showStaticGeometry);
@@ -287,13 +289,11 @@ void MainWindow::endCommand() {
 // --- Options -----------------------------------------------------------------------------
 
 void MainWindow::chooseCarStyle(CarStyleChoice style) {
-    if (style == CarStyleChoice::None) {
-        return;
+    if (!document_.apply(setCarStyleEdit(style))) {
+        // The style the project has: its pictures and curves are drawn again all the same.
+        showCarStyleChecks();
+        reselectActiveSide();
     }
-    state_.CarStyle = std::string(carStyleText(style));
-    state_.FormulaCar = style == CarStyleChoice::Formula;
-    showCarStyleChecks();
-    reselectActiveSide();
 }
 
 void MainWindow::showCarStyleChecks() {
@@ -304,8 +304,9 @@ void MainWindow::showCarStyleChecks() {
 }
 
 void MainWindow::chooseTrack(TrackChoice track) {
-    state_.TrackType = std::string(trackTypeText(track));
-    showTrackChecks();
+    if (!document_.apply(setTrackEdit(track))) {
+        showTrackChecks(); // a checked entry chosen again stays checked
+    }
 }
 
 void MainWindow::showTrackChecks() {
@@ -334,10 +335,9 @@ void MainWindow::acceptTravel() {
         return;
     }
     frmTravel_->hide();
-    state_.VU = travel->bump;
-    state_.VD = travel->rebound;
-    reselectActiveSide();
-    frmEnable();
+    if (!document_.apply(setTravelEdit(travel->bump, travel->rebound))) {
+        endCommand();
+    }
 }
 
 void MainWindow::cancelTravel() {

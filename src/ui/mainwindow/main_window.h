@@ -4,10 +4,10 @@
 #include "mainwindow/side_refresh.h"
 #include "model/message_sink.h"
 #include "model/project_file.h"
-#include "model/project_history.h"
 #include "model/suspension_state.h"
 #include "pictures/picture_key.h"
 #include "printing/print_commands.h"
+#include "project/project_document.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -55,13 +55,22 @@ struct MainWindowServices {
     QString printoutFolder{};
 };
 
-// The program's main window. It owns the shared state for the whole run and holds the
-// active side, car style, track type and travel range; the side panels, the "Geometry"
-// frame with the small graphs, the file label and the menu bar; the dialog frames (travel
-// range, static geometry) that open on top of the normal layout; and the Notes and graph
-// windows. Every change that can alter the analysis ends by re-selecting the active side
-// (SideRefresh); the File commands are ProjectCommands; the coordinate changes are steps of
-// the Edit menu's undo history.
+// The windows the main window opened; null while not open.
+struct OpenWindows {
+    NotesWindow* notes = nullptr;
+    BigGraph* graph = nullptr;
+    DiveRollWindow* diveRoll = nullptr;
+    SteeringWindow* steering = nullptr;
+    AdjustPointWindow* adjust = nullptr;
+};
+
+// The program's main window. It owns the project of the session (a ProjectDocument: every
+// change is a named, undoable edit) and the working state its passes fill, which holds the
+// project's inputs and the active side; the side panels, the "Geometry" frame with the small
+// graphs, the file label and the menu bar; the dialog frames (travel range, static geometry)
+// that open on top of the normal layout; and the Notes and graph windows. Every change of
+// the project reaches the windows through the document's `changed` signal; the main window
+// follows it first, re-selecting the active side (SideRefresh) when the analysis changed.
 class MainWindow : public QMainWindow, private ProjectWindow {
     Q_OBJECT
 
@@ -71,8 +80,10 @@ public:
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    SuspensionState& state() { return state_; }
+    // The working state: the project's inputs and the results of the last sweep.
     const SuspensionState& state() const { return state_; }
+    // The project; edits applied to it show at once in every window.
+    ProjectDocument& document() { return document_; }
 
     // Select the right side, and re-select the active side: the refresh of everything that
     // depends on the coordinates.
@@ -86,10 +97,6 @@ public:
     // project, a file manager's double-click); false, after the open error message, when
     // it cannot be read.
     bool openProject(const std::string& path);
-
-    // Stores `coords` as the coordinates of a side as one step of the undo history and
-    // refreshes everything as the coordinate table's OK does.
-    void storeSideCoordinates(bool right, const CoordinateSet& coords);
 
     // An "Analyze" button: the graph window for `kind`.
     void analyze(GraphKind kind);
@@ -112,12 +119,8 @@ public:
     // (1..26) or on the point it showed last.
     void showAdjustPoint();
     void adjustPoint(int index);
-    AdjustPointWindow* adjustPointWindow() const;
 
-    NotesWindow* notesWindow() const;
-    BigGraph* graphWindow() const;
-    DiveRollWindow* diveRollWindow() const;
-    SteeringWindow* steeringWindow() const;
+    OpenWindows windows() const;
 
     // Design client area, twips.
     static constexpr int kClientWidth = 9555;
@@ -163,25 +166,21 @@ private:
     void setFileLabel(const std::string& path);
     // What the project commands ask of the window.
     void takeNotesBack() override;
-    void leaveProject() override;
-    void showClearedProject() override;
-    void showFileName(const std::string& path) override;
-    void showOpenedProject(TrackChoice track, CarStyleChoice style) override;
 
-    // Edit menu: undo and redo of the coordinate sets and of Open and New.
+    // Edit menu: undo and redo of the project's edits.
     void undo();
     void redo();
-    // After a step was taken back or done again: the window shows the project as it is now.
-    void showRestoredStep(StepKind kind);
-    // The coordinates as they are now are one step (none when nothing changed).
-    void commitCoordinates();
+    // The project changed (an edit, an undo or a redo): the working state takes its inputs
+    // and the window shows what changed.
+    void showProjectChange(const ProjectChange& change);
     void updateUndoActions();
 
     // Coordinate table: open for the active side, OK, Cancel and Make Symmetrical.
     void showCoordinateTable();
     void acceptCoordinates();
-    // OK without making a step of it; false when the table was refused and stays open.
-    bool takeCoordinateTable();
+    // The side's values with what the table holds; nothing, after the message, when the
+    // table was refused and stays open.
+    std::optional<CoordinateSet> takeCoordinateTable();
     void cancelCoordinates();
     void makeSymmetrical();
     // Dimension wizard for a point group of the active side, and the measuring guide.
@@ -218,14 +217,12 @@ private:
     void adjustTrialStarted(bool right, const CoordinateSet& original);
     // The trial was kept or dropped.
     void adjustTrialEnded();
-    // Keep in Adjust a Point: the side's coordinates become `kept`, one undoable step.
-    void storeAdjustedCoordinates(bool right, const CoordinateSet& kept);
     // The thumbnails and every open analysis window show the side's coordinates again.
     void refreshAfterAdjust();
-    // The project as stored, for the undo history: a trial on show is not the user's yet.
-    ProjectSnapshot snapshotWithoutTrial() const;
     void revertAdjustTrial();
 
+    ProjectDocument document_;
+    // Filled from the document; a trial of Adjust a Point shows here, not in the project.
     SuspensionState state_;
     FileDialogs& fileDialogs_;
     MessageSink& messages_;
@@ -262,7 +259,6 @@ private:
 
     std::unique_ptr<SideRefresh> sides_;
     std::unique_ptr<ProjectCommands> project_;
-    ProjectHistory history_;
 
     bool startedUp_ = false;
     bool leaving_ = false;

@@ -1,5 +1,6 @@
-// The main window's side of Adjust a Point: the trial coordinates go into the shared state
-// and everything that shows the side follows them at once.
+// The main window's side of Adjust a Point: the trial coordinates are a preview in the working
+// state, over the project, and everything that shows the side follows them at once; only Keep
+// changes the project.
 #include "mainwindow/main_window.h"
 
 #include "analysis/baseline.h"
@@ -25,10 +26,11 @@ public:
     }
 
     void keep(bool right, const CoordinateSet& original, const CoordinateSet& kept) override {
-        // The stored change runs from what the side had before the trial, not from the trial
-        // that is on show.
-        side(right) = original;
-        window_.storeAdjustedCoordinates(right, kept);
+        // The project still holds `original`: the step runs from it, not from the trial.
+        (void)original;
+        if (!window_.document_.apply(keepAdjustedPointEdit(right, kept))) {
+            window_.refreshAfterAdjust(); // kept what the project had: the preview is it
+        }
         window_.adjustTrialEnded();
     }
 
@@ -39,8 +41,9 @@ public:
     }
 
 private:
+    // The preview is the window's own: the working state, never the project.
     CoordinateSet& side(bool right) {
-        return right ? window_.state().RightCoords : window_.state().LeftCoords;
+        return right ? window_.state_.RightCoords : window_.state_.LeftCoords;
     }
 
     MainWindow& window_;
@@ -57,10 +60,6 @@ void MainWindow::showAdjustPoint() {
 void MainWindow::adjustPoint(int index) {
     showAdjustPoint();
     adjust_->selectIndex(index);
-}
-
-AdjustPointWindow* MainWindow::adjustPointWindow() const {
-    return adjust_.data();
 }
 
 // The side as it was before the first nudge is what the trial is compared with, unless the
@@ -82,24 +81,6 @@ void MainWindow::adjustTrialEnded() {
     }
 }
 
-// Keep is one step of the undo history, like the table's OK.
-void MainWindow::storeAdjustedCoordinates(bool right, const CoordinateSet& kept) {
-    storeSideCoordinates(right, kept);
-    if (graph_ && graph_->isVisible()) {
-        graph_->initialise();
-    }
-}
-
-ProjectSnapshot MainWindow::snapshotWithoutTrial() const {
-    ProjectSnapshot snapshot = snapshotOf(state_, StepKind::Project);
-    if (adjust_) {
-        if (const std::optional<CoordinateSet> stored = adjust_->storedCoordinates()) {
-            (adjust_->right() ? snapshot.right : snapshot.left) = *stored;
-        }
-    }
-    return snapshot;
-}
-
 void MainWindow::revertAdjustTrial() {
     if (adjust_) {
         adjust_->revert();
@@ -111,6 +92,7 @@ void MainWindow::refreshAfterAdjust() {
     if (graph_ && graph_->isVisible()) {
         graph_->initialise();
     }
+    refreshChassisWindows();
 }
 
 } // namespace velmora

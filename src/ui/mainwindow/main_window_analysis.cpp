@@ -1,6 +1,12 @@
 // The main window's analysis: the Analyze buttons, the static geometry and the Notes button.
 #include "mainwindow/main_window.h"
 
+#include "chassis/adjust_point_window.h"
+
+#include "chassis/steering_window.h"
+
+#include "chassis/dive_roll_window.h"
+
 #include "analysis/baseline_view.h"
 #include "analysis/big_graph.h"
 #include "analysis/graph_sensitivity.h"
@@ -12,12 +18,8 @@
 
 namespace velmora {
 
-BigGraph* MainWindow::graphWindow() const {
-    return graph_.data();
-}
-
-NotesWindow* MainWindow::notesWindow() const {
-    return notes_.data();
+OpenWindows MainWindow::windows() const {
+    return {notes_.data(), graph_.data(), diveRoll_.data(), steering_.data(), adjust_.data()};
 }
 
 void MainWindow::analyze(GraphKind kind) {
@@ -31,6 +33,15 @@ void MainWindow::analyze(GraphKind kind) {
         }
         connect(&graph_->sensitivity(), &GraphSensitivity::adjustRequested, this,
                 &MainWindow::adjustPoint);
+        connect(graph_, &BigGraph::readingsAccepted, this,
+                [this](const std::vector<BumpSteerReading>& readings) {
+                    document_.apply(setReadingsEdit(readings));
+                });
+        connect(&document_, &ProjectDocument::changed, graph_, [this](const ProjectChange& c) {
+            if (graph_->isVisible()) {
+                graph_->followProject(c.parts);
+            }
+        });
     }
     graph_->showGraph(kind);
 }
@@ -52,7 +63,7 @@ void MainWindow::showStaticGeometry() {
 
 void MainWindow::showNotes() {
     if (!notes_) {
-        notes_ = new NotesWindow(state_);
+        notes_ = new NotesWindow(document_);
         notes_->setAttribute(Qt::WA_DeleteOnClose);
     }
     notes_->fillFromNotes();

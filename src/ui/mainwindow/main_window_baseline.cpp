@@ -16,12 +16,6 @@
 
 namespace velmora {
 
-namespace {
-
-const QString kBaselineOpenFilter = QStringLiteral("Tarsyn (*.kqw)|*.kqw|Orrin dos(*.kqp)|*.kqp");
-
-} // namespace
-
 void MainWindow::connectBaselineMenu() {
     connect(menus_->mnuSetBaseline, &QAction::triggered, this, &MainWindow::setBaselineFromProject);
     connect(menus_->mnuOpenBaseline, &QAction::triggered, this,
@@ -41,7 +35,7 @@ void MainWindow::setBaselineFromProject() {
 
 void MainWindow::openBaselineProject() {
     frmDisable();
-    const std::optional<QString> chosen = fileDialogs_.openFileName(this, kBaselineOpenFilter);
+    const std::optional<QString> chosen = fileDialogs_.openFileName(this, kProjectOpenFilter);
     if (chosen) {
         openBaselineProject(chosen->toStdString());
     }
@@ -98,6 +92,7 @@ void MainWindow::showBaselineChange() {
     sides_->setBaseline(baseline_.get());
     // The thumbnails and the chassis windows follow with the side.
     reselectActiveSide();
+    refreshChassisWindows();
 }
 
 } // namespace velmora

@@ -30,16 +30,13 @@ const QRect kFrmVehicle(1200, 0, 3735, 2775);
 
 } // namespace
 
-DiveRollWindow* MainWindow::diveRollWindow() const {
-    return diveRoll_.data();
-}
-
 void MainWindow::showDiveRoll() {
     if (!diveRoll_) {
         diveRoll_ = new DiveRollWindow(state_, this);
         // A window of its own that stays with the main window, like the graph window.
         diveRoll_->setWindowFlag(Qt::Window, true);
         connect(diveRoll_, &DiveRollWindow::printRequested, this, &MainWindow::printDiveRoll);
+        connect(&document_, &ProjectDocument::changed, diveRoll_, &DiveRollWindow::refresh);
         if (baseline_) {
             diveRoll_->setBaseline(baseline_.get());
             diveRoll_->refresh();
@@ -97,9 +94,9 @@ void MainWindow::acceptVehicleData() {
         return;
     }
     frmVehicle_->hide();
-    state_.Vehicle = std::get<VehicleData>(std::move(accepted));
-    refreshChassisWindows();
-    frmEnable();
+    if (!document_.apply(setVehicleDataEdit(std::get<VehicleData>(accepted)))) {
+        endCommand();
+    }
 }
 
 void MainWindow::cancelVehicleData() {
@@ -112,16 +109,17 @@ void MainWindow::showSteering() {
         steering_ = new SteeringWindow(state_, messages_, this);
         steering_->setWindowFlag(Qt::Window, true);
         connect(steering_, &SteeringWindow::printRequested, this, &MainWindow::printSteering);
+        connect(&document_, &ProjectDocument::changed, steering_, [this] {
+            if (steering_->isVisible()) {
+                steering_->refresh();
+            }
+        });
         steering_->setBaseline(baseline_.get());
     }
     steering_->refresh();
     steering_->show();
     steering_->raise();
     steering_->activateWindow();
-}
-
-SteeringWindow* MainWindow::steeringWindow() const {
-    return steering_.data();
 }
 
 void MainWindow::printSteering() {

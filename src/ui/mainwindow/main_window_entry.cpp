@@ -17,26 +17,31 @@ void MainWindow::showCoordinateTable() {
 }
 
 void MainWindow::acceptCoordinates() {
-    if (takeCoordinateTable()) {
-        commitCoordinates();
+    const std::optional<CoordinateSet> values = takeCoordinateTable();
+    if (!values) {
+        return;
+    }
+    if (!document_.apply(setCoordinatesEdit("Coordinate Table", state_.Right_Active, *values))) {
+        // The values the side has: its curves are drawn again all the same.
+        reselectActiveSide();
+        endCommand();
     }
 }
 
-bool MainWindow::takeCoordinateTable() {
+std::optional<CoordinateSet> MainWindow::takeCoordinateTable() {
     const CoordinateTableResult result = readCoordinateTable(frmXYZ_->texts());
     if (!result.accepted()) {
         // The table stays open with what was typed, so it can be corrected.
         messages_.show(impossibleCombinationMessage(*result.failedCheck));
-        return false;
+        return std::nullopt;
     }
     frmXYZ_->hide();
-    applyCoordinateTable(result, state_.activeCoords());
+    CoordinateSet values = document_.project().coords(state_.Right_Active);
+    applyCoordinateTable(result, values);
     if (!result.complete()) {
         messages_.show(missingDataMessage());
     }
-    reselectActiveSide();
-    frmEnable();
-    return true;
+    return values;
 }
 
 void MainWindow::cancelCoordinates() {
@@ -47,20 +52,18 @@ void MainWindow::cancelCoordinates() {
 void MainWindow::makeSymmetrical() {
     // The table is accepted first; a table refused by the checks stays open and nothing is
     // copied, so the other side never receives a set the user did not mean to keep.
-    if (!takeCoordinateTable()) {
+    const std::optional<CoordinateSet> values = takeCoordinateTable();
+    if (!values) {
         return;
     }
+    // The table's values and the copy are one step; the table is open again, so the rest of
+    // the window stays inert as with every open frame.
     frmXYZ_->show();
     frmXYZ_->raise();
-    // The table is open again, so the rest of the window is inert as with every open frame.
-    frmDisable();
-    if (state_.Right_Active) {
-        state_.LeftCoords = state_.RightCoords;
-    } else {
-        state_.RightCoords = state_.LeftCoords;
+    if (!document_.apply(makeSymmetricalEdit(*values))) {
+        reselectActiveSide();
     }
-    // The table's values and the copy are one step.
-    commitCoordinates();
+    frmDisable();
     messages_.show(Message{"Done", "Both sides now have the same dimensions.", MessageIcon::None,
                            MessageButtons::Ok});
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/notes_window.h"
 
 #include "mainwindow/notes_box.h"
+#include "project/project_document.h"
 #include "widgets/proportional_layout.h"
 
 #include <QCloseEvent>
@@ -14,8 +15,8 @@ constexpr int kClientWidth = 4215;
 constexpr int kClientHeight = 2940;
 } // namespace
 
-NotesWindow::NotesWindow(SuspensionState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state) {
+NotesWindow::NotesWindow(ProjectDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document) {
     setObjectName(QStringLiteral("Notes"));
     setWindowTitle(QStringLiteral("Notes"));
 
@@ -43,14 +44,14 @@ NotesWindow::~NotesWindow() {
 
 void NotesWindow::fillFromNotes() {
     if (txtNotes_->document()->isEmpty()) {
-        txtNotes_->setNotes(QString::fromStdString(state_.Note_text));
+        txtNotes_->setNotes(QString::fromStdString(document_.project().notes));
     }
     boxHoldsNotes_ = true;
 }
 
 void NotesWindow::takeNotesBack() {
     if (boxHoldsNotes_) {
-        state_.Note_text = txtNotes_->notes().toStdString();
+        document_.applyUnrecorded(setNotesEdit(txtNotes_->notes().toStdString()));
     }
 }
 

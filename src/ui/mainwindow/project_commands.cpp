@@ -2,6 +2,7 @@
 
 #include "model/project_file_io.h"
 #include "platform/file_dialogs.h"
+#include "project/project_document.h"
 
 #include <filesystem>
 #include <system_error>
@@ -9,9 +10,6 @@
 namespace velmora {
 
 namespace {
-
-const QString kSaveFilter = QStringLiteral("Tarsyn (*.kqw)|*.kqw");
-const QString kOpenFilter = QStringLiteral("Tarsyn (*.kqw)|*.kqw|Orrin dos(*.kqp)|*.kqp");
 
 Message leavingQuestion() {
     return Message{"Warning", "Would you like to save the current data before exiting?",
@@ -32,27 +30,20 @@ bool fileExists(const std::string& path) {
 
 } // namespace
 
-ProjectCommands::ProjectCommands(SuspensionState& state, FileDialogs& dialogs,
+ProjectCommands::ProjectCommands(ProjectDocument& document, FileDialogs& dialogs,
                                  MessageSink& messages, ProjectWindow& window,
                                  QWidget* dialogParent)
-    : state_(state), dialogs_(dialogs), messages_(messages), window_(window),
+    : document_(document), dialogs_(dialogs), messages_(messages), window_(window),
       dialogParent_(dialogParent) {}
 
-void ProjectCommands::clearProjectAndNotes() {
-    window_.leaveProject();
-    state_.Note_text.clear();
-    clearProject(state_);
-    window_.showClearedProject();
-}
-
 void ProjectCommands::newProject() {
-    clearProjectAndNotes();
+    document_.apply(newProjectEdit());
 }
 
 bool ProjectCommands::open() {
     // The file is chosen and read before anything is cleared: cancelling, or a file that
     // cannot be read, leaves the project the user has as it was.
-    const std::optional<QString> chosen = dialogs_.openFileName(dialogParent_, kOpenFilter);
+    const std::optional<QString> chosen = dialogs_.openFileName(dialogParent_, kProjectOpenFilter);
     return chosen && open(chosen->toStdString());
 }
 
@@ -63,12 +54,7 @@ bool ProjectCommands::open(const std::string& path) {
         return false;
     }
 
-    clearProjectAndNotes();
-    state_.Lfile = path;
-    window_.showFileName(path);
-    applyProjectData(state_, *read.project);
-    window_.showOpenedProject(trackChoiceFor(*read.project),
-                              carStyleChoiceFor(*read.project, path));
+    document_.apply(openProjectEdit(projectFromFile(*read.project, path, document_.project())));
     // Records of the extension block that could not be read were left out; say which.
     if (const std::optional<Message> notice = openNotice(*read.project)) {
         messages_.show(*notice);
@@ -78,7 +64,7 @@ bool ProjectCommands::open(const std::string& path) {
 
 bool ProjectCommands::save() {
     window_.takeNotesBack();
-    const std::optional<QString> chosen = dialogs_.saveFileName(dialogParent_, kSaveFilter);
+    const std::optional<QString> chosen = dialogs_.saveFileName(dialogParent_, kProjectSaveFilter);
     if (!chosen) {
         return false;
     }
@@ -93,7 +79,7 @@ bool ProjectCommands::save() {
     // Written to a temporary beside the target and renamed over it, so a failed save
     // leaves the previous file as it was.
     std::string reason;
-    switch (writeProjectFile(path, state_, &reason)) {
+    switch (writeProjectFile(path, document_.project(), &reason)) {
     case ProjectSaveResult::Saved:
         break;
     case ProjectSaveResult::TooLarge:
@@ -103,8 +89,7 @@ bool ProjectCommands::save() {
         messages_.show(saveErrorMessage(reason));
         return false;
     }
-    state_.Lfile = path;
-    window_.showFileName(path);
+    document_.applyUnrecorded(setFileEdit(path));
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "model/message_sink.h"
 #include "model/project_file.h"
-#include "model/suspension_state.h"
 
 #include <string>
 
@@ -11,31 +10,24 @@ class QWidget;
 namespace velmora {
 
 class FileDialogs;
+class ProjectDocument;
 
 // What the project commands ask of the window that shows the project.
 class ProjectWindow {
 public:
-    // The Notes window's text into the state, before the project is saved or left.
+    // The Notes window's text into the project, before the project is saved or left.
     virtual void takeNotesBack() = 0;
-    // Before the project's data is cleared: what shows the project being left goes (the graph
-    // window, the notes box).
-    virtual void leaveProject() = 0;
-    // After: the blank thumbnails, no file name, the chassis windows read the project again.
-    virtual void showClearedProject() = 0;
-    virtual void showFileName(const std::string& path) = 0;
-    // An opened project is in the state: its notes, the track and car-style commands (None
-    // runs none), and the analysis of its coordinates.
-    virtual void showOpenedProject(TrackChoice track, CarStyleChoice style) = 0;
 
 protected:
     ~ProjectWindow() = default;
 };
 
-// The File commands over the shared state: New, Open, Save and the question before leaving.
-// Dialogs and messages go through the services the window was given, so tests answer them.
+// The File commands over the project: New, Open, Save and the question before leaving, each
+// an edit of the document (Save only records the file it wrote). Dialogs and messages go
+// through the services the window was given, so tests answer them.
 class ProjectCommands {
 public:
-    ProjectCommands(SuspensionState& state, FileDialogs& dialogs, MessageSink& messages,
+    ProjectCommands(ProjectDocument& document, FileDialogs& dialogs, MessageSink& messages,
                     ProjectWindow& window, QWidget* dialogParent);
 
     void newProject();
@@ -51,9 +43,7 @@ public:
     bool confirmLeaving();
 
 private:
-    void clearProjectAndNotes();
-
-    SuspensionState& state_;
+    ProjectDocument& document_;
     FileDialogs& dialogs_;
     MessageSink& messages_;
     ProjectWindow& window_;

@@ -24,9 +24,9 @@ Rgb buttonFace() {
 } // namespace
 
 SideRefresh::SideRefresh(SuspensionState& state, Panels panels, MessageSink& messages,
-                         QStringList pictureFolders, std::function<void()> afterSelect)
+                         QStringList pictureFolders)
     : state_(state), panels_(panels), messages_(messages),
-      pictureFolders_(std::move(pictureFolders)), afterSelect_(std::move(afterSelect)) {}
+      pictureFolders_(std::move(pictureFolders)) {}
 
 void SideRefresh::reselectActiveSide() {
     selectSide(state_.Right_Active);
@@ -54,9 +54,6 @@ void SideRefresh::selectSide(bool right) {
         right = state_.Right_Active;
     } while (refreshPending_);
     refreshing_ = false;
-    if (afterSelect_) {
-        afterSelect_();
-    }
 }
 
 void SideRefresh::DisableR() {

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <cstddef>
-#include <functional>
 
 namespace velmora {
 
@@ -29,10 +28,8 @@ public:
         GeometryFrame& geometry;
     };
 
-    // `afterSelect` runs at the end of every selection (the open chassis windows read the
-    // project again).
     SideRefresh(SuspensionState& state, Panels panels, MessageSink& messages,
-                QStringList pictureFolders, std::function<void()> afterSelect);
+                QStringList pictureFolders);
 
     // Select side, and re-selecting the active side.
     void selectSide(bool right);
@@ -58,7 +55,6 @@ private:
     Panels panels_;
     MessageSink& messages_;
     QStringList pictureFolders_;
-    std::function<void()> afterSelect_;
     bool refreshing_ = false;
     bool refreshPending_ = false;
     const Baseline* baseline_ = nullptr;

@@ -30,4 +30,10 @@ public:
 // gets its pattern appended, so the toolkit still filters by it.
 QString toolkitFilter(const QString& filter);
 
+// The filters of the project files: Open (and Open Baseline Project) reads both kinds, Save
+// writes the native one.
+inline const QString kProjectOpenFilter =
+    QStringLiteral("Tarsyn (*.kqw)|*.kqw|Orrin dos(*.kqp)|*.kqp");
+inline const QString kProjectSaveFilter = QStringLiteral("Tarsyn (*.kqw)|*.kqw");
+
 } // namespace velmora

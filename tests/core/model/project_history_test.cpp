@@ -5,98 +5,145 @@
 namespace velmora {
 namespace {
 
-// Each row changes the state as one command does; undoing every row in turn brings back
-// exactly what each row found, and redoing them brings back what each row left.
-TEST(ProjectHistory, EveryChangeIsOneStepBackAndForth) {
-    SuspensionState state;
-    state.RightCoords[1] = 12.5f;
-    ProjectHistory history(state);
-
-    using Change = void (*)(SuspensionState&);
-    const Change changes[] = {
-        [](SuspensionState& s) { s.RightCoords[1] = 20.0f; },     // the table's OK
-        [](SuspensionState& s) { s.LeftCoords = s.RightCoords; }, // Make Symmetrical
-        [](SuspensionState& s) { s.LeftCoords[26] = 4.0f; },      // a wizard screen
-        [](SuspensionState& s) {
-            clearProject(s);
-            s.Lfile.clear();
-        }, // New
-    };
-    std::vector<SuspensionState> seen{state};
-    for (const Change change : changes) {
-        const ProjectSnapshot before = snapshotOf(state, StepKind::Project);
-        change(state);
-        const bool whole = change == changes[3];
-        ASSERT_TRUE(whole ? history.commitProject(before, state)
-                          : history.commitCoordinates(state));
-        seen.push_back(state);
-    }
-    // A command that changed nothing is no step.
-    EXPECT_FALSE(history.commitCoordinates(state));
-
-    for (std::size_t i = seen.size() - 1; i > 0; --i) {
-        ASSERT_TRUE(history.undo(state));
-        EXPECT_EQ(snapshotOf(state, StepKind::Project), snapshotOf(seen[i - 1], StepKind::Project))
-            << "undo of step " << i;
-    }
-    EXPECT_FALSE(history.canUndo());
-    EXPECT_FALSE(history.undo(state));
-    for (std::size_t i = 1; i < seen.size(); ++i) {
-        ASSERT_TRUE(history.redo(state));
-        EXPECT_EQ(snapshotOf(state, StepKind::Project), snapshotOf(seen[i], StepKind::Project));
-    }
-    EXPECT_FALSE(history.redo(state));
+Project sample() {
+    Project project;
+    project.right[1] = 12.5f;
+    project.left[3] = 1.0f;
+    project.carStyle = "formula";
+    project.formulaCar = true;
+    project.trackType = "Road";
+    project.notes = "old notes";
+    project.file = "/cars/old.kqw";
+    project.vehicle.wheelbase = 108.0f;
+    project.vehicle.readings = {BumpSteerReading{true, 1.0f, 0.01f}};
+    return project;
 }
 
-TEST(ProjectHistory, UndoingOpenBringsBackTheWholeProjectAndANewStepEndsRedo) {
-    SuspensionState state;
-    state.CarStyle = "formula";
-    state.FormulaCar = true;
-    state.TrackType = "Road";
-    state.Note_text = "old notes";
-    state.Lfile = "/cars/old.kqw";
-    state.Vehicle.wheelbase = 108.0f;
-    state.LeftCoords[3] = 1.0f;
-    ProjectHistory history(state);
-    const ProjectSnapshot old = snapshotOf(state, StepKind::Project);
+CoordinateSet withValue(CoordinateSet set, int index, float value) {
+    set[index] = value;
+    return set;
+}
 
-    SuspensionState opened;
-    opened.Note_text = "new notes";
-    opened.Lfile = "/cars/new.kqw";
-    opened.LeftCoords[3] = 2.0f;
-    state = opened;
-    ASSERT_TRUE(history.commitProject(old, state));
+// Each row is one command's edit: its name, what it reports changed; undoing every row in
+// turn brings back exactly what each row found, and redoing them what each row left.
+TEST(ProjectHistory, EveryEditIsOneNamedStepBackAndForth) {
+    ProjectHistory history(sample());
+    VehicleData vehicle = history.project().vehicle;
+    vehicle.cgHeight = 16.0f;
+    Project opened;
+    opened.left[3] = 2.0f;
+    opened.file = "/cars/new.kqw";
+    const struct {
+        ProjectEdit edit;
+        const char* name;
+        ProjectParts parts;
+    } rows[] = {
+        {setCoordinatesEdit("Coordinate Table", true, withValue({}, 1, 20.0f)), "Coordinate Table",
+         ProjectPart::RightCoordinates},
+        {makeSymmetricalEdit(withValue({}, 2, 4.0f)), "Make Symmetrical",
+         ProjectParts::coordinates()},
+        {keepAdjustedPointEdit(false, withValue({}, 26, 4.0f)), "Keep Adjusted Point",
+         ProjectPart::LeftCoordinates},
+        {setTravelEdit(2.0f, 4.0f), "Travel Range", ProjectPart::Travel},
+        {setCarStyleEdit(CarStyleChoice::Ford), "Car Type", ProjectPart::CarStyle},
+        {setTrackEdit(TrackChoice::Asphalt), "Track Type", ProjectPart::Track},
+        {setVehicleDataEdit(vehicle), "Vehicle Data", ProjectPart::Vehicle},
+        {setReadingsEdit({}), "Bump Steer Readings", ProjectPart::Readings},
+        {openProjectEdit(opened), "Open", ProjectParts::all()},
+        {newProjectEdit(), "New", ProjectPart::LeftCoordinates | ProjectPart::File},
+    };
+    std::vector<Project> seen{history.project()};
+    for (const auto& row : rows) {
+        const ProjectChange change = history.apply(row.edit);
+        EXPECT_EQ(change.name, row.name);
+        if (row.parts == ProjectParts::all()) {
+            EXPECT_TRUE(change.replaced);
+        } else {
+            EXPECT_EQ(change.parts, row.parts) << row.name;
+        }
+        EXPECT_EQ(history.undoName(), row.name);
+        seen.push_back(history.project());
+    }
+    // An edit that changes nothing is no step.
+    EXPECT_TRUE(history.apply(setCarStyleEdit(CarStyleChoice::GM)).parts.empty());
+    EXPECT_EQ(history.undoName(), "New");
+    // New keeps the options of the session.
+    EXPECT_EQ(history.project().bump, 3.0f);
+    EXPECT_EQ(history.project().carStyle, "GM");
 
-    state.Note_text = "typed since the open"; // the notes are no step of their own
-    EXPECT_EQ(history.undo(state), StepKind::Project);
-    EXPECT_EQ(snapshotOf(state, StepKind::Project), old);
-    EXPECT_EQ(history.redo(state), StepKind::Project);
-    EXPECT_EQ(state.Note_text, "typed since the open");
-    EXPECT_EQ(state.Lfile, "/cars/new.kqw");
+    for (std::size_t i = seen.size() - 1; i > 0; --i) {
+        const std::optional<ProjectChange> undone = history.undo();
+        ASSERT_TRUE(undone);
+        EXPECT_EQ(undone->name, rows[i - 1].name);
+        EXPECT_EQ(history.project(), seen[i - 1]) << "undo of " << rows[i - 1].name;
+        EXPECT_EQ(history.redoName(), rows[i - 1].name);
+    }
+    EXPECT_FALSE(history.undo());
+    EXPECT_EQ(history.undoName(), "");
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        ASSERT_TRUE(history.redo());
+        EXPECT_EQ(history.project(), seen[i]);
+    }
+    EXPECT_FALSE(history.redo());
+}
+
+TEST(ProjectHistory, NotesTypedSinceAStepStayWithItsPartsAndANewStepEndsRedo) {
+    ProjectHistory history(sample());
+    Project opened;
+    opened.notes = "new notes";
+    opened.left[3] = 2.0f;
+    history.apply(openProjectEdit(opened));
+    EXPECT_FALSE(history.applyUnrecorded(setNotesEdit("typed since the open")).parts.empty());
+    EXPECT_EQ(history.undoName(), "Open"); // the notes are no step of their own
+
+    // Undoing Open brings back the whole project; redo the notes typed after it.
+    ASSERT_TRUE(history.undo());
+    EXPECT_EQ(history.project(), sample());
+    ASSERT_TRUE(history.redo());
+    EXPECT_EQ(history.project().notes, "typed since the open");
 
     // A coordinate step leaves the rest of the project alone when undone.
-    state.LeftCoords[3] = 5.0f;
-    ASSERT_TRUE(history.commitCoordinates(state));
-    state.TrackType = "Dirt";
-    EXPECT_EQ(history.undo(state), StepKind::Coordinates);
-    EXPECT_EQ(state.LeftCoords[3], 2.0f);
-    EXPECT_EQ(state.TrackType, "Dirt");
-    state.RightCoords[9] = 7.0f;
-    ASSERT_TRUE(history.commitCoordinates(state));
+    history.apply(setCoordinatesEdit("Dimensions", false, withValue({}, 3, 5.0f)));
+    history.applyUnrecorded(setNotesEdit("later"));
+    const std::optional<ProjectChange> undone = history.undo();
+    ASSERT_TRUE(undone);
+    EXPECT_EQ(undone->parts, ProjectParts(ProjectPart::LeftCoordinates));
+    EXPECT_EQ(history.project().left[3], 2.0f);
+    EXPECT_EQ(history.project().notes, "later");
+    history.apply(setTravelEdit(1.0f, 1.0f));
     EXPECT_FALSE(history.canRedo());
 }
 
 TEST(ProjectHistory, KeepsOnlyTheLatestStepsUpToItsLimit) {
-    SuspensionState state;
-    ProjectHistory history(state, 2);
+    ProjectHistory history({}, 2);
     for (const float value : {1.0f, 2.0f, 3.0f}) {
-        state.RightCoords[1] = value;
-        ASSERT_TRUE(history.commitCoordinates(state));
+        history.apply(setCoordinatesEdit("Coordinate Table", true, withValue({}, 1, value)));
     }
-    ASSERT_TRUE(history.undo(state));
-    ASSERT_TRUE(history.undo(state));
-    EXPECT_FALSE(history.undo(state));
-    EXPECT_EQ(state.RightCoords[1], 1.0f);
+    ASSERT_TRUE(history.undo());
+    ASSERT_TRUE(history.undo());
+    EXPECT_FALSE(history.undo());
+    EXPECT_EQ(history.project().right[1], 1.0f);
+}
+
+// Open takes the style and track the file's texts choose, and keeps the session's travel.
+TEST(ProjectHistory, OpenedProjectTakesTheFilesChoices) {
+    ProjectFile file;
+    file.CarStyle = "formula";
+    file.TrackType = "Road";
+    file.notes = "n";
+    Project current;
+    current.bump = 5.0f;
+    const Project opened = projectFromFile(file, "/cars/a.kqw", current);
+    EXPECT_EQ(opened.carStyle, "formula");
+    EXPECT_TRUE(opened.formulaCar);
+    EXPECT_EQ(opened.bump, 5.0f);
+    EXPECT_EQ(opened.notes, "n");
+    EXPECT_EQ(opened.file, "/cars/a.kqw");
+    // A project written from the working state is the project it came from.
+    SuspensionState state;
+    loadInputs(state, opened);
+    EXPECT_EQ(projectOf(state), opened);
+    EXPECT_EQ(writeProjectText(state), writeProjectText(opened));
 }
 
 } // namespace
