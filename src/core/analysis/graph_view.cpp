@@ -8,15 +8,6 @@
 namespace velmora {
 namespace {
 
-std::string joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
-    std::string caption = heading + "\n\n";
-    for (const std::string& line : lines) {
-        caption += line;
-        caption += '\n';
-    }
-    return caption;
-}
-
 // The static position VU / VY + 1 (single precision), rounded to the nearest point with ties
 // to even, kept on the curve.
 int staticPosition(float vu, float vy, int n) {
@@ -28,6 +19,15 @@ int staticPosition(float vu, float vy, int n) {
 }
 
 } // namespace
+
+std::string joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
+    std::string caption = heading + "\n\n";
+    for (const std::string& line : lines) {
+        caption += line;
+        caption += '\n';
+    }
+    return caption;
+}
 
 AxisChoice chooseAxis(float first, float last) {
     const float a = std::fabs(first);

@@ -55,6 +55,10 @@ TravelLabels travelLabels(float VU, float VD);
 // "Right"/"Left" followed by " Camber Analysis", " Side Scrub Analysis", ...
 std::string graphWindowCaption(bool rightActive, GraphKind kind);
 
+// A column of the data table as its label shows it: the heading, an empty line, then every
+// line, each ended by "\n".
+std::string joinedCaption(const std::string& heading, const std::vector<std::string>& lines);
+
 // The data table: a heading and one line per point for each column. The captions put the
 // heading, an empty line and then every line, each line ended by "\n".
 struct DataTable {

@@ -2,6 +2,7 @@
 
 #include "chassis/front_view_lines.h"
 #include "chassis/pose_at_travel.h"
+#include "geometry/angles.h"
 #include "geometry/checked_math.h"
 #include "geometry/rigid_sweep.h"
 #include "geometry/vec3.h"
@@ -10,17 +11,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velmora {
 
 using namespace vec3;
 
 namespace {
-
-double degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
 
 std::optional<Point3> axisFoot(const Point3& front, const Point3& rear, const Point3& ball) {
     try {
@@ -152,7 +148,7 @@ DiveRollState FrontEnd::solve(double dive, double roll) const {
     DiveRollState s;
     s.dive = dive;
     s.roll = roll;
-    const double slope = std::tan(roll * std::numbers::pi / 180.0);
+    const double slope = std::tan(radians(roll));
     s.right.travel = dive + right_.points.TC * slope;
     s.left.travel = dive - left_.points.TC * slope;
     const bool rightSolved = solveWheel(right_, true, s.right, s.messages);

@@ -15,12 +15,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-constexpr std::array<const char*, kCoordinateRows> kRowNames{
-    "Top Arm Front Pivot",    "Top Arm Rear Pivot",    "Top Arm Ball Joint",
-    "Bottom Arm Front Pivot", "Bottom Arm Rear Pivot", "Bottom Arm Ball Joint",
-    "Tie Rod Inner Joint",    "Tie Rod Outer Joint",   "Tire Center",
-    "Spindle Height"};
-
 // The curve's values at full bump and full rebound, NaN where the sweep did not reach them.
 struct Ends {
     double bump = kNaN;
@@ -82,48 +76,6 @@ Message notEnteredMessage(int index, float value) {
 }
 
 } // namespace
-
-std::string coordinateRowName(int row) {
-    return row >= 1 && row <= kCoordinateRows ? kRowNames[static_cast<std::size_t>(row - 1)]
-                                              : std::string();
-}
-
-int coordinateRowOf(int index) {
-    if (index < CoordinateSet::kFirst || index > CoordinateSet::kLast) {
-        return 0;
-    }
-    if (index == 9) {
-        return 9;
-    }
-    if (index == 18) {
-        return 10;
-    }
-    return (index - 1) % 9 + 1;
-}
-
-int coordinateIndexOf(int row, int axis) {
-    if (row == 9) {
-        return axis == 0 ? 9 : 0;
-    }
-    if (row == 10) {
-        return axis == 1 ? 18 : 0;
-    }
-    if (row < 1 || row > 8 || axis < 0 || axis > 2) {
-        return 0;
-    }
-    return row + 9 * axis;
-}
-
-std::string coordinatePointName(int index) {
-    return coordinateRowName(coordinateRowOf(index));
-}
-
-std::string coordinateAxisName(int index) {
-    if (index < CoordinateSet::kFirst || index > CoordinateSet::kLast) {
-        return {};
-    }
-    return std::string(1, "XYZ"[(index - 1) / 9]);
-}
 
 double SensitivityRow::largerEffect() const {
     const double bump = std::fabs(atBump);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/coordinate_rows.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 
@@ -12,20 +13,6 @@
 namespace velmora {
 
 enum class KinematicModel { Classic, Rigid };
-
-// Name of the point a coordinate index belongs to, as the coordinate table's rows call it
-// ("Top Arm Front Pivot", "Tie Rod Outer Joint", "Tire Center", "Spindle Height"), and the
-// axis of the index ("X", "Y" or "Z"). Indexes outside 1..26 give empty texts.
-std::string coordinatePointName(int index);
-std::string coordinateAxisName(int index);
-// The table's rows: the eight points, then the tire centre and the spindle height.
-inline constexpr int kCoordinateRows = 10;
-std::string coordinateRowName(int row);
-// The index of a row (1..10) and axis (0 X, 1 Y, 2 Z); 0 where the table has no box (the
-// tire centre has only X, the spindle height only Y).
-int coordinateIndexOf(int row, int axis);
-// The row of an index (1..10), 0 outside 1..26.
-int coordinateRowOf(int index);
 
 struct SensitivityInputs {
     CoordinateSet corner;

@@ -1,22 +1,21 @@
 #include "chassis/steering.h"
 
+#include "geometry/angles.h"
 #include "geometry/rigid_sweep.h"
+#include "geometry/rigid_walk.h"
 #include "geometry/vec3.h"
 #include "model/number_text.h"
 #include "model/typed_number.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velmora {
 namespace {
 
 constexpr const char* kTitle = "Steering";
-// Longest step of rack travel one Newton solution is asked to bridge, inches; a step that
-// fails is tried again in up to this many smaller ones.
+// Longest step of rack travel one Newton solution is asked to bridge, inches.
 constexpr double kRackStep = 0.25;
-constexpr int kMostSubsteps = 8;
 // A wheel steered this far, degrees, stands across the car: its toe and camber, angles of
 // the spin axis, mean nothing there.
 constexpr double kMostSteer = 90.0;
@@ -25,14 +24,6 @@ constexpr double kMostSteer = 90.0;
 constexpr double kMostSteerPerStep = 6.0;
 // Below this steer, degrees, a wheel is taken as pointing straight ahead for Ackermann.
 constexpr double kStraightAhead = 0.01;
-
-double degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
-
-double radians(double degrees) {
-    return degrees * std::numbers::pi / 180.0;
-}
 
 Point3 movedInnerJoint(const CornerPoints& points, bool right, double rack) {
     Point3 inner = points.RI;
@@ -172,29 +163,20 @@ SteeringPair::Stop SteeringPair::step(const Side& side, bool right, double rack,
 SteeringPair::Stop SteeringPair::reach(const Side& side, bool right, double to, Walk& walk,
                                        double& stoppedAt) const {
     const double from = walk.rack;
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(to - from) / kRackStep)));
+    const int steps = stepsOver(to - from, kRackStep);
     for (int k = 1; k <= steps; ++k) {
-        const double target = k == steps ? to : from + (to - from) * k / steps;
-        // A step that fails is tried again in smaller ones; a toggle seen on the way is the
-        // reason given when none of them gets through.
-        bool reached = false;
+        const double target = partWay(from, to, k, steps);
+        // A step that fails is tried again in smaller ones, each from where the wheel stands;
+        // a toggle seen on the way is the reason given when none of them gets through.
         Stop why = Stop::Settle; // a toggle or a wheel across the car says more than Settle
-        for (int substeps = 1; !reached && substeps <= kMostSubsteps; substeps *= 2) {
-            Walk trial = walk;
-            Stop stop = Stop::None;
-            for (int j = 1; j <= substeps && stop == Stop::None; ++j) {
-                const double rack =
-                    j == substeps ? target : walk.rack + (target - walk.rack) * j / substeps;
-                stop = step(side, right, rack, trial, trial.pose);
-            }
-            reached = stop == Stop::None;
-            if (stop != Stop::None && stop != Stop::Settle) {
-                why = stop;
-            }
-            if (reached) {
-                walk = trial;
-            }
-        }
+        const bool reached =
+            stepInSubsteps(walk.rack, target, walk, walk, walk, [&](double rack, Walk& trial) {
+                const Stop stop = step(side, right, rack, trial, trial.pose);
+                if (stop != Stop::None && stop != Stop::Settle) {
+                    why = stop;
+                }
+                return stop == Stop::None;
+            });
         if (!reached) {
             stoppedAt = target;
             return why;

@@ -1,13 +1,14 @@
 #include "geometry/rigid_sweep.h"
 
+#include "geometry/angles.h"
 #include "geometry/rigid_corner.h"
+#include "geometry/rigid_walk.h"
 #include "geometry/vec3.h"
 #include "model/number_text.h"
 #include "model/result_curve.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velmora {
 
@@ -16,12 +17,6 @@ using namespace vec3;
 namespace {
 
 constexpr const char* kTitle = "3-D Check";
-// A position that fails from its neighbour is tried again in this many smaller steps at most.
-constexpr int kMostSubsteps = 8;
-
-double degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
 
 Message warning(std::string text) {
     return Message{kTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok};
@@ -46,65 +41,23 @@ public:
 
 private:
     void walk(const std::vector<int>& positions) {
-        UprightPose pose = corner_.staticPose();
-        UprightPose before = pose; // the position solved before `pose`
-        double from = 0;
-        double fromBefore = 0;
+        TravelWalk walk(corner_);
         for (int i : positions) {
             const float t = out_.travel[static_cast<std::size_t>(i)];
             if (t == 0.0f) {
                 store(i, corner_.staticPose(), true);
                 continue;
             }
-            // Start from the straight line through the last two positions.
-            UprightPose guess = pose;
-            if (from != fromBefore) {
-                guess = extrapolate(before, fromBefore, pose, from, t);
-            }
-            const PoseStatus status = reach(from, t, pose, guess);
-            if (status == PoseStatus::Converged && store(i, guess, false)) {
-                before = pose;
-                fromBefore = from;
-                pose = guess;
-                from = t;
+            const PoseSolution moved = walk.moveTo(t);
+            out_.iterations = std::max(out_.iterations, moved.iterations);
+            if (moved.status == PoseStatus::Converged && store(i, walk.pose(), false)) {
                 continue;
             }
-            out_.messages.push_back(status == PoseStatus::NotConverging
+            out_.messages.push_back(moved.status == PoseStatus::NotConverging
                                         ? rigidNoConvergenceMessage(t)
                                         : rigidLockMessage(t));
             return;
         }
-    }
-
-    static UprightPose extrapolate(const UprightPose& a, double ta, const UprightPose& b, double tb,
-                                   double t) {
-        const double k = (t - tb) / (tb - ta);
-        return {b.TB + k * (b.TB - a.TB), b.BB + k * (b.BB - a.BB), b.RO + k * (b.RO - a.RO)};
-    }
-
-    // Solves the position at travel `to`: first from `pose` (a guess near it), then, should
-    // that fail, in two, four or eight smaller steps from `start`, the solution at `from`.
-    PoseStatus reach(double from, double to, const UprightPose& start, UprightPose& pose) {
-        UprightPose trial = pose;
-        PoseSolution solution = corner_.solve(to, trial);
-        int spent = solution.iterations;
-        PoseStatus status = solution.status;
-        for (int substeps = 2; status != PoseStatus::Converged && substeps <= kMostSubsteps;
-             substeps *= 2) {
-            trial = start;
-            status = PoseStatus::Converged;
-            for (int k = 1; k <= substeps && status == PoseStatus::Converged; ++k) {
-                const double travel = k == substeps ? to : from + (to - from) * k / substeps;
-                solution = corner_.solve(travel, trial);
-                spent += solution.iterations;
-                status = solution.status;
-            }
-        }
-        if (status == PoseStatus::Converged) {
-            pose = trial;
-        }
-        out_.iterations = std::max(out_.iterations, spent);
-        return status;
     }
 
     bool store(int i, const UprightPose& pose, bool atStatic) {

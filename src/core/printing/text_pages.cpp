@@ -1,29 +1,16 @@
 #include "printing/text_pages.h"
 
+#include "model/coordinate_rows.h"
 #include "model/entry_text.h"
+
+#include <string_view>
+#include <vector>
 
 namespace velmora {
 namespace {
 
-struct CoordinateRow {
-    const char* label;
-    int gap; // blanks between the label and the X text
-    int x, y, z;
-};
-
-struct CoordinateGroup {
-    const char* heading;
-    CoordinateRow rows[3];
-};
-
-constexpr CoordinateGroup kArmGroups[] = {
-    {"Top Arm",
-     {{"Front Pivot", 8, 1, 10, 19}, {"Rear Pivot", 9, 2, 11, 20}, {"Ball Joint", 10, 3, 12, 21}}},
-    {"Bottom Arm",
-     {{"Front Pivot", 8, 4, 13, 22}, {"Rear Pivot", 9, 5, 14, 23}, {"Ball Joint", 10, 6, 15, 24}}},
-    {"Tie Rod",
-     {{"Inner Joint", 9, 7, 16, 25}, {"Outer Joint", 8, 8, 17, 26}, {nullptr, 0, 0, 0, 0}}},
-};
+// Blanks between each row's caption and its first box, as the page has always set them.
+constexpr int kCaptionGaps[kCoordinateRows] = {8, 9, 10, 8, 9, 10, 9, 8, 8, 5};
 
 Font withSize(const Printer& printer, double size, bool bold) {
     Font font = printer.font();
@@ -59,25 +46,31 @@ void buildCoordinatePage(Printer& printer, bool rightActive, const CoordinateBox
         {I::Spaces(15), I::Text("X"), I::Spaces(15), I::Text("Y"), I::Spaces(15), I::Text("Z")});
     printer.printEmptyLine();
 
-    for (const CoordinateGroup& group : kArmGroups) {
-        printer.setFont(withSize(printer, 15, true));
-        printer.printText(group.heading);
-        printer.setFont(withSize(printer, 12, false));
-        for (const CoordinateRow& row : group.rows) {
-            if (row.label == nullptr) {
+    std::string_view group; // a heading, then its rows, then a blank line
+    for (int row = 1; row <= kCoordinateRows; ++row) {
+        const CoordinateRow& r = kCoordinateTable[static_cast<std::size_t>(row - 1)];
+        if (group != r.group) {
+            if (!group.empty()) {
+                printer.printEmptyLine();
+            }
+            group = r.group;
+            printer.setFont(withSize(printer, 15, true));
+            printer.printText(r.group);
+            printer.setFont(withSize(printer, 12, false));
+        }
+        std::vector<PrintItem> items{I::Spaces(5), I::Text(r.caption),
+                                     I::Spaces(kCaptionGaps[row - 1])};
+        for (const int box : r.index) {
+            if (box == 0) {
                 continue;
             }
-            printer.print({I::Spaces(5), I::Text(row.label), I::Spaces(row.gap), value(row.x),
-                           I::Spaces(20), value(row.y), I::Spaces(20), value(row.z)});
+            if (items.size() > 3) {
+                items.push_back(I::Spaces(20));
+            }
+            items.push_back(value(box));
         }
-        printer.printEmptyLine();
+        printer.print(items);
     }
-
-    printer.setFont(withSize(printer, 15, true));
-    printer.printText("Misc.");
-    printer.setFont(withSize(printer, 12, false));
-    printer.print({I::Spaces(5), I::Text("Tire Center"), I::Spaces(8), value(9)});
-    printer.print({I::Spaces(5), I::Text("Spindle Height"), I::Spaces(5), value(18)});
     printer.printEmptyLine();
 
     printer.print({I::Text("File:"), I::Spaces(1), I::Text(fileCaption)});

@@ -11,18 +11,6 @@
 
 namespace velmora {
 
-namespace {
-
-QString joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
-    std::string text = heading + "\n\n";
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
 BaselineView::BaselineView(QWidget& window, ProportionalLayout& layout,
                            const BigGraphControls& controls)
     : QObject(&window), controls_(controls) {
@@ -82,7 +70,8 @@ void BaselineView::fillDataTable(const GraphView& view) {
     if (!base) {
         return;
     }
-    lblDataBase_->setText(joinedCaption(kBaselineTableHeading, baselineTableValues(view, *base)));
+    lblDataBase_->setText(QString::fromStdString(
+        joinedCaption(kBaselineTableHeading, baselineTableValues(view, *base))));
     lblDataBase_->raise();
 }
 

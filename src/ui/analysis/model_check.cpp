@@ -18,14 +18,6 @@ GraphPlot plotOf(const GraphView& view) {
     return GraphPlot{&view.PlotX(), &view.PlotY(), view.NumPoints(), view.rightActive()};
 }
 
-QString joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
-    std::string text = heading + "\n\n";
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 ModelCheck::ModelCheck(QWidget& window, ProportionalLayout& layout,
@@ -88,7 +80,8 @@ void ModelCheck::fillDataTable(const GraphView& view) {
     if (!isOn()) {
         return;
     }
-    lblDataMeas3D_->setText(joinedCaption(kRigidTableHeading, rigidTableValues(view, solution())));
+    lblDataMeas3D_->setText(QString::fromStdString(
+        joinedCaption(kRigidTableHeading, rigidTableValues(view, solution()))));
     lblDataMeas3D_->raise();
 }
 

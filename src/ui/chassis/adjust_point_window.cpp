@@ -166,7 +166,7 @@ void AdjustPointWindow::selectIndex(int index) {
         return;
     }
     cboPoint_->setCurrentIndex(row - 1);
-    cboAxis_->setCurrentIndex((index - 1) / 9);
+    cboAxis_->setCurrentIndex(coordinateAxisOf(index));
 }
 
 // Only the axes the table has a box for can be chosen: the tire centre has X, the spindle

@@ -1,5 +1,6 @@
 #include "mainwindow/coordinate_frame.h"
 
+#include "model/coordinate_rows.h"
 #include "model/entry_text.h"
 #include "widgets/armed_line_edit.h"
 #include "widgets/frame_keys.h"
@@ -38,7 +39,7 @@ constexpr std::array<RowLabel, 14> kRows{{
     {"lblXYZSH", "Spindle Height", 4680, false},
 }};
 
-// Tops of the point rows 1..8 (the boxes of row r are r, r + 9 and r + 18).
+// Tops of the point rows 1..8.
 constexpr std::array<int, 8> kPointRowTops{720, 1080, 1440, 2040, 2400, 2760, 3360, 3720};
 constexpr int kColumnLeft[3] = {1560, 2520, 3480};
 
@@ -51,9 +52,9 @@ QRect boxRect(int index) {
     if (index == 18) {
         return {2640, 4680, w, h};
     }
-    const int column = (index - 1) / 9;
-    const int row = (index - 1) % 9;
-    return {kColumnLeft[column], kPointRowTops[static_cast<std::size_t>(row)], w, h};
+    const int column = coordinateAxisOf(index);
+    const int row = coordinateRowOf(index);
+    return {kColumnLeft[column], kPointRowTops[static_cast<std::size_t>(row - 1)], w, h};
 }
 
 } // namespace
@@ -125,13 +126,13 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
         }
         previous = next;
     };
-    for (int row = 1; row <= 8; ++row) {
+    for (int row = 1; row <= kCoordinateRows; ++row) {
         for (int column = 0; column < 3; ++column) {
-            chain(boxes_[static_cast<std::size_t>(row + 9 * column)]);
+            if (const int index = coordinateIndexOf(row, column); index != 0) {
+                chain(boxes_[static_cast<std::size_t>(index)]);
+            }
         }
     }
-    chain(boxes_[9]);
-    chain(boxes_[18]);
     chain(btnXYZOK_);
     chain(btnXYZCancel_);
 

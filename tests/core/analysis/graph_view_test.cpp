@@ -173,6 +173,9 @@ TEST(GraphView, DataTableColumns) {
     EXPECT_EQ(table.positions[24], "-3");
     EXPECT_EQ(table.positionCaption().substr(0, 17), "Position\n\n3\n2.75\n");
     EXPECT_EQ(table.valueCaption().substr(0, 18), "Inches\n\n .123\n .5\n");
+    // The windows' other columns share the rule: even an empty line or none keeps its place.
+    EXPECT_EQ(joinedCaption("3-D", {}), "3-D\n\n");
+    EXPECT_EQ(joinedCaption("Base", {"1", "", "2"}), "Base\n\n1\n\n2\n");
 
     state.SideScrub = state.ForeAft;
     selectGraph(state, GraphKind::SideScrub);
