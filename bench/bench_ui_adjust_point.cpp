@@ -38,7 +38,7 @@ void BM_NudgeUntilRedrawn(benchmark::State& run) {
     }
     window.document().apply(openProjectEdit(projectFromFile(*read.project, {}, {})));
     window.analyze(GraphKind::BumpSteer);
-    window.adjustPoint(16); // the inner tie rod joint's height
+    window.analysisWindows().adjustPoint(16); // the inner tie rod joint's height
     QApplication::processEvents();
     AdjustPointWindow& adjust = *window.windows().adjust;
     double step = 0.0625;

@@ -56,10 +56,10 @@ TEST_F(AdjustPointTest, ANudgeIsShownAtOnceAndRevertOrCloseGivesTheSideBack) {
     EXPECT_NE(control<DrawingSurface>("picCamber")->recording(), thumbnail);
     EXPECT_EQ(window->windows().graph->view().GraphData(), window->state().CamberChange);
     // The side before the first nudge is the baseline the trial is drawn over, until it ends.
-    ASSERT_TRUE(window->hasBaseline());
-    EXPECT_EQ(window->baseline()->LeftCoords, before);
+    ASSERT_TRUE(window->analysisWindows().hasBaseline());
+    EXPECT_EQ(window->analysisWindows().baseline()->LeftCoords, before);
     clickIn("btnAdjustRevert");
-    EXPECT_FALSE(window->hasBaseline());
+    EXPECT_FALSE(window->analysisWindows().hasBaseline());
     expectOriginal();
 
     // Up with Shift nudges 1/8 inch, Ctrl 1/4, from the offset box too.
@@ -76,8 +76,8 @@ TEST_F(AdjustPointTest, ANudgeIsShownAtOnceAndRevertOrCloseGivesTheSideBack) {
     adjust->openFor(false);
     clickIn("btnNudgePlus8");
     clickIn("btnAdjustRevert");
-    ASSERT_TRUE(window->hasBaseline());
-    EXPECT_EQ(window->baseline()->LeftCoords, before);
+    ASSERT_TRUE(window->analysisWindows().hasBaseline());
+    EXPECT_EQ(window->analysisWindows().baseline()->LeftCoords, before);
 }
 
 TEST_F(AdjustPointTest, KeepStoresTheTrialAndBadOffsetsKeepTheLastGoodOne) {
@@ -165,7 +165,7 @@ TEST_F(AdjustPointTest, TheUndoHistoryNeverStoresATrial) {
     EXPECT_EQ(window->state().LeftCoords, ford) << "the Ford as opened, not with the trial";
     adjust->close();
     EXPECT_EQ(window->state().LeftCoords, ford);
-    EXPECT_FALSE(window->hasBaseline());
+    EXPECT_FALSE(window->analysisWindows().hasBaseline());
 }
 
 } // namespace

@@ -28,12 +28,12 @@ TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
     const std::string graphBefore = dumpOf(graph, "picGraph");
     const std::string messageBefore = graphLabel("lblGeoMess")->text().toStdString();
     const SuspensionState project = window->state();
-    EXPECT_FALSE(window->hasBaseline());
+    EXPECT_FALSE(window->analysisWindows().hasBaseline());
     EXPECT_EQ(linesOf("picCamber", kBaselineColor), 0);
 
     menu("mnuSetBaseline")->trigger();
-    ASSERT_TRUE(window->hasBaseline());
-    EXPECT_EQ(*window->baseline(), baselineOf(project));
+    ASSERT_TRUE(window->analysisWindows().hasBaseline());
+    EXPECT_EQ(*window->analysisWindows().baseline(), baselineOf(project));
     EXPECT_GT(linesOf("picCamber", kBaselineColor), 24);
     EXPECT_GT(linesOf("picForeAft", kBaselineColor), 24);
     EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString(),
@@ -57,10 +57,10 @@ TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
     menu("mnuOpenBaseline")->trigger();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, openErrorMessage().text);
-    EXPECT_EQ(*window->baseline(), baselineOf(project));
+    EXPECT_EQ(*window->analysisWindows().baseline(), baselineOf(project));
     dialogs.openAnswers.push_back(QString::fromStdString(examplePath("ford-asphalt-oval.kqw")));
     menu("mnuOpenBaseline")->trigger();
-    EXPECT_NE(*window->baseline(), baselineOf(project));
+    EXPECT_NE(*window->analysisWindows().baseline(), baselineOf(project));
     EXPECT_EQ(window->state().LeftCoords, project.LeftCoords);
     EXPECT_EQ(window->state().Lfile, project.Lfile);
     EXPECT_NE(graphLabel("lblDataBase")->text(), graphLabel("lblDataMeas")->text());
@@ -70,7 +70,7 @@ TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
     graph->stepDown();
 
     menu("mnuClearBaseline")->trigger();
-    EXPECT_FALSE(window->hasBaseline());
+    EXPECT_FALSE(window->analysisWindows().hasBaseline());
     EXPECT_EQ(dumpOf(window.get(), "picCamber"), thumbBefore);
     EXPECT_EQ(dumpOf(graph, "picGraph"), graphBefore);
     EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString(), messageBefore);

@@ -75,8 +75,8 @@ Project projectFromFile(const ProjectFile& file, const std::string& path, const 
     project.bump = current.bump;
     project.rebound = current.rebound;
     const CarStyleChoice style = carStyleChoiceFor(file, path);
-    project.carStyle = style == CarStyleChoice::None ? file.CarStyle
-                                                     : std::string(carStyleText(style));
+    project.carStyle =
+        style == CarStyleChoice::None ? file.CarStyle : std::string(carStyleText(style));
     // The Formula car's rules hold while the text says "formula" and at no other time, also
     // for a text that no style command names.
     project.formulaCar = project.carStyle == "formula";

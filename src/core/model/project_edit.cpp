@@ -64,7 +64,8 @@ ProjectEdit openProjectEdit(Project opened) {
 }
 
 ProjectEdit newProjectEdit() {
-    return {"New", [](Project& p) {
+    return {"New",
+            [](Project& p) {
                 Project cleared;
                 cleared.bump = p.bump;
                 cleared.rebound = p.rebound;

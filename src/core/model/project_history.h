@@ -13,9 +13,9 @@ namespace velmora {
 
 // What one edit, undo or redo changed.
 struct ProjectChange {
-    std::string name;           // of the edit
-    ProjectParts parts;         // what differs from before
-    bool replaced = false;      // the whole project was another one (Open, New)
+    std::string name;      // of the edit
+    ProjectParts parts;    // what differs from before
+    bool replaced = false; // the whole project was another one (Open, New)
 };
 
 class ProjectHistory {

@@ -55,6 +55,13 @@ bool printGraphPage(const PrintServices& services, const GraphPageInputs& inputs
     });
 }
 
+bool printPages(const PrintServices& services, const Message& failure,
+                const std::function<void(Printer&)>& build) {
+    return runCommand(services, [&](Printer& printer) {
+        return runPrintCommand(printer, services.messages, failure, [&] { build(printer); });
+    });
+}
+
 bool printWorksheetPages(const PrintServices& services) {
     return runCommand(services, [&](Printer& printer) {
         return printGarageWorksheets(printer, services.messages);

@@ -34,6 +34,10 @@ bool printStaticPage(const PrintServices& services, const StaticCaptions& captio
 // The graph window's "Print"; `generateSuggestions` refreshes and returns the window's list.
 bool printGraphPage(const PrintServices& services, const GraphPageInputs& inputs,
                     const std::function<std::vector<std::string>()>& generateSuggestions);
+// Any other window's "Print": `build` puts its pages on the printer; a failure shows
+// `failure`. Returns whether the pages were ended.
+bool printPages(const PrintServices& services, const Message& failure,
+                const std::function<void(Printer&)>& build);
 // "Print Garage Worksheets": the ten worksheets. Returns whether all ten were ended.
 bool printWorksheetPages(const PrintServices& services);
 
