@@ -2,7 +2,7 @@
 // path of the window, and what the window does when the roll box steps: the state, the path,
 // both figures and the recorded drawing.
 #include "chassis/dive_roll.h"
-#include "chassis/roll_figures.h"
+#include "chassis_pages/roll_figures.h"
 #include "drawing/recording_canvas.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"

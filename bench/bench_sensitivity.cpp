@@ -1,6 +1,6 @@
 // The sensitivity of every coordinate of a side: the unchanged sweep and one sweep per
 // coordinate, 27 in all, in each model, on the sample projects.
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
 

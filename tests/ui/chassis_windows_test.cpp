@@ -1,6 +1,8 @@
 #include "chassis/steering_window.h"
 #include "chassis/vehicle_data_frame.h"
 #include "main_window_fixture.h"
+#include "model/number_text.h"
+#include "printing/recording_printer.h"
 
 #include <QLineEdit>
 
@@ -85,9 +87,23 @@ TEST_F(ChassisWindows, SteeringWindowDrawsPlotsAndPrintsItsPage) {
     menu("mnuNew")->trigger();
     EXPECT_NE(text("lblSteerValues").indexOf(QStringLiteral("not complete")), -1);
 
+    // The page shows what the window shows: its wheelbase, the file label and, on the table's
+    // last row, the steer of both wheels at the window's full rack travel.
     open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
     click("btnSteerPrint");
     ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].name, "Steering");
+    const std::string page = dumpPrintRecording(printer.jobs[0].operations);
+    const SteerState& last = steering->sweep().states.back();
+    ASSERT_TRUE(last.right.solved && last.left.solved);
+    for (const std::string& shown : {std::string("wheelbase 108 in"), text("lblfile").toStdString(),
+                                     fixedText(last.right.steer, 3) + "\"\nposition (29,",
+                                     fixedText(last.left.steer, 3) + "\"\nposition (40,"}) {
+        EXPECT_NE(page.find(shown), std::string::npos) << shown;
+    }
+    // A project the window cannot analyse has no page to print.
+    menu("mnuNew")->trigger();
+    EXPECT_FALSE(control<QAbstractButton>("btnSteerPrint")->isEnabled());
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
-#include "chassis/steering_page.h"
+#include "chassis_pages/steering_page.h"
 #include "geometry/static_geometry.h"
 #include "printing/graph_page.h"
 #include "printing/recording_printer.h"

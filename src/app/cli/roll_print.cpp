@@ -3,7 +3,7 @@
 #include "cli_common.h"
 #include "roll_output.h"
 
-#include "chassis/roll_figures.h"
+#include "chassis_pages/roll_figures.h"
 
 #include <cmath>
 

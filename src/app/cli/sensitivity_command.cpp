@@ -8,7 +8,7 @@
 #include "model/travel.h"
 #include "rigid_sweep_output.h"
 
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 #include "model/number_text.h"
 
 #include <charconv>

@@ -1,6 +1,7 @@
 #include "geometry/corner_sweep.h"
 
 #include "geometry/checked_math.h"
+#include "geometry/sweep.h"
 #include "geometry/sweep_messages.h"
 
 #include <algorithm>

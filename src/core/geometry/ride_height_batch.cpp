@@ -1,6 +1,7 @@
 #include "geometry/ride_height_batch.h"
 
 #include "geometry/checked_math.h"
+#include "geometry/sweep.h"
 
 #include <cmath>
 

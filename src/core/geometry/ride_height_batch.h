@@ -6,9 +6,6 @@
 
 namespace velmora {
 
-// The sweep stops with a data error when either iteration has started this many passes.
-inline constexpr int kPassLimit = 500;
-
 // Moved ball joints of a position and the angles that placed them.
 struct CornerPose {
     Point3 TB;

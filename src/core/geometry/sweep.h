@@ -1,11 +1,14 @@
 #pragma once
 
-#include "geometry/corner_sweep.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 #include "model/sweep_result.h"
 
 namespace velmora {
+
+// The sweep stops with a data error when either iteration has started this many passes; a
+// report's pass counters stand at it then.
+inline constexpr int kPassLimit = 500;
 
 enum class SweepMode {
     Full,      // every wheel position from full bump (1) to full rebound (N)

@@ -2,7 +2,7 @@
 
 #include "analysis/model_overlay.h"
 #include "analysis/sensitivity_window.h"
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 #include "widgets/proportional_layout.h"
 
 #include <QPushButton>

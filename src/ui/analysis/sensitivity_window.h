@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "chassis/adjust_point_window.h"
 
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 #include "model/entry_text.h"
 #include "model/number_text.h"
 

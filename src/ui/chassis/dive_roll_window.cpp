@@ -1,7 +1,7 @@
 #include "chassis/dive_roll_window.h"
 
-#include "chassis/roll_figures.h"
 #include "chassis/step_box.h"
+#include "chassis_pages/roll_figures.h"
 #include "widgets/drawing_surface.h"
 
 #include <QEvent>

@@ -2,7 +2,7 @@
 
 #include "analysis/baseline.h"
 #include "chassis/steering.h"
-#include "chassis/steering_drawing.h"
+#include "chassis_pages/steering_drawing.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 

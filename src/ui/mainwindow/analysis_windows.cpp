@@ -8,9 +8,9 @@
 #include "chassis/adjust_point_window.h"
 #include "chassis/anti_dive.h"
 #include "chassis/dive_roll_window.h"
-#include "chassis/roll_figures.h"
-#include "chassis/steering_page.h"
 #include "chassis/steering_window.h"
+#include "chassis_pages/roll_figures.h"
+#include "chassis_pages/steering_page.h"
 #include "mainwindow/side_refresh.h"
 #include "model/project_file_io.h"
 #include "project/project_document.h"
@@ -25,8 +25,8 @@ Message diveRollPrintFailure() {
 }
 
 // What the graph window draws from: a change of these starts it again at the static position.
-constexpr ProjectParts kCurves = ProjectParts::coordinates() | ProjectPart::Travel |
-                                 ProjectPart::CarStyle | ProjectPart::Track;
+constexpr ProjectParts kCurves =
+    ProjectParts::coordinates() | ProjectPart::Travel | ProjectPart::CarStyle | ProjectPart::Track;
 
 // A window of its own that stays with the main window, shown and brought to the front.
 void showOnTop(QWidget& window) {
@@ -81,8 +81,7 @@ private:
 
 AnalysisWindows::AnalysisWindows(Services services)
     : QObject(services.owner), services_(std::move(services)) {
-    connect(&services_.document, &ProjectDocument::changed, this,
-            &AnalysisWindows::followProject);
+    connect(&services_.document, &ProjectDocument::changed, this, &AnalysisWindows::followProject);
 }
 
 AnalysisWindows::~AnalysisWindows() {
@@ -149,8 +148,7 @@ void AnalysisWindows::showDiveRoll() {
     if (!diveRoll_) {
         diveRoll_ = new DiveRollWindow(services_.state, services_.owner);
         diveRoll_->setWindowFlag(Qt::Window, true);
-        connect(diveRoll_, &DiveRollWindow::printRequested, this,
-                &AnalysisWindows::printDiveRoll);
+        connect(diveRoll_, &DiveRollWindow::printRequested, this, &AnalysisWindows::printDiveRoll);
         diveRoll_->setBaseline(baseline_.get());
     }
     diveRoll_->refresh();
@@ -161,8 +159,7 @@ void AnalysisWindows::showSteering() {
     if (!steering_) {
         steering_ = new SteeringWindow(services_.state, services_.messages, services_.owner);
         steering_->setWindowFlag(Qt::Window, true);
-        connect(steering_, &SteeringWindow::printRequested, this,
-                &AnalysisWindows::printSteering);
+        connect(steering_, &SteeringWindow::printRequested, this, &AnalysisWindows::printSteering);
         steering_->setBaseline(baseline_.get());
     }
     steering_->refresh();
@@ -189,10 +186,9 @@ void AnalysisWindows::revertAdjustTrial() {
 }
 
 void AnalysisWindows::closeAll() {
-    for (QWidget* window : {static_cast<QWidget*>(graph_.data()),
-                            static_cast<QWidget*>(diveRoll_.data()),
-                            static_cast<QWidget*>(steering_.data()),
-                            static_cast<QWidget*>(adjust_.data())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(graph_.data()), static_cast<QWidget*>(diveRoll_.data()),
+          static_cast<QWidget*>(steering_.data()), static_cast<QWidget*>(adjust_.data())}) {
         if (window != nullptr) {
             window->close();
         }

@@ -2,14 +2,14 @@
 
 #include "chassis/vehicle_data_frame.h"
 #include "geometry/coordinate_checks.h"
+#include "geometry/static_geometry.h"
 #include "mainwindow/coordinate_frame.h"
 #include "mainwindow/dimension_frame.h"
-#include "geometry/static_geometry.h"
 #include "mainwindow/help_frame.h"
 #include "mainwindow/side_refresh.h"
 #include "mainwindow/static_frame.h"
-#include "model/gathering_message_sink.h"
 #include "mainwindow/travel_frame.h"
+#include "model/gathering_message_sink.h"
 #include "project/project_document.h"
 
 namespace velmora {
@@ -54,7 +54,8 @@ void DialogFrames::connectFrames() {
             [this](const CoordinateSet& values) {
                 document_.apply(setCoordinatesEdit("Dimensions", state_.Right_Active, values));
             });
-    connect(panels_.frmVehicle, &VehicleDataFrame::okPressed, this, &DialogFrames::acceptVehicleData);
+    connect(panels_.frmVehicle, &VehicleDataFrame::okPressed, this,
+            &DialogFrames::acceptVehicleData);
     connect(panels_.frmVehicle, &VehicleDataFrame::cancelPressed, this,
             [this] { closeFrame(panels_.frmVehicle); });
 }
@@ -100,8 +101,8 @@ void DialogFrames::showCoordinateTable() {
 
 void DialogFrames::acceptCoordinates() {
     const std::optional<CoordinateSet> values = takeCoordinateTable();
-    if (values && !document_.apply(setCoordinatesEdit("Coordinate Table", state_.Right_Active,
-                                                      *values))) {
+    if (values &&
+        !document_.apply(setCoordinatesEdit("Coordinate Table", state_.Right_Active, *values))) {
         // The values the side has: its curves are drawn again all the same.
         host_.reselectActiveSide();
         host_.endCommand();

@@ -76,8 +76,8 @@ template <class Frame> Frame* placed(Frame* frame, ProportionalLayout& layout, c
 MainPanels buildMainPanels(QWidget* client, const SuspensionState& state,
                            const QStringList& pictureFolders) {
     MainPanels p;
-    p.layout = new ProportionalLayout(client, QSize(MainPanels::kClientWidth,
-                                                    MainPanels::kClientHeight));
+    p.layout =
+        new ProportionalLayout(client, QSize(MainPanels::kClientWidth, MainPanels::kClientHeight));
     buildSides(client, p);
     ProportionalLayout& layout = *p.layout;
     p.frmTravel = placed(new TravelFrame(client), layout, kFrmTravel);
@@ -95,10 +95,10 @@ MainPanels buildMainPanels(QWidget* client, const SuspensionState& state,
 
 bool MainPanels::dialogFrameOpen() const {
     const QWidget* client = frmTravel->parentWidget();
-    for (const QWidget* frame : {static_cast<QWidget*>(frmTravel), static_cast<QWidget*>(frmXYZ),
-                                 static_cast<QWidget*>(frmDimentions),
-                                 static_cast<QWidget*>(frmHelp),
-                                 static_cast<QWidget*>(frmVehicle)}) {
+    for (const QWidget* frame :
+         {static_cast<QWidget*>(frmTravel), static_cast<QWidget*>(frmXYZ),
+          static_cast<QWidget*>(frmDimentions), static_cast<QWidget*>(frmHelp),
+          static_cast<QWidget*>(frmVehicle)}) {
         if (frame->isVisibleTo(client)) {
             return true;
         }

@@ -1,5 +1,5 @@
-#include "chassis/steering_drawing.h"
-#include "chassis/steering_page.h"
+#include "chassis_pages/steering_drawing.h"
+#include "chassis_pages/steering_page.h"
 #include "drawing/recording_canvas.h"
 #include "printing/recording_printer.h"
 

@@ -1,4 +1,4 @@
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 
 #include "geometry/rigid_sweep.h"
 #include "geometry/sweep.h"

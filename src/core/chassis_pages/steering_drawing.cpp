@@ -1,4 +1,4 @@
-#include "chassis/steering_drawing.h"
+#include "chassis_pages/steering_drawing.h"
 
 #include "analysis/baseline_overlay.h"
 #include "analysis/dashed_path.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chassis/steering.h"
-#include "chassis/steering_drawing.h"
+#include "chassis_pages/steering_drawing.h"
 #include "model/message_sink.h"
 #include "printing/printer.h"
 

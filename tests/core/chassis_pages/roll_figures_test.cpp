@@ -1,4 +1,4 @@
-#include "chassis/roll_figures.h"
+#include "chassis_pages/roll_figures.h"
 #include "drawing/recording_canvas.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"

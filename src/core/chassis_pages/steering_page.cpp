@@ -1,4 +1,4 @@
-#include "chassis/steering_page.h"
+#include "chassis_pages/steering_page.h"
 
 #include "model/number_text.h"
 

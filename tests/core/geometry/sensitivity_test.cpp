@@ -1,4 +1,4 @@
-#include "chassis/sensitivity.h"
+#include "geometry/sensitivity.h"
 
 #include "core/geometry/rigid_test_corners.h"
 #include "geometry/sweep.h"

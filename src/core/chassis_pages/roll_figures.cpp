@@ -1,4 +1,4 @@
-#include "chassis/roll_figures.h"
+#include "chassis_pages/roll_figures.h"
 
 #include "analysis/baseline_overlay.h"
 #include "analysis/dashed_path.h"
