@@ -23,9 +23,10 @@ SideLine sideLine(const Point3& front, const Point3& rear) {
     return {front.z, front.y, rear.z - front.z, rear.y - front.y};
 }
 
-Message antiDiveMessage(const char* side, const char* why) {
+Message antiDiveMessage(Outcome outcome, const char* side, const char* why) {
     return Message{"Anti-Dive", std::string("The ") + side + " side has no anti-dive: " + why + ".",
-                   MessageIcon::Warning, MessageButtons::Ok};
+                   MessageIcon::Warning, MessageButtons::Ok}
+        .with(outcome);
 }
 
 } // namespace
@@ -81,10 +82,14 @@ AntiDive antiDive(const CoordinateSet& right, const CoordinateSet& left,
             continue;
         }
         if (!side.tanTheta) {
-            out.messages.push_back(antiDiveMessage(
-                name, side.instantCentre
-                          ? "its side-view instant centre lies straight above the contact patch"
-                          : "its arm lines are vertical or have no length in the side view"));
+            out.messages.push_back(
+                side.instantCentre
+                    ? antiDiveMessage(
+                          Outcome::AntiDiveAbovePatch, name,
+                          "its side-view instant centre lies straight above the contact patch")
+                    : antiDiveMessage(
+                          Outcome::AntiDiveNoArmLines, name,
+                          "its arm lines are vertical or have no length in the side view"));
             continue;
         }
         if (!haveData) {

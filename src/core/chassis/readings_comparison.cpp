@@ -10,8 +10,9 @@
 namespace velmora {
 namespace {
 
-Message readingWarning(std::string text) {
-    return Message{kReadingsTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok};
+Message readingWarning(Outcome outcome, std::string text) {
+    return Message{kReadingsTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok}.with(
+        outcome);
 }
 
 std::string inches(float value) {
@@ -87,11 +88,12 @@ ReadingsComparison compareReadings(const CoordinateSet& coords, bool right,
         if (!row.classic) {
             const bool outside = reading.travel > sweep.VU || reading.travel < -sweep.VD;
             out.messages.push_back(readingWarning(
+                outside ? Outcome::ReadingOutsideTravel : Outcome::ReadingBesideUnreached,
                 "The reading at " + inches(reading.travel) +
-                (outside ? " lies outside the swept travel (" + inches(sweep.VU) + " of bump, " +
-                               inches(sweep.VD) + " of rebound)"
-                         : " lies next to a wheel position the sweep did not reach") +
-                ", so it has no classic bump steer."));
+                    (outside ? " lies outside the swept travel (" + inches(sweep.VU) +
+                                   " of bump, " + inches(sweep.VD) + " of rebound)"
+                             : " lies next to a wheel position the sweep did not reach") +
+                    ", so it has no classic bump steer."));
         }
         row.rigid = rigid.bumpSteerAt(reading.travel, out.messages);
         if (row.classic) {

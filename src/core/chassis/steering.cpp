@@ -84,9 +84,10 @@ std::optional<double> ackermannOf(const SteerWheel& right, const SteerWheel& lef
 void SteeringPair::prepare(Side& side, const CoordinateSet& coords, const char* name,
                            std::vector<Message>& messages) {
     if (!isComplete(coords)) {
-        messages.push_back(steeringSetupMessage(std::string("The ") + name +
-                                                " side is not complete, so the car cannot be "
-                                                "steered."));
+        messages.push_back(steeringSetupMessage(Outcome::SteeringSideIncomplete,
+                                                std::string("The ") + name +
+                                                    " side is not complete, so the car cannot be "
+                                                    "steered."));
         return;
     }
     side.points = cornerPoints(coords);
@@ -98,8 +99,9 @@ void SteeringPair::prepare(Side& side, const CoordinateSet& coords, const char* 
         why = "the spin axis has no reading at ride height";
     }
     if (!side.corner) {
-        messages.push_back(steeringSetupMessage(std::string("The ") + name +
-                                                " corner cannot be steered: " + why + "."));
+        messages.push_back(steeringSetupMessage(Outcome::SteeringCannotSteer,
+                                                std::string("The ") + name +
+                                                    " corner cannot be steered: " + why + "."));
         return;
     }
     side.staticCamber = reading.camber;
@@ -109,9 +111,10 @@ void SteeringPair::prepare(Side& side, const CoordinateSet& coords, const char* 
     side.staticToggle = toggleMeasure(side.corner->staticPose(), side.points.RI);
     if (!(std::fabs(side.staticToggle) > 0)) {
         side.corner.reset();
-        messages.push_back(steeringSetupMessage(std::string("The ") + name +
-                                                " corner cannot be steered: its tie rod is in "
-                                                "line with the steering arm at ride height."));
+        messages.push_back(steeringSetupMessage(Outcome::SteeringTieRodInLine,
+                                                std::string("The ") + name +
+                                                    " corner cannot be steered: its tie rod is in "
+                                                    "line with the steering arm at ride height."));
     }
 }
 
@@ -274,8 +277,8 @@ SteerSweep SteeringPair::sweep(double maxRack, int steps, std::optional<double> 
     return out;
 }
 
-Message steeringSetupMessage(const std::string& text) {
-    return Message{kTitle, text, MessageIcon::Warning, MessageButtons::Ok};
+Message steeringSetupMessage(Outcome outcome, const std::string& text) {
+    return Message{kTitle, text, MessageIcon::Warning, MessageButtons::Ok}.with(outcome);
 }
 
 SteerStop SteeringPair::reason(Stop stop) {
@@ -294,7 +297,10 @@ Message steeringReachMessage(const char* side, double rack, SteerStop why) {
                    std::string("The ") + side + " wheel stops at " +
                        shortestText(static_cast<float>(rack)) +
                        " inches of rack travel: " + because,
-                   MessageIcon::Warning, MessageButtons::Ok};
+                   MessageIcon::Warning, MessageButtons::Ok}
+        .with(why == SteerStop::Toggle   ? Outcome::SteeringStopsAtToggle
+              : why == SteerStop::Across ? Outcome::SteeringStopsAt90Degrees
+                                         : Outcome::SteeringStopsUnsettled);
 }
 
 } // namespace velmora

@@ -132,7 +132,7 @@ private:
 };
 
 // The messages of the steering analysis (title "Steering", warning icon, OK).
-Message steeringSetupMessage(const std::string& text);
+Message steeringSetupMessage(Outcome outcome, const std::string& text);
 // A wheel that stops at `rack`, and why.
 Message steeringReachMessage(const char* side, double rack, SteerStop why = SteerStop::Settle);
 

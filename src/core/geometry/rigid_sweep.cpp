@@ -18,8 +18,8 @@ namespace {
 
 constexpr const char* kTitle = "3-D Check";
 
-Message warning(std::string text) {
-    return Message{kTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok};
+Message warning(Outcome outcome, std::string text) {
+    return Message{kTitle, std::move(text), MessageIcon::Warning, MessageButtons::Ok}.with(outcome);
 }
 
 class Sweeper {
@@ -178,18 +178,21 @@ double largestBumpSteer(const RigidSweep& sweep) {
 }
 
 Message rigidSetupMessage(const std::string& why) {
-    return warning("The 3-D check cannot solve this corner: " + why + ".");
+    return warning(Outcome::RigidCannotSolve,
+                   "The 3-D check cannot solve this corner: " + why + ".");
 }
 
 Message rigidLockMessage(float travel) {
-    return warning("The 3-D check stops at " + shortestText(travel) +
-                   " inches of travel: the corner locks there (an arm passes its dead centre "
-                   "or the tie rod cannot reach).");
+    return warning(Outcome::RigidLocks,
+                   "The 3-D check stops at " + shortestText(travel) +
+                       " inches of travel: the corner locks there (an arm passes its dead centre "
+                       "or the tie rod cannot reach).");
 }
 
 Message rigidNoConvergenceMessage(float travel) {
-    return warning("The 3-D check stops at " + shortestText(travel) +
-                   " inches of travel: the solution does not settle there.");
+    return warning(Outcome::RigidDoesNotSettle,
+                   "The 3-D check stops at " + shortestText(travel) +
+                       " inches of travel: the solution does not settle there.");
 }
 
 } // namespace velmora

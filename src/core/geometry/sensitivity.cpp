@@ -72,7 +72,8 @@ Message notEnteredMessage(int index, float value) {
                    "Coordinate " + std::to_string(index) + " would become 0 (" +
                        shortestText(value) +
                        " plus the step), which the table takes as not entered.",
-                   MessageIcon::Exclamation, MessageButtons::Ok};
+                   MessageIcon::Exclamation, MessageButtons::Ok}
+        .with(Outcome::SensitivityCoordinateEmptied);
 }
 
 } // namespace

@@ -11,8 +11,9 @@ namespace {
 
 constexpr const char* kGeometryTitle = "Suspension Geometry Error";
 
-Message warning(std::string title, std::string text) {
-    return Message{std::move(title), std::move(text), MessageIcon::Warning, MessageButtons::Ok};
+Message warning(Outcome outcome, std::string title, std::string text) {
+    return Message{std::move(title), std::move(text), MessageIcon::Warning, MessageButtons::Ok}
+        .with(outcome);
 }
 
 // Int(t): the floor of t, written as a whole number ("2", "-3").
@@ -25,24 +26,25 @@ std::string wholeNumberText(float t) {
 } // namespace
 
 Message topsOutMessage(float t) {
-    return warning(kGeometryTitle,
+    return warning(Outcome::SweepTopsOut, kGeometryTitle,
                    "Suspension tops out before " + shortestText(t) + " inches of bump travel");
 }
 
 Message bottomsOutMessage(float t) {
-    return warning(kGeometryTitle, "Suspension bottoms out before " + shortestText(t) +
-                                       " inches of rebound travel");
+    return warning(Outcome::SweepBottomsOut, kGeometryTitle,
+                   "Suspension bottoms out before " + shortestText(t) +
+                       " inches of rebound travel");
 }
 
 Message tieRodBindsMessage(float t) {
-    return warning(kGeometryTitle,
+    return warning(Outcome::SweepTieRodBinds, kGeometryTitle,
                    "The tie rod binds with this much travel. Try a different tie rod location, "
                    "or go back to the Options menu and try less than " +
                        wholeNumberText(t) + " in the Travel Range.");
 }
 
 Message dataErrorMessage() {
-    return warning("Data Error",
+    return warning(Outcome::SweepDataError, "Data Error",
                    "A measurement was not entered properly or is incorrect. If you are designing "
                    "a suspension, you may have entered a combination that binds or is "
                    "impossible. Go back and check your numbers.");

@@ -11,6 +11,37 @@ enum class MessageIcon { None, Warning, Exclamation, Information };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// What a pass's message reports, so that callers and tests can tell the results apart without
+// reading the English, which may be reworded. Messages that are not a pass's result (files,
+// questions, the coordinate table's checks) carry None.
+enum class Outcome {
+    None,
+    // The classic sweep
+    SweepTopsOut,
+    SweepBottomsOut,
+    SweepTieRodBinds,
+    SweepDataError,
+    // The 3-D solution, also where dive and roll and the readings use it
+    RigidCannotSolve,
+    RigidLocks,
+    RigidDoesNotSettle,
+    // Steering: a side that cannot be steered, then a wheel that stops on the way
+    SteeringSideIncomplete,
+    SteeringCannotSteer,
+    SteeringTieRodInLine,
+    SteeringStopsUnsettled,
+    SteeringStopsAtToggle,
+    SteeringStopsAt90Degrees,
+    // Anti-dive
+    AntiDiveAbovePatch,
+    AntiDiveNoArmLines,
+    // The bump steer readings
+    ReadingOutsideTravel,
+    ReadingBesideUnreached,
+    // Sensitivity
+    SensitivityCoordinateEmptied,
+};
+
 struct Message {
     Message() = default;
     Message(std::string title_, std::string text_, MessageIcon icon_ = MessageIcon::None,
@@ -24,8 +55,15 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     // Longer text the user may unfold (a list of gathered messages); usually empty.
     std::string details;
+    Outcome outcome = Outcome::None; // never shown: the text says it to the user
 
     bool operator==(const Message&) const = default;
+
+    // The message as the pass that builds it marks it.
+    Message with(Outcome code) && {
+        outcome = code;
+        return std::move(*this);
+    }
 };
 
 // Where core code reports what the user must read. The desktop program shows a modal box,

@@ -59,7 +59,8 @@ TEST(AntiDive, FollowsTheSideViewInstantCentre) {
     ASSERT_TRUE(above.right.instantCentre);
     EXPECT_NEAR(above.right.instantCentre->z, 25, 1e-9);
     EXPECT_FALSE(above.right.antiDivePercent);
-    EXPECT_EQ(above.messages.size(), 1u);
+    ASSERT_EQ(above.messages.size(), 1u);
+    EXPECT_EQ(above.messages[0].outcome, Outcome::AntiDiveAbovePatch);
 }
 
 } // namespace

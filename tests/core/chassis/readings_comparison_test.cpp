@@ -55,8 +55,7 @@ TEST(ReadingsComparison, ModelsAtTheReadingsTravelAndDifferences) {
         EXPECT_FALSE(beyond.classic);
         EXPECT_FALSE(beyond.classicDifference);
         const auto said = std::find_if(c.messages.begin(), c.messages.end(), [](const Message& m) {
-            return m.title == kReadingsTitle &&
-                   m.text.starts_with("The reading at 4 in lies outside the swept travel");
+            return m.outcome == Outcome::ReadingOutsideTravel;
         });
         EXPECT_NE(said, c.messages.end());
     }

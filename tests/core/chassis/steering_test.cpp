@@ -158,9 +158,7 @@ TEST(Steering, AWheelStandsOnlyUntilItsLinkageStops) {
     EXPECT_FALSE(far.left.solved);
     EXPECT_FALSE(far.ackermannPercent);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].text,
-              "The left wheel stops at 9 inches of rack travel: it would steer 90 "
-              "degrees or more there.");
+    EXPECT_EQ(messages[1].outcome, Outcome::SteeringStopsAt90Degrees);
 }
 
 TEST(Steering, LimitsAndIncompleteSidesAreRefusedWithAReason) {
@@ -172,8 +170,7 @@ TEST(Steering, LimitsAndIncompleteSidesAreRefusedWithAReason) {
     const SteeringPair pair = SteeringPair::build(CoordinateSet{}, parallelogramCorner());
     EXPECT_FALSE(pair.ready());
     ASSERT_EQ(pair.setupMessages().size(), 1u);
-    EXPECT_EQ(pair.setupMessages()[0].text,
-              "The right side is not complete, so the car cannot be steered.");
+    EXPECT_EQ(pair.setupMessages()[0].outcome, Outcome::SteeringSideIncomplete);
     EXPECT_FALSE(pair.solve(1, 100.0).left.solved);
 }
 

@@ -174,8 +174,8 @@ TEST(RigidSweep, LockingCornerStopsEachDirectionWithItsTravelAndKeepsTheRest) {
     const RigidSweep s = rigidSweep(parallelogramCorner(5, 17), 9, 9);
     expectAllFinite(s);
     ASSERT_EQ(s.messages.size(), 2u);
-    EXPECT_EQ(s.messages[0].title, "3-D Check");
-    EXPECT_EQ(s.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(s.messages[0].outcome, Outcome::RigidLocks);
+    EXPECT_EQ(s.messages[1].outcome, Outcome::RigidLocks);
     EXPECT_NE(s.messages[0].text.find(" 5.25 inches"), std::string::npos) << s.messages[0].text;
     EXPECT_NE(s.messages[1].text.find(" -5.25 inches"), std::string::npos) << s.messages[1].text;
     for (int i = 1; i <= s.n; ++i) {
@@ -202,7 +202,8 @@ TEST(RigidSweep, CornersThatCannotBeModelledSayWhyAndSolveNothing) {
 
     CoordinateSet level = parallelogramCorner();
     level[12] = 7; // top ball joint as low as the bottom one
-    EXPECT_EQ(rigidSweep(level, 3, 3).messages.size(), 1u);
+    ASSERT_EQ(rigidSweep(level, 3, 3).messages.size(), 1u);
+    EXPECT_EQ(rigidSweep(level, 3, 3).messages[0].outcome, Outcome::RigidCannotSolve);
 
     CoordinateSet incomplete = parallelogramCorner();
     incomplete[5] = 0;

@@ -25,7 +25,8 @@ TEST(SweepMessages, TextsTitlesAndButtons) {
     const Message topsOut = topsOutMessage(2.75f);
     EXPECT_EQ(topsOut, (Message{"Suspension Geometry Error",
                                 "Suspension tops out before 2.75 inches of bump travel",
-                                MessageIcon::Warning, MessageButtons::Ok}));
+                                MessageIcon::Warning, MessageButtons::Ok}
+                            .with(Outcome::SweepTopsOut)));
     EXPECT_EQ(bottomsOutMessage(-1.5f).text,
               "Suspension bottoms out before -1.5 inches of rebound travel");
     EXPECT_EQ(bottomsOutMessage(-1.5f).icon, MessageIcon::Warning);
@@ -36,7 +37,8 @@ TEST(SweepMessages, TextsTitlesAndButtons) {
                        "The tie rod binds with this much travel. Try a different tie rod "
                        "location, or go back to the Options menu and try less than -3 in the "
                        "Travel Range.",
-                       MessageIcon::Warning, MessageButtons::Ok}));
+                       MessageIcon::Warning, MessageButtons::Ok}
+                   .with(Outcome::SweepTieRodBinds)));
     EXPECT_NE(tieRodBindsMessage(2.75f).text.find("less than 2 in"), std::string::npos);
     EXPECT_NE(tieRodBindsMessage(0.0f).text.find("less than 0 in"), std::string::npos);
     EXPECT_NE(tieRodBindsMessage(-0.25f).text.find("less than -1 in"), std::string::npos);
@@ -45,7 +47,8 @@ TEST(SweepMessages, TextsTitlesAndButtons) {
                        "A measurement was not entered properly or is incorrect. If you are "
                        "designing a suspension, you may have entered a combination that binds "
                        "or is impossible. Go back and check your numbers.",
-                       MessageIcon::Warning, MessageButtons::Ok}));
+                       MessageIcon::Warning, MessageButtons::Ok}
+                   .with(Outcome::SweepDataError)));
 }
 
 // Sweeps 9 inches each way with every result marked, so untouched positions show.
