@@ -1,13 +1,13 @@
 // Adjust a Point: one nudge until everything that shows the side has been drawn again, without
 // painting it on the screen: the trial set applied, both sides swept as selecting a side sweeps
 // them, the five small graphs, and the open graph window's curve and picture recorded.
-#include "analysis/big_graph.h"
-#include "chassis/adjust_point_window.h"
-#include "mainwindow/main_window.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
-#include "platform/file_dialogs.h"
+#include "ui/analysis/big_graph.h"
+#include "ui/chassis/adjust_point_window.h"
+#include "ui/mainwindow/main_window.h"
+#include "ui/platform/file_dialogs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // The Dive and Roll window while the Up key is held on its roll box: one step of the box,
 // until the window has painted the new state (offscreen).
-#include "chassis/dive_roll_window.h"
-#include "chassis/step_box.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
+#include "ui/chassis/dive_roll_window.h"
+#include "ui/chassis/step_box.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // The main window: how long the program takes from start to a shown window, and how long
 // the refresh that every side, style and travel change ends with takes when both sides
 // are complete (two sweeps and the five small graphs drawn twice).
-#include "mainwindow/main_window.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
-#include "platform/file_dialogs.h"
+#include "ui/mainwindow/main_window.h"
+#include "ui/platform/file_dialogs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #include "analysis/baseline.h"
-#include "analysis/big_graph.h"
-#include "analysis/graph_sensitivity.h"
-#include "analysis/sensitivity_window.h"
-#include "chassis/adjust_point_window.h"
 #include "main_window_fixture.h"
+#include "ui/analysis/big_graph.h"
+#include "ui/analysis/graph_sensitivity.h"
+#include "ui/analysis/sensitivity_window.h"
+#include "ui/chassis/adjust_point_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "analysis/baseline.h"
 #include "analysis/baseline_overlay.h"
-#include "analysis/big_graph.h"
+#include "ui/analysis/big_graph.h"
 
 namespace velmora::testing {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/big_graph.h"
 #include "geometry/sweep.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
-#include "widgets/drawing_surface.h"
+#include "ui/analysis/big_graph.h"
+#include "ui/widgets/drawing_surface.h"
 
 #include <gtest/gtest.h>
 

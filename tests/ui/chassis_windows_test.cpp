@@ -1,8 +1,8 @@
-#include "chassis/steering_window.h"
-#include "chassis/vehicle_data_frame.h"
 #include "main_window_fixture.h"
 #include "model/number_text.h"
 #include "printing/recording_printer.h"
+#include "ui/chassis/steering_window.h"
+#include "ui/chassis/vehicle_data_frame.h"
 
 #include <QLineEdit>
 

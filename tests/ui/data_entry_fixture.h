@@ -2,7 +2,7 @@
 
 #include "main_window_fixture.h"
 #include "pictures/corner_geometry.h"
-#include "widgets/armed_line_edit.h"
+#include "ui/widgets/armed_line_edit.h"
 
 #include <QLineEdit>
 

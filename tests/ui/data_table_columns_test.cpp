@@ -1,8 +1,8 @@
 #include "big_graph_fixture.h"
 
 #include "analysis/baseline.h"
-#include "analysis/baseline_view.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/baseline_view.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "chassis/dive_roll_window.h"
-#include "chassis/step_box.h"
 #include "main_window_fixture.h"
+#include "ui/chassis/dive_roll_window.h"
+#include "ui/chassis/step_box.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "widgets/drawing_surface.h"
+#include "ui/widgets/drawing_surface.h"
 
 #include "core/drawing/recorded_ops.h"
-#include "widgets/qpainter_canvas.h"
+#include "ui/widgets/qpainter_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/printer_device.h"
+#include "ui/printing/printer_device.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/message_sink.h"
-#include "platform/file_dialogs.h"
+#include "ui/platform/file_dialogs.h"
 
 #include <QString>
 

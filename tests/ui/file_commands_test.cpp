@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "mainwindow/notes_window.h"
 #include "model/project_file_io.h"
+#include "ui/mainwindow/notes_window.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "data_entry_fixture.h"
 
-#include "widgets/picture_box.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QLabel>
 

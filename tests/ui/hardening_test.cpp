@@ -3,12 +3,12 @@
 // inside a number.
 #include "main_window_fixture.h"
 
-#include "analysis/big_graph.h"
-#include "mainwindow/notes_box.h"
-#include "mainwindow/notes_window.h"
 #include "model/project_file_io.h"
-#include "widgets/armed_line_edit.h"
-#include "widgets/blank_wrap_label.h"
+#include "ui/analysis/big_graph.h"
+#include "ui/mainwindow/notes_box.h"
+#include "ui/mainwindow/notes_window.h"
+#include "ui/widgets/armed_line_edit.h"
+#include "ui/widgets/blank_wrap_label.h"
 
 #include <QApplication>
 #include <QClipboard>

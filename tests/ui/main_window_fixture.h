@@ -3,8 +3,8 @@
 #include "core/drawing/recorded_ops.h"
 #include "fake_printer.h"
 #include "fakes.h"
-#include "mainwindow/main_window.h"
-#include "widgets/drawing_surface.h"
+#include "ui/mainwindow/main_window.h"
+#include "ui/widgets/drawing_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
-#include "mainwindow/balloon_texts.h"
-#include "mainwindow/notes_window.h"
-#include "widgets/picture_button.h"
+#include "ui/mainwindow/balloon_texts.h"
+#include "ui/mainwindow/notes_window.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -3,8 +3,8 @@
 #include "main_window_fixture.h"
 #include <QLineEdit>
 
-#include "analysis/big_graph.h"
-#include "analysis/big_graph_controls.h"
+#include "ui/analysis/big_graph.h"
+#include "ui/analysis/big_graph_controls.h"
 
 #include <QDir>
 #include <QFile>

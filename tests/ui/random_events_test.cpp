@@ -8,8 +8,8 @@
 #include "fake_printer.h"
 #include "fakes.h"
 #include "main_window_fixture.h"
-#include "mainwindow/notes_window.h"
 #include "model/project_file_io.h"
+#include "ui/mainwindow/notes_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "analysis/readings_overlay.h"
-#include "analysis/readings_panel.h"
 #include "big_graph_fixture.h"
 #include "core/drawing/recorded_ops.h"
+#include "ui/analysis/readings_panel.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

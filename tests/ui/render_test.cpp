@@ -1,4 +1,4 @@
-#include "rendering/offscreen_renderer.h"
+#include "ui/rendering/offscreen_renderer.h"
 
 #include "drawing/recording_canvas.h"
 

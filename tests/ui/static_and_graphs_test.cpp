@@ -1,10 +1,10 @@
 #include "main_window_fixture.h"
 
-#include "analysis/big_graph.h"
-#include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
-#include "mainwindow/static_frame.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/big_graph.h"
+#include "ui/analysis/big_graph_controls.h"
+#include "ui/mainwindow/static_frame.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "mainwindow/travel_frame.h"
-#include "platform/file_dialogs.h"
-#include "widgets/armed_line_edit.h"
-#include "widgets/picture_button.h"
-#include "widgets/proportional_layout.h"
+#include "ui/mainwindow/travel_frame.h"
+#include "ui/platform/file_dialogs.h"
+#include "ui/widgets/armed_line_edit.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/drawing/recorded_ops.h"
 #include "drawing/recording.h"
-#include "widgets/picture_box.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QFile>
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "cli_output.h"
 
 #ifdef VELMORA_WITH_UI
-#include "rendering/offscreen_renderer.h"
 #include "toolkit_session.h"
+#include "ui/rendering/offscreen_renderer.h"
 
 #include <QBuffer>
 #include <QByteArray>

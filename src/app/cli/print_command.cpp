@@ -16,8 +16,8 @@
 #include "printing/worksheets.h"
 
 #ifdef VELMORA_WITH_UI
-#include "printing/page_rendering.h"
 #include "toolkit_session.h"
+#include "ui/printing/page_rendering.h"
 #endif
 
 #include <algorithm>

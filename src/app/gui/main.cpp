@@ -1,9 +1,9 @@
 // velmora [PROJECT]: the desktop program. With a project (a file manager's double-click or
 // "Open with") the project is opened as File, Open would; without one the program starts
 // empty.
-#include "mainwindow/main_window.h"
-#include "platform/file_dialogs.h"
-#include "platform/qt_message_sink.h"
+#include "ui/mainwindow/main_window.h"
+#include "ui/platform/file_dialogs.h"
+#include "ui/platform/qt_message_sink.h"
 #include "velmora_version.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "drawing/recording_canvas.h"
 #include "drawing/svg_canvas.h"
 #include "model/atomic_file.h"
-#include "rendering/offscreen_renderer.h"
+#include "ui/rendering/offscreen_renderer.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "analysis/arrow_caption.h"
+#include "ui/analysis/arrow_caption.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,10 +1,10 @@
-#include "analysis/baseline_view.h"
+#include "ui/analysis/baseline_view.h"
 
 #include "analysis/baseline_overlay.h"
-#include "analysis/data_table_columns.h"
 #include "analysis/graph_window_views.h"
-#include "widgets/drawing_surface.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/data_table_columns.h"
+#include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/baseline.h"
-#include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
+#include "ui/analysis/big_graph_controls.h"
 
 #include <QObject>
 

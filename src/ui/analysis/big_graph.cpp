@@ -1,17 +1,17 @@
-#include "analysis/big_graph.h"
+#include "ui/analysis/big_graph.h"
 
-#include "analysis/baseline_view.h"
-#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
-#include "analysis/graph_sensitivity.h"
 #include "analysis/graph_window_views.h"
-#include "analysis/model_check.h"
-#include "analysis/readings_panel.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
-#include "widgets/drawing_surface.h"
-#include "widgets/picture_button.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/baseline_view.h"
+#include "ui/analysis/data_table_columns.h"
+#include "ui/analysis/graph_sensitivity.h"
+#include "ui/analysis/model_check.h"
+#include "ui/analysis/readings_panel.h"
+#include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
 #include "model/message_sink.h"
 #include "model/project.h"
 #include "model/suspension_state.h"
+#include "ui/analysis/big_graph_controls.h"
 
 #include <QWidget>
 

@@ -1,14 +1,14 @@
-#include "analysis/big_graph_controls.h"
+#include "ui/analysis/big_graph_controls.h"
 
-#include "analysis/arrow_caption.h"
-#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_view.h"
 #include "analysis/suspension_picture.h"
-#include "widgets/blank_wrap_label.h"
-#include "widgets/drawing_surface.h"
-#include "widgets/picture_button.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/arrow_caption.h"
+#include "ui/analysis/data_table_columns.h"
+#include "ui/widgets/blank_wrap_label.h"
+#include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QGroupBox>
 #include <QLabel>

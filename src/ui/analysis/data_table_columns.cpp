@@ -1,7 +1,7 @@
-#include "analysis/data_table_columns.h"
+#include "ui/analysis/data_table_columns.h"
 
-#include "analysis/big_graph_controls.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/big_graph_controls.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QGroupBox>
 #include <QLabel>

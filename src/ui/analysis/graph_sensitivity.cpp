@@ -1,9 +1,9 @@
-#include "analysis/graph_sensitivity.h"
+#include "ui/analysis/graph_sensitivity.h"
 
 #include "analysis/model_overlay.h"
-#include "analysis/sensitivity_window.h"
 #include "geometry/sensitivity.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/sensitivity_window.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
-#include "analysis/model_check.h"
+#include "ui/analysis/model_check.h"
 
-#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/model_overlay.h"
-#include "widgets/drawing_surface.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/data_table_columns.h"
+#include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

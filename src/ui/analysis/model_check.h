@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
 #include "geometry/rigid_sweep.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "ui/analysis/big_graph_controls.h"
 
 #include <QObject>
 

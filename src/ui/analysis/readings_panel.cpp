@@ -1,14 +1,14 @@
-#include "analysis/readings_panel.h"
+#include "ui/analysis/readings_panel.h"
 
-#include "analysis/data_table_columns.h"
 #include "analysis/graph_drawing.h"
 #include "analysis/model_overlay.h"
 #include "analysis/readings_overlay.h"
 #include "model/bump_steer_reading.h"
 #include "model/number_text.h"
-#include "widgets/drawing_surface.h"
-#include "widgets/frame_keys.h"
-#include "widgets/proportional_layout.h"
+#include "ui/analysis/data_table_columns.h"
+#include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/frame_keys.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

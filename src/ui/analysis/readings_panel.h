@@ -1,9 +1,9 @@
 #pragma once
 
-#include "analysis/big_graph_controls.h"
 #include "analysis/graph_view.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "ui/analysis/big_graph_controls.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "analysis/sensitivity_window.h"
+#include "ui/analysis/sensitivity_window.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "chassis/adjust_point_window.h"
+#include "ui/chassis/adjust_point_window.h"
 
 #include "geometry/sensitivity.h"
 #include "model/entry_text.h"

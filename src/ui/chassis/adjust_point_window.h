@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chassis/adjust_point_host.h"
 #include "model/message_sink.h"
+#include "ui/chassis/adjust_point_host.h"
 
 #include <QWidget>
 

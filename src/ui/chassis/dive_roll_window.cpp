@@ -1,8 +1,8 @@
-#include "chassis/dive_roll_window.h"
+#include "ui/chassis/dive_roll_window.h"
 
-#include "chassis/step_box.h"
 #include "chassis_pages/roll_figures.h"
-#include "widgets/drawing_surface.h"
+#include "ui/chassis/step_box.h"
+#include "ui/widgets/drawing_surface.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

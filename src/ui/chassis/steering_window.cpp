@@ -1,10 +1,10 @@
-#include "chassis/steering_window.h"
+#include "ui/chassis/steering_window.h"
 
 #include "model/entry_text.h"
 #include "model/number_text.h"
 #include "model/typed_number.h"
-#include "widgets/armed_line_edit.h"
-#include "widgets/drawing_surface.h"
+#include "ui/widgets/armed_line_edit.h"
+#include "ui/widgets/drawing_surface.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "chassis/step_box.h"
+#include "ui/chassis/step_box.h"
 
 #include "model/typed_number.h"
 

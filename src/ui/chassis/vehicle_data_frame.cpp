@@ -1,10 +1,10 @@
-#include "chassis/vehicle_data_frame.h"
+#include "ui/chassis/vehicle_data_frame.h"
 
 #include "model/entry_text.h"
 #include "model/typed_number.h"
-#include "widgets/armed_line_edit.h"
-#include "widgets/frame_keys.h"
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/armed_line_edit.h"
+#include "ui/widgets/frame_keys.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "model/message_sink.h"
 #include "model/project_history.h"
 #include "model/suspension_state.h"
-#include "printing/print_commands.h"
+#include "ui/printing/print_commands.h"
 
 #include <QObject>
 #include <QPointer>

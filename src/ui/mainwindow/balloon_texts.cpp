@@ -1,4 +1,4 @@
-#include "mainwindow/balloon_texts.h"
+#include "ui/mainwindow/balloon_texts.h"
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
-#include "mainwindow/coordinate_frame.h"
+#include "ui/mainwindow/coordinate_frame.h"
 
 #include "model/coordinate_rows.h"
 #include "model/entry_text.h"
-#include "widgets/armed_line_edit.h"
-#include "widgets/frame_keys.h"
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/armed_line_edit.h"
+#include "ui/widgets/frame_keys.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

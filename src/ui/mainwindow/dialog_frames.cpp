@@ -1,16 +1,16 @@
-#include "mainwindow/dialog_frames.h"
+#include "ui/mainwindow/dialog_frames.h"
 
-#include "chassis/vehicle_data_frame.h"
 #include "geometry/coordinate_checks.h"
 #include "geometry/static_geometry.h"
-#include "mainwindow/coordinate_frame.h"
-#include "mainwindow/dimension_frame.h"
-#include "mainwindow/help_frame.h"
-#include "mainwindow/side_refresh.h"
-#include "mainwindow/static_frame.h"
-#include "mainwindow/travel_frame.h"
 #include "model/gathering_message_sink.h"
-#include "project/project_document.h"
+#include "ui/chassis/vehicle_data_frame.h"
+#include "ui/mainwindow/coordinate_frame.h"
+#include "ui/mainwindow/dimension_frame.h"
+#include "ui/mainwindow/help_frame.h"
+#include "ui/mainwindow/side_refresh.h"
+#include "ui/mainwindow/static_frame.h"
+#include "ui/mainwindow/travel_frame.h"
+#include "ui/project/project_document.h"
 
 namespace velmora {
 

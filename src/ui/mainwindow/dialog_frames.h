@@ -1,10 +1,10 @@
 #pragma once
 
-#include "mainwindow/main_panels.h"
 #include "model/coordinate_box_texts.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 #include "pictures/picture_key.h"
+#include "ui/mainwindow/main_panels.h"
 
 #include <QObject>
 

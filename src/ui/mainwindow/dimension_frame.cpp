@@ -1,11 +1,11 @@
-#include "mainwindow/dimension_frame.h"
+#include "ui/mainwindow/dimension_frame.h"
 
 #include "model/entry_text.h"
 #include "pictures/wizard_screens.h"
-#include "widgets/armed_line_edit.h"
-#include "widgets/frame_keys.h"
-#include "widgets/picture_box.h"
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/armed_line_edit.h"
+#include "ui/widgets/frame_keys.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "mainwindow/geometry_frame.h"
+#include "ui/mainwindow/geometry_frame.h"
 
-#include "widgets/drawing_surface.h"
-#include "widgets/picture_button.h"
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "mainwindow/help_frame.h"
+#include "ui/mainwindow/help_frame.h"
 
 #include "pictures/guide_texts.h"
 #include "pictures/picture_key.h"
-#include "widgets/frame_keys.h"
-#include "widgets/picture_box.h"
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/frame_keys.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

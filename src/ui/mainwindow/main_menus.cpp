@@ -1,4 +1,4 @@
-#include "mainwindow/main_menus.h"
+#include "ui/mainwindow/main_menus.h"
 
 #include <QAction>
 #include <QKeySequence>

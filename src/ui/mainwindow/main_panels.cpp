@@ -1,15 +1,15 @@
-#include "mainwindow/main_panels.h"
+#include "ui/mainwindow/main_panels.h"
 
-#include "chassis/vehicle_data_frame.h"
-#include "mainwindow/coordinate_frame.h"
-#include "mainwindow/dimension_frame.h"
-#include "mainwindow/geometry_frame.h"
-#include "mainwindow/help_frame.h"
-#include "mainwindow/side_frame.h"
-#include "mainwindow/static_frame.h"
-#include "mainwindow/travel_frame.h"
-#include "widgets/picture_button.h"
-#include "widgets/proportional_layout.h"
+#include "ui/chassis/vehicle_data_frame.h"
+#include "ui/mainwindow/coordinate_frame.h"
+#include "ui/mainwindow/dimension_frame.h"
+#include "ui/mainwindow/geometry_frame.h"
+#include "ui/mainwindow/help_frame.h"
+#include "ui/mainwindow/side_frame.h"
+#include "ui/mainwindow/static_frame.h"
+#include "ui/mainwindow/travel_frame.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 

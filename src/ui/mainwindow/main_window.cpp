@@ -1,18 +1,18 @@
-#include "mainwindow/main_window.h"
+#include "ui/mainwindow/main_window.h"
 
 #include "velmora_version.h"
 
-#include "mainwindow/balloon_texts.h"
-#include "mainwindow/coordinate_frame.h"
-#include "mainwindow/dialog_frames.h"
-#include "mainwindow/geometry_frame.h"
-#include "mainwindow/main_menus.h"
-#include "mainwindow/notes_window.h"
-#include "mainwindow/side_frame.h"
-#include "mainwindow/side_refresh.h"
-#include "mainwindow/static_frame.h"
-#include "widgets/named_pictures.h"
-#include "widgets/picture_button.h"
+#include "ui/mainwindow/balloon_texts.h"
+#include "ui/mainwindow/coordinate_frame.h"
+#include "ui/mainwindow/dialog_frames.h"
+#include "ui/mainwindow/geometry_frame.h"
+#include "ui/mainwindow/main_menus.h"
+#include "ui/mainwindow/notes_window.h"
+#include "ui/mainwindow/side_frame.h"
+#include "ui/mainwindow/side_refresh.h"
+#include "ui/mainwindow/static_frame.h"
+#include "ui/widgets/named_pictures.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "mainwindow/analysis_windows.h"
-#include "mainwindow/dialog_frames.h"
-#include "mainwindow/main_panels.h"
-#include "mainwindow/project_commands.h"
 #include "model/message_sink.h"
 #include "model/project_file.h"
 #include "model/suspension_state.h"
 #include "pictures/picture_key.h"
-#include "printing/print_commands.h"
-#include "project/project_document.h"
+#include "ui/mainwindow/analysis_windows.h"
+#include "ui/mainwindow/dialog_frames.h"
+#include "ui/mainwindow/main_panels.h"
+#include "ui/mainwindow/project_commands.h"
+#include "ui/printing/print_commands.h"
+#include "ui/project/project_document.h"
 
 #include <QMainWindow>
 #include <QPointer>

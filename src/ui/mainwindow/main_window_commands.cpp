@@ -1,11 +1,11 @@
 // The main window's commands: each turns what the user chose or typed into an edit of the
 // project, and the window follows the project's change.
-#include "mainwindow/main_window.h"
+#include "ui/mainwindow/main_window.h"
 
-#include "mainwindow/main_menus.h"
-#include "mainwindow/notes_window.h"
-#include "mainwindow/side_refresh.h"
-#include "platform/file_dialogs.h"
+#include "ui/mainwindow/main_menus.h"
+#include "ui/mainwindow/notes_window.h"
+#include "ui/mainwindow/side_refresh.h"
+#include "ui/platform/file_dialogs.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "mainwindow/notes_box.h"
+#include "ui/mainwindow/notes_box.h"
 
 #include <QKeyEvent>
 #include <QTextBlock>

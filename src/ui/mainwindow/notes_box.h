@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/guarded_plain_text_edit.h"
+#include "ui/widgets/guarded_plain_text_edit.h"
 
 #include <QStringList>
 

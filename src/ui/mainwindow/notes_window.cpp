@@ -1,8 +1,8 @@
-#include "mainwindow/notes_window.h"
+#include "ui/mainwindow/notes_window.h"
 
-#include "mainwindow/notes_box.h"
-#include "project/project_document.h"
-#include "widgets/proportional_layout.h"
+#include "ui/mainwindow/notes_box.h"
+#include "ui/project/project_document.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QCloseEvent>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/notes_box.h"
+#include "ui/mainwindow/notes_box.h"
 
 #include <QWidget>
 

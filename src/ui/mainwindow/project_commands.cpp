@@ -1,8 +1,8 @@
-#include "mainwindow/project_commands.h"
+#include "ui/mainwindow/project_commands.h"
 
 #include "model/project_file_io.h"
-#include "platform/file_dialogs.h"
-#include "project/project_document.h"
+#include "ui/platform/file_dialogs.h"
+#include "ui/project/project_document.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,8 +1,8 @@
-#include "mainwindow/side_frame.h"
+#include "ui/mainwindow/side_frame.h"
 
-#include "widgets/named_pictures.h"
-#include "widgets/picture_button.h"
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/named_pictures.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/proportional_layout.h"
 
 namespace velmora {
 

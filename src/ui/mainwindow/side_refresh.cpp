@@ -1,10 +1,10 @@
-#include "mainwindow/side_refresh.h"
+#include "ui/mainwindow/side_refresh.h"
 
 #include "analysis/thumbnails.h"
-#include "mainwindow/geometry_frame.h"
-#include "mainwindow/side_frame.h"
 #include "model/gathering_message_sink.h"
 #include "pictures/side_panel_pictures.h"
+#include "ui/mainwindow/geometry_frame.h"
+#include "ui/mainwindow/side_frame.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "mainwindow/static_frame.h"
+#include "ui/mainwindow/static_frame.h"
 
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

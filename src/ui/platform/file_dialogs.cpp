@@ -1,4 +1,4 @@
-#include "platform/file_dialogs.h"
+#include "ui/platform/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>

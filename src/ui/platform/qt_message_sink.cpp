@@ -1,4 +1,4 @@
-#include "platform/qt_message_sink.h"
+#include "ui/platform/qt_message_sink.h"
 
 #include <QMessageBox>
 #include <QString>

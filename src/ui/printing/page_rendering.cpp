@@ -1,7 +1,7 @@
-#include "printing/page_rendering.h"
+#include "ui/printing/page_rendering.h"
 
 #include "printing/canvas_printer.h"
-#include "widgets/qpainter_canvas.h"
+#include "ui/widgets/qpainter_canvas.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -1,7 +1,7 @@
-#include "printing/page_sender.h"
+#include "ui/printing/page_sender.h"
 
 #include "model/atomic_file.h"
-#include "printing/page_rendering.h"
+#include "ui/printing/page_rendering.h"
 
 #include <QDateTime>
 #include <QDir>

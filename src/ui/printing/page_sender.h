@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/printer_device.h"
 #include "printing/recording_printer.h"
+#include "ui/printing/printer_device.h"
 
 #include <QDateTime>
 #include <QString>

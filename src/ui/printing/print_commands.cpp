@@ -1,7 +1,7 @@
-#include "printing/print_commands.h"
+#include "ui/printing/print_commands.h"
 
-#include "printing/page_sender.h"
 #include "printing/worksheets.h"
+#include "ui/printing/page_sender.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "model/message_sink.h"
 #include "printing/graph_page.h"
-#include "printing/printer_device.h"
 #include "printing/text_pages.h"
+#include "ui/printing/printer_device.h"
 
 #include <QString>
 

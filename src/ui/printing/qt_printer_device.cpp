@@ -1,5 +1,5 @@
-#include "printing/page_rendering.h"
-#include "printing/printer_device.h"
+#include "ui/printing/page_rendering.h"
+#include "ui/printing/printer_device.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "project/project_document.h"
+#include "ui/project/project_document.h"
 
 namespace velmora {
 

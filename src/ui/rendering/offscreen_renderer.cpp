@@ -1,6 +1,6 @@
-#include "rendering/offscreen_renderer.h"
+#include "ui/rendering/offscreen_renderer.h"
 
-#include "widgets/qpainter_canvas.h"
+#include "ui/widgets/qpainter_canvas.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "widgets/armed_line_edit.h"
+#include "ui/widgets/armed_line_edit.h"
 
 #include <QClipboard>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "widgets/blank_wrap_label.h"
+#include "ui/widgets/blank_wrap_label.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "widgets/drawing_surface.h"
+#include "ui/widgets/drawing_surface.h"
 
-#include "widgets/qpainter_canvas.h"
+#include "ui/widgets/qpainter_canvas.h"
 
 #include <QPainter>
 #include <QResizeEvent>

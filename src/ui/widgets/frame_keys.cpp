@@ -1,4 +1,4 @@
-#include "widgets/frame_keys.h"
+#include "ui/widgets/frame_keys.h"
 
 #include <QAbstractButton>
 #include <QChildEvent>

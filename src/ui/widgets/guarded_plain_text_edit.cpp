@@ -1,4 +1,4 @@
-#include "widgets/guarded_plain_text_edit.h"
+#include "ui/widgets/guarded_plain_text_edit.h"
 
 #include <QMimeData>
 

@@ -1,9 +1,9 @@
-#include "widgets/named_pictures.h"
+#include "ui/widgets/named_pictures.h"
 
 #include "drawing/recording_canvas.h"
 #include "pictures/named_picture.h"
 #include "pictures/picture_folder.h"
-#include "rendering/offscreen_renderer.h"
+#include "ui/rendering/offscreen_renderer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "widgets/picture_box.h"
+#include "ui/widgets/picture_box.h"
 
 #include "pictures/named_picture.h"
 #include "pictures/picture_key.h"
-#include "widgets/named_pictures.h"
+#include "ui/widgets/named_pictures.h"
 
 #include <QPainter>
 #include <QResizeEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/suspension_state.h"
-#include "widgets/drawing_surface.h"
+#include "ui/widgets/drawing_surface.h"
 
 #include <QPixmap>
 #include <QStringList>

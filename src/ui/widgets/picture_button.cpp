@@ -1,4 +1,4 @@
-#include "widgets/picture_button.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QDir>
 #include <QPainter>

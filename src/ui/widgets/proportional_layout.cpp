@@ -1,4 +1,4 @@
-#include "widgets/proportional_layout.h"
+#include "ui/widgets/proportional_layout.h"
 
 #include <QEvent>
 #include <QFont>

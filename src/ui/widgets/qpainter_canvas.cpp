@@ -1,4 +1,4 @@
-#include "widgets/qpainter_canvas.h"
+#include "ui/widgets/qpainter_canvas.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
