@@ -1,5 +1,7 @@
 #include "chassis_pages/roll_figures.h"
 
+#include "printing/page_region_canvas.h"
+
 #include "analysis/baseline_overlay.h"
 #include "analysis/dashed_path.h"
 
@@ -340,28 +342,47 @@ Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
     return f;
 }
 
-void drawFigure(Canvas& canvas, const Figure& f, double x, double y, double w, double h) {
+namespace {
+
+// A side's lines and the path stand out on screen; on paper, where there is no colour, the
+// dotted lines and the faint static mark are the thin ones.
+int linePen(FigureInk ink, FigureSurface surface) {
+    if (surface == FigureSurface::Paper) {
+        return dotted(ink) || ink == FigureInk::StaticMark ? 1 : 2;
+    }
+    return ink == FigureInk::RightSide || ink == FigureInk::LeftSide || ink == FigureInk::Path ? 2
+                                                                                               : 1;
+}
+
+} // namespace
+
+void drawFigure(Canvas& canvas, const Figure& f, double x, double y, double w, double h,
+                FigureSurface surface) {
+    const bool paper = surface == FigureSurface::Paper;
     const Mapping m = mappingOf(f, x, y, w, h);
     canvas.setFillStyle(FillStyle::Transparent);
     for (const FigureLine& l : f.lines) {
         canvas.setPenStyle(dotted(l.ink) ? PenStyle::Dot : PenStyle::Solid);
-        canvas.setPenWidth(l.ink == FigureInk::RightSide || l.ink == FigureInk::LeftSide ||
-                                   l.ink == FigureInk::Path
-                               ? 2
-                               : 1);
+        canvas.setPenWidth(linePen(l.ink, surface));
         canvas.line(m.x(l.a.u), m.y(l.a.v), m.x(l.b.u), m.y(l.b.v), inkColour(l.ink));
     }
     canvas.setPenStyle(PenStyle::Solid);
-    canvas.setPenWidth(2);
-    for (const FigureMark& mark : f.marks) {
-        const double cx = m.x(mark.at.u);
-        const double cy = m.y(mark.at.v);
-        const Rgb colour = inkColour(mark.ink);
-        canvas.circle(cx, cy, kMarkPixels, colour);
-        canvas.line(cx - 2 * kMarkPixels, cy, cx + 2 * kMarkPixels, cy, colour);
-        canvas.line(cx, cy - 2 * kMarkPixels, cx, cy + 2 * kMarkPixels, colour);
+    canvas.setPenWidth(paper ? 1 : 2);
+    const double mark = paper ? kMarkPageUnits : kMarkPixels;
+    for (const FigureMark& each : f.marks) {
+        const double cx = m.x(each.at.u);
+        const double cy = m.y(each.at.v);
+        const Rgb colour = inkColour(each.ink);
+        canvas.circle(cx, cy, mark, colour);
+        if (paper && each.ink == FigureInk::StaticMark) {
+            continue; // the faint mark is the circle alone
+        }
+        canvas.line(cx - 2 * mark, cy, cx + 2 * mark, cy, colour);
+        canvas.line(cx, cy - 2 * mark, cx, cy + 2 * mark, colour);
     }
-    canvas.setPenWidth(1);
+    if (!paper) {
+        canvas.setPenWidth(1);
+    }
     canvas.setTextColor(colors::Black);
     for (const FigureText& t : f.texts) {
         canvas.setCurrentPosition(m.x(t.at.u), m.y(t.at.v));
@@ -370,25 +391,8 @@ void drawFigure(Canvas& canvas, const Figure& f, double x, double y, double w, d
 }
 
 void printFigure(Printer& printer, const Figure& f, double x, double y, double w, double h) {
-    const Mapping m = mappingOf(f, x, y, w, h);
-    for (const FigureLine& l : f.lines) {
-        printer.setPenWidth(dotted(l.ink) || l.ink == FigureInk::StaticMark ? 1 : 2);
-        printer.line(m.x(l.a.u), m.y(l.a.v), m.x(l.b.u), m.y(l.b.v));
-    }
-    printer.setPenWidth(1);
-    for (const FigureMark& mark : f.marks) {
-        const double cx = m.x(mark.at.u);
-        const double cy = m.y(mark.at.v);
-        printer.circle(cx, cy, kMarkPageUnits);
-        if (mark.ink != FigureInk::StaticMark) { // the faint mark is the circle alone
-            printer.line(cx - 2 * kMarkPageUnits, cy, cx + 2 * kMarkPageUnits, cy);
-            printer.line(cx, cy - 2 * kMarkPageUnits, cx, cy + 2 * kMarkPageUnits);
-        }
-    }
-    for (const FigureText& t : f.texts) {
-        printer.setCurrentPosition(m.x(t.at.u), m.y(t.at.v));
-        printer.printText(t.text);
-    }
+    PageRegionCanvas page(printer, 0, 0, 1, 1); // the page's own units
+    drawFigure(page, f, x, y, w, h, FigureSurface::Paper);
 }
 
 std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {

@@ -58,10 +58,15 @@ Figure frontViewFigure(const DiveRollState& state, const FrontEnd& front);
 // both) with a legend.
 Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline = nullptr);
 
+// Where a figure is drawn: the screen shows colours and wide side lines, the paper is black
+// with pens by ink and marks in page units.
+enum class FigureSurface { Screen, Paper };
+
 // The figure scaled into the rectangle (x, y, w, h) of a canvas whose scale is its pixels
-// (y down): colours on screen.
-void drawFigure(Canvas& canvas, const Figure& figure, double x, double y, double w, double h);
-// The same into a rectangle of the page, black.
+// (y down), or its page units on paper.
+void drawFigure(Canvas& canvas, const Figure& figure, double x, double y, double w, double h,
+                FigureSurface surface = FigureSurface::Screen);
+// The same into a rectangle of the page, through the page's canvas (PageRegionCanvas).
 void printFigure(Printer& printer, const Figure& figure, double x, double y, double w, double h);
 
 // The rows of the window's table and the page: caption, right value, left value (empty where
