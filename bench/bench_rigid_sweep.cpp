@@ -46,7 +46,7 @@ BENCHMARK(BM_ClassicSweepOneSide)->Unit(benchmark::kMicrosecond);
 void BM_RigidSweepOneSide(benchmark::State& run) {
     const CoordinateSet corner = testing::referenceCorner();
     for (auto _ : run) {
-        RigidSweep sweep = rigidSweep(corner, 3.0f, 3.0f);
+        RigidSweep sweep = rigidSweep(corner, Travel{3.0f, 3.0f});
         benchmark::DoNotOptimize(sweep.BumpSteer.data());
     }
 }
@@ -55,7 +55,7 @@ BENCHMARK(BM_RigidSweepOneSide)->Unit(benchmark::kMicrosecond);
 void BM_RigidSweepOneSideNineInches(benchmark::State& run) {
     const CoordinateSet corner = testing::referenceCorner();
     for (auto _ : run) {
-        RigidSweep sweep = rigidSweep(corner, 9.0f, 9.0f);
+        RigidSweep sweep = rigidSweep(corner, Travel{9.0f, 9.0f});
         benchmark::DoNotOptimize(sweep.BumpSteer.data());
     }
 }
@@ -74,7 +74,8 @@ BENCHMARK(BM_RigidSweepGmExample)->Unit(benchmark::kMicrosecond);
 void BM_BumpSteerShimSearch(benchmark::State& run) {
     const SuspensionState state = example("gm-dirt-oval.kqw");
     for (auto _ : run) {
-        BumpSteerShim fix = findBumpSteerShim(state.LeftCoords, 3.0f, 3.0f, ShimJoint::Outer);
+        BumpSteerShim fix =
+            findBumpSteerShim(state.LeftCoords, Travel{3.0f, 3.0f}, ShimJoint::Outer);
         benchmark::DoNotOptimize(fix.heightChange);
     }
 }

@@ -39,7 +39,7 @@ void BM_TwentySixClassicSweeps(benchmark::State& run) {
     const auto corners = movedCorners();
     for (auto _ : run) {
         for (const CoordinateSet& corner : corners) {
-            SweepResult result = classicSweep(corner, false, 3.0f, 3.0f);
+            SweepResult result = classicSweep(corner, false, Travel{3.0f, 3.0f});
             benchmark::DoNotOptimize(result.BumpSteer.data());
         }
     }
@@ -50,7 +50,7 @@ void BM_TwentySixRigidSweeps(benchmark::State& run) {
     const auto corners = movedCorners();
     for (auto _ : run) {
         for (const CoordinateSet& corner : corners) {
-            RigidSweep sweep = rigidSweep(corner, 3.0f, 3.0f);
+            RigidSweep sweep = rigidSweep(corner, Travel{3.0f, 3.0f});
             benchmark::DoNotOptimize(sweep.BumpSteer.data());
         }
     }

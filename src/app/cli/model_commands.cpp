@@ -91,7 +91,8 @@ void bumpSteerFixCommand(const ModelArgs& args) {
     requireComplete(state, args);
     const RigidSweep check = rigidSweepOf(state, args.sweep); // validates the travel
     const ShimJoint joint = args.joint == "inner" ? ShimJoint::Inner : ShimJoint::Outer;
-    const BumpSteerShim fix = findBumpSteerShim(state.activeCoords(), check.VU, check.VD, joint);
+    const BumpSteerShim fix =
+        findBumpSteerShim(state.activeCoords(), Travel{check.VU, check.VD}, joint);
     printMessagesToStderr(fix.before.messages);
 
     std::string verdict;

@@ -91,7 +91,7 @@ void readingsCommand(const ReadingsArgs& args) {
         throw UsageError("the " + args.side + " side is not complete, so it has no curves");
     }
     const ReadingsComparison c =
-        compareReadings(coords, right, state.Vehicle, kReadingsBump, kReadingsRebound);
+        compareReadings(coords, right, state.Vehicle, Travel{kReadingsBump, kReadingsRebound});
     if (args.format == "text") {
         printText(c);
     } else {

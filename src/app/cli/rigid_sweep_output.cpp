@@ -23,7 +23,8 @@ nlohmann::json curveJson(const RigidSweep& sweep, const Curve3D& curve) {
 RigidSweep rigidSweepOf(const SuspensionState& state, const SweepOptions& options) {
     requireWheelPositions(options);
     const bool right = options.side == "right";
-    return rigidSweep(right ? state.RightCoords : state.LeftCoords, options.bump, options.rebound);
+    return rigidSweep(right ? state.RightCoords : state.LeftCoords,
+                      Travel{options.bump, options.rebound});
 }
 
 void printRigidSweepJson(const SuspensionState& state, const RigidSweep& sweep) {

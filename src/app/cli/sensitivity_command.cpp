@@ -104,7 +104,7 @@ void printText(const SensitivityArgs& args, const SensitivityInputs& inputs,
     std::string side = args.sweep.side;
     side[0] = static_cast<char>(side[0] - 'a' + 'A');
     // The travel as the sweep takes it: no travel means 9 inches each way.
-    const Travel swept = Travel{inputs.VU, inputs.VD}.used();
+    const Travel swept = inputs.travel.used();
     std::cout << side << " side, " << shortestText(swept.bump) << " in bump, "
               << shortestText(swept.rebound) << " in rebound, "
               << (args.model == "3d" ? "3-D solution" : "classic sweep") << ": change of the "
@@ -133,8 +133,7 @@ void sensitivityCommand(const SensitivityArgs& args) {
     SensitivityInputs inputs;
     inputs.right = args.sweep.side == "right";
     inputs.corner = state.coords(inputs.right);
-    inputs.VU = args.sweep.bump;
-    inputs.VD = args.sweep.rebound;
+    inputs.travel = Travel{args.sweep.bump, args.sweep.rebound};
     inputs.kind = graphKindNamed(args.graph);
     inputs.step = args.step;
     inputs.model = args.model == "3d" ? KinematicModel::Rigid : KinematicModel::Classic;

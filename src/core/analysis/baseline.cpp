@@ -11,8 +11,10 @@ Baseline baselineOf(const SuspensionState& state) {
     return Baseline{state.RightCoords, state.LeftCoords};
 }
 
-SweepResult sweepBaseline(const Baseline& baseline, bool right, float VU, float VD) {
-    return classicSweep(baseline.coords(right), right, VU, VD);
+SweepResult sweepBaseline(const Baseline& baseline, bool right, Travel travel) {
+    const float VU = travel.bump;
+    const float VD = travel.rebound;
+    return classicSweep(baseline.coords(right), right, Travel{VU, VD});
 }
 
 int positionsOf(const SweepResult& result) {

@@ -149,9 +149,9 @@ bool sweepAndDrawThumbnails(SuspensionState& state, bool right, const ThumbnailS
         drawDisabledThumbnails(surfaces, buttonFace);
         return false;
     }
-    applySweep(state, classicSweep(corner, right, state.VU, state.VD), sink);
+    applySweep(state, classicSweep(corner, right, Travel{state.VU, state.VD}), sink);
     if (baseline) {
-        const SweepResult base = sweepBaseline(*baseline, right, state.VU, state.VD);
+        const SweepResult base = sweepBaseline(*baseline, right, Travel{state.VU, state.VD});
         drawThumbnails(state, surfaces, gonly, right, &base);
     } else {
         drawThumbnails(state, surfaces, gonly, right);

@@ -63,11 +63,13 @@ private:
 } // namespace
 
 ReadingsComparison compareReadings(const CoordinateSet& coords, bool right,
-                                   const VehicleData& vehicle, float VU, float VD) {
+                                   const VehicleData& vehicle, Travel travel) {
+    const float VU = travel.bump;
+    const float VD = travel.rebound;
     ReadingsComparison out;
     out.right = right;
     out.gaugeLength = vehicle.gaugeLengthOrDefault();
-    const SweepResult sweep = classicSweep(coords, right, VU, VD);
+    const SweepResult sweep = classicSweep(coords, right, Travel{VU, VD});
     out.VU = sweep.VU;
     out.VD = sweep.VD;
     out.messages = sweep.messages;

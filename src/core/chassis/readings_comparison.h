@@ -2,6 +2,7 @@
 
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "model/travel.h"
 #include "model/vehicle_data.h"
 
 #include <optional>
@@ -38,6 +39,6 @@ inline constexpr const char* kReadingsTitle = "Bump Steer Readings";
 // Compares the readings of one complete side, the classic sweep over VU and VD (a zero travel
 // means 9 inches each way, as in the sweep).
 ReadingsComparison compareReadings(const CoordinateSet& coords, bool right,
-                                   const VehicleData& vehicle, float VU, float VD);
+                                   const VehicleData& vehicle, Travel travel);
 
 } // namespace velmora

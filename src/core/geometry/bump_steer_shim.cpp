@@ -23,7 +23,7 @@ public:
         : corner_(corner), vu_(VU), vd_(VD), joint_(joint) {}
 
     RigidSweep sweep(double change) const {
-        return rigidSweep(shimmed(corner_, joint_, change), vu_, vd_);
+        return rigidSweep(shimmed(corner_, joint_, change), Travel{vu_, vd_});
     }
 
     double operator()(double change) const {
@@ -65,10 +65,12 @@ double goldenSection(const Objective& f, double a, double b) {
 
 } // namespace
 
-BumpSteerShim findBumpSteerShim(const CoordinateSet& coords, float VU, float VD, ShimJoint joint) {
+BumpSteerShim findBumpSteerShim(const CoordinateSet& coords, Travel travel, ShimJoint joint) {
+    const float VU = travel.bump;
+    const float VD = travel.rebound;
     BumpSteerShim result;
     result.joint = joint;
-    result.before = rigidSweep(coords, VU, VD);
+    result.before = rigidSweep(coords, Travel{VU, VD});
     result.after = result.before;
     result.solved = result.before.allSolved();
     result.maxBefore = result.maxAfter = largestBumpSteer(result.before);

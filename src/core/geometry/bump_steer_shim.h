@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/rigid_sweep.h"
+#include "model/travel.h"
 
 #include <string>
 
@@ -28,7 +29,7 @@ inline constexpr double kShimReach = 3.0;
 // A change that lowers the largest bump steer by less than this (degrees) is no improvement.
 inline constexpr double kNoticeableBumpSteer = 0.0005;
 
-BumpSteerShim findBumpSteerShim(const CoordinateSet& coords, float VU, float VD, ShimJoint joint);
+BumpSteerShim findBumpSteerShim(const CoordinateSet& coords, Travel travel, ShimJoint joint);
 
 // "raise the outer tie rod end 3/16 in", "lower the inner tie rod end 1 1/4 in", or a note
 // that the change is below a thirty-second of an inch.

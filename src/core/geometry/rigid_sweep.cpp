@@ -116,11 +116,10 @@ int RigidSweep::solvedCount() const {
     return static_cast<int>(std::count(solved.begin() + 1, solved.end(), true));
 }
 
-void setTravelPositions(RigidSweep& sweep, float VU, float VD) {
-    if (VU == 0 || VD == 0) {
-        VU = 9.0f;
-        VD = 9.0f;
-    }
+void setTravelPositions(RigidSweep& sweep, Travel travel) {
+    const Travel swept = travel.used();
+    const float VU = swept.bump;
+    const float VD = swept.rebound;
     sweep.VU = VU;
     sweep.VD = VD;
     const float VI = (VD + VU) / 6.0f;
@@ -135,10 +134,10 @@ void setTravelPositions(RigidSweep& sweep, float VU, float VD) {
     }
 }
 
-RigidSweep rigidSweep(const CornerPoints& corner, float VU, float VD) {
+RigidSweep rigidSweep(const CornerPoints& corner, Travel travel) {
     RigidSweep sweep;
     sweep.complete = true;
-    setTravelPositions(sweep, VU, VD);
+    setTravelPositions(sweep, travel);
     std::string why;
     const std::optional<RigidCorner> rigid = RigidCorner::build(corner, why);
     if (!rigid) {
@@ -149,17 +148,17 @@ RigidSweep rigidSweep(const CornerPoints& corner, float VU, float VD) {
     return sweep;
 }
 
-RigidSweep rigidSweep(const CoordinateSet& coords, float VU, float VD) {
+RigidSweep rigidSweep(const CoordinateSet& coords, Travel travel) {
     if (!isComplete(coords)) {
         RigidSweep empty;
-        setTravelPositions(empty, VU, VD);
+        setTravelPositions(empty, travel);
         return empty;
     }
-    return rigidSweep(cornerPoints(coords), VU, VD);
+    return rigidSweep(cornerPoints(coords), travel);
 }
 
 RigidSweep rigidSweep(const SuspensionState& state) {
-    return rigidSweep(state.activeCoords(), state.VU, state.VD);
+    return rigidSweep(state.activeCoords(), Travel{state.VU, state.VD});
 }
 
 const Curve3D& rigidCurve(const RigidSweep& sweep, GraphKind kind) {

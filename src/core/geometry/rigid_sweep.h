@@ -4,6 +4,7 @@
 #include "geometry/rigid_corner.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "model/travel.h"
 
 #include <array>
 #include <vector>
@@ -60,15 +61,15 @@ bool readPose(const RigidCorner& corner, const UprightPose& pose, PoseReading& r
 // The wheel positions as the classic sweep steps them: a zero travel becomes 9 inches each
 // way, the step is (VU + VD) / 24 formed in single precision, and position i lies at VU minus
 // i - 1 steps (repeated subtraction).
-void setTravelPositions(RigidSweep& sweep, float VU, float VD);
+void setTravelPositions(RigidSweep& sweep, Travel travel);
 
 // Solves the corner at every position, moving outward from the static position so that each
 // solution starts from its neighbour: first towards full bump, then towards full rebound. A
 // position that cannot be solved ends its direction of travel with a message naming its
 // travel; the positions nearer static are kept.
-RigidSweep rigidSweep(const CornerPoints& corner, float VU, float VD);
+RigidSweep rigidSweep(const CornerPoints& corner, Travel travel);
 // The same for a coordinate set; an incomplete set gives an empty, incomplete sweep.
-RigidSweep rigidSweep(const CoordinateSet& coords, float VU, float VD);
+RigidSweep rigidSweep(const CoordinateSet& coords, Travel travel);
 // The active side of the state over its travel range (the state is not changed).
 RigidSweep rigidSweep(const SuspensionState& state);
 

@@ -24,7 +24,7 @@ struct Ends {
 };
 
 Ends classicEnds(const SensitivityInputs& in, const CoordinateSet& corner) {
-    SweepResult result = classicSweep(corner, in.right, in.VU, in.VD);
+    SweepResult result = classicSweep(corner, in.right, in.travel);
     Ends ends;
     ends.messages = std::move(result.messages);
     if (!isComplete(corner) || !SweepResult::reached(result.VY) || !(result.VY > 0.0f)) {
@@ -46,7 +46,7 @@ Ends classicEnds(const SensitivityInputs& in, const CoordinateSet& corner) {
 }
 
 Ends rigidEnds(const SensitivityInputs& in, const CoordinateSet& corner) {
-    RigidSweep sweep = rigidSweep(corner, in.VU, in.VD);
+    RigidSweep sweep = rigidSweep(corner, in.travel);
     Ends ends;
     ends.messages = std::move(sweep.messages);
     if (!sweep.complete || sweep.n < 1) {

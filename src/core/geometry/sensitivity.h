@@ -3,6 +3,7 @@
 #include "model/coordinate_rows.h"
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
+#include "model/travel.h"
 
 #include <array>
 #include <string>
@@ -17,8 +18,7 @@ enum class KinematicModel { Classic, Rigid };
 struct SensitivityInputs {
     CoordinateSet corner;
     bool right = false; // the side the corner belongs to
-    float VU = 3;       // bump travel, inches (0 means 9 each way, as in the sweep)
-    float VD = 3;       // rebound travel
+    Travel travel;      // inches (none means 9 each way, as in the sweep)
     GraphKind kind = GraphKind::Camber;
     float step = 0.125f; // inches each coordinate grows by
     KinematicModel model = KinematicModel::Classic;

@@ -7,7 +7,8 @@
 namespace velmora {
 
 StaticReport runStaticGeometry(SuspensionState& state, MessageSink& sink) {
-    applySweep(state, staticPass(state.RightCoords, state.LeftCoords, state.VU, state.VD), sink);
+    applySweep(state, staticPass(state.RightCoords, state.LeftCoords, Travel{state.VU, state.VD}),
+               sink);
 
     StaticReport report;
     const bool right = completenessProduct(state.RightCoords) != 0;

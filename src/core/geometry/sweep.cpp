@@ -105,8 +105,9 @@ template <typename Body> SweepResult sweepWith(SweepMode mode, float VU, float V
 
 } // namespace
 
-SweepResult classicSweep(const CoordinateSet& corner, bool right, float VU, float VD,
-                         SweepMode mode) {
+SweepResult classicSweep(const CoordinateSet& corner, bool right, Travel travel, SweepMode mode) {
+    const float VU = travel.bump;
+    const float VD = travel.rebound;
     return sweepWith(mode, VU, VD, [&](Sweep& sweep, SweepResult&) {
         if (completenessProduct(corner) != 0) {
             sweep.sweepSide(corner, right);
@@ -114,7 +115,9 @@ SweepResult classicSweep(const CoordinateSet& corner, bool right, float VU, floa
     });
 }
 
-SweepResult staticPass(const CoordinateSet& right, const CoordinateSet& left, float VU, float VD) {
+SweepResult staticPass(const CoordinateSet& right, const CoordinateSet& left, Travel travel) {
+    const float VU = travel.bump;
+    const float VD = travel.rebound;
     return sweepWith(SweepMode::StaticOnly, VU, VD, [&](Sweep& sweep, SweepResult& result) {
         const double productRight = completenessProduct(right);
         const double productLeft = completenessProduct(left);
@@ -141,9 +144,9 @@ SweepResult staticPass(const CoordinateSet& right, const CoordinateSet& left, fl
 
 SweepResult sweepFor(const SuspensionState& state) {
     if (state.StaticOnly) {
-        return staticPass(state.RightCoords, state.LeftCoords, state.VU, state.VD);
+        return staticPass(state.RightCoords, state.LeftCoords, Travel{state.VU, state.VD});
     }
-    return classicSweep(state.activeCoords(), state.Right_Active, state.VU, state.VD);
+    return classicSweep(state.activeCoords(), state.Right_Active, Travel{state.VU, state.VD});
 }
 
 SweepReport applySweep(SuspensionState& state, const SweepResult& result, MessageSink& sink) {

@@ -3,6 +3,7 @@
 #include "model/message_sink.h"
 #include "model/suspension_state.h"
 #include "model/sweep_result.h"
+#include "model/travel.h"
 
 namespace velmora {
 
@@ -19,13 +20,13 @@ enum class SweepMode {
 // nothing else depends on it. An incomplete corner gives a result with only the travel and
 // the cleared static values. Geometry problems and a data error become messages of the
 // result; nothing is shown and no shared state is touched.
-SweepResult classicSweep(const CoordinateSet& corner, bool right, float VU, float VD,
+SweepResult classicSweep(const CoordinateSet& corner, bool right, Travel travel,
                          SweepMode mode = SweepMode::Full);
 
 // The static-only pass over both corners: each complete side at ride height (the right side
 // first; the left after a complete right one only when the right product is positive) and,
 // when both products are positive, the roll centre of the car.
-SweepResult staticPass(const CoordinateSet& right, const CoordinateSet& left, float VU, float VD);
+SweepResult staticPass(const CoordinateSet& right, const CoordinateSet& left, Travel travel);
 
 // The pass CALC runs for the state: the static pass when StaticOnly is set, otherwise the
 // full sweep of the active side. The state is only read.

@@ -34,7 +34,7 @@ const SweepResult* BaselineView::result(const GraphView& view) {
     const Key key{*baseline_, view.rightActive(), view.VU(), view.VD()};
     if (!key_ || !(*key_ == key)) {
         key_ = key;
-        result_ = sweepBaseline(*baseline_, key.right, key.VU, key.VD);
+        result_ = sweepBaseline(*baseline_, key.right, Travel{key.VU, key.VD});
     }
     return &result_;
 }

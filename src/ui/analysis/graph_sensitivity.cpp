@@ -65,8 +65,7 @@ void GraphSensitivity::fillList() {
     SensitivityInputs in;
     in.corner = state_.coords(right);
     in.right = right;
-    in.VU = view_.VU();
-    in.VD = view_.VD();
+    in.travel = Travel{view_.VU(), view_.VD()};
     in.kind = kind;
     in.step = kStep;
     const bool inches = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft;

@@ -56,7 +56,7 @@ TEST(BaselineOverlayTest, ThumbnailsDrawTheBaselineDashedBeneathTheCurveOnlyWhen
 
     Baseline base = baselineOf(state);
     base.RightCoords[3] += 0.5f; // the top ball joint further out
-    const SweepResult swept = sweepBaseline(base, true, state.VU, state.VD);
+    const SweepResult swept = sweepBaseline(base, true, Travel{state.VU, state.VD});
     Surfaces with;
     drawThumbnails(state, with.surfaces, false, true, &swept);
     for (std::size_t k = 0; k < 5; ++k) {
@@ -80,7 +80,7 @@ TEST(BaselineOverlayTest, GraphWindowPlotsTableAndMessageAgainstTheBaseline) {
     view.initialise(state);
 
     // The project's own coordinates: the baseline lies on the curve and differs by nothing.
-    const SweepResult same = sweepBaseline(baselineOf(state), false, state.VU, state.VD);
+    const SweepResult same = sweepBaseline(baselineOf(state), false, Travel{state.VU, state.VD});
     const BaselinePlot plot = baselinePlot(view, same);
     ASSERT_EQ(plot.n, view.NumPoints());
     for (int i = 1; i <= plot.n; ++i) {
@@ -106,7 +106,7 @@ TEST(BaselineOverlayTest, GraphWindowPlotsTableAndMessageAgainstTheBaseline) {
                                             view.CurPos() + 1));
 
     // An incomplete baseline has no curve: nothing dashed, empty cells, and the message says so.
-    const SweepResult empty = sweepBaseline(Baseline{}, false, state.VU, state.VD);
+    const SweepResult empty = sweepBaseline(Baseline{}, false, Travel{state.VU, state.VD});
     EXPECT_TRUE(baselineDashes(baselinePlot(view, empty)).empty());
     EXPECT_EQ(baselineTableValues(view, empty),
               std::vector<std::string>(static_cast<std::size_t>(view.NumPoints()), ""));

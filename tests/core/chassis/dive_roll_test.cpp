@@ -65,7 +65,7 @@ TEST_P(EachExample, RideHeightGivesTheStaticRollCentre) {
 TEST_P(EachExample, SymmetricCarStaysCentredAndMirrorsItsRoll) {
     const SuspensionState state = example(GetParam());
     const FrontEnd front = FrontEnd::build(state.LeftCoords, state.LeftCoords);
-    const RigidSweep sweep = rigidSweep(state.LeftCoords, 3, 3); // travel 3, 2.75, ... -3
+    const RigidSweep sweep = rigidSweep(state.LeftCoords, Travel{3, 3}); // travel 3, 2.75, ... -3
     for (int i = 1; i <= sweep.n; i += 4) {
         const auto k = static_cast<std::size_t>(i);
         const double dive = sweep.travel[k];

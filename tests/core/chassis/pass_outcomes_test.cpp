@@ -22,7 +22,7 @@ namespace {
 using testing::parallelogramCorner;
 
 std::vector<Message> sweepNineEachWay(const CoordinateSet& corner) {
-    return classicSweep(corner, false, 9, 9).messages;
+    return classicSweep(corner, false, Travel{9, 9}).messages;
 }
 
 // The outer tie rod joint on the ball joint line: no corner the 3-D solution can build.
@@ -36,7 +36,8 @@ CoordinateSet rodOnBallJointLine() {
 ReadingsComparison readingsOnATopsOutCorner(float travel) {
     VehicleData vehicle;
     vehicle.readings = {{false, travel, 0.1f}};
-    return compareReadings(testing::referenceWith({{4, 20.0f}, {5, 21.0f}}), false, vehicle, 9, 9);
+    return compareReadings(testing::referenceWith({{4, 20.0f}, {5, 21.0f}}), false, vehicle,
+                           Travel{9, 9});
 }
 
 AntiDive antiDiveOf(const CoordinateSet& right) {
@@ -73,14 +74,20 @@ TEST(PassOutcomes, EachMessageCarriesTheCodeOfWhatItSays) {
          },
          Outcome::SweepTieRodBinds, "The tie rod binds"},
         {"data error",
-         [] { return classicSweep(testing::referenceCorner(), false, -3, 3).messages; },
+         [] {
+             return classicSweep(testing::referenceCorner(), false, Travel{-3, 3}).messages;
+         },
          Outcome::SweepDataError, "A measurement was not entered properly"},
         {"3-D corner that cannot be built",
-         [] { return rigidSweep(rodOnBallJointLine(), 3, 3).messages; }, Outcome::RigidCannotSolve,
-         "The 3-D check cannot solve this corner"},
+         [] {
+             return rigidSweep(rodOnBallJointLine(), Travel{3, 3}).messages;
+         },
+         Outcome::RigidCannotSolve, "The 3-D check cannot solve this corner"},
         {"3-D corner that locks",
-         [] { return rigidSweep(parallelogramCorner(5, 17), 9, 9).messages; }, Outcome::RigidLocks,
-         "The 3-D check stops at 5.25 inches of travel: the corner locks"},
+         [] {
+             return rigidSweep(parallelogramCorner(5, 17), Travel{9, 9}).messages;
+         },
+         Outcome::RigidLocks, "The 3-D check stops at 5.25 inches of travel: the corner locks"},
         {"3-D solution that does not settle",
          [] { return std::vector{rigidNoConvergenceMessage(2)}; }, Outcome::RigidDoesNotSettle,
          "The 3-D check stops at 2 inches of travel: the solution"},

@@ -28,12 +28,13 @@ TEST(ReadingsComparison, ModelsAtTheReadingsTravelAndDifferences) {
                             {false, 0, 0},
                             {false, -1.625f, -0.04f},
                             {false, 4, 0.1f}};
-        const ReadingsComparison c = compareReadings(state.LeftCoords, false, vehicle, 3, 3);
+        const ReadingsComparison c =
+            compareReadings(state.LeftCoords, false, vehicle, Travel{3, 3});
         ASSERT_EQ(c.rows.size(), 4u) << "the left side's readings only";
         EXPECT_EQ(c.gaugeLength, 24.0f);
 
-        const SweepResult classic = classicSweep(state.LeftCoords, false, 3, 3);
-        const RigidSweep rigid = rigidSweep(state.LeftCoords, 3, 3);
+        const SweepResult classic = classicSweep(state.LeftCoords, false, Travel{3, 3});
+        const RigidSweep rigid = rigidSweep(state.LeftCoords, Travel{3, 3});
         const ReadingCompared& onPosition = c.rows[0]; // 2.25 in: position 4
         ASSERT_TRUE(onPosition.classic && onPosition.rigid);
         EXPECT_EQ(*onPosition.classic, classic.BumpSteer[4]);

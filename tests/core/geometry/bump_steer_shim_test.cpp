@@ -13,7 +13,7 @@ TEST(BumpSteerShim, LowersTheLargestBumpSteerOfEveryExampleCorner) {
     for (const char* name : kExamples) {
         const SuspensionState state = exampleState(name);
         for (const ShimJoint joint : {ShimJoint::Outer, ShimJoint::Inner}) {
-            const BumpSteerShim fix = findBumpSteerShim(state.LeftCoords, 3, 3, joint);
+            const BumpSteerShim fix = findBumpSteerShim(state.LeftCoords, Travel{3, 3}, joint);
             ASSERT_TRUE(fix.solved) << name;
             ASSERT_TRUE(fix.improves) << name;
             EXPECT_LT(fix.maxAfter, fix.maxBefore - 0.05) << name;
@@ -30,14 +30,15 @@ TEST(BumpSteerShim, LowersTheLargestBumpSteerOfEveryExampleCorner) {
             for (const double nudge : {-1.0 / 32, 1.0 / 32}) {
                 nudged[yIndex] =
                     static_cast<float>(state.LeftCoords[yIndex] + fix.heightChange + nudge);
-                EXPECT_GE(largestBumpSteer(rigidSweep(nudged, 3, 3)) + 1e-4, fix.maxAfter);
+                EXPECT_GE(largestBumpSteer(rigidSweep(nudged, Travel{3, 3})) + 1e-4, fix.maxAfter);
             }
         }
     }
 }
 
 TEST(BumpSteerShim, LeavesACornerWithoutBumpSteerAsItIs) {
-    const BumpSteerShim fix = findBumpSteerShim(parallelogramCorner(), 3, 3, ShimJoint::Outer);
+    const BumpSteerShim fix =
+        findBumpSteerShim(parallelogramCorner(), Travel{3, 3}, ShimJoint::Outer);
     EXPECT_TRUE(fix.solved);
     EXPECT_FALSE(fix.improves);
     EXPECT_EQ(fix.heightChange, 0.0);
@@ -47,7 +48,8 @@ TEST(BumpSteerShim, LeavesACornerWithoutBumpSteerAsItIs) {
 }
 
 TEST(BumpSteerShim, ACornerThatDoesNotSolveIsNotSearched) {
-    const BumpSteerShim fix = findBumpSteerShim(parallelogramCorner(5, 17), 9, 9, ShimJoint::Outer);
+    const BumpSteerShim fix =
+        findBumpSteerShim(parallelogramCorner(5, 17), Travel{9, 9}, ShimJoint::Outer);
     EXPECT_FALSE(fix.solved);
     EXPECT_FALSE(fix.improves);
     EXPECT_EQ(fix.heightChange, 0.0);

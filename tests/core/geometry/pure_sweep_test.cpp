@@ -19,17 +19,13 @@ bool sameBits(const Curve& a, const Curve& b) {
 // state has active and whatever the other corner holds; only where its statics land differs.
 // Applied to a state it leaves exactly the values it did not reach (NaN) as they were.
 TEST(PureSweep, DependsOnlyOnTheCornerAndTheTravel) {
-    struct Travel {
-        float VU;
-        float VD;
-    };
     const Travel travels[] = {{3, 3}, {9, 9}, {6, 2.5f}};
     for (const Travel& travel : travels) {
         const CoordinateSet corner = referenceCorner();
-        const SweepResult asLeft = classicSweep(corner, false, travel.VU, travel.VD);
-        const SweepResult asRight = classicSweep(corner, true, travel.VU, travel.VD);
-        EXPECT_TRUE(sameBits(asLeft.BumpSteer, asRight.BumpSteer)) << travel.VU;
-        EXPECT_TRUE(sameBits(asLeft.CamberChange, asRight.CamberChange)) << travel.VU;
+        const SweepResult asLeft = classicSweep(corner, false, travel);
+        const SweepResult asRight = classicSweep(corner, true, travel);
+        EXPECT_TRUE(sameBits(asLeft.BumpSteer, asRight.BumpSteer)) << travel.bump;
+        EXPECT_TRUE(sameBits(asLeft.CamberChange, asRight.CamberChange)) << travel.bump;
         EXPECT_EQ(asLeft.messages, asRight.messages);
         EXPECT_EQ(asLeft.left.sai, asRight.right.sai);
         EXPECT_EQ(asLeft.right.sai, 0.0);
@@ -39,8 +35,8 @@ TEST(PureSweep, DependsOnlyOnTheCornerAndTheTravel) {
             (rightActive ? state.RightCoords : state.LeftCoords) = corner;
             (rightActive ? state.LeftCoords : state.RightCoords) = referenceWith({{3, 22.5f}});
             state.Right_Active = rightActive;
-            state.VU = travel.VU;
-            state.VD = travel.VD;
+            state.VU = travel.bump;
+            state.VD = travel.rebound;
             markResults(state);
             RecordingMessageSink sink;
             CALC(state, sink);
@@ -48,7 +44,7 @@ TEST(PureSweep, DependsOnlyOnTheCornerAndTheTravel) {
             for (std::size_t k = 0; k < state.BumpSteer.size(); ++k) {
                 const float expected =
                     SweepResult::reached(asLeft.BumpSteer[k]) ? asLeft.BumpSteer[k] : kUntouched;
-                EXPECT_EQ(state.BumpSteer[k], expected) << travel.VU << " " << k;
+                EXPECT_EQ(state.BumpSteer[k], expected) << travel.bump << " " << k;
             }
         }
     }

@@ -30,7 +30,7 @@ void expectAllFinite(const RigidSweep& s) {
 
 TEST(RigidSweep, ParallelEqualArmsMoveTheWheelWithoutTurningIt) {
     const float arm = 12;
-    const RigidSweep s = rigidSweep(parallelogramCorner(arm), 3, 3);
+    const RigidSweep s = rigidSweep(parallelogramCorner(arm), Travel{3, 3});
     ASSERT_TRUE(s.allSolved());
     EXPECT_TRUE(s.messages.empty());
     ASSERT_EQ(s.n, 25);
@@ -61,8 +61,8 @@ TEST(RigidSweep, ParallelEqualArmsMoveTheWheelWithoutTurningIt) {
 // wheel moves: behind the axis that turns the front of the wheel out (toe out, positive),
 // ahead of it in (toe in, negative).
 TEST(RigidSweep, ShortTieRodTurnsTheWheelTheWaySignsSay) {
-    const RigidSweep behind = rigidSweep(parallelogramCorner(12, 12, 31), 3, 3);
-    const RigidSweep ahead = rigidSweep(parallelogramCorner(12, 12, 19), 3, 3);
+    const RigidSweep behind = rigidSweep(parallelogramCorner(12, 12, 31), Travel{3, 3});
+    const RigidSweep ahead = rigidSweep(parallelogramCorner(12, 12, 19), Travel{3, 3});
     ASSERT_TRUE(behind.allSolved());
     ASSERT_TRUE(ahead.allSolved());
     for (std::size_t k : {1u, 6u, 20u, 25u}) {
@@ -81,8 +81,8 @@ TEST(RigidSweep, FrontToBackMirrorReversesToeCasterAndForeAft) {
         for (int i = 19; i <= 26; ++i) {
             mirrored[i] = 70 - mirrored[i];
         }
-        const RigidSweep a = rigidSweep(state.LeftCoords, 3, 3);
-        const RigidSweep b = rigidSweep(mirrored, 3, 3);
+        const RigidSweep a = rigidSweep(state.LeftCoords, Travel{3, 3});
+        const RigidSweep b = rigidSweep(mirrored, Travel{3, 3});
         ASSERT_TRUE(a.allSolved() && b.allSolved()) << name;
         for (int i = 1; i <= a.n; ++i) {
             const auto k = static_cast<std::size_t>(i);
@@ -136,7 +136,7 @@ TEST(RigidSweep, SweepsTheActiveSideOnly) {
     SuspensionState state = exampleState("gm-dirt-oval.kqw"); // sides differ
     state.Right_Active = true;
     const RigidSweep right = rigidSweep(state);
-    const RigidSweep direct = rigidSweep(state.RightCoords, state.VU, state.VD);
+    const RigidSweep direct = rigidSweep(state.RightCoords, Travel{state.VU, state.VD});
     state.Right_Active = false;
     const RigidSweep left = rigidSweep(state);
     EXPECT_EQ(right.CamberChange, direct.CamberChange);
@@ -155,7 +155,8 @@ TEST(RigidSweep, IdenticalSidesGiveIdenticalCurves) {
 }
 
 TEST(RigidSweep, TravelPositionsFollowTheClassicSteps) {
-    RigidSweep s = rigidSweep(parallelogramCorner(), 0, 5); // a zero travel means 9 each way
+    RigidSweep s =
+        rigidSweep(parallelogramCorner(), Travel{0, 5}); // a zero travel means 9 each way
     EXPECT_EQ(s.VU, 9.0f);
     EXPECT_EQ(s.VD, 9.0f);
     EXPECT_EQ(s.VY, 0.75f);
@@ -163,7 +164,7 @@ TEST(RigidSweep, TravelPositionsFollowTheClassicSteps) {
     EXPECT_EQ(s.travel[1], 9.0f);
     EXPECT_EQ(s.travel[25], -9.0f);
     EXPECT_TRUE(s.allSolved()); // a 12 in arm reaches 9 in either way
-    s = rigidSweep(parallelogramCorner(), 2, 4);
+    s = rigidSweep(parallelogramCorner(), Travel{2, 4});
     EXPECT_EQ(s.VY, 0.25f);
     EXPECT_EQ(s.travel[9], 0.0f);
     EXPECT_TRUE(s.allSolved());
@@ -171,7 +172,7 @@ TEST(RigidSweep, TravelPositionsFollowTheClassicSteps) {
 
 TEST(RigidSweep, LockingCornerStopsEachDirectionWithItsTravelAndKeepsTheRest) {
     // Arms of 5 in cannot lift the wheel more than 5 in: 5.25 is out of reach each way.
-    const RigidSweep s = rigidSweep(parallelogramCorner(5, 17), 9, 9);
+    const RigidSweep s = rigidSweep(parallelogramCorner(5, 17), Travel{9, 9});
     expectAllFinite(s);
     ASSERT_EQ(s.messages.size(), 2u);
     EXPECT_EQ(s.messages[0].outcome, Outcome::RigidLocks);
@@ -192,7 +193,7 @@ TEST(RigidSweep, CornersThatCannotBeModelledSayWhyAndSolveNothing) {
     // The outer tie rod joint on the ball joint line leaves the upright without a frame.
     CoordinateSet onLine = parallelogramCorner();
     onLine[26] = 25;
-    const RigidSweep s = rigidSweep(onLine, 3, 3);
+    const RigidSweep s = rigidSweep(onLine, Travel{3, 3});
     EXPECT_TRUE(s.complete);
     EXPECT_EQ(s.solvedCount(), 0);
     ASSERT_EQ(s.messages.size(), 1u);
@@ -202,12 +203,12 @@ TEST(RigidSweep, CornersThatCannotBeModelledSayWhyAndSolveNothing) {
 
     CoordinateSet level = parallelogramCorner();
     level[12] = 7; // top ball joint as low as the bottom one
-    ASSERT_EQ(rigidSweep(level, 3, 3).messages.size(), 1u);
-    EXPECT_EQ(rigidSweep(level, 3, 3).messages[0].outcome, Outcome::RigidCannotSolve);
+    ASSERT_EQ(rigidSweep(level, Travel{3, 3}).messages.size(), 1u);
+    EXPECT_EQ(rigidSweep(level, Travel{3, 3}).messages[0].outcome, Outcome::RigidCannotSolve);
 
     CoordinateSet incomplete = parallelogramCorner();
     incomplete[5] = 0;
-    const RigidSweep empty = rigidSweep(incomplete, 3, 3);
+    const RigidSweep empty = rigidSweep(incomplete, Travel{3, 3});
     EXPECT_FALSE(empty.complete);
     EXPECT_TRUE(empty.messages.empty());
     EXPECT_EQ(empty.solvedCount(), 0);

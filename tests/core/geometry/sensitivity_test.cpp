@@ -35,10 +35,10 @@ TEST(Sensitivity, RowsNameTheTableBoxesAndAgreeWithTwoSweeps) {
     EXPECT_EQ(s.rows[25].point + " " + s.rows[25].axis, "Tie Rod Outer Joint Z");
 
     // Moving the top ball joint rearward (Z, index 21) is two sweeps' difference, to the bit.
-    const SweepResult base = classicSweep(in.corner, false, 3, 3);
+    const SweepResult base = classicSweep(in.corner, false, Travel{3, 3});
     CoordinateSet moved = in.corner;
     moved[21] += 0.125f;
-    const SweepResult changed = classicSweep(moved, false, 3, 3);
+    const SweepResult changed = classicSweep(moved, false, Travel{3, 3});
     const int n = s.positions;
     ASSERT_EQ(n, 25);
     EXPECT_EQ(s.rows[20].atBump, double(changed.CasterChange[1]) - double(base.CasterChange[1]));

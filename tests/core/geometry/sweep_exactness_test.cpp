@@ -81,12 +81,13 @@ TEST(SweepExactness, EveryReturnedBitIsAsBefore) {
     for (int n = 0; n < 3000; ++n) {
         bool staticFrame = false;
         const SuspensionState s = cases.next(staticFrame);
-        digest.result(s.StaticOnly ? staticPass(s.RightCoords, s.LeftCoords, s.VU, s.VD)
-                                   : classicSweep(s.activeCoords(), s.Right_Active, s.VU, s.VD));
+        digest.result(s.StaticOnly
+                          ? staticPass(s.RightCoords, s.LeftCoords, Travel{s.VU, s.VD})
+                          : classicSweep(s.activeCoords(), s.Right_Active, Travel{s.VU, s.VD}));
     }
     const float travels[][2] = {{3, 3}, {9, 9}, {1.7f, 2.3f}, {5.3f, 0.7f}, {0.35f, 0.35f}};
     for (const auto& t : travels) {
-        digest.result(classicSweep(referenceCorner(), false, t[0], t[1]));
+        digest.result(classicSweep(referenceCorner(), false, Travel{t[0], t[1]}));
     }
     EXPECT_EQ(digest.get(), 0xf9358c9b66532b10ull);
 }
@@ -100,9 +101,9 @@ TEST(SweepExactness, ExtremeCoordinatesFailWhereTheyAlwaysHave) {
     for (int index = 1; index <= 26; ++index) {
         for (const float value : extremes) {
             const CoordinateSet corner = referenceWith({{index, value}});
-            digest.result(classicSweep(corner, false, 3, 3));
-            digest.result(classicSweep(corner, true, 9, 0.5f));
-            digest.result(staticPass(corner, referenceCorner(), 3, 3));
+            digest.result(classicSweep(corner, false, Travel{3, 3}));
+            digest.result(classicSweep(corner, true, Travel{9, 0.5f}));
+            digest.result(staticPass(corner, referenceCorner(), Travel{3, 3}));
         }
     }
     EXPECT_EQ(digest.get(), 0xadf65b52db9345caull);

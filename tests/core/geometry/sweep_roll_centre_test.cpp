@@ -163,7 +163,7 @@ TEST(InstantCentre, TheSweepKeepsTheRollCentreOfItsLastFinishedPosition) {
                           {testing::referenceWith({{6, 27}, {15, 5.5f}}), 5, 0.5f}};
     int checked = 0;
     for (const Case& c : cases) {
-        const SweepResult r = classicSweep(c.corner, false, c.bump, c.rebound);
+        const SweepResult r = classicSweep(c.corner, false, Travel{c.bump, c.rebound});
         if (r.report.dataError) {
             continue;
         }
