@@ -39,7 +39,8 @@ TEST(ReadingsComparison, ModelsAtTheReadingsTravelAndDifferences) {
         ASSERT_TRUE(onPosition.classic && onPosition.rigid);
         EXPECT_EQ(*onPosition.classic, classic.BumpSteer[4]);
         EXPECT_NEAR(*onPosition.rigid, rigid.BumpSteer[4], 1e-9);
-        EXPECT_DOUBLE_EQ(onPosition.degrees, readingDegrees(0.05f, 24));
+        // 0.05 in of toe out over a 24 in gauge is atan(0.05 / 24): 0.1194 degree.
+        EXPECT_NEAR(onPosition.degrees, 0.119366036, 1e-9);
         EXPECT_DOUBLE_EQ(*onPosition.classicDifference, onPosition.degrees - *onPosition.classic);
         EXPECT_DOUBLE_EQ(*onPosition.rigidDifference, onPosition.degrees - *onPosition.rigid);
 
