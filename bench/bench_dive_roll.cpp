@@ -47,7 +47,7 @@ BENCHMARK(BM_OneStateFarOut)->Unit(benchmark::kMicrosecond);
 void BM_PathOf25States(benchmark::State& run) {
     const FrontEnd front = exampleFrontEnd("gm-dirt-oval.kqw");
     for (auto _ : run) {
-        DiveRollPath p = front.path(1.0, 4.0, 24);
+        DiveRollPath p = front.path({1.0, 4.0, 24});
         benchmark::DoNotOptimize(p.states.data());
     }
 }
@@ -63,7 +63,7 @@ void BM_RollStepToRecordedDrawing(benchmark::State& run) {
     for (auto _ : run) {
         roll = roll >= 4.0 ? 0.0 : roll + 0.1;
         const DiveRollState s = front.solve(1.0, roll);
-        const DiveRollPath p = front.path(1.0, roll, 24);
+        const DiveRollPath p = front.path({1.0, roll, 24});
         drawDiveRoll(canvas, 880, 420, frontViewFigure(s, front), rollPathFigure(p));
         benchmark::DoNotOptimize(canvas.operations().data());
     }

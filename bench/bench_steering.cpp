@@ -53,7 +53,7 @@ void BM_SteerSweep25States(benchmark::State& run) {
     const SuspensionState state = example(kProjects[run.range(0)]);
     const SteeringPair pair = SteeringPair::build(state.RightCoords, state.LeftCoords);
     for (auto _ : run) {
-        SteerSweep sweep = pair.sweep(2.0, 24, 108.0);
+        SteerSweep sweep = pair.sweep({2.0, 24, 108.0});
         benchmark::DoNotOptimize(sweep.states.data());
     }
 }

@@ -143,7 +143,7 @@ void steerCommand(const SteerArgs& args) {
     std::vector<SteerState> states;
     std::vector<Message> messages;
     if (maxRack) {
-        SteerSweep sweep = pair.sweep(*maxRack, static_cast<int>(steps), wheelbase);
+        SteerSweep sweep = pair.sweep({*maxRack, static_cast<int>(steps), wheelbase});
         states = std::move(sweep.states);
         messages = std::move(sweep.messages);
     } else {

@@ -45,7 +45,7 @@ void run(const RollArgs& args, bool rollGiven) {
     const double steps = numberArgument(args.steps, "--steps", {.whole = true});
     refuseProblem("--steps", rollStepsProblem(steps, args.steps));
     const FrontEnd front = frontEndOf(loadProject(args.project));
-    const DiveRollPath result = front.path(dive, maxRoll, static_cast<int>(steps));
+    const DiveRollPath result = front.path({dive, maxRoll, static_cast<int>(steps)});
     std::cout << (args.format == "text" ? pathText(result) : dumpShortest(pathJson(result)) + "\n");
 }
 

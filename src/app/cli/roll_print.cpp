@@ -26,7 +26,7 @@ void buildRollPage(Printer& printer, const SuspensionState& state, const RollPri
     refuseProblem("--steps", rollStepsProblem(steps, args.steps));
     const FrontEnd front = frontEndOf(state);
     const DiveRollState current = front.solve(dive, roll);
-    const DiveRollPath path = front.path(dive, roll, static_cast<int>(steps));
+    const DiveRollPath path = front.path({dive, roll, static_cast<int>(steps)});
     buildDiveRollPage(printer, current, path, front,
                       antiDive(state.RightCoords, state.LeftCoords, state.Vehicle), state.Lfile);
 }

@@ -174,7 +174,26 @@ DiveRollState FrontEnd::solve(double dive, double roll) const {
     return s;
 }
 
-DiveRollPath FrontEnd::path(double dive, double maxRoll, int steps) const {
+bool RollPathOptions::IsValid(std::string* why) const {
+    for (const std::string& problem :
+         {diveProblem(dive), rollProblem(maxRoll), rollStepsProblem(steps)}) {
+        if (!problem.empty()) {
+            if (why != nullptr) {
+                *why = problem;
+            }
+            return false;
+        }
+    }
+    if (why != nullptr) {
+        why->clear();
+    }
+    return true;
+}
+
+DiveRollPath FrontEnd::path(const RollPathOptions& options) const {
+    const double dive = options.dive;
+    const double maxRoll = options.maxRoll;
+    int steps = options.steps;
     DiveRollPath p;
     p.dive = dive;
     steps = std::max(steps, 1);

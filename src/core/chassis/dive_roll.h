@@ -39,6 +39,16 @@ std::string diveProblem(double dive, std::string_view typed = {});
 std::string rollProblem(double roll, std::string_view typed = {});
 std::string rollStepsProblem(double steps, std::string_view typed = {});
 
+// What a roll path covers: `steps` equal steps of roll from 0 to `maxRoll`, at `dive`.
+struct RollPathOptions {
+    double dive = 0;    // inches, nose down positive
+    double maxRoll = 0; // degrees
+    int steps = 1;
+    // Whether the pass can analyse it, by the rules the command line and the window apply;
+    // `why` (if given) is the first problem in the words above.
+    bool IsValid(std::string* why = nullptr) const;
+};
+
 // One wheel at a state. Every value but `travel` exists only when the corner was solved.
 struct WheelAtState {
     double travel = 0; // relative to the body, bump positive
@@ -86,8 +96,8 @@ public:
     static FrontEnd build(const CoordinateSet& right, const CoordinateSet& left);
 
     DiveRollState solve(double dive, double roll) const;
-    // `steps` equal steps of roll from 0 to `maxRoll` at `dive`: steps + 1 states.
-    DiveRollPath path(double dive, double maxRoll, int steps) const;
+    // The path `options` names: steps + 1 states.
+    DiveRollPath path(const RollPathOptions& options) const;
 
     // The roll centre at ride height (the Static command's), for the drawing's faint mark.
     const std::optional<RollCentreAtState>& staticRollCentre() const { return static_; }

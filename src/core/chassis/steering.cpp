@@ -234,7 +234,25 @@ SteerState SteeringPair::solve(double rack, std::optional<double> wheelbase,
     return state;
 }
 
-SteerSweep SteeringPair::sweep(double maxRack, int steps, std::optional<double> wheelbase) const {
+bool SteerSweepOptions::IsValid(std::string* why) const {
+    for (const std::string& problem : {rackProblem(maxRack), steerStepsProblem(steps)}) {
+        if (!problem.empty()) {
+            if (why != nullptr) {
+                *why = problem;
+            }
+            return false;
+        }
+    }
+    if (why != nullptr) {
+        why->clear();
+    }
+    return true;
+}
+
+SteerSweep SteeringPair::sweep(const SteerSweepOptions& options) const {
+    const double maxRack = options.maxRack;
+    const int steps = options.steps;
+    const std::optional<double> wheelbase = options.wheelbase;
     SteerSweep out;
     if (steps < 1) {
         return out;

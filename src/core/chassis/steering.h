@@ -32,6 +32,17 @@ inline constexpr int kDefaultSteerSteps = 24;
 std::string rackProblem(double rack, std::string_view typed = {});
 std::string steerStepsProblem(double steps, std::string_view typed = {});
 
+// What a steering sweep covers: `steps` equal steps of rack travel from -maxRack to +maxRack;
+// the Ackermann share is given only with a wheelbase.
+struct SteerSweepOptions {
+    double maxRack = kDefaultSteerRack; // inches each way
+    int steps = kDefaultSteerSteps;
+    std::optional<double> wheelbase; // inches
+    // Whether the pass can analyse it, by the rules the command line and the window apply;
+    // `why` (if given) is the first problem in the words above.
+    bool IsValid(std::string* why = nullptr) const;
+};
+
 // Why a wheel's walk out from straight ahead stops: the solution does not settle, the tie rod
 // and steering arm pass their toggle point (or the steer turns back), the wheel would stand
 // across the car.
@@ -93,7 +104,7 @@ public:
     // steering axis, keeps the sense it has at ride height) and its steer stays below 90
     // degrees. Beyond, the linkage would have to fold over or the wheel would stand across the
     // car, and the solution found there is no state of it.
-    SteerSweep sweep(double maxRack, int steps, std::optional<double> wheelbase) const;
+    SteerSweep sweep(const SteerSweepOptions& options) const;
 
     bool ready() const { return right_.corner && left_.corner; }
     const std::vector<Message>& setupMessages() const { return setup_; }

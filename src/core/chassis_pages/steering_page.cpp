@@ -39,7 +39,7 @@ SteeringPageInputs steeringPageInputs(const SuspensionState& state, double maxRa
         in.axis.steeringRatio = *state.Vehicle.steeringRatio;
     }
     in.sweep = SteeringPair::build(state.RightCoords, state.LeftCoords)
-                   .sweep(maxRack, steps, in.wheelbase);
+                   .sweep({maxRack, steps, in.wheelbase});
     in.fileCaption = state.Lfile;
     return in;
 }

@@ -137,10 +137,10 @@ void DiveRollWindow::setBaseline(const Baseline* baseline) {
 void DiveRollWindow::recompute() {
     if (front_) {
         state_ = front_->solve(dive(), roll());
-        path_ = front_->path(dive(), roll(), kPathSteps);
+        path_ = front_->path({dive(), roll(), kPathSteps});
         basePath_.reset();
         if (baseFront_) {
-            basePath_ = baseFront_->path(dive(), roll(), kPathSteps);
+            basePath_ = baseFront_->path({dive(), roll(), kPathSteps});
         }
     } else {
         state_.reset();

@@ -131,11 +131,11 @@ void SteeringWindow::refresh() {
     if (state_.Vehicle.steeringRatio) {
         axis_.steeringRatio = *state_.Vehicle.steeringRatio;
     }
-    sweep_ = pair_.sweep(maxRack_, kDefaultSteerSteps, wheelbase);
+    sweep_ = pair_.sweep({maxRack_, kDefaultSteerSteps, wheelbase});
     baselineSweep_.reset();
     if (baseline_) {
         baselineSweep_ = SteeringPair::build(baseline_->RightCoords, baseline_->LeftCoords)
-                             .sweep(maxRack_, kDefaultSteerSteps, wheelbase);
+                             .sweep({maxRack_, kDefaultSteerSteps, wheelbase});
     }
     sldRack_->setEnabled(pair_.ready());
     btnPrint_->setEnabled(pair_.ready());

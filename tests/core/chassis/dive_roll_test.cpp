@@ -1,4 +1,5 @@
 #include "chassis/dive_roll.h"
+#include "chassis/steering.h"
 #include "geometry/rigid_sweep.h"
 #include "geometry/sweep.h"
 #include "model/project_file.h"
@@ -107,7 +108,7 @@ TEST(DiveRoll, RollSplitsTheTravelAndTiltsTheGroundTowardTheLoadedSide) {
 TEST(DiveRoll, PathStatesAreTheStatesAskedForAlone) {
     const SuspensionState state = example("ford-asphalt-oval.kqw");
     const FrontEnd front = FrontEnd::build(state.RightCoords, state.LeftCoords);
-    const DiveRollPath path = front.path(0.5, -3, 4);
+    const DiveRollPath path = front.path({0.5, -3, 4});
     ASSERT_EQ(path.states.size(), 5u);
     EXPECT_EQ(path.states.front().roll, 0);
     EXPECT_EQ(path.states.back().roll, -3);
@@ -146,6 +147,20 @@ TEST(DiveRoll, LimitsNameTheValue) {
     EXPECT_EQ(rollStepsProblem(1), "");
     EXPECT_NE(rollStepsProblem(0), "");
     EXPECT_NE(rollStepsProblem(kMostRollSteps + 1), "");
+
+    // The options of the two pair passes hold each value to the same rules, first problem first.
+    const auto whyOf = [](const auto& options) {
+        std::string why = "left over";
+        const bool valid = options.IsValid(&why);
+        EXPECT_EQ(valid, why.empty()) << why;
+        return why;
+    };
+    EXPECT_EQ(whyOf(RollPathOptions{1, 4, 8}), "");
+    EXPECT_EQ(whyOf(RollPathOptions{12, 40, 0}), "Dive 12 is outside -9 to 9 in");
+    EXPECT_EQ(whyOf(RollPathOptions{0, 10.5, 8}), "Roll 10.5 is outside -10 to 10 deg");
+    EXPECT_EQ(whyOf(SteerSweepOptions{}), "");
+    EXPECT_EQ(whyOf(SteerSweepOptions{2, 0, {}}), steerStepsProblem(0));
+    EXPECT_EQ(whyOf(SteerSweepOptions{40, 24, {}}), rackProblem(40));
 }
 
 } // namespace

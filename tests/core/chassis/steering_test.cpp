@@ -29,7 +29,7 @@ TEST(Steering, StraightAheadGivesZerosOnEveryExample) {
         }
         EXPECT_FALSE(s.ackermannPercent) << "no turn, no Ackermann";
         // A sweep reaches its ends both ways, and a state solved alone matches the sweep's.
-        const SteerSweep sweep = pair.sweep(1.5, 6, 100.0);
+        const SteerSweep sweep = pair.sweep({1.5, 6, 100.0});
         ASSERT_EQ(sweep.states.size(), 7u);
         EXPECT_TRUE(sweep.messages.empty()) << name;
         const SteerState alone = pair.solve(1.5, 100.0);
@@ -121,7 +121,7 @@ TEST(Steering, AWheelStandsOnlyUntilItsLinkageStops) {
         if (!pair.ready()) {
             continue;
         }
-        const SteerSweep sweep = pair.sweep(kMostRack, 48, 100.0);
+        const SteerSweep sweep = pair.sweep({kMostRack, 48, 100.0});
         std::size_t stops = 0;
         for (const bool right : {true, false}) {
             for (const int way : {1, -1}) {

@@ -65,7 +65,7 @@ TEST(RollFigures, AStateNotReachedSaysWhyInShortLines) {
 
 TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
     const FrontEnd front = gmFrontEnd();
-    const DiveRollPath path = front.path(1, 4, 8);
+    const DiveRollPath path = front.path({1, 4, 8});
     const Figure f = rollPathFigure(path);
     EXPECT_EQ(std::count_if(f.lines.begin(), f.lines.end(),
                             [](const FigureLine& l) { return l.ink == FigureInk::Path; }),
@@ -95,13 +95,13 @@ namespace {
 // current one and inside the frame; without one the figure is as before.
 TEST(RollFigures, BaselinePathIsDashedBeneathThePathAndInsideTheFrame) {
     const FrontEnd front = gmFrontEnd();
-    const DiveRollPath path = front.path(0, 3, 12);
+    const DiveRollPath path = front.path({0, 3, 12});
     const ProjectReadResult read =
         readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/ford-asphalt-oval.kqw");
     ASSERT_TRUE(read.ok());
     SuspensionState other;
     applyProjectData(other, *read.project);
-    const DiveRollPath base = FrontEnd::build(other.RightCoords, other.LeftCoords).path(0, 3, 12);
+    const DiveRollPath base = FrontEnd::build(other.RightCoords, other.LeftCoords).path({0, 3, 12});
 
     const Figure plain = rollPathFigure(path);
     const Figure none = rollPathFigure(path, nullptr);

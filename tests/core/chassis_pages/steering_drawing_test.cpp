@@ -14,9 +14,9 @@ TEST(SteeringPlot, BaselineCurvesLieBeneathTheCurrentOnes) {
     const SuspensionState now = testing::exampleState("gm-dirt-oval.kqw");
     const SuspensionState before = testing::exampleState("ford-asphalt-oval.kqw");
     const SteerSweep sweep =
-        SteeringPair::build(now.RightCoords, now.LeftCoords).sweep(2, 24, 100.0);
+        SteeringPair::build(now.RightCoords, now.LeftCoords).sweep({2, 24, 100.0});
     const SteerSweep base =
-        SteeringPair::build(before.RightCoords, before.LeftCoords).sweep(2, 24, 100.0);
+        SteeringPair::build(before.RightCoords, before.LeftCoords).sweep({2, 24, 100.0});
     RecordingCanvas plain;
     RecordingCanvas none;
     RecordingCanvas with;

@@ -116,7 +116,7 @@ std::string printed(const RecordingCanvas& canvas) {
 TEST(SteeringPlan, DrawsEachStandingWheelOnItsSideInItsColour) {
     const SuspensionState state = exampleState("gm-dirt-oval.kqw");
     const SteeringPair pair = SteeringPair::build(state.RightCoords, state.LeftCoords);
-    const SteerSweep sweep = pair.sweep(6, 12, std::nullopt);
+    const SteerSweep sweep = pair.sweep({6, 12, std::nullopt});
     struct Case {
         std::size_t k;             // state of the sweep
         int rightLines, leftLines; // the four sides of each standing tire
