@@ -69,8 +69,10 @@ TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
               std::string::npos);
     graph->stepDown();
 
+    EXPECT_TRUE(menu("mnuClearBaseline")->isEnabled());
     menu("mnuClearBaseline")->trigger();
     EXPECT_FALSE(window->analysisWindows().hasBaseline());
+    EXPECT_FALSE(menu("mnuClearBaseline")->isEnabled()) << "nothing left to clear";
     EXPECT_EQ(dumpOf(window.get(), "picCamber"), thumbBefore);
     EXPECT_EQ(dumpOf(graph, "picGraph"), graphBefore);
     EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString(), messageBefore);

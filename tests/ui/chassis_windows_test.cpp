@@ -4,7 +4,9 @@
 #include "ui/chassis/steering_window.h"
 #include "ui/chassis/vehicle_data_frame.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 
 namespace velmora::testing {
 namespace {
@@ -93,6 +95,16 @@ TEST_F(ChassisWindows, SteeringWindowDrawsPlotsAndPrintsItsPage) {
     click("btnSteerPrint");
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].name, "Steering");
+    // Ctrl+P in the window is its Print button, and the File menu has the desktop's keys.
+    steering->activateWindow();
+    QApplication::setActiveWindow(steering);
+    QTest::keyClick(steering, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printer.jobs.size(), 2u);
+    for (const auto& [entry, keys] : {std::pair{"mnuNew", QKeySequence::New},
+                                      {"mnuOpen", QKeySequence::Open},
+                                      {"mnuSave", QKeySequence::Save}}) {
+        EXPECT_EQ(menu(entry)->shortcut(), QKeySequence(keys)) << entry;
+    }
     const std::string page = dumpPrintRecording(printer.jobs[0].operations);
     const SteerState& last = steering->sweep().states.back();
     ASSERT_TRUE(last.right.solved && last.left.solved);

@@ -11,6 +11,7 @@
 #include "ui/analysis/readings_panel.h"
 #include "ui/widgets/drawing_surface.h"
 #include "ui/widgets/picture_button.h"
+#include "ui/widgets/print_shortcut.h"
 #include "ui/widgets/proportional_layout.h"
 
 #include <QEvent>
@@ -75,6 +76,7 @@ void BigGraph::connectControls() {
     connect(c.btnSuggestOK, &QPushButton::clicked, c.frmSuggest, &QWidget::hide);
     connect(c.btnReturn, &QPushButton::clicked, this, &QWidget::hide);
     connect(c.btnPrint, &QPushButton::clicked, this, &BigGraph::printRequested);
+    addPrintShortcut(*this, *c.btnPrint);
     // The 3-D check only adds a curve: the wheel position the user picked stays.
     connect(modelCheck_, &ModelCheck::toggled, this, [this] {
         redraw();

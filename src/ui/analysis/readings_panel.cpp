@@ -26,9 +26,15 @@ public:
     using QTableWidget::QTableWidget;
 
     void commitEditing() {
-        // The open editor lies on the viewport; commitData passes over anything else.
+        // The open editor lies on the viewport. Editors already closed wait there hidden for
+        // their deletion and belong to no cell any more: the view would warn about each.
+        if (state() != EditingState) {
+            return;
+        }
         for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            commitData(child);
+            if (!child->isHidden()) {
+                commitData(child);
+            }
         }
     }
 };

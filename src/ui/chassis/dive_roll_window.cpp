@@ -3,6 +3,7 @@
 #include "chassis_pages/roll_figures.h"
 #include "ui/chassis/step_box.h"
 #include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/print_shortcut.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -58,6 +59,7 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     tblDiveRoll_->setMinimumWidth(420);
     btnRollPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     btnRollPrint_->setObjectName(QStringLiteral("btnRollPrint"));
+    addPrintShortcut(*this, *btnRollPrint_);
     auto* btnClose = new QPushButton(QStringLiteral("&Close"), this);
     btnClose->setObjectName(QStringLiteral("btnRollClose"));
 

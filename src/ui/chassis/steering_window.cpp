@@ -5,6 +5,7 @@
 #include "model/typed_number.h"
 #include "ui/widgets/armed_line_edit.h"
 #include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/print_shortcut.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -68,6 +69,7 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messag
     lblMaxRack->setBuddy(txtMaxRack_);
     btnPrint_ = new QPushButton(QStringLiteral("Print"), this);
     btnPrint_->setObjectName(QStringLiteral("btnSteerPrint"));
+    addPrintShortcut(*this, *btnPrint_);
     btnClose_ = new QPushButton(QStringLiteral("Close"), this);
     btnClose_->setObjectName(QStringLiteral("btnSteerClose"));
 

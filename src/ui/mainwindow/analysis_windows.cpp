@@ -264,6 +264,7 @@ void AnalysisWindows::showBaselineChange() {
         diveRoll_->setBaseline(baseline_.get());
     }
     services_.sides.setBaseline(baseline_.get());
+    emit baselineChanged(baseline_ != nullptr);
     // The thumbnails and the chassis windows follow with the side.
     services_.sides.reselectActiveSide();
     refreshChassisWindows();

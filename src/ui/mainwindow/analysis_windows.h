@@ -79,6 +79,10 @@ public:
     SteeringWindow* steering() const;
     AdjustPointWindow* adjust() const;
 
+signals:
+    // A baseline was set or cleared; `present` says whether there is one now.
+    void baselineChanged(bool present);
+
 private:
     class AdjustHost;
 

@@ -37,6 +37,10 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuNew = addEntry(m.mnuFile, "mnuNew", "&New");
     m.mnuOpen = addEntry(m.mnuFile, "mnuOpen", "&Open");
     m.mnuSave = addEntry(m.mnuFile, "mnuSave", "&Save");
+    // The keys every desktop program has; the captions stay the program's own.
+    m.mnuNew->setShortcut(QKeySequence::New);
+    m.mnuOpen->setShortcut(QKeySequence::Open);
+    m.mnuSave->setShortcut(QKeySequence::Save);
     m.mnuLine = m.mnuFile->addSeparator();
     m.mnuLine->setObjectName(QStringLiteral("mnuLine"));
     m.mnuExit = addEntry(m.mnuFile, "mnuExit", "E&xit");

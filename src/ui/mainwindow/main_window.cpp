@@ -122,6 +122,9 @@ void MainWindow::connectCommands() {
     onMenu(m.mnuSetBaseline, [this] { analyses_->setBaselineFromProject(); });
     onMenu(m.mnuOpenBaseline, [this] { openBaselineProject(); });
     onMenu(m.mnuClearBaseline, [this] { analyses_->clearBaseline(); });
+    // There is nothing to clear until a baseline is set.
+    m.mnuClearBaseline->setEnabled(false);
+    connect(analyses_, &AnalysisWindows::baselineChanged, m.mnuClearBaseline, &QAction::setEnabled);
     onMenu(m.mnuAdjustPoint, [this] { analyses_->showAdjustPoint(); });
 
     for (SideFrame* side : {panels_.frmLeft, panels_.frmRight}) {
