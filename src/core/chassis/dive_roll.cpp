@@ -175,19 +175,7 @@ DiveRollState FrontEnd::solve(double dive, double roll) const {
 }
 
 bool RollPathOptions::IsValid(std::string* why) const {
-    for (const std::string& problem :
-         {diveProblem(dive), rollProblem(maxRoll), rollStepsProblem(steps)}) {
-        if (!problem.empty()) {
-            if (why != nullptr) {
-                *why = problem;
-            }
-            return false;
-        }
-    }
-    if (why != nullptr) {
-        why->clear();
-    }
-    return true;
+    return noProblem({diveProblem(dive), rollProblem(maxRoll), rollStepsProblem(steps)}, why);
 }
 
 DiveRollPath FrontEnd::path(const RollPathOptions& options) const {

@@ -235,18 +235,7 @@ SteerState SteeringPair::solve(double rack, std::optional<double> wheelbase,
 }
 
 bool SteerSweepOptions::IsValid(std::string* why) const {
-    for (const std::string& problem : {rackProblem(maxRack), steerStepsProblem(steps)}) {
-        if (!problem.empty()) {
-            if (why != nullptr) {
-                *why = problem;
-            }
-            return false;
-        }
-    }
-    if (why != nullptr) {
-        why->clear();
-    }
-    return true;
+    return noProblem({rackProblem(maxRack), steerStepsProblem(steps)}, why);
 }
 
 SteerSweep SteeringPair::sweep(const SteerSweepOptions& options) const {

@@ -65,4 +65,19 @@ std::string outsideRange(std::string_view name, std::string_view typed, double v
            generalText(high) + (unit.empty() ? "" : " ") + std::string(unit);
 }
 
+bool noProblem(std::initializer_list<std::string> problems, std::string* why) {
+    for (const std::string& problem : problems) {
+        if (!problem.empty()) {
+            if (why != nullptr) {
+                *why = problem;
+            }
+            return false;
+        }
+    }
+    if (why != nullptr) {
+        why->clear();
+    }
+    return true;
+}
+
 } // namespace velmora

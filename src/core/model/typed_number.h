@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,9 @@ std::string quotedTyped(std::string_view text);
 // when nothing was typed), the range and its unit (none for a count).
 std::string outsideRange(std::string_view name, std::string_view typed, double value, double low,
                          double high, std::string_view unit);
+
+// An options type's IsValid: true when every problem is empty; otherwise `why` (if given)
+// takes the first one. `why` is emptied when all are.
+bool noProblem(std::initializer_list<std::string> problems, std::string* why);
 
 } // namespace velmora
