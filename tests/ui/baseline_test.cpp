@@ -43,11 +43,12 @@ TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
     EXPECT_GT(linesIn(picGraph, kBaselineColor).size(), 24u);
     graph->findChild<QAbstractButton*>(QStringLiteral("btnShwData"))->click();
     EXPECT_TRUE(graphLabel("lblDataBase")->isVisible());
-    // Right of the values, or left of them while the 3-D column takes that place.
+    // One order whichever columns are shown: the values, the baseline, the 3-D check.
     EXPECT_GT(graphLabel("lblDataBase")->x(), graphLabel("lblDataMeas")->x());
     graph->findChild<QAbstractButton*>(QStringLiteral("chk3D"))->click();
     graph->findChild<QAbstractButton*>(QStringLiteral("btnShwData"))->click();
-    EXPECT_LT(graphLabel("lblDataBase")->x(), graphLabel("lblDataMeas")->x());
+    EXPECT_GT(graphLabel("lblDataBase")->x(), graphLabel("lblDataMeas")->x());
+    EXPECT_GT(graphLabel("lblDataMeas3D")->x(), graphLabel("lblDataBase")->x());
     graph->findChild<QAbstractButton*>(QStringLiteral("chk3D"))->click();
     EXPECT_EQ(graphLabel("lblDataBase")->text().section('\n', 2),
               graphLabel("lblDataMeas")->text().section('\n', 2));

@@ -63,22 +63,23 @@ TEST_F(ModelCheckTest, OnDrawsTheThreeDCurveWithALegendAndKeepsItWhileStepping) 
 
 TEST_F(ModelCheckTest, DataTableGainsAThreeDColumn) {
     window->showGraph(GraphKind::BumpSteer);
+    click("btnShwData");
+    const QRect classic = control("lblDataMeas")->geometry();
     check()->setChecked(true);
     click("btnShwData");
     QLabel* column = control<QLabel>("lblDataMeas3D");
     ASSERT_TRUE(column->isVisible());
     const std::string values = column->text().toStdString();
-    EXPECT_EQ(values.rfind("3-D\n\n", 0), 0u) << values;
+    EXPECT_EQ(values.rfind("3-D\nout +\n", 0), 0u) << values;
     EXPECT_EQ(count(values, "\n"), 2 + 25);
-    // Bump steer is shown as magnitudes like the classic column; static is " 0".
-    EXPECT_EQ(values.find("-", 3), std::string::npos);
+    // Bump steer keeps its sign here, toe out positive; static is " 0".
+    EXPECT_NE(values.find("\n-", 3), std::string::npos) << values;
     EXPECT_EQ(count(values, "\n 0\n"), 1);
     // Right of the classic values, in the same type.
     EXPECT_GT(column->x(), control("lblDataMeas")->x());
     EXPECT_EQ(column->font(), control("lblDataMeas")->font());
 
     // Turning it off while the table is open leaves the two designed columns.
-    const QRect classic = control("lblDataMeas")->geometry();
     check()->setChecked(false);
     EXPECT_FALSE(column->isVisible());
     EXPECT_EQ(control("lblDataMeas")->geometry(), classic);

@@ -90,7 +90,7 @@ TEST_F(ReadingsPanelTest, TypedRowsAreRefusedByRowKeptOnOkAndDrawnOverTheCurve) 
     click("btnShwData");
     ASSERT_TRUE(control("lblDataGauge")->isVisible());
     const std::string column = text("lblDataGauge");
-    EXPECT_EQ(column.rfind("Gauge\n\n\n\n\n\n\n\n", 0), 0u) << column;
+    EXPECT_EQ(column.rfind("Gauge\nout +\n\n\n\n\n\n\n", 0), 0u) << column;
     EXPECT_NE(column.find("\n .239\n"), std::string::npos) << column;
 
     // Reopened, the frame lists the side's readings from full bump down.

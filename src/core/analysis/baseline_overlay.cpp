@@ -164,9 +164,7 @@ bool moveGraphMarkerOverBaseline(Canvas& picGraph, const GraphPlot& plot, const 
 }
 
 std::vector<std::string> baselineTableValues(const GraphView& view, const SweepResult& base) {
-    const GraphKind kind = shownGraph(view.flags());
-    const bool magnitude = kind == GraphKind::ForeAft || kind == GraphKind::BumpSteer;
-    const Curve& curve = curveOf(base, kind);
+    const Curve& curve = curveOf(base, shownGraph(view.flags()));
     const int n = positionsOf(base);
     std::vector<std::string> values;
     for (int i = 1; i <= view.NumPoints(); ++i) {
@@ -175,8 +173,7 @@ std::vector<std::string> baselineTableValues(const GraphView& view, const SweepR
             values.emplace_back();
             continue;
         }
-        const double rounded = roundThousandths(value);
-        values.push_back(SignedText(magnitude ? std::fabs(rounded) : rounded));
+        values.push_back(signedColumnValue(value));
     }
     return values;
 }
@@ -189,11 +186,25 @@ std::string baselineMessage(const GraphView& view, const SweepResult& base) {
     if (p > positionsOf(base) || !SweepResult::reached(value)) {
         return message + " (no baseline value here)";
     }
-    const char* unit = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? " in" : " deg";
     const float current = view.GraphData()[static_cast<std::size_t>(p)];
     const double difference = roundThousandths(static_cast<double>(current) - value);
     // The label has room for about one line more than the message alone.
-    return message + " (baseline difference " + SignedText(difference) + unit + ")";
+    if (kind != GraphKind::ForeAft && kind != GraphKind::BumpSteer) {
+        const char* unit = kind == GraphKind::SideScrub ? " in" : " deg";
+        return message + " (baseline difference " + SignedText(difference) + unit + ")";
+    }
+    // The message gives a magnitude and a direction, so the difference says which way it
+    // moves: toe out and to the rear are the curves' positive side.
+    if (difference == 0.0) {
+        return message + " (the same as the baseline)";
+    }
+    const bool positive = difference > 0.0;
+    const std::string amount = fixedText(std::fabs(difference), 3);
+    const std::string way =
+        kind == GraphKind::BumpSteer
+            ? (positive ? " deg more toe out" : " deg more toe in")
+            : (positive ? " inches further to the rear" : " inches further to the front");
+    return message + " (" + amount + way + " than the baseline)";
 }
 
 } // namespace velmora

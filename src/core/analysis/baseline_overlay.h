@@ -49,7 +49,7 @@ bool moveGraphMarkerOverBaseline(Canvas& picGraph, const GraphPlot& plot, const 
                                  int from, int to);
 
 // The data table's "Base" column, one line per point written like the current column
-// (thousandths, magnitudes for fore/aft and bump steer); a point the baseline did not reach
+// (thousandths) but signed, as the added columns are; a point the baseline did not reach
 // is an empty line.
 std::vector<std::string> baselineTableValues(const GraphView& view, const SweepResult& base);
 

@@ -29,6 +29,24 @@ std::string joinedCaption(const std::string& heading, const std::vector<std::str
     return caption;
 }
 
+std::string signedColumnHint(const GraphSelection& shown) {
+    if (shown.ForeAftGraph) {
+        return "rear +";
+    }
+    return shown.BumpSteerGraph ? "out +" : "";
+}
+
+std::string signedColumnValue(double value) {
+    return SignedText(roundThousandths(value)); // rounding turns -0 into 0
+}
+
+std::string signedColumnCaption(const GraphSelection& shown, const std::string& heading,
+                                const std::vector<std::string>& lines) {
+    std::string caption = joinedCaption(heading, lines);
+    caption.insert(heading.size() + 1, signedColumnHint(shown));
+    return caption;
+}
+
 AxisChoice chooseAxis(float first, float last) {
     const float a = std::fabs(first);
     const float b = std::fabs(last);

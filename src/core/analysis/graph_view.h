@@ -59,6 +59,16 @@ std::string graphWindowCaption(bool rightActive, GraphKind kind);
 // line, each ended by "\n".
 std::string joinedCaption(const std::string& heading, const std::vector<std::string>& lines);
 
+// The columns added beside the current one (Base, 3-D, Gauge) keep each value's sign, so any
+// two of their cells compare at a glance. Where the current column shows magnitudes (fore/aft
+// and bump steer), the line under their heading says which way is positive: "rear +" or
+// "out +" (toe out); for the other curves it stays empty, as under the current heading.
+std::string signedColumnHint(const GraphSelection& shown);
+// A value of such a column: thousandths, signed, and never a negative zero.
+std::string signedColumnValue(double value);
+std::string signedColumnCaption(const GraphSelection& shown, const std::string& heading,
+                                const std::vector<std::string>& lines);
+
 // The data table: a heading and one line per point for each column. The captions put the
 // heading, an empty line and then every line, each line ended by "\n".
 struct DataTable {

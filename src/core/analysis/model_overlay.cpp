@@ -95,9 +95,7 @@ void redrawRigidCurve(Canvas& picGraph, const RigidPlot& plot, const GraphPlot& 
 }
 
 std::vector<std::string> rigidTableValues(const GraphView& view, const RigidSweep& sweep) {
-    const GraphKind kind = shownGraph(view.flags());
-    const bool magnitude = kind == GraphKind::ForeAft || kind == GraphKind::BumpSteer;
-    const Curve3D& curve = rigidCurve(sweep, kind);
+    const Curve3D& curve = rigidCurve(sweep, shownGraph(view.flags()));
     std::vector<std::string> values;
     for (int i = 1; i <= view.NumPoints(); ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -105,8 +103,7 @@ std::vector<std::string> rigidTableValues(const GraphView& view, const RigidSwee
             values.emplace_back();
             continue;
         }
-        const double rounded = roundThousandths(curve[k]);
-        values.push_back(SignedText(magnitude ? std::fabs(rounded) : rounded));
+        values.push_back(signedColumnValue(curve[k]));
     }
     return values;
 }

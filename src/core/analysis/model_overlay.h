@@ -41,7 +41,7 @@ void redrawRigidCurve(Canvas& picGraph, const RigidPlot& plot, const GraphPlot& 
                       int curPos);
 
 // The second value column of the data table: "3-D", then one line per point, written like the
-// classic column (thousandths, magnitudes for fore/aft and bump steer); a point the solution
+// classic column (thousandths) but signed, as the added columns are; a point the solution
 // did not reach is an empty line.
 std::vector<std::string> rigidTableValues(const GraphView& view, const RigidSweep& sweep);
 inline constexpr const char* kRigidTableHeading = "3-D";

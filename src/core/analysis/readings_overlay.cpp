@@ -77,9 +77,9 @@ std::vector<std::string> readingTableValues(const GraphView& view,
         const auto at = std::find_if(readings.begin(), readings.end(), [&](const auto& r) {
             return std::fabs(static_cast<double>(r.travel) - travel) <= kSameTravel;
         });
-        values.push_back(at == readings.end() ? std::string()
-                                              : SignedText(std::fabs(roundThousandths(
-                                                    readingDegrees(at->reading, gaugeLength)))));
+        values.push_back(at == readings.end()
+                             ? std::string()
+                             : signedColumnValue(readingDegrees(at->reading, gaugeLength)));
         travel = travel - view.VY();
     }
     return values;

@@ -33,8 +33,8 @@ void drawReadingPoints(Canvas& picGraph, const std::vector<ReadingPoint>& points
                        const GraphPlot& classic, int curPos);
 
 // The data table's gauge column: one line per point of the curve, holding the degrees of the
-// reading taken at that point's travel, written like the curve's own column (thousandths, the
-// magnitude: the crosses show toe in or out), empty where no reading was taken there.
+// reading taken at that point's travel in thousandths, signed as the other added columns are
+// (toe out positive), empty where no reading was taken there.
 std::vector<std::string> readingTableValues(const GraphView& view,
                                             const std::vector<BumpSteerReading>& readings,
                                             float gaugeLength);

@@ -70,8 +70,8 @@ void BaselineView::fillDataTable(const GraphView& view) {
     if (!base) {
         return;
     }
-    lblDataBase_->setText(QString::fromStdString(
-        joinedCaption(kBaselineTableHeading, baselineTableValues(view, *base))));
+    lblDataBase_->setText(QString::fromStdString(signedColumnCaption(
+        view.flags(), kBaselineTableHeading, baselineTableValues(view, *base))));
     lblDataBase_->raise();
 }
 

@@ -13,8 +13,12 @@ namespace {
 
 constexpr int kColumnTop = 240;
 constexpr int kColumnHeight = 5055;
-// How much further left the frame reaches while all three optional columns are shown.
-constexpr int kWiderBy = 720;
+constexpr int kColumnGap = 105;
+constexpr int kFrameMargin = 135;
+// Wide enough for "Position", "Inches" and their values in the table's font.
+constexpr int kClosedPositionsWidth = 780;
+constexpr int kClosedValuesWidth = 720;
+constexpr int kAddedWidth = 720;
 
 QRect column(int left, int width) {
     return QRect(left, kColumnTop, width, kColumnHeight);
@@ -41,17 +45,23 @@ DataTablePlan dataTablePlan(DataTableColumns shown) {
     plan.positions = column(240, 1335);
     plan.values = column(1680, 1335);
     plan.ok = QRect(240, 5760, 1095, 375);
-    plan.gauge = column(900, 760);
-    plan.rigid = column(2400, 800);
-    // The baseline column takes the 3-D column's place, or, while that is shown, the room
-    // between the positions and the values.
-    plan.base = shown.rigid ? column(1000, 680) : plan.rigid;
-    if (shown.gauge && shown.rigid && shown.base) {
-        plan.frame.adjust(-kWiderBy, 0, 0, 0);
-        plan.values.translate(kWiderBy, 0);
-        plan.rigid.translate(kWiderBy, 0);
-        plan.gauge = column(900, 660);
-        plan.base = column(1620, 720);
+    // With an added column the two designed ones close up to their texts, and the added
+    // columns follow the values in one order, whichever are shown: Base, 3-D, Gauge.
+    const bool any = shown.base || shown.rigid || shown.gauge;
+    if (any) {
+        plan.positions = column(240, kClosedPositionsWidth);
+        plan.values = column(plan.positions.right() + 1 + kColumnGap, kClosedValuesWidth);
+    }
+    int left = plan.values.right() + 1 + kColumnGap;
+    for (auto [on, place] : {std::pair{shown.base, &plan.base}, std::pair{shown.rigid, &plan.rigid},
+                             std::pair{shown.gauge, &plan.gauge}}) {
+        *place = column(left, kAddedWidth);
+        left += on ? kAddedWidth + kColumnGap : 0;
+    }
+    // The frame reaches further over the graph only as far as the columns need.
+    const int needed = left + kFrameMargin - plan.frame.width();
+    if (any && needed > 0) {
+        plan.frame.adjust(-needed, 0, 0, 0);
     }
     return plan;
 }

@@ -26,11 +26,10 @@ struct DataTablePlan {
     QRect base;
 };
 
-// Where the frame and its columns go for the columns shown. The positions and the values are
-// designed wider than their short texts; the optional columns take the free parts of them, so
-// the two designed columns stay where they are on the window. Only with all three optional
-// columns is that too little: the frame then reaches further over the graph, and the gauge
-// and baseline columns stand side by side in the room it gains.
+// Where the frame and its columns go for the columns shown. Without an added column the
+// positions and the values stand as designed, wider than their short texts. With any, the
+// columns close up and follow in one order, Position, current, Base, 3-D, Gauge, and the
+// frame reaches further left over the graph where they need the room.
 DataTablePlan dataTablePlan(DataTableColumns shown);
 
 // Places the graph window's data table for the optional columns its parts left shown (each

@@ -81,7 +81,7 @@ void ModelCheck::fillDataTable(const GraphView& view) {
         return;
     }
     lblDataMeas3D_->setText(QString::fromStdString(
-        joinedCaption(kRigidTableHeading, rigidTableValues(view, solution()))));
+        signedColumnCaption(view.flags(), kRigidTableHeading, rigidTableValues(view, solution()))));
     lblDataMeas3D_->raise();
 }
 

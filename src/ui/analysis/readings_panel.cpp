@@ -227,11 +227,8 @@ void ReadingsPanel::fillDataTable(const GraphView& view) {
     if (!any) {
         return;
     }
-    std::string text = std::string(kReadingTableHeading) + "\n\n";
-    for (const std::string& line : values) {
-        text += line + "\n";
-    }
-    lblDataGauge_->setText(QString::fromStdString(text));
+    lblDataGauge_->setText(
+        QString::fromStdString(signedColumnCaption(view.flags(), kReadingTableHeading, values)));
     lblDataGauge_->raise();
 }
 

@@ -5,6 +5,7 @@
 #include "core/drawing/recorded_ops.h"
 #include "core/drawing/sample_corner.h"
 #include "drawing/recording_canvas.h"
+#include "model/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,53 @@ TEST(BaselineOverlayTest, GraphWindowPlotsTableAndMessageAgainstTheBaseline) {
     EXPECT_EQ(baselineTableValues(view, empty),
               std::vector<std::string>(static_cast<std::size_t>(view.NumPoints()), ""));
     EXPECT_EQ(baselineMessage(view, empty), view.UpdateMessage() + " (no baseline value here)");
+}
+
+// Fore/aft and bump steer show magnitudes in the current column; the added column keeps the
+// sign and its heading says which way is positive, and the message's difference names the
+// direction it moves in.
+TEST(BaselineOverlayTest, DirectedCurvesKeepTheirSignAndNameTheDifference) {
+    struct Case {
+        GraphKind kind;
+        const char* hint;
+        const char* positive;
+        const char* negative;
+    };
+    for (const Case& c :
+         {Case{GraphKind::BumpSteer, "out +", "more toe out", "more toe in"},
+          Case{GraphKind::ForeAft, "rear +", "further to the rear", "further to the front"}}) {
+        SuspensionState state = testing::sweptCorner(true);
+        selectGraph(state, c.kind);
+        GraphView view;
+        view.initialise(state);
+        Baseline base = baselineOf(state);
+        base.RightCoords[13] += 0.75f; // the outer tie rod joint higher: the curves part
+        base.RightCoords[4] += 0.5f;
+        const SweepResult swept = sweepBaseline(base, true, Travel{state.VU, state.VD});
+        const std::vector<std::string> cells = baselineTableValues(view, swept);
+        const Curve& curve = c.kind == GraphKind::BumpSteer ? swept.BumpSteer : swept.ForeAft;
+        bool sawNegative = false;
+        for (int i = 1; i <= view.NumPoints(); ++i) {
+            const float v = curve[static_cast<std::size_t>(i)];
+            EXPECT_EQ(cells[static_cast<std::size_t>(i - 1)], SignedText(roundThousandths(v)));
+            sawNegative = sawNegative || roundThousandths(v) < 0.0;
+        }
+        EXPECT_TRUE(sawNegative) << "a case where the sign matters";
+        EXPECT_EQ(signedColumnCaption(view.flags(), "Base", {"1"}),
+                  std::string("Base\n") + c.hint + "\n1\n");
+
+        for (int step = 0; step < 4; ++step, view.stepUp()) {
+            const auto p = static_cast<std::size_t>(view.CurPos());
+            const double d = roundThousandths(static_cast<double>(view.GraphData()[p]) - curve[p]);
+            const std::string message = baselineMessage(view, swept);
+            const std::string way = d > 0 ? c.positive : d < 0 ? c.negative : "the same as";
+            EXPECT_NE(message.find(way), std::string::npos) << message;
+            if (d != 0.0) {
+                EXPECT_NE(message.find("(" + fixedText(std::fabs(d), 3)), std::string::npos)
+                    << message;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -48,14 +48,14 @@ TEST(ReadingsOverlay, PointsLieOnTheCurvesScaleAndSign) {
 
     EXPECT_TRUE(readingPlot(bumpSteerView(GraphKind::Camber), readings, gauge).empty());
 
-    // The table's column: a value on the rows of readings taken there, as magnitudes like the
-    // curve's own column.
+    // The table's column: a value on the rows of readings taken there, signed (toe out +) as
+    // the other added columns are.
     std::vector<BumpSteerReading> onRows = readings;
     onRows.push_back({false, -1, -toeOut});
     const std::vector<std::string> column = readingTableValues(view, onRows, gauge);
     ASSERT_EQ(column.size(), 25u);
     EXPECT_EQ(column[4], " .2");
-    EXPECT_EQ(column[16], " .2");
+    EXPECT_EQ(column[16], "-.2");
     EXPECT_EQ(std::count(column.begin(), column.end(), std::string()), 23);
 }
 
