@@ -1,3 +1,5 @@
+#include "chassis/anti_dive.h"
+#include "chassis_pages/roll_figures.h"
 #include "main_window_fixture.h"
 #include "ui/chassis/dive_roll_window.h"
 #include "ui/chassis/step_box.h"
@@ -31,8 +33,25 @@ TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
     DiveRollWindow* w = openWindow();
     ASSERT_TRUE(w->isVisible());
     ASSERT_NE(w->current(), nullptr);
-    // The dive-and-roll rows, then the three anti-dive rows.
-    EXPECT_EQ(part<QTableWidget>(w, "tblDiveRoll")->rowCount(), 8 + 3);
+    // The wheels' four rows and three anti-dive rows, then the whole car's heading and four
+    // rows, each of those one cell over both columns. All of it shows: no scroll bar, no
+    // cell cut off, and the missing vehicle data is named.
+    const auto* table = part<QTableWidget>(w, "tblDiveRoll");
+    ASSERT_EQ(table->rowCount(), 4 + 3 + 1 + 4);
+    EXPECT_EQ(table->verticalHeaderItem(7)->text().toStdString(), kWholeCarHeading);
+    EXPECT_EQ(table->columnSpan(9, 0), 2);
+    EXPECT_EQ(table->columnSpan(3, 0), 1);
+    EXPECT_EQ(table->item(6, 0)->text().toStdString(), kAntiDiveNeedsData);
+    EXPECT_LE(table->rowViewportPosition(11) + table->rowHeight(11), table->viewport()->height());
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const bool spans = table->columnSpan(r, 0) == 2;
+        for (int c = 0; c < (spans ? 1 : 2); ++c) {
+            const int room =
+                spans ? table->columnWidth(0) + table->columnWidth(1) : table->columnWidth(c);
+            EXPECT_LT(table->fontMetrics().horizontalAdvance(table->item(r, c)->text()), room)
+                << r << " " << c;
+        }
+    }
     EXPECT_FALSE(part<DrawingSurface>(w, "picDiveRoll")->recording().empty());
 
     auto* roll = part<StepBox>(w, "txtRoll");

@@ -1,10 +1,10 @@
 #include "chassis/anti_dive.h"
 
 #include "geometry/corner_statics.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace velmora {
@@ -93,6 +93,7 @@ AntiDive antiDive(const CoordinateSet& right, const CoordinateSet& left,
             continue;
         }
         if (!haveData) {
+            out.needsVehicleData = true;
             continue;
         }
         const double percent =
@@ -106,13 +107,8 @@ AntiDive antiDive(const CoordinateSet& right, const CoordinateSet& left,
 
 namespace {
 
-std::string oneDecimal(const std::optional<double>& value, const char* unit) {
-    if (!value) {
-        return "-";
-    }
-    char text[48];
-    std::snprintf(text, sizeof text, "%.1f%s", std::fabs(*value) < 0.05 ? 0.0 : *value, unit);
-    return text;
+std::string fixedOrDash(const std::optional<double>& value, int decimals) {
+    return value ? fixedText(*value, decimals) : std::string("-");
 }
 
 } // namespace
@@ -124,12 +120,17 @@ std::vector<AntiDiveRow> antiDiveRows(const AntiDive& d) {
     const auto icY = [](const AntiDiveSide& s) {
         return s.instantCentre ? std::optional<double>(s.instantCentre->y) : std::nullopt;
     };
-    return {{"Side-view instant centre Z", oneDecimal(icZ(d.right), " in"),
-             oneDecimal(icZ(d.left), " in")},
-            {"Side-view instant centre height", oneDecimal(icY(d.right), " in"),
-             oneDecimal(icY(d.left), " in")},
-            {"Anti-dive", oneDecimal(d.right.antiDivePercent, " %"),
-             oneDecimal(d.left.antiDivePercent, " %")}};
+    std::vector<AntiDiveRow> rows{{"Side-view instant centre Z (in)", fixedOrDash(icZ(d.right), 3),
+                                   fixedOrDash(icZ(d.left), 3)},
+                                  {"Side-view instant centre height (in)",
+                                   fixedOrDash(icY(d.right), 3), fixedOrDash(icY(d.left), 3)}};
+    if (d.needsVehicleData) {
+        rows.push_back({"Anti-dive (%)", kAntiDiveNeedsData, "", true});
+    } else {
+        rows.push_back({"Anti-dive (%)", fixedOrDash(d.right.antiDivePercent, 1),
+                        fixedOrDash(d.left.antiDivePercent, 1)});
+    }
+    return rows;
 }
 
 } // namespace velmora

@@ -33,6 +33,9 @@ struct AntiDive {
     AntiDiveSide right;
     AntiDiveSide left;
     std::vector<Message> messages;
+    // Wheelbase, CG height or front brake share not set: a side with an angle has no
+    // percentage for that reason alone.
+    bool needsVehicleData = false;
 };
 
 // The side-view geometry of one complete corner (no vehicle data needed).
@@ -41,13 +44,17 @@ AntiDiveSide sideViewGeometry(const CoordinateSet& coords);
 AntiDive antiDive(const CoordinateSet& right, const CoordinateSet& left,
                   const VehicleData& vehicle);
 
-// The rows a table or a printed page shows for it: a caption, the right and the left value
-// as text ("-" where there is none).
+// The rows a table or a printed page shows for it: a caption with the unit, the right and the
+// left value as text ("-" where there is none). Where only the vehicle data is missing, the
+// anti-dive row says what to set, once for both sides (`bothSides`, the text in `right`).
 struct AntiDiveRow {
     std::string caption;
     std::string right;
     std::string left;
+    bool bothSides = false;
 };
+inline constexpr const char* kAntiDiveNeedsData =
+    "set wheelbase, CG height and front brake share in Vehicle Data";
 std::vector<AntiDiveRow> antiDiveRows(const AntiDive& antiDive);
 
 } // namespace velmora

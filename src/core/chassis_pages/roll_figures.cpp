@@ -412,20 +412,28 @@ std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {
     add("Camber change to the ground (deg)", &WheelAtState::camberChangeGround);
     add("Bump steer (deg)", &WheelAtState::bumpSteer);
     const std::string none = s.solved ? "none" : "-";
-    rows.push_back(
-        {"Roll centre height (in)", s.rollCentre ? thousandths(s.rollCentre->height) : none, ""});
-    rows.push_back(
-        {"Roll centre offset (in)", s.rollCentre ? thousandths(s.rollCentre->offset) : none, ""});
-    rows.push_back({"Track change (in)", s.solved ? thousandths(s.trackChange) : "-", ""});
-    rows.push_back({"Ground angle (deg)", s.solved ? thousandths(s.groundAngle) : "-", ""});
+    const auto car = [&rows](const char* caption, std::string value) {
+        rows.push_back({caption, std::move(value), "", RollRowKind::Car});
+    };
+    rows.push_back({kWholeCarHeading, "", "", RollRowKind::Heading});
+    car("Roll centre height (in)", s.rollCentre ? thousandths(s.rollCentre->height) : none);
+    car("Roll centre offset (in)", s.rollCentre ? thousandths(s.rollCentre->offset) : none);
+    car("Track change (in)", s.solved ? thousandths(s.trackChange) : "-");
+    car("Ground angle (deg)", s.solved ? thousandths(s.groundAngle) : "-");
     return rows;
 }
 
 std::vector<RollTableRow> rollTableRows(const DiveRollState& state, const AntiDive& antiDive) {
     std::vector<RollTableRow> rows = rollTableRows(state);
+    const auto carSection = std::find_if(rows.begin(), rows.end(), [](const RollTableRow& r) {
+        return r.kind == RollRowKind::Heading;
+    });
+    std::vector<RollTableRow> sides;
     for (const AntiDiveRow& row : antiDiveRows(antiDive)) {
-        rows.push_back({row.caption, row.right, row.left});
+        sides.push_back({row.caption, row.right, row.left,
+                         row.bothSides ? RollRowKind::Car : RollRowKind::Wheels});
     }
+    rows.insert(carSection, sides.begin(), sides.end());
     return rows;
 }
 
@@ -460,8 +468,11 @@ void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveR
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const double y = top + 5 + 4 * static_cast<double>(k);
         at(0, y, rows[k].caption);
+        // A value for both sides starts under Right and may run on past Left.
         at(60, y, rows[k].right);
-        at(85, y, rows[k].left);
+        if (rows[k].kind == RollRowKind::Wheels) {
+            at(85, y, rows[k].left);
+        }
     }
     at(0, 190, fileCaption);
     printer.endDoc();

@@ -69,15 +69,20 @@ void drawFigure(Canvas& canvas, const Figure& figure, double x, double y, double
 // The same into a rectangle of the page, through the page's canvas (PageRegionCanvas).
 void printFigure(Printer& printer, const Figure& figure, double x, double y, double w, double h);
 
-// The rows of the window's table and the page: caption, right value, left value (empty where
-// a value belongs to the whole car: it stands under Right). Values in thousandths.
+// The rows of the window's table and the page: caption with the unit, right value, left value,
+// in thousandths (percentages in tenths). The wheels' rows come first; a heading row then opens
+// the whole car's section, whose rows hold one value (in `right`) for both sides.
+enum class RollRowKind { Wheels, Heading, Car };
 struct RollTableRow {
     std::string caption;
     std::string right;
     std::string left;
+    RollRowKind kind = RollRowKind::Wheels;
 };
+inline constexpr const char* kWholeCarHeading = "Whole car";
 std::vector<RollTableRow> rollTableRows(const DiveRollState& state);
-// The same followed by the anti-dive rows, which belong to the car at ride height.
+// The same with the anti-dive rows, which belong to the car at ride height, after the wheels'
+// rows and before the whole car's.
 std::vector<RollTableRow> rollTableRows(const DiveRollState& state, const AntiDive& antiDive);
 
 // The window's picture: the front view on the left, the path on the right, on a surface of

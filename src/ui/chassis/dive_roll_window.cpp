@@ -3,11 +3,11 @@
 #include "chassis_pages/roll_figures.h"
 #include "ui/chassis/step_box.h"
 #include "ui/widgets/drawing_surface.h"
+#include "ui/widgets/fitted_table.h"
 #include "ui/widgets/print_shortcut.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -51,12 +51,8 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     tblDiveRoll_->setObjectName(QStringLiteral("tblDiveRoll"));
     tblDiveRoll_->setHorizontalHeaderLabels({QStringLiteral("Right"), QStringLiteral("Left")});
     tblDiveRoll_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Values such as "-130.2 in" stay on one line; the columns take what their texts need.
+    // Values such as "-216.700" stay on one line; the table is sized to what its texts need.
     tblDiveRoll_->setWordWrap(false);
-    tblDiveRoll_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblDiveRoll_->horizontalHeader()->setStretchLastSection(true);
-    tblDiveRoll_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblDiveRoll_->setMinimumWidth(420);
     btnRollPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     btnRollPrint_->setObjectName(QStringLiteral("btnRollPrint"));
     addPrintShortcut(*this, *btnRollPrint_);
@@ -178,18 +174,34 @@ void DiveRollWindow::fillTable() {
         state_ ? rollTableRows(
                      *state_, antiDive(project_.RightCoords, project_.LeftCoords, project_.Vehicle))
                : std::vector<RollTableRow>{};
+    tblDiveRoll_->clearSpans();
     tblDiveRoll_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const RollTableRow& row = rows[static_cast<std::size_t>(r)];
-        tblDiveRoll_->setVerticalHeaderItem(
-            r, new QTableWidgetItem(QString::fromStdString(row.caption)));
-        for (int c = 0; c < 2; ++c) {
+        auto* caption = new QTableWidgetItem(QString::fromStdString(row.caption));
+        if (row.kind == RollRowKind::Heading) {
+            QFont bold = caption->font();
+            bold.setBold(true);
+            caption->setFont(bold);
+        }
+        caption->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        tblDiveRoll_->setVerticalHeaderItem(r, caption);
+        // A value of the whole car spans both columns, so it is not read as the right side's.
+        const bool spans = row.kind != RollRowKind::Wheels;
+        if (spans) {
+            tblDiveRoll_->setSpan(r, 0, 1, 2);
+        }
+        for (int c = 0; c < (spans ? 1 : 2); ++c) {
             auto* item =
                 new QTableWidgetItem(QString::fromStdString(c == 0 ? row.right : row.left));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment((spans ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
             tblDiveRoll_->setItem(r, c, item);
         }
+        if (spans) {
+            delete tblDiveRoll_->takeItem(r, 1);
+        }
     }
+    fitTableToContents(*tblDiveRoll_);
 }
 
 void DiveRollWindow::redraw() {

@@ -34,8 +34,8 @@ TEST(AntiDive, FollowsTheSideViewInstantCentre) {
     EXPECT_NEAR(*d.right.antiDivePercent, 60 * (23.0 / 75) * 100 / 20, 1e-9);
     const std::vector<AntiDiveRow> rows = antiDiveRows(d);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].left, "100.0 in");
-    EXPECT_EQ(rows[2].right, "92.0 %");
+    EXPECT_EQ(rows[0].left, "100.000");
+    EXPECT_EQ(rows[2].right, "92.0");
 
     // Parallel lines: their common slope; sloping down rearward is pro-dive.
     const AntiDive parallel = antiDive(sideView(15, 14, 7, 6), CoordinateSet{}, car);
@@ -52,6 +52,9 @@ TEST(AntiDive, FollowsTheSideViewInstantCentre) {
     EXPECT_TRUE(missing.left.instantCentre);
     EXPECT_FALSE(missing.left.antiDivePercent);
     EXPECT_TRUE(missing.messages.empty());
+    const AntiDiveRow needs = antiDiveRows(missing)[2];
+    EXPECT_TRUE(needs.bothSides);
+    EXPECT_EQ(needs.right, kAntiDiveNeedsData) << "says what to set instead of a dash";
 
     // An instant centre straight above the contact patch has no angle: said, not divided by 0.
     // Top y = 15 + 0.8 (z - 20), bottom y = 7 + 2.4 (z - 20): they meet at z 25, y 19.

@@ -79,8 +79,9 @@ TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
     buildDiveRollPage(printer, path.states.back(), path, front, antiDive, "car.kqw");
     const std::string dump = dumpPrintRecording(printer.operations());
     // The anti-dive rows follow the dive-and-roll rows, above the file line.
-    EXPECT_NE(dump.find("\"Anti-dive\""), std::string::npos);
-    EXPECT_LT(dump.find("\"Anti-dive\""), dump.find("\"car.kqw\""));
+    EXPECT_NE(dump.find("\"Anti-dive (%)\""), std::string::npos);
+    EXPECT_LT(dump.find("\"Anti-dive (%)\""), dump.find("\"Whole car\""));
+    EXPECT_LT(dump.find("\"Whole car\""), dump.find("\"car.kqw\""));
     EXPECT_EQ(dump.find("enddoc"), dump.rfind("enddoc"));
     EXPECT_NE(dump.find("\"car.kqw\""), std::string::npos);
 }
