@@ -1,5 +1,7 @@
 #include "chassis_pages/roll_figures.h"
 
+#include "chassis_pages/page_title.h"
+
 #include "printing/page_region_canvas.h"
 
 #include "analysis/baseline_overlay.h"
@@ -562,10 +564,7 @@ void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView
 void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveRollPath& path,
                        const FrontEnd& front, const AntiDive& antiDive,
                        const std::string& fileCaption) {
-    printer.setDocumentName("Dive and Roll");
-    printer.setScale(143, 200, -20, 0);
-    printer.setCurrentPosition(30, 0);
-    printer.printText("Dive and Roll");
+    printChassisPageTitle(printer, "Dive and Roll");
     printFigure(printer, frontViewFigure(state, front), -18, 6, 139, 72);
     printFigure(printer, rollPathFigure(path), 10, 82, 80, 48);
     const std::vector<RollTableRow> rows = rollTableRows(state, antiDive);
