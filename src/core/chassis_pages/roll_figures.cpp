@@ -1,5 +1,7 @@
 #include "chassis_pages/roll_figures.h"
 
+#include "chassis_pages/page_title.h"
+
 #include "printing/page_region_canvas.h"
 
 #include "analysis/baseline_overlay.h"
@@ -20,6 +22,15 @@ constexpr double kTireHalfWidth = 4.0; // inches, the drawn tire's half tread wi
 constexpr double kBeside = 14.0;       // inches shown outboard of each tire centre
 constexpr double kMarkPixels = 4.0;    // radius of a mark on screen
 constexpr double kMarkPageUnits = 1.2; // and on the page
+// The front view's texts in its own inches, as large as any surface draws them (its message
+// lines step 3 in apart): what a mark's name must keep clear of is judged with these.
+constexpr double kCharWidth = 1.2;
+constexpr double kTextHeight = 2.2;
+constexpr double kMarkReach = 1.5; // a mark's circle and cross
+constexpr double kNameGap = 1.0;   // between a mark's cross and its name
+// On paper, page units: the arm lines dotted, the patch lines dashed.
+constexpr double kPaperDot = 0.35, kPaperDotGap = 1.0;
+constexpr double kPaperDash = 2.5, kPaperDashGap = 1.2;
 
 FrontPoint plus(const FrontPoint& a, const FrontPoint& b, double k = 1.0) {
     return {a.u + k * b.u, a.v + k * b.v};
@@ -29,8 +40,12 @@ bool inside(const Figure& f, const FrontPoint& p) {
     return p.u >= f.uMin && p.u <= f.uMax && p.v >= f.vMin && p.v <= f.vMax;
 }
 
-// The part of the segment a-b inside the figure (Liang-Barsky); false when none is.
-bool clip(const Figure& f, FrontPoint& a, FrontPoint& b) {
+struct Area {
+    double uMin, vMin, uMax, vMax;
+};
+
+// The part of the segment a-b inside the area (Liang-Barsky); false when none is.
+bool clip(const Area& f, FrontPoint& a, FrontPoint& b) {
     double t0 = 0;
     double t1 = 1;
     const double du = b.u - a.u;
@@ -58,6 +73,10 @@ bool clip(const Figure& f, FrontPoint& a, FrontPoint& b) {
     b = {a.u + t1 * du, a.v + t1 * dv};
     a = start;
     return true;
+}
+
+bool clip(const Figure& f, FrontPoint& a, FrontPoint& b) {
+    return clip(Area{f.uMin, f.vMin, f.uMax, f.vMax}, a, b);
 }
 
 void addLine(Figure& f, FrontPoint a, FrontPoint b, FigureInk ink) {
@@ -126,14 +145,76 @@ void addPatchLine(Figure& f, const WheelAtState& w, const std::optional<RollCent
         return;
     }
     if (!rc) {
-        addRay(f, w.contactPatch, *w.instantCentre, FigureInk::Construction);
+        addRay(f, w.contactPatch, *w.instantCentre, FigureInk::PatchLine);
         return;
     }
     const auto far = [&w](const FrontPoint& p) {
         return std::hypot(p.u - w.contactPatch.u, p.v - w.contactPatch.v);
     };
     const FrontPoint& end = far(rc->body) > far(*w.instantCentre) ? rc->body : *w.instantCentre;
-    addLine(f, w.contactPatch, end, FigureInk::Construction);
+    addLine(f, w.contactPatch, end, FigureInk::PatchLine);
+}
+
+Area textArea(const FigureText& t) {
+    return {t.at.u, t.at.v - kTextHeight, t.at.u + kCharWidth * static_cast<double>(t.text.size()),
+            t.at.v};
+}
+
+bool overlap(const Area& a, const Area& b) {
+    return a.uMin < b.uMax && b.uMin < a.uMax && a.vMin < b.vMax && b.vMin < a.vMax;
+}
+
+// Names the mark at `at` beside it, on the first side where the name stays inside the
+// picture clear of every text and mark and crosses no line; failing that where it crosses
+// the fewest lines, and not at all where it would cover a text or another mark.
+void nameMark(Figure& f, const FrontPoint& at, const std::string& name) {
+    const double w = kCharWidth * static_cast<double>(name.size());
+    const double h = kTextHeight;
+    const Area picture{f.uMin, f.vMin, f.uMax, f.vMax};
+    std::optional<Area> best;
+    std::size_t bestCrossings = 0;
+    for (const double reach :
+         {kMarkReach + kNameGap, 1.6 * (kMarkReach + kNameGap), 2.5 * (kMarkReach + kNameGap)}) {
+        const double across = reach + w / 2;
+        const double up = reach + h / 2;
+        const FrontPoint sides[8] = {{across, 0},  {-across, 0},  {0, up},       {0, -up},
+                                     {across, up}, {-across, up}, {across, -up}, {-across, -up}};
+        for (const FrontPoint& side : sides) {
+            const FrontPoint c = plus(at, side);
+            const Area box{c.u - w / 2, c.v - h / 2, c.u + w / 2, c.v + h / 2};
+            if (box.uMin < picture.uMin || box.uMax > picture.uMax || box.vMin < picture.vMin ||
+                box.vMax > picture.vMax) {
+                continue;
+            }
+            const bool covers =
+                std::any_of(f.texts.begin(), f.texts.end(),
+                            [&](const FigureText& t) { return overlap(box, textArea(t)); }) ||
+                std::any_of(f.marks.begin(), f.marks.end(), [&](const FigureMark& m) {
+                    return overlap(box, {m.at.u - kMarkReach, m.at.v - kMarkReach,
+                                         m.at.u + kMarkReach, m.at.v + kMarkReach});
+                });
+            if (covers) {
+                continue;
+            }
+            const auto crossings = static_cast<std::size_t>(
+                std::count_if(f.lines.begin(), f.lines.end(), [&](const FigureLine& l) {
+                    FrontPoint a = l.a;
+                    FrontPoint b = l.b;
+                    return clip(box, a, b);
+                }));
+            if (!best || crossings < bestCrossings) {
+                best = box;
+                bestCrossings = crossings;
+            }
+            if (crossings == 0) {
+                f.texts.push_back({{box.uMin, box.vMax}, name});
+                return;
+            }
+        }
+    }
+    if (best) {
+        f.texts.push_back({{best->uMin, best->vMax}, name});
+    }
 }
 
 struct Mapping {
@@ -169,6 +250,7 @@ Rgb inkColour(FigureInk ink) {
         return Rgb{64, 64, 64};
     case FigureInk::Construction:
         return Rgb{0, 0, 255};
+    case FigureInk::PatchLine:
     case FigureInk::RollCentre:
         return Rgb{200, 0, 200};
     case FigureInk::StaticMark:
@@ -193,25 +275,37 @@ void addBaselinePath(Figure& f, const std::vector<FrontPoint>& points) {
     }
 }
 
-// Lower right: a dashed and a solid sample, each named.
-void addBaselineLegend(Figure& f) {
+// Lower right: a dashed and a solid sample, each named, for the paths that are drawn.
+void addBaselineLegend(Figure& f, bool baselineDrawn, bool currentDrawn) {
     const double du = f.uMax - f.uMin;
     const double dv = f.vMax - f.vMin;
     const double u0 = f.uMax - du * 0.40;
     const double u1 = f.uMax - du * 0.31;
     const double vBase = f.vMin + dv * 0.15;
     const double vCurrent = f.vMin + dv * 0.07;
-    DashedPath sample(du, dv, 0.02, 0.015);
-    for (const Segment& d : sample.dashes(u0, vBase, u1, vBase)) {
-        f.lines.push_back({{d.x1, d.y1}, {d.x2, d.y2}, FigureInk::Baseline});
+    if (baselineDrawn) {
+        DashedPath sample(du, dv, 0.02, 0.015);
+        for (const Segment& d : sample.dashes(u0, vBase, u1, vBase)) {
+            f.lines.push_back({{d.x1, d.y1}, {d.x2, d.y2}, FigureInk::Baseline});
+        }
     }
-    f.lines.push_back({{u0, vCurrent}, {u1, vCurrent}, FigureInk::Path});
-    f.texts.push_back({{u1 + du * 0.02, vBase + dv * 0.03}, kBaselineLegend});
-    f.texts.push_back({{u1 + du * 0.02, vCurrent + dv * 0.03}, kCurrentLegend});
+    if (currentDrawn) {
+        f.lines.push_back({{u0, vCurrent}, {u1, vCurrent}, FigureInk::Path});
+    }
+    if (baselineDrawn) {
+        f.texts.push_back({{u1 + du * 0.02, vBase + dv * 0.03}, kBaselineLegend});
+    }
+    if (currentDrawn) {
+        f.texts.push_back({{u1 + du * 0.02, vCurrent + dv * 0.03}, kCurrentLegend});
+    }
 }
 
 bool dotted(FigureInk ink) {
     return ink == FigureInk::Centreline || ink == FigureInk::Construction;
+}
+
+bool dashed(FigureInk ink) {
+    return ink == FigureInk::PatchLine;
 }
 
 } // namespace
@@ -261,11 +355,28 @@ Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
     if (front.staticRollCentre() && inside(f, front.staticRollCentre()->body)) {
         f.marks.push_back({front.staticRollCentre()->body, FigureInk::StaticMark});
     }
-    if (s.rollCentre && inside(f, s.rollCentre->body)) {
+    const bool rollCentreShown = s.rollCentre && inside(f, s.rollCentre->body);
+    if (rollCentreShown) {
         f.marks.push_back({s.rollCentre->body, FigureInk::RollCentre});
     } else {
         f.texts.push_back({{f.uMin + 1, f.vMin + 3},
                            s.rollCentre ? "Roll centre outside the picture" : "No roll centre"});
+    }
+    // Nearly parallel arms meet far off the picture: such an instant centre is neither marked
+    // nor named, its lines simply run to the edge.
+    std::vector<std::pair<FrontPoint, std::string>> names;
+    for (const auto& [w, name] : {std::pair{&s.right, "IC R"}, std::pair{&s.left, "IC L"}}) {
+        if (w->instantCentre && inside(f, *w->instantCentre)) {
+            f.marks.push_back({*w->instantCentre, FigureInk::Construction});
+            names.emplace_back(*w->instantCentre, name);
+        }
+    }
+    if (rollCentreShown) {
+        names.emplace_back(s.rollCentre->body, "RC");
+    }
+    // Every mark is placed before any name, so that no name covers a mark placed after it.
+    for (const auto& [at, name] : names) {
+        nameMark(f, at, name);
     }
     return f;
 }
@@ -278,8 +389,9 @@ Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
             points.push_back({s.rollCentre->offset, s.rollCentre->height});
         }
     }
+    // The baseline takes the current path's scale: without a current path it is not drawn.
     std::vector<FrontPoint> basePoints;
-    if (baseline) {
+    if (baseline && !points.empty()) {
         for (const DiveRollState& s : baseline->states) {
             if (s.rollCentre) {
                 basePoints.push_back({s.rollCentre->offset, s.rollCentre->height});
@@ -315,7 +427,7 @@ Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
     for (int k = 0; k < 4; ++k) {
         addLine(f, corners[k], corners[(k + 1) % 4], FigureInk::Frame);
     }
-    if (baseline) {
+    if (!basePoints.empty()) {
         addBaselinePath(f, basePoints);
     }
     for (std::size_t k = 1; k < points.size(); ++k) {
@@ -336,8 +448,8 @@ Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
     if (points.empty()) {
         f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.6}, "No roll centre"});
     }
-    if (baseline) {
-        addBaselineLegend(f);
+    if (basePoints.size() > 1) {
+        addBaselineLegend(f, true, points.size() > 1);
     }
     return f;
 }
@@ -348,7 +460,7 @@ namespace {
 // dotted lines and the faint static mark are the thin ones.
 int linePen(FigureInk ink, FigureSurface surface) {
     if (surface == FigureSurface::Paper) {
-        return dotted(ink) || ink == FigureInk::StaticMark ? 1 : 2;
+        return dotted(ink) || dashed(ink) || ink == FigureInk::StaticMark ? 1 : 2;
     }
     return ink == FigureInk::RightSide || ink == FigureInk::LeftSide || ink == FigureInk::Path ? 2
                                                                                                : 1;
@@ -364,6 +476,15 @@ void drawFigure(Canvas& canvas, const Figure& f, double x, double y, double w, d
     for (const FigureLine& l : f.lines) {
         canvas.setPenStyle(dotted(l.ink) ? PenStyle::Dot : PenStyle::Solid);
         canvas.setPenWidth(linePen(l.ink, surface));
+        if (paper && (dotted(l.ink) || dashed(l.ink))) {
+            DashedPath pattern(1, 1, dotted(l.ink) ? kPaperDot : kPaperDash,
+                               dotted(l.ink) ? kPaperDotGap : kPaperDashGap);
+            for (const Segment& d :
+                 pattern.dashes(m.x(l.a.u), m.y(l.a.v), m.x(l.b.u), m.y(l.b.v))) {
+                canvas.line(d.x1, d.y1, d.x2, d.y2, inkColour(l.ink));
+            }
+            continue;
+        }
         canvas.line(m.x(l.a.u), m.y(l.a.v), m.x(l.b.u), m.y(l.b.v), inkColour(l.ink));
     }
     canvas.setPenStyle(PenStyle::Solid);
@@ -451,10 +572,7 @@ void drawDiveRoll(Canvas& canvas, int width, int height, const Figure& frontView
 void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveRollPath& path,
                        const FrontEnd& front, const AntiDive& antiDive,
                        const std::string& fileCaption) {
-    printer.setDocumentName("Dive and Roll");
-    printer.setScale(143, 200, -20, 0);
-    printer.setCurrentPosition(30, 0);
-    printer.printText("Dive and Roll");
+    printChassisPageTitle(printer, "Dive and Roll");
     printFigure(printer, frontViewFigure(state, front), -18, 6, 139, 72);
     printFigure(printer, rollPathFigure(path), 10, 82, 80, 48);
     const std::vector<RollTableRow> rows = rollTableRows(state, antiDive);

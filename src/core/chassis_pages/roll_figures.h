@@ -19,7 +19,8 @@ enum class FigureInk {
     RightSide,    // arms and upright of the right corner
     LeftSide,     // arms and upright of the left corner
     Tire,         // tire outlines
-    Construction, // arm lines carried to the instant centre, patch lines to the roll centre
+    Construction, // arm lines carried to the instant centres, and the instant centres' marks
+    PatchLine,    // from the contact patches through the instant centres to the roll centre
     RollCentre,   // the roll centre at the state, and the current point of the path
     StaticMark,   // the roll centre at ride height, drawn faintly
     Path,         // the roll centre's path
@@ -50,7 +51,9 @@ struct Figure {
 
 // Both corners at the state: arms, uprights and tires on the ground line, the arm lines
 // carried to their instant centres and the patch lines to the roll centre (or to the edge),
-// the roll centre and, faintly, `staticRollCentre`. An unsolved state shows its messages.
+// the roll centre and, faintly, `staticRollCentre`. The instant centres and the roll centre
+// that fall inside the picture are marked and named ("IC R", "IC L", "RC") where the name
+// covers no line, mark or text. An unsolved state shows its messages.
 Figure frontViewFigure(const DiveRollState& state, const FrontEnd& front);
 
 // The roll centre's path, offset across and height up, with the last state marked. With a
@@ -59,7 +62,8 @@ Figure frontViewFigure(const DiveRollState& state, const FrontEnd& front);
 Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline = nullptr);
 
 // Where a figure is drawn: the screen shows colours and wide side lines, the paper is black
-// with pens by ink and marks in page units.
+// with pens by ink and marks in page units, its dotted and dashed lines cut into segments
+// (the printer's pen draws only solid lines).
 enum class FigureSurface { Screen, Paper };
 
 // The figure scaled into the rectangle (x, y, w, h) of a canvas whose scale is its pixels

@@ -49,23 +49,45 @@ constexpr double kRightEdge = 98;
 
 using ValueOf = std::function<std::optional<double>(const SteerState&)>;
 
+// A curve; with `dots` cut into dots for a pen that draws only solid lines.
 void drawCurve(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, double xRange,
-               const Panel& panel, const ValueOf& value, Rgb color) {
+               const Panel& panel, const ValueOf& value, Rgb color,
+               std::optional<DashedPath> dots = std::nullopt) {
     std::optional<std::array<double, 2>> last;
     for (const SteerState& s : sweep.states) {
         const std::optional<double> v = value(s);
         if (!v) {
             last.reset();
+            if (dots) {
+                dots->restart();
+            }
             continue;
         }
         const double x =
             kLeftEdge + (axis.valueOf(s.rack) + xRange) / (2 * xRange) * (kRightEdge - kLeftEdge);
         const double y = panel.y(std::clamp(*v, -panel.range, panel.range));
-        if (last) {
+        if (last && dots) {
+            for (const Segment& d : dots->dashes((*last)[0], (*last)[1], x, y)) {
+                canvas.line(d.x1, d.y1, d.x2, d.y2, color);
+            }
+        } else if (last) {
             canvas.line((*last)[0], (*last)[1], x, y, color);
         }
         last = std::array<double, 2>{x, y};
     }
+}
+
+// Whether a curve has a segment to draw: two values one after the other.
+bool drawable(const SteerSweep& sweep, const ValueOf& value) {
+    bool previous = false;
+    for (const SteerState& s : sweep.states) {
+        const bool present = value(s).has_value();
+        if (present && previous) {
+            return true;
+        }
+        previous = present;
+    }
+    return false;
 }
 
 // A baseline curve: dashed grey, clipped to the current curve's panel like the curve itself.
@@ -201,7 +223,8 @@ std::string SteerAxis::caption() const {
 }
 
 void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected,
-                      const SteerSweep* baseline) {
+                      const SteerSweep* baseline, SteerPlotSurface surface) {
+    const bool paper = surface == SteerPlotSurface::Paper;
     canvas.setBackground(colors::Black);
     canvas.setScale(0, 0, 100, 100);
     canvas.setFont(Font{"MS Sans Serif", 8.25, false});
@@ -235,23 +258,37 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
     drawPanelFrame(canvas, camberPanel, "camber (solid), caster (dotted) change", "deg");
     drawPanelFrame(canvas, ackermannPanel, "Ackermann", "%");
 
-    if (baseline) {
+    // A baseline needs the current curves' scales: without a current curve (a sweep whose
+    // wheels stand nowhere) it is not drawn, and the legend names only what is drawn.
+    const std::vector<const ValueOf*> drawnBoth = {&steer[0], &steer[1], &camber[0], &camber[1],
+                                                   &ackermann};
+    const bool currentDrawn = std::any_of(drawnBoth.begin(), drawnBoth.end(),
+                                          [&](const ValueOf* v) { return drawable(sweep, *v); });
+    if (baseline && currentDrawn) {
         for (std::size_t i = 0; i < 2; ++i) {
             drawBaselineCurve(canvas, *baseline, axis, xRange, steerPanel, steer[i]);
             drawBaselineCurve(canvas, *baseline, axis, xRange, camberPanel, camber[i]);
         }
         drawBaselineCurve(canvas, *baseline, axis, xRange, ackermannPanel, ackermann);
+        const bool baselineDrawn =
+            std::any_of(drawnBoth.begin(), drawnBoth.end(),
+                        [&](const ValueOf* v) { return drawable(*baseline, *v); });
         // The legend in the steer panel's upper right corner.
-        DashedPath dashes(100, 100, 0.012, 0.009);
-        for (const Segment& d : dashes.dashes(kRightEdge - 24, 4.5, kRightEdge - 19, 4.5)) {
-            canvas.line(d.x1, d.y1, d.x2, d.y2, kBaselineColor);
+        double y = 3;
+        if (baselineDrawn) {
+            DashedPath dashes(100, 100, 0.012, 0.009);
+            for (const Segment& d :
+                 dashes.dashes(kRightEdge - 24, y + 1.5, kRightEdge - 19, y + 1.5)) {
+                canvas.line(d.x1, d.y1, d.x2, d.y2, kBaselineColor);
+            }
+            canvas.setTextColor(kBaselineColor);
+            canvas.setCurrentPosition(kRightEdge - 18, y);
+            canvas.print(kBaselineLegend);
+            y += 3.5;
         }
-        canvas.setTextColor(kBaselineColor);
-        canvas.setCurrentPosition(kRightEdge - 18, 3);
-        canvas.print(kBaselineLegend);
-        canvas.line(kRightEdge - 24, 8, kRightEdge - 19, 8, colors::White);
+        canvas.line(kRightEdge - 24, y + 1.5, kRightEdge - 19, y + 1.5, colors::White);
         canvas.setTextColor(colors::White);
-        canvas.setCurrentPosition(kRightEdge - 18, 6.5);
+        canvas.setCurrentPosition(kRightEdge - 18, y);
         canvas.print(kCurrentLegend);
     }
 
@@ -261,7 +298,11 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
         drawCurve(canvas, sweep, axis, xRange, steerPanel, steer[i], color);
         drawCurve(canvas, sweep, axis, xRange, camberPanel, camber[i], color);
         canvas.setPenStyle(PenStyle::Dot);
-        drawCurve(canvas, sweep, axis, xRange, camberPanel, caster[i], color);
+        // Dotted on paper as well, where the pen draws only solid lines (cut finer than the
+        // baseline's dashes).
+        drawCurve(canvas, sweep, axis, xRange, camberPanel, caster[i], color,
+                  paper ? std::optional<DashedPath>(DashedPath(100, 100, 0.002, 0.006))
+                        : std::nullopt);
         canvas.setPenStyle(PenStyle::Solid);
         const char* name = k == 0 ? "R" : "L";
         nameCurveEnd(canvas, sweep, steerPanel, steer[i], name, color);
@@ -285,7 +326,8 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
     canvas.setCurrentPosition(kRightEdge - 6, 93);
     canvas.print(fixedText(xRange, 1));
     canvas.setCurrentPosition(kLeftEdge + 12, 93);
-    canvas.print(axis.caption() + "  (right red, left green)");
+    // Paper has no colours: there the curves' R and L ends tell the wheels apart.
+    canvas.print(paper ? axis.caption() : axis.caption() + "  (right red, left green)");
 }
 
 void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState& state) {

@@ -22,13 +22,21 @@ struct SteerAxis {
     std::string caption() const;
 };
 
+// Where the plot is drawn: the screen shows its colours and dotted pen, the paper is one ink
+// with a pen that draws only solid lines.
+enum class SteerPlotSurface { Screen, Paper };
+
 // Three panels on a black ground, scaled (0,0)-(100,100): the steer angle of both wheels,
 // their camber (solid) and caster change (dotted), and Ackermann. Right wheel red, left
-// green, as the graphs draw the sides; a yellow line marks state `selected`. With a baseline's
-// sweep, its steer, camber and Ackermann curves are drawn grey and dashed beneath the current
-// ones, on the current curves' scales, with a legend.
+// green, as the graphs draw the sides, each curve's end named R or L; a yellow line marks
+// state `selected`. With a baseline's sweep, its steer, camber and Ackermann curves are drawn
+// grey and dashed beneath the current ones, on the current curves' scales, with a legend
+// that names only the curves drawn: no baseline is drawn while the current sweep has no
+// curve to give it a scale. On paper the caster curves are cut into dots and the axis caption
+// names no colour.
 void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected,
-                      const SteerSweep* baseline = nullptr);
+                      const SteerSweep* baseline = nullptr,
+                      SteerPlotSurface surface = SteerPlotSurface::Screen);
 
 // Plan view from above, front at the top, the car's left on the left: both tires, the tie
 // rods, the rack between the inner joints and the steering axes at ball joint height, with

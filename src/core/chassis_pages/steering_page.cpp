@@ -1,5 +1,7 @@
 #include "chassis_pages/steering_page.h"
 
+#include "chassis_pages/page_title.h"
+
 #include "model/number_text.h"
 #include "printing/page_region_canvas.h"
 
@@ -18,6 +20,8 @@ constexpr double kTableTop = 82;
 constexpr double kRowStep = 1.75;
 constexpr int kMostRows = 25;
 constexpr double kFileLineY = 128;
+// Beside the title, past its end.
+constexpr double kWheelbaseX = 60, kWheelbaseY = 0.5;
 
 void printAt(Printer& printer, double x, double y, const std::string& text) {
     printer.setCurrentPosition(x, y);
@@ -45,23 +49,20 @@ SteeringPageInputs steeringPageInputs(const SuspensionState& state, double maxRa
 }
 
 void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
-    printer.setDocumentName("Steering");
+    printChassisPageTitle(printer, "Steering");
     printer.setScale(kPageWidth, kPageHeight, 0, 0);
     Font font = printer.font();
-    font.size = 14;
-    font.bold = true;
-    printer.setFont(font);
-    printAt(printer, kPlotLeft, 1, "Steering");
     font.size = 9;
     font.bold = false;
     printer.setFont(font);
-    printAt(printer, 40, 2,
+    printAt(printer, kWheelbaseX, kWheelbaseY,
             "wheelbase " + (in.wheelbase ? shortestText(static_cast<float>(*in.wheelbase)) + " in"
                                          : std::string("not set")));
 
     PageRegionCanvas plot(printer, kPlotLeft, kPlotTop, kPlotSize, kPlotHeight);
     const int none = -1;
-    drawSteeringPlot(plot, in.sweep, in.axis, none);
+    drawSteeringPlot(plot, in.sweep, in.axis, none, in.baseline ? &*in.baseline : nullptr,
+                     SteerPlotSurface::Paper);
 
     const double columns[] = {5, 18, 29, 40, 51, 62, 73, 84};
     const char* headings[] = {in.axis.steeringRatio ? "wheel deg" : "rack in",

@@ -7,8 +7,9 @@
 
 #include <string>
 
-// The Steering window's printed page, laid out like the graph page: the title, the plot of
-// the window, a table of the sweep and the project file.
+// The Steering window's printed page, laid out like the graph page: the title as the Dive and
+// Roll page prints it, the plot of the window (with its baseline), a table of the sweep and
+// the project file.
 namespace velmora {
 
 struct SteeringPageInputs {
@@ -16,6 +17,8 @@ struct SteeringPageInputs {
     SteerAxis axis;
     std::optional<double> wheelbase;
     std::string fileCaption;
+    // The baseline's sweep the window draws beneath the curves, when one is set.
+    std::optional<SteerSweep> baseline;
 };
 
 // The sweep of a project's car as the window shows it: both sides, its wheelbase and its

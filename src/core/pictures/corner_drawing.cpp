@@ -138,13 +138,14 @@ struct Painter {
         sketch.stroke(at({0, bottomY - 1.5, z}), at({innerX - 5, bottomY - 1.5, z}), frame, 0.5);
         sketch.stroke(at({innerX - 2, bottomY + 2, z}), at({innerX - 1.2, topY + 2.5, z}), frame,
                       0.6);
-        // Body: fender edge beside the tire and the hood line to the centreline.
-        const double fenderX = c.tireX() + c.tireWidth / 2 + 1.5;
-        const double fenderTop = 2 * c.spindle() + 3.5;
-        sketch.stroke(at({fenderX, 2 * c.spindle() - 3, z}), at({fenderX, fenderTop, z}), frame,
-                      0.35);
+        // Body: fender edge beside the tire and the hood line to the centreline. Plain views
+        // leave both out: the wizard's dimension lines run there, and the edge alone would
+        // stand beside the tire as a bar belonging to nothing.
         if (project.slant) {
-            // The hood line; plain views leave it out, the wizard's dimension lines run there.
+            const double fenderX = c.tireX() + c.tireWidth / 2 + 1.5;
+            const double fenderTop = 2 * c.spindle() + 3.5;
+            sketch.stroke(at({fenderX, 2 * c.spindle() - 3, z}), at({fenderX, fenderTop, z}), frame,
+                          0.35);
             sketch.stroke(at({fenderX, fenderTop, z}), at({0, fenderTop + 1.5, z}), frame, 0.35);
         }
         // Coil spring between the bottom arm and the frame pocket.

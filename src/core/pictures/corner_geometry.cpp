@@ -47,8 +47,11 @@ CoordinateSet typicalCoordinates(CarLook look) {
         return fromRows({{{11.5, 16.5, 21.5},
                           {11.0, 16.8, 30.0},
                           {22.5, 18.0, 26.7},
-                          {12.0, 8.8, 9.0}, // strut rod mount, well ahead of the wheel
-                          {10.0, 8.5, 26.0},
+                          // The strut rod's mount well ahead of the wheel and a little above
+                          // the arm's pivot, and the pivot a little behind the ball joint, so
+                          // that the three points stand apart in the side view and in height.
+                          {12.0, 10.0, 9.0},
+                          {10.0, 8.5, 29.0},
                           {25.0, 7.0, 25.5},
                           {10.5, 9.5, 19.0},
                           {23.5, 9.3, 19.5}}},

@@ -320,6 +320,9 @@ void AnalysisWindows::printSteering() {
     }
     SteeringPageInputs inputs = steeringPageInputs(services_.state, steering_->maxRack());
     inputs.fileCaption = services_.fileCaption();
+    if (const SteerSweep* baseline = steering_->baselineSweep()) {
+        inputs.baseline = *baseline;
+    }
     printPages(services_.printServices(), steeringPrintFailure(),
                [&](Printer& printer) { buildSteeringPage(printer, inputs); });
 }

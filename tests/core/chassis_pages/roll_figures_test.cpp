@@ -36,7 +36,7 @@ TEST(RollFigures, FrontViewMarksBothRollCentresAndKeepsEveryLineInside) {
         for (const FigureLine& l : f.lines) {
             EXPECT_TRUE(inside(f, l.a) && inside(f, l.b)) << roll;
         }
-        ASSERT_EQ(f.marks.size(), 2u) << roll;
+        ASSERT_GE(f.marks.size(), 2u) << roll; // and the instant centres inside
         EXPECT_EQ(f.marks[0].at, front.staticRollCentre()->body);
         EXPECT_EQ(f.marks[1].at, s.rollCentre->body);
         EXPECT_EQ(f.marks[1].ink, FigureInk::RollCentre);
@@ -120,6 +120,165 @@ TEST(RollFigures, BaselinePathIsDashedBeneathThePathAndInsideTheFrame) {
               12);
     for (const FigureLine& l : with.lines) {
         EXPECT_TRUE(inside(with, l.a) && inside(with, l.b));
+    }
+}
+
+} // namespace
+} // namespace velmora::testing
+
+namespace velmora::testing {
+namespace {
+
+// The gm car, or with its left top arm moved straight up off the bottom one, so that the
+// left arms are parallel and meet nowhere on the picture.
+FrontEnd frontEndWithParallelLeftArms() {
+    const ProjectReadResult read =
+        readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/gm-dirt-oval.kqw");
+    SuspensionState state;
+    if (read.ok()) {
+        applyProjectData(state, *read.project);
+    }
+    CoordinateSet& left = state.LeftCoords;
+    for (int row = 1; row <= 3; ++row) {
+        left[row] = left[row + 3];             // x
+        left[row + 9] = left[row + 12] + 9.0f; // y
+        left[row + 18] = left[row + 21];       // z
+    }
+    return FrontEnd::build(state.RightCoords, left);
+}
+
+// A text's box in the figure's inches, generously: no surface sets them larger.
+struct TextArea {
+    double u0, v0, u1, v1;
+};
+TextArea areaOf(const FigureText& t) {
+    return {t.at.u, t.at.v - 2.0, t.at.u + 1.1 * static_cast<double>(t.text.size()), t.at.v};
+}
+
+TEST(RollFigures, CentresInsideThePictureAreMarkedAndNamedClearOfEachOther) {
+    struct Case {
+        FrontEnd front;
+        double dive, roll;
+        int named; // centres inside the picture
+    };
+    const Case cases[] = {{gmFrontEnd(), 0, 0, 2},
+                          {gmFrontEnd(), 1, 2, 3},
+                          {gmFrontEnd(), 1, -6, 2},
+                          {frontEndWithParallelLeftArms(), 0, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.roll);
+        const DiveRollState s = c.front.solve(c.dive, c.roll);
+        ASSERT_TRUE(s.solved);
+        const Figure f = frontViewFigure(s, c.front);
+        const auto named = [&f](const std::string& name) {
+            return std::find_if(f.texts.begin(), f.texts.end(),
+                                [&](const FigureText& t) { return t.text == name; });
+        };
+        const auto marked = [&f](const FrontPoint& p) {
+            return std::any_of(f.marks.begin(), f.marks.end(),
+                               [&](const FigureMark& m) { return m.at == p; });
+        };
+        // Each centre inside the picture is marked and named near its mark; one outside (or
+        // none at all) neither.
+        int shown = 0;
+        for (const auto& [name, at] :
+             {std::pair{"IC R", s.right.instantCentre}, std::pair{"IC L", s.left.instantCentre},
+              std::pair{"RC", s.rollCentre ? std::optional(s.rollCentre->body) : std::nullopt}}) {
+            const bool inPicture = at && inside(f, *at);
+            shown += inPicture;
+            EXPECT_EQ(at && marked(*at), inPicture) << name;
+            ASSERT_EQ(named(name) != f.texts.end(), inPicture) << name;
+            if (inPicture) {
+                const TextArea a = areaOf(*named(name));
+                EXPECT_LT(std::hypot((a.u0 + a.u1) / 2 - at->u, (a.v0 + a.v1) / 2 - at->v), 10)
+                    << name;
+            }
+        }
+        EXPECT_EQ(shown, c.named);
+        for (std::size_t i = 0; i < f.texts.size(); ++i) {
+            const TextArea a = areaOf(f.texts[i]);
+            EXPECT_TRUE(a.u0 >= f.uMin && a.u1 <= f.uMax && a.v0 >= f.vMin && a.v1 <= f.vMax)
+                << f.texts[i].text << " off the picture";
+            for (std::size_t j = i + 1; j < f.texts.size(); ++j) {
+                const TextArea b = areaOf(f.texts[j]);
+                EXPECT_TRUE(a.u1 <= b.u0 || b.u1 <= a.u0 || a.v1 <= b.v0 || b.v1 <= a.v0)
+                    << f.texts[i].text << " over " << f.texts[j].text;
+            }
+        }
+    }
+}
+
+// On paper, one ink: the arm lines come out dotted, the patch lines dashed, each cut into
+// many pieces; on screen the two are told apart by colour.
+TEST(RollFigures, PaperTellsArmLinesFromPatchLinesByTheirDashes) {
+    const FrontEnd front = gmFrontEnd();
+    const Figure f = frontViewFigure(front.solve(1, 2), front);
+    const auto inkOf = [&f](FigureInk ink) {
+        return std::find_if(f.lines.begin(), f.lines.end(),
+                            [ink](const FigureLine& l) { return l.ink == ink; });
+    };
+    ASSERT_NE(inkOf(FigureInk::Construction), f.lines.end());
+    ASSERT_NE(inkOf(FigureInk::PatchLine), f.lines.end());
+
+    struct Pieces {
+        int count = 0;
+        double longest = 0, shortest = 1e9;
+    };
+    const auto piecesOf = [](const Recording& ops, Rgb color) {
+        Pieces p;
+        for (const DrawOp& op : ops) {
+            if (std::holds_alternative<drawop::Circle>(op.command)) {
+                break; // the marks, drawn after every line
+            }
+            if (const auto* l = std::get_if<drawop::Line>(&op.command); l && l->color == color) {
+                const double length = std::hypot(l->x2 - l->x1, l->y2 - l->y1);
+                ++p.count;
+                p.longest = std::max(p.longest, length);
+                p.shortest = std::min(p.shortest, length);
+            }
+        }
+        return p;
+    };
+    RecordingCanvas screen(800, 500);
+    drawFigure(screen, f, 0, 0, 800, 500);
+    RecordingCanvas paper(143, 200);
+    drawFigure(paper, f, -18, 6, 139, 72, FigureSurface::Paper);
+    std::vector<Rgb> colours;
+    for (const DrawOp& op : screen.operations()) {
+        if (const auto* l = std::get_if<drawop::Line>(&op.command)) {
+            colours.push_back(l->color);
+        }
+    }
+    // The screen's lines in the order of the figure's: the two inks' first lines differ.
+    const auto k = [&f](FigureInk ink) {
+        return static_cast<std::size_t>(
+            std::find_if(f.lines.begin(), f.lines.end(),
+                         [ink](const FigureLine& l) { return l.ink == ink; }) -
+            f.lines.begin());
+    };
+    const Rgb arm = colours[k(FigureInk::Construction)];
+    const Rgb patch = colours[k(FigureInk::PatchLine)];
+    EXPECT_NE(arm, patch);
+    const Pieces dots = piecesOf(paper.operations(), arm);
+    const Pieces dashes = piecesOf(paper.operations(), patch);
+    EXPECT_GT(dots.count, 40);
+    EXPECT_GT(dashes.count, 10);
+    // Whole dashes are longer than any dot (a dash cut at a line's end may be short).
+    EXPECT_LT(dots.longest * 3, dashes.longest);
+}
+
+// A new project has no path; a baseline has nothing to be drawn against and no legend names
+// a path that is not there.
+TEST(RollFigures, NoBaselineOrLegendWithoutACurrentPath) {
+    const FrontEnd front = gmFrontEnd();
+    const DiveRollPath base = front.path({0, 3, 12});
+    const Figure f = rollPathFigure(DiveRollPath{}, &base);
+    for (const FigureLine& l : f.lines) {
+        EXPECT_NE(l.ink, FigureInk::Baseline);
+    }
+    for (const FigureText& t : f.texts) {
+        EXPECT_NE(t.text, "current");
+        EXPECT_NE(t.text, "baseline");
     }
 }
 

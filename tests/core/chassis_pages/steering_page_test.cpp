@@ -1,3 +1,5 @@
+#include "analysis/baseline_overlay.h"
+#include "chassis_pages/roll_figures.h"
 #include "chassis_pages/steering_drawing.h"
 #include "chassis_pages/steering_page.h"
 #include "drawing/recording_canvas.h"
@@ -90,6 +92,86 @@ TEST(SteeringPage, TableBlanksTheStoppedWheelAndKeepsTheOther) {
     EXPECT_EQ(rows["1.000"][2], "9.157");
 }
 
+std::string printed(const RecordingCanvas& canvas) {
+    std::string all;
+    for (const DrawOp& op : canvas.operations()) {
+        if (const auto* p = std::get_if<drawop::Print>(&op.command)) {
+            all += p->text + "\n";
+        }
+    }
+    return all;
+}
+
+// The page is one ink: it names no colour, draws the baseline as the window does, and opens
+// with the Dive and Roll page's title.
+TEST(SteeringPage, PrintsNoColourWordsAndTheBaselineUnderTheSharedTitle) {
+    const SuspensionState state = exampleState("gm-dirt-oval.kqw");
+    const SteeringPageInputs plain = steeringPageInputs(state, 2);
+    SteeringPageInputs based = plain;
+    based.baseline = steeringPageInputs(exampleState("ford-asphalt-oval.kqw"), 2).sweep;
+    const auto page = [](const SteeringPageInputs& in) {
+        RecordingPrinter printer;
+        buildSteeringPage(printer, in);
+        return printer;
+    };
+    const auto lines = [](const RecordingPrinter& p) {
+        return std::count_if(p.operations().begin(), p.operations().end(), [](const PrintOp& op) {
+            return std::holds_alternative<printop::Line>(op);
+        });
+    };
+    const RecordingPrinter without = page(plain);
+    const RecordingPrinter with = page(based);
+    for (const RecordingPrinter* p : {&without, &with}) {
+        for (const char* word : {"red", "green", "yellow", "cyan", "grey"}) {
+            EXPECT_EQ(p->dump().find(word), std::string::npos) << word;
+        }
+    }
+    EXPECT_NE(with.dump().find("\"baseline\""), std::string::npos);
+    EXPECT_EQ(without.dump().find("\"baseline\""), std::string::npos);
+    EXPECT_GT(lines(with), lines(without) + 50); // the baseline's dashes
+
+    const FrontEnd front = FrontEnd::build(state.RightCoords, state.LeftCoords);
+    const DiveRollPath path = front.path({0, 2, 4});
+    RecordingPrinter roll;
+    buildDiveRollPage(roll, path.states.back(), path, front, AntiDive{}, "");
+    const auto title = [](const RecordingPrinter& p, const std::string& name) {
+        const std::string d = p.dump();
+        return d.substr(0, d.find("\"" + name + "\""));
+    };
+    std::string rollTitle = title(roll, "Dive and Roll");
+    std::string steerTitle = title(with, "Steering");
+    // The same operations up to the title's text, the name aside.
+    const auto unnamed = [](std::string d, const std::string& name) {
+        for (std::size_t at; (at = d.find(name)) != std::string::npos;) {
+            d.erase(at, name.size());
+        }
+        return d;
+    };
+    EXPECT_EQ(unnamed(steerTitle, "Steering"), unnamed(rollTitle, "Dive and Roll"));
+}
+
+// A new project's sweep stands nowhere: neither the baseline nor a legend entry for a curve
+// that is not drawn.
+TEST(SteeringPlot, NoBaselineOrLegendOverAnEmptyCurrentSweep) {
+    const SuspensionState state = exampleState("gm-dirt-oval.kqw");
+    const SteerSweep base = steeringPageInputs(state, 2).sweep;
+    SteerSweep standingNowhere = base;
+    for (SteerState& s : standingNowhere.states) {
+        s.right.solved = s.left.solved = false;
+        s.ackermannPercent.reset();
+    }
+    for (const SteerSweep& current : {SteerSweep{}, standingNowhere}) {
+        RecordingCanvas canvas(660, 600);
+        drawSteeringPlot(canvas, current, SteerAxis{}, -1, &base);
+        EXPECT_EQ(printed(canvas).find(kCurrentLegend), std::string::npos);
+        EXPECT_EQ(printed(canvas).find(kBaselineLegend), std::string::npos);
+        for (const DrawOp& op : canvas.operations()) {
+            const auto* l = std::get_if<drawop::Line>(&op.command);
+            EXPECT_FALSE(l && l->color == kBaselineColor);
+        }
+    }
+}
+
 int linesOf(const RecordingCanvas& canvas, Rgb color, bool onTheRight) {
     int count = 0;
     for (const DrawOp& op : canvas.operations()) {
@@ -101,16 +183,6 @@ int linesOf(const RecordingCanvas& canvas, Rgb color, bool onTheRight) {
         }
     }
     return count;
-}
-
-std::string printed(const RecordingCanvas& canvas) {
-    std::string all;
-    for (const DrawOp& op : canvas.operations()) {
-        if (const auto* p = std::get_if<drawop::Print>(&op.command)) {
-            all += p->text + "\n";
-        }
-    }
-    return all;
 }
 
 TEST(SteeringPlan, DrawsEachStandingWheelOnItsSideInItsColour) {
