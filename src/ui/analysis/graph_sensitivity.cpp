@@ -1,4 +1,5 @@
 #include "ui/analysis/graph_sensitivity.h"
+#include "ui/widgets/window_placement.h"
 
 #include "analysis/model_overlay.h"
 #include "geometry/sensitivity.h"
@@ -54,9 +55,7 @@ void GraphSensitivity::showList() {
                 &GraphSensitivity::adjustRequested);
     }
     fillList();
-    list_->show();
-    list_->raise();
-    list_->activateWindow();
+    showBeside(*list_, window_);
 }
 
 void GraphSensitivity::fillList() {

@@ -1,4 +1,5 @@
 #include "ui/chassis/adjust_point_window.h"
+#include "ui/widgets/window_placement.h"
 
 #include "geometry/sensitivity.h"
 #include "model/entry_text.h"
@@ -155,9 +156,13 @@ void AdjustPointWindow::openFor(bool right) {
     right_ = right;
     lblSide_->setText(right ? QStringLiteral("Right side") : QStringLiteral("Left side"));
     showSelection();
-    show();
-    raise();
-    activateWindow();
+    if (parentWidget()) {
+        showBeside(*this, *parentWidget()->window());
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
 }
 
 void AdjustPointWindow::selectIndex(int index) {

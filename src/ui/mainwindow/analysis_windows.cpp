@@ -14,6 +14,7 @@
 #include "ui/chassis/steering_window.h"
 #include "ui/mainwindow/side_refresh.h"
 #include "ui/project/project_document.h"
+#include "ui/widgets/window_placement.h"
 
 namespace velmora {
 
@@ -27,13 +28,6 @@ Message diveRollPrintFailure() {
 // What the graph window draws from: a change of these starts it again at the static position.
 constexpr ProjectParts kCurves =
     ProjectParts::coordinates() | ProjectPart::Travel | ProjectPart::CarStyle | ProjectPart::Track;
-
-// A window of its own that stays with the main window, shown and brought to the front.
-void showOnTop(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
 
 } // namespace
 
@@ -152,18 +146,18 @@ void AnalysisWindows::showDiveRoll() {
         diveRoll_->setBaseline(baseline_.get());
     }
     diveRoll_->refresh();
-    showOnTop(*diveRoll_);
+    showBeside(*diveRoll_, *services_.owner);
 }
 
 void AnalysisWindows::showSteering() {
     if (!steering_) {
-        steering_ = new SteeringWindow(services_.state, services_.messages, services_.owner);
+        steering_ = new SteeringWindow(services_.state, services_.owner);
         steering_->setWindowFlag(Qt::Window, true);
         connect(steering_, &SteeringWindow::printRequested, this, &AnalysisWindows::printSteering);
         steering_->setBaseline(baseline_.get());
     }
     steering_->refresh();
-    showOnTop(*steering_);
+    showBeside(*steering_, *services_.owner);
 }
 
 void AnalysisWindows::showAdjustPoint() {
