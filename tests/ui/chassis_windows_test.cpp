@@ -4,6 +4,7 @@
 #include "ui/chassis/steering_window.h"
 #include "ui/chassis/vehicle_data_frame.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -116,6 +117,35 @@ TEST_F(ChassisWindows, SteeringWindowDrawsPlotsAndPrintsItsPage) {
     // A project the window cannot analyse has no page to print.
     menu("mnuNew")->trigger();
     EXPECT_FALSE(control<QAbstractButton>("btnSteerPrint")->isEnabled());
+}
+
+// The rack travel is judged like Dive and Roll's boxes: a refusal is said under the box, with
+// no message box, and keeps the travel the curves were drawn for.
+TEST_F(ChassisWindows, SteeringRackTravelIsRefusedUnderItsBox) {
+    open(examplePath("with-vehicle-data/gm-dirt-oval.kqw"));
+    menu("mnuSteering")->trigger();
+    auto* steering = window->windows().steering;
+    auto* box = control<QAbstractSpinBox>("txtSteerMaxRack");
+    auto* edit = box->findChild<QLineEdit*>();
+    const struct {
+        const char* typed;
+        const char* says; // empty: taken
+        double rack;
+    } entries[] = {
+        {"abc", "Rack travel \"abc\" is not a number; it stays at 2.", 2},
+        {"15", "Rack travel must be a number from 0 to 12 in; it stays at 2.", 2},
+        {"0", "Rack travel must be a number from 0 to 12 in; it stays at 2.", 2},
+        {"3", "", 3},
+    };
+    for (const auto& e : entries) {
+        edit->setText(QString::fromLatin1(e.typed));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(text("lblRackMessage").toStdString(), e.says) << e.typed;
+        EXPECT_EQ(control("lblRackMessage")->isVisible(), *e.says != 0) << e.typed;
+        EXPECT_EQ(steering->maxRack(), e.rack) << e.typed;
+    }
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_NEAR(steering->sweep().states.back().rack, 3, 1e-12);
 }
 
 } // namespace

@@ -47,6 +47,13 @@ std::string rackProblem(double rack, std::string_view typed) {
     return {};
 }
 
+std::string rackEachWayProblem(double rack, std::string_view) {
+    if (!(rack > 0 && rack <= kMostRack)) {
+        return "Rack travel must be a number from 0 to " + fixedText(kMostRack, 0) + " in";
+    }
+    return {};
+}
+
 std::string steerStepsProblem(double steps, std::string_view typed) {
     if (!(steps >= 1 && steps <= kMostSteerSteps)) {
         return outsideRange("Steps", typed, steps, 1, kMostSteerSteps, "");

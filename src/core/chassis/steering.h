@@ -30,6 +30,9 @@ inline constexpr int kDefaultSteerSteps = 24;
 // Why a rack travel or a number of steps cannot be analysed, naming the value as typed and the
 // range ("Rack travel 13 is outside -12 to 12 in"); empty when it can.
 std::string rackProblem(double rack, std::string_view typed = {});
+// The window's "each way" travel: above 0 and at most kMostRack ("Rack travel must be a number
+// from 0 to 12 in"), empty when it is fine.
+std::string rackEachWayProblem(double rack, std::string_view typed = {});
 std::string steerStepsProblem(double steps, std::string_view typed = {});
 
 // What a steering sweep covers: `steps` equal steps of rack travel from -maxRack to +maxRack;

@@ -1,9 +1,7 @@
 #include "ui/chassis/steering_window.h"
 
-#include "model/entry_text.h"
 #include "model/number_text.h"
-#include "model/typed_number.h"
-#include "ui/widgets/armed_line_edit.h"
+#include "ui/chassis/step_box.h"
 #include "ui/widgets/drawing_surface.h"
 #include "ui/widgets/print_shortcut.h"
 
@@ -21,6 +19,8 @@
 namespace velmora {
 namespace {
 
+constexpr double kRackStep = 0.25; // inches a step of the box
+
 QString fixed(double value, int decimals) {
     return QString::fromStdString(fixedText(value, decimals));
 }
@@ -31,13 +31,13 @@ QString wheelLine(const char* name, const SteerWheel& w) {
     }
     return QStringLiteral("%1: steer %2 deg, camber %3 deg, caster %4 deg, patch height %5 in")
         .arg(QString::fromLatin1(name), fixed(w.steer, 3), fixed(w.camberChange, 3),
-             fixed(w.casterChange, 3), fixed(w.contactPatchHeightChange, 4));
+             fixed(w.casterChange, 3), fixed(w.contactPatchHeightChange, 3));
 }
 
 } // namespace
 
-SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messages, QWidget* parent)
-    : QWidget(parent), state_(state), messages_(messages) {
+SteeringWindow::SteeringWindow(const SuspensionState& state, QWidget* parent)
+    : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("frmSteering"));
     setWindowTitle(QStringLiteral("Steering"));
 
@@ -61,10 +61,18 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messag
     lblSteerValues_->setObjectName(QStringLiteral("lblSteerValues"));
     lblSteerValues_->setTextFormat(Qt::PlainText);
     lblSteerValues_->setWordWrap(true);
-    txtMaxRack_ = new ArmedLineEdit(this);
+    txtMaxRack_ =
+        new StepBox(kRackStep, kMostRack, &rackEachWayProblem, QStringLiteral("Rack travel"), this);
     txtMaxRack_->setObjectName(QStringLiteral("txtSteerMaxRack"));
-    txtMaxRack_->setText(QString::fromStdString(boxText(static_cast<float>(maxRack_))));
-    txtMaxRack_->setMaximumWidth(80);
+    txtMaxRack_->setLowest(kRackStep);
+    txtMaxRack_->setValue(maxRack_);
+    txtMaxRack_->setMinimumWidth(
+        txtMaxRack_->fontMetrics().horizontalAdvance(QStringLiteral("10.0000")) + 40);
+    lblRackMessage_ = new QLabel(this);
+    lblRackMessage_->setObjectName(QStringLiteral("lblRackMessage"));
+    lblRackMessage_->setWordWrap(true);
+    lblRackMessage_->setStyleSheet(QStringLiteral("color: #a00000"));
+    lblRackMessage_->hide();
     auto* lblMaxRack = new QLabel(QStringLiteral("&Rack travel each way (in)"), this);
     lblMaxRack->setBuddy(txtMaxRack_);
     btnPrint_ = new QPushButton(QStringLiteral("Print"), this);
@@ -86,9 +94,10 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, MessageSink& messag
     layout->addLayout(pictures, 1);
     layout->addWidget(lblSteerValues_);
     layout->addLayout(controls);
+    layout->addWidget(lblRackMessage_);
 
     connect(sldRack_, &QSlider::valueChanged, this, [this] { drawSelected(); });
-    connect(txtMaxRack_, &QLineEdit::returnPressed, this, &SteeringWindow::acceptMaxRack);
+    connect(txtMaxRack_, &StepBox::edited, this, &SteeringWindow::acceptMaxRack);
     connect(btnPrint_, &QPushButton::clicked, this, &SteeringWindow::printRequested);
     connect(btnClose_, &QPushButton::clicked, this, &QWidget::close);
     resize(960, 640);
@@ -99,20 +108,14 @@ int SteeringWindow::selected() const {
 }
 
 void SteeringWindow::acceptMaxRack() {
-    const std::string text = txtMaxRack_->text().toStdString();
-    const TypedNumber typed = readTypedNumber(text, {.blanksAround = true});
-    std::string problem = !typed.ok() ? "Rack travel " + typed.problem
-                          : typed.value <= 0
-                              ? "Rack travel " + quotedTyped(text) + " must be above 0"
-                              : rackProblem(typed.value, text);
-    if (!problem.empty()) {
-        messages_.show(Message{"Steering",
-                               "Please enter the rack travel in inches. " + problem + ".",
-                               MessageIcon::Exclamation, MessageButtons::Ok});
-        txtMaxRack_->setText(QString::fromStdString(boxText(static_cast<float>(maxRack_))));
+    // A refusal is said under the box; no message box takes the focus or raises another
+    // window over this one, and the typed text stays to be corrected.
+    lblRackMessage_->setText(txtMaxRack_->problem());
+    lblRackMessage_->setVisible(!txtMaxRack_->problem().isEmpty());
+    if (!txtMaxRack_->problem().isEmpty() || txtMaxRack_->value() == maxRack_) {
         return;
     }
-    maxRack_ = typed.value;
+    maxRack_ = txtMaxRack_->value();
     refresh();
 }
 
@@ -160,7 +163,7 @@ void SteeringWindow::drawSelected() {
     drawSteeringPlan(picSteerPlan_->canvas(), pair_, s);
     QString heading = QStringLiteral("Rack %1 in").arg(fixed(s.rack, 3));
     if (axis_.steeringRatio) {
-        heading += QStringLiteral(" (steering wheel %1 deg)").arg(fixed(axis_.valueOf(s.rack), 1));
+        heading += QStringLiteral(" (steering wheel %1 deg)").arg(fixed(axis_.valueOf(s.rack), 3));
     }
     heading += QStringLiteral(", Ackermann ") +
                (s.ackermannPercent ? fixed(*s.ackermannPercent, 1) + QStringLiteral(" %")

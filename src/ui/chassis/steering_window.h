@@ -3,7 +3,6 @@
 #include "analysis/baseline.h"
 #include "chassis/steering.h"
 #include "chassis_pages/steering_drawing.h"
-#include "model/message_sink.h"
 #include "model/suspension_state.h"
 
 #include <QWidget>
@@ -14,7 +13,7 @@ class QSlider;
 
 namespace velmora {
 
-class ArmedLineEdit;
+class StepBox;
 class DrawingSurface;
 
 // "Steering": a modeless window with the steer angle of both wheels, Ackermann, and the camber
@@ -25,7 +24,7 @@ class SteeringWindow : public QWidget {
     Q_OBJECT
 
 public:
-    SteeringWindow(const SuspensionState& state, MessageSink& messages, QWidget* parent = nullptr);
+    explicit SteeringWindow(const SuspensionState& state, QWidget* parent = nullptr);
 
     // Builds the pair and the sweep from the state again and redraws.
     void refresh();
@@ -48,7 +47,6 @@ private:
     void drawSelected();
 
     const SuspensionState& state_;
-    MessageSink& messages_;
     double maxRack_ = kDefaultSteerRack;
     SteeringPair pair_;
     SteerSweep sweep_;
@@ -60,7 +58,9 @@ private:
     DrawingSurface* picSteerPlan_ = nullptr;
     QSlider* sldRack_ = nullptr;
     QLabel* lblSteerValues_ = nullptr;
-    ArmedLineEdit* txtMaxRack_ = nullptr;
+    StepBox* txtMaxRack_ = nullptr;
+    // Why the rack travel typed was refused, under the box, as Dive and Roll says it.
+    QLabel* lblRackMessage_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
     QPushButton* btnClose_ = nullptr;
 };

@@ -65,7 +65,7 @@ void StepBox::stepBy(int steps) {
     }
     // Held to millionths, so that the value is the one the box shows (0.3, not
     // 0.30000000000000004 after three steps of 0.1).
-    const double next = std::clamp(value_ + steps * step_, -limit_, limit_);
+    const double next = std::clamp(value_ + steps * step_, lowest_.value_or(-limit_), limit_);
     setValue(std::round(next * 1e6) / 1e6);
     emit edited();
 }

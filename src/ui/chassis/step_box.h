@@ -21,6 +21,8 @@ public:
             QString what, QWidget* parent = nullptr);
 
     double value() const { return value_; }
+    // Steps stop here instead of at -limit (a travel each way is never below its first step).
+    void setLowest(double lowest) { lowest_ = lowest; }
     void setValue(double value);
     // Why the text was last refused; empty while the box holds an accepted value.
     const QString& problem() const { return problem_; }
@@ -41,6 +43,7 @@ private:
 
     double step_;
     double limit_;
+    std::optional<double> lowest_;
     std::string (*describe_)(double, std::string_view);
     QString what_;
     double value_ = 0;
