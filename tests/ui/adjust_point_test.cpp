@@ -1,5 +1,8 @@
 #include "analysis/baseline.h"
+#include "geometry/sweep.h"
 #include "main_window_fixture.h"
+#include "model/entry_text.h"
+#include "model/project_file_io.h"
 #include "ui/analysis/big_graph.h"
 #include "ui/analysis/graph_sensitivity.h"
 #include "ui/analysis/sensitivity_window.h"
@@ -166,6 +169,50 @@ TEST_F(AdjustPointTest, TheUndoHistoryNeverStoresATrial) {
     adjust->close();
     EXPECT_EQ(window->state().LeftCoords, ford);
     EXPECT_FALSE(window->analysisWindows().hasBaseline());
+}
+
+// Every open window shows the coordinate as it is after Keep, Undo and Redo, and all of them
+// move to the side the main window shows; a trial the side change would drop is asked about.
+TEST_F(AdjustPointTest, OpenWindowsFollowKeepUndoRedoAndTheSide) {
+    const auto shows = [this](const char* step) {
+        const std::string expected = "Y = " + boxText(window->state().LeftCoords[12]) + " in";
+        EXPECT_EQ(text("lblAdjustValue").toStdString(), expected) << step;
+        EXPECT_EQ(window->windows().graph->view().GraphData(), window->state().CamberChange)
+            << step;
+    };
+    clickIn("btnNudgePlus4");
+    clickIn("btnAdjustKeep");
+    shows("keep");
+    menu("mnuUndo")->trigger();
+    shows("undo");
+    // What the command line sweeps from the file, the window shows after the Undo.
+    SuspensionState file;
+    applyProjectData(file, *readProjectFile(examplePath("gm-dirt-oval.kqw")).project);
+    const Curve swept = classicSweep(file.LeftCoords, false, Travel{file.VU, file.VD}).CamberChange;
+    const auto& view = window->windows().graph->view();
+    ASSERT_GT(view.NumPoints(), 2);
+    for (int i = 1; i <= view.NumPoints(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        EXPECT_EQ(view.GraphData()[k], swept[k]) << i;
+    }
+    menu("mnuRedo")->trigger();
+    shows("redo");
+
+    // A trial on the left: Cancel stays on the left, No drops it and moves every window.
+    clickIn("btnNudgePlus8");
+    messages.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    click("btnRight");
+    EXPECT_FALSE(window->state().Right_Active);
+    EXPECT_TRUE(adjust->trialOpen());
+    click("btnRight");
+    EXPECT_TRUE(window->state().Right_Active);
+    EXPECT_FALSE(adjust->trialOpen());
+    EXPECT_TRUE(adjust->right());
+    EXPECT_EQ(text("lblAdjustSide"), QStringLiteral("Right side"));
+    EXPECT_EQ(window->windows().graph->windowTitle().toStdString(),
+              graphWindowCaption(true, GraphKind::Camber));
+    EXPECT_EQ(window->windows().graph->view().GraphData(), window->state().CamberChange);
+    EXPECT_EQ(messages.messages.size(), 2u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "analysis/graph_drawing.h"
 #include "analysis/graph_window_views.h"
+#include "analysis/model_overlay.h"
 #include "analysis/suggestions.h"
 #include "analysis/suspension_picture.h"
 #include "ui/analysis/baseline_view.h"
@@ -62,6 +63,11 @@ void BigGraph::followProject(ProjectParts parts) {
             showDataTable();
         }
     }
+}
+
+void BigGraph::followSide() {
+    setWindowTitle(qText(graphWindowCaption(state_.Right_Active, shownGraph(state_))));
+    initialise();
 }
 
 BigGraph::~BigGraph() = default;

@@ -40,6 +40,8 @@ public:
     // The project changed in `parts` (the working state holds it already): the window shows
     // it, from the static position again when the curves changed.
     void followProject(ProjectParts parts);
+    // The main window shows the other side: its curve, under that side's caption.
+    void followSide();
 
     // One step of the selected point towards bump (up) or rebound (down). At the end of the
     // curve nothing happens at all.

@@ -148,7 +148,7 @@ int AdjustPointWindow::selectedIndex() const {
     return coordinateIndexOf(cboPoint_->currentIndex() + 1, cboAxis_->currentIndex());
 }
 
-void AdjustPointWindow::openFor(bool right) {
+void AdjustPointWindow::showSide(bool right) {
     dropStaleTrial();
     if (original_ && right != right_) {
         revert();
@@ -156,6 +156,15 @@ void AdjustPointWindow::openFor(bool right) {
     right_ = right;
     lblSide_->setText(right ? QStringLiteral("Right side") : QStringLiteral("Left side"));
     showSelection();
+}
+
+void AdjustPointWindow::followProject() {
+    dropStaleTrial();
+    showSelection();
+}
+
+void AdjustPointWindow::openFor(bool right) {
+    showSide(right);
     if (parentWidget()) {
         showBeside(*this, *parentWidget()->window());
     } else {

@@ -31,6 +31,11 @@ public:
 
     // Shows the window for a side. A trial still open on the other side is dropped first.
     void openFor(bool right);
+    // The same without showing or raising the window: it follows the main window's side.
+    void showSide(bool right);
+    // The project changed (an edit, Undo, Redo): a trial it overtook goes, and the label and
+    // value show the coordinate as it is now.
+    void followProject();
     // Selects the coordinate with this index (1..26).
     void selectIndex(int index);
 

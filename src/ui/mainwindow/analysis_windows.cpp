@@ -112,6 +112,9 @@ void AnalysisWindows::followProject(const ProjectChange& change) {
     if (change.replaced || !change.parts.within(ProjectPart::Notes | ProjectPart::File)) {
         refreshChassisWindows();
     }
+    if (adjust_ && adjust_->isVisible()) {
+        adjust_->followProject();
+    }
 }
 
 void AnalysisWindows::analyze(GraphKind kind) {
@@ -176,6 +179,37 @@ void AnalysisWindows::adjustPoint(int index) {
 void AnalysisWindows::revertAdjustTrial() {
     if (adjust_) {
         adjust_->revert();
+    }
+}
+
+bool AnalysisWindows::mayChangeSide(bool right) {
+    if (!adjust_ || !adjust_->trialOpen() || adjust_->right() == right) {
+        return true;
+    }
+    const char* side = adjust_->right() ? "right" : "left";
+    const MessageAnswer answer = services_.messages.show(Message{
+        "Adjust a Point",
+        std::string("Keep the trial change to the ") + side + " side before showing the " +
+            (right ? "right" : "left") + " side? No puts the " + side + " side back as it was.",
+        MessageIcon::Exclamation, MessageButtons::YesNoCancel});
+    if (answer == MessageAnswer::Cancel) {
+        return false;
+    }
+    if (answer == MessageAnswer::Yes) {
+        adjust_->keep();
+    } else {
+        adjust_->revert();
+    }
+    return true;
+}
+
+void AnalysisWindows::followSide() {
+    const bool right = services_.state.Right_Active;
+    if (graph_ && graph_->isVisible()) {
+        graph_->followSide();
+    }
+    if (adjust_ && adjust_->isVisible()) {
+        adjust_->showSide(right);
     }
 }
 

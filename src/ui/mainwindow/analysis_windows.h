@@ -58,6 +58,11 @@ public:
     void adjustPoint(int index);
     // Ends a trial of Adjust a Point on show, as its Revert does.
     void revertAdjustTrial();
+    // Before the main window shows the other side: a trial of Adjust a Point on this side
+    // would be dropped, so the user is asked to keep it, drop it, or stay (false).
+    bool mayChangeSide(bool right);
+    // After it: the graph window and Adjust a Point show the side the main window shows.
+    void followSide();
     // Every window closes (the program ends); a trial that was not kept is dropped.
     void closeAll();
 

@@ -157,11 +157,19 @@ void MainWindow::applyBalloonTexts() {
 // --- Sides -------------------------------------------------------------------------------
 
 void MainWindow::selectLeft() {
-    sides_->selectSide(false);
+    selectSide(false);
 }
 
 void MainWindow::selectRight() {
-    sides_->selectSide(true);
+    selectSide(true);
+}
+
+void MainWindow::selectSide(bool right) {
+    if (!analyses_->mayChangeSide(right)) {
+        return;
+    }
+    sides_->selectSide(right);
+    analyses_->followSide();
 }
 
 void MainWindow::reselectActiveSide() {

@@ -110,6 +110,8 @@ private:
     void applyBalloonTexts();
 
     void selectLeft();
+    // Asks first where Adjust a Point has a trial on the side being left.
+    void selectSide(bool right);
     // What the dialog frames ask of the window: inert beneath an open frame, and live again.
     void frmDisable() override;
     void frmEnable() override;

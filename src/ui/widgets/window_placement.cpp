@@ -27,8 +27,10 @@ void besides(const QRect& r, QSize frame, std::vector<QPoint>& out) {
 }
 
 QPoint clampedTo(const QRect& screen, QSize frame, QPoint at) {
-    const int x = std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - frame.width()));
-    const int y = std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - frame.height()));
+    const int x = std::clamp(at.x(), screen.left(),
+                             std::max(screen.left(), screen.right() + 1 - frame.width()));
+    const int y = std::clamp(at.y(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - frame.height()));
     return {x, y};
 }
 
