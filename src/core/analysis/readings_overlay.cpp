@@ -47,15 +47,17 @@ std::vector<ReadingPoint> readingPlot(const GraphView& view,
 }
 
 void drawReadingPoints(Canvas& picGraph, const std::vector<ReadingPoint>& points,
-                       const GraphPlot& classic, int curPos) {
+                       const GraphPlot& classic, int curPos, bool baselineLegend) {
     if (points.empty()) {
         return;
     }
     for (const ReadingPoint& p : points) {
         cross(picGraph, p.x, p.y);
     }
-    cross(picGraph, 4, 95);
-    picGraph.setCurrentPosition(7, 92.5);
+    // The baseline's legend takes the two lowest rows; this entry then stands above them.
+    const double row = baselineLegend ? 82 : 95;
+    cross(picGraph, 4, row);
+    picGraph.setCurrentPosition(7, row - 2.5);
     picGraph.setTextColor(kReadingColor);
     picGraph.print("gauge");
     if (classic.plotX && classic.plotY && curPos >= 1 &&

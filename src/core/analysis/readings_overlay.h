@@ -27,10 +27,11 @@ std::vector<ReadingPoint> readingPlot(const GraphView& view,
                                       const std::vector<BumpSteerReading>& readings,
                                       float gaugeLength);
 
-// The crosses, a legend entry "gauge" at the bottom left, and the marker of point curPos again
-// on top. Draws nothing at all when there are no points.
+// The crosses, a legend entry "gauge" at the bottom left (above the baseline's entries when
+// `baselineLegend`), and the marker of point curPos again on top. Draws nothing at all when
+// there are no points.
 void drawReadingPoints(Canvas& picGraph, const std::vector<ReadingPoint>& points,
-                       const GraphPlot& classic, int curPos);
+                       const GraphPlot& classic, int curPos, bool baselineLegend = false);
 
 // The data table's gauge column: one line per point of the curve, holding the degrees of the
 // reading taken at that point's travel in thousandths, signed as the other added columns are

@@ -50,6 +50,7 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     // After the arrow keys are watched: its table keeps Up and Down for moving between rows.
     readings_ = new ReadingsPanel(*this, *layout_, controls_, state_, messages_);
     connect(readings_, &ReadingsPanel::readingsAccepted, this, &BigGraph::readingsAccepted);
+    readings_->setBaselineShown([this] { return baselineView_->result(view_) != nullptr; });
 }
 
 void BigGraph::followProject(ProjectParts parts) {

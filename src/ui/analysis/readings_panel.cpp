@@ -201,7 +201,8 @@ void ReadingsPanel::draw(const GraphView& view) {
     const std::vector<ReadingPoint> points =
         readingPlot(view, readingsOfSide(state_.Vehicle.readings, view.rightActive()),
                     state_.Vehicle.gaugeLengthOrDefault());
-    drawReadingPoints(controls_.picGraph->canvas(), points, plotOf(view), view.CurPos());
+    drawReadingPoints(controls_.picGraph->canvas(), points, plotOf(view), view.CurPos(),
+                      baselineShown_ && baselineShown_());
 }
 
 void ReadingsPanel::drawOver(const GraphView& view) {

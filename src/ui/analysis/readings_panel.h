@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -31,6 +33,8 @@ public:
 
     // After the curve and the 3-D check are drawn: the readings' crosses and the marker again.
     void drawOver(const GraphView& view);
+    // Whether the picture shows the baseline's legend, which the gauge entry keeps clear of.
+    void setBaselineShown(std::function<bool()> shown) { baselineShown_ = std::move(shown); }
     // After the marker moved: the crosses where the old marker was erased, and the marker.
     void afterStep(const GraphView& view);
     // After the value columns are filled: the gauge column, shown only when it holds a value.
@@ -50,6 +54,7 @@ signals:
     void readingsAccepted(const std::vector<velmora::BumpSteerReading>& readings);
 
 private:
+    std::function<bool()> baselineShown_;
     void buildFrame(QWidget& window);
     void addRow(const QString& travel = {}, const QString& reading = {});
     void removeRow();

@@ -1,5 +1,6 @@
 #include "analysis/readings_overlay.h"
 
+#include "analysis/baseline_overlay.h"
 #include "core/drawing/recorded_ops.h"
 #include "drawing/recording_canvas.h"
 
@@ -70,6 +71,20 @@ TEST(ReadingsOverlay, DrawsCrossesLegendAndMarkerOrNothingAtAll) {
     EXPECT_EQ(linesIn(canvas.operations(), kReadingColor).size(), 6u) << "two crosses and legend";
     EXPECT_EQ(dumpOp(canvas.operations().back()),
               "circle (50,50) r=1 color=255,255,0 aspect=1 pen=1 solid fill=transparent");
+
+    // Over a baseline the gauge entry stands above the baseline's two, a text's height clear.
+    RecordingCanvas both;
+    const SweepResult base = sweepBaseline(Baseline{}, false, Travel{3, 3});
+    drawGraphPictureOverBaseline(both, plot, baselinePlot(view, base), 13);
+    drawReadingPoints(both, {{60, 25}}, plot, 13, true);
+    const auto prints = testing::opsOf<drawop::Print>(both.operations());
+    ASSERT_EQ(prints.size(), 3u);
+    for (std::size_t a = 0; a < prints.size(); ++a) {
+        for (std::size_t b = a + 1; b < prints.size(); ++b) {
+            EXPECT_GE(std::fabs(prints[a].y - prints[b].y), 5.0)
+                << prints[a].text << " / " << prints[b].text;
+        }
+    }
 }
 
 } // namespace
