@@ -19,6 +19,7 @@ TEST_F(CoordinateTableTest, OpensWithTheStoredValuesAsSixCharacterTexts) {
     storeCoordinates(false, set);
     click("btnDimLXYZ");
     EXPECT_TRUE(control("frmXYZ")->isVisible());
+    EXPECT_EQ(text("lblXYZSide"), "Left side");
     EXPECT_EQ(tableBox(9)->text(), "");
     EXPECT_EQ(tableBox(1)->text(), " 100.2");
     EXPECT_EQ(tableBox(2)->text(), " .5000");

@@ -100,6 +100,12 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
         boxes_[static_cast<std::size_t>(i)] = box;
     }
 
+    lblXYZSide_ = new QLabel(this);
+    lblXYZSide_->setObjectName(QStringLiteral("lblXYZSide"));
+    QFont bold = lblXYZSide_->font();
+    bold.setBold(true);
+    lblXYZSide_->setFont(bold);
+
     lblXYZFractoDec_ = new QLabel(this);
     lblXYZFractoDec_->setObjectName(QStringLiteral("lblXYZFractoDec"));
     lblXYZFractoDec_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -143,6 +149,10 @@ CoordinateFrame::CoordinateFrame(QWidget* parent)
     new FrameKeys(*this, *btnXYZCancel_);
 }
 
+void CoordinateFrame::setSide(bool right) {
+    lblXYZSide_->setText(right ? QStringLiteral("Right side") : QStringLiteral("Left side"));
+}
+
 void CoordinateFrame::setValues(const CoordinateSet& values) {
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         boxes_[static_cast<std::size_t>(i)]->setText(
@@ -183,6 +193,7 @@ void CoordinateFrame::addToLayout(ProportionalLayout& layout, const QRect& frame
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         layout.add(boxes_[static_cast<std::size_t>(i)], boxRect(i));
     }
+    layout.add(lblXYZSide_, QRect(4440, 240, 1095, 285));
     layout.add(lblXYZFractoDec_, QRect(4440, 720, 1095, 3375));
     layout.add(btnDimSym_, QRect(120, 5280, 1815, 375));
     layout.add(btnXYZCancel_, QRect(2400, 5280, 975, 375));

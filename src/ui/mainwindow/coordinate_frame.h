@@ -27,6 +27,8 @@ public:
 
     // Each non-zero value as its six-character cell text, 0 as an empty box.
     void setValues(const CoordinateSet& values);
+    // The label over the fraction chart names the side the table edits.
+    void setSide(bool right);
     CoordinateBoxTexts texts() const;
 
     // Fills the fraction-to-decimal chart (done once at start-up).
@@ -47,6 +49,7 @@ private:
     std::array<QLabel*, 14> rowLabels_{};
     std::array<QLabel*, 3> headings_{};
     QLabel* lblXYZFractoDec_;
+    QLabel* lblXYZSide_;
     QPushButton* btnDimSym_;
     QPushButton* btnXYZCancel_;
     QPushButton* btnXYZOK_;

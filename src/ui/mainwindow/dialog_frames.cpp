@@ -95,6 +95,7 @@ void DialogFrames::acceptTravel() {
 
 void DialogFrames::showCoordinateTable() {
     panels_.frmXYZ->setValues(state_.activeCoords());
+    panels_.frmXYZ->setSide(state_.Right_Active);
     openFrame(panels_.frmXYZ);
     panels_.frmXYZ->focusFirstBox();
 }
