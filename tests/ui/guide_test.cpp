@@ -46,5 +46,30 @@ TEST_F(GuideTest, StepsThroughThreeScreensAndReturnsToTheWizardUnchanged) {
     click("btnDimCancel");
 }
 
+// The drawn pictures show the car type chosen, on every screen: a formula car's corner is not
+// a stock car's.
+TEST_F(GuideTest, DrawnPicturesFollowTheCarType) {
+    const auto screens = [this] {
+        click("btnDimLBottom");
+        click("btnDimHelp");
+        std::vector<Recording> shown;
+        for (int screen = 1; screen <= 3; ++screen) {
+            shown.push_back(window->findChild<PictureBox*>("picHelp")->recording());
+            if (screen < 3) {
+                click("btnHelpNext");
+            }
+        }
+        click("btnHelpCancel");
+        click("btnDimCancel");
+        return shown;
+    };
+    const std::vector<Recording> gm = screens();
+    menu("mnuCarFormula")->trigger();
+    const std::vector<Recording> formula = screens();
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_NE(gm[k], formula[k]) << "screen " << k + 1;
+    }
+}
+
 } // namespace
 } // namespace velmora::testing

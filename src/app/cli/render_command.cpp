@@ -84,9 +84,10 @@ void stepTo(GraphView& view, int position) {
 }
 
 // A named picture: side panel buttons, wizard screens (drawn from the project's geometry of
-// the screen's side, or of --side, when it is complete) and the guide's pictures.
+// the screen's side, or of --side, when it is complete) and the guide's pictures (of the
+// project's car type, as the measuring guide shows them).
 void renderNamed(const RenderArgs& args) {
-    const std::optional<PictureKey> key = parsePictureName(args.input);
+    std::optional<PictureKey> key = parsePictureName(args.input);
     if (!key) {
         throw UsageError("'" + args.input +
                          "' is not a picture name (e.g. gmlxup.bmp, gmltop.bmp, xyz.bmp, "
@@ -107,6 +108,9 @@ void renderNamed(const RenderArgs& args) {
         }
         const bool right = args.sideGiven ? args.sweep.side == "right" : key->right;
         own = right ? state.RightCoords : state.LeftCoords;
+        if (key->kind == PictureKind::Guide) {
+            key->look = carLookOf(state.CarStyle).value_or(CarLook::GM);
+        }
     }
     RecordingCanvas canvas(size.width, size.height);
     drawPicture(canvas, *key, own ? &*own : nullptr);
@@ -204,7 +208,8 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
                      "Project file (.kqw or .kqp); for named, the picture name (gmlxup.bmp...)")
         ->required();
     command->add_option("--project", args->project,
-                        "named: project whose geometry the wizard screens draw");
+                        "named: project whose geometry the wizard screens draw and whose car type "
+                        "the guide pictures show");
     command->add_option("--png", args->png, "PNG file to write");
     command->add_flag("--dump", args->dump,
                       "named: print the picture's drawing operations as text on stdout");

@@ -34,8 +34,8 @@ void callout(Sketch& sketch, PicPoint from, const std::vector<PicPoint>& spots,
     sketch.label(centre, text, pc::Dimension, 9, true);
 }
 
-void drawPlumbBob(Canvas& canvas, double aspect) {
-    const Corner corner = pictureCorner(CarLook::GM, nullptr);
+void drawPlumbBob(Canvas& canvas, CarLook look, double aspect) {
+    const Corner corner = pictureCorner(look, nullptr);
     const CornerProjection project(CornerView::Front, corner);
     Bounds area = cornerBounds(corner, project);
     area.pad(2);
@@ -72,7 +72,9 @@ void drawPlumbBob(Canvas& canvas, double aspect) {
 // The floor seen from above with the front of the car at the top: x across the car (the
 // left side on the left), y = -Z.
 struct PlanView {
-    Corner corner = pictureCorner(CarLook::GM, nullptr);
+    explicit PlanView(CarLook look) : corner(pictureCorner(look, nullptr)) {}
+
+    Corner corner;
 
     static PicPoint at(Point3 p, bool right) { return {right ? p.x : -p.x, -p.z}; }
 
@@ -136,8 +138,8 @@ struct PlanView {
     }
 };
 
-void drawCentrelineSteps(Canvas& canvas, double aspect) {
-    const PlanView plan;
+void drawCentrelineSteps(Canvas& canvas, CarLook look, double aspect) {
+    const PlanView plan(look);
     const Bounds b = plan.area();
     canvas.setBackground(pc::Floor);
     Sketch sketch(canvas, b, aspect, false);
@@ -156,8 +158,8 @@ void drawCentrelineSteps(Canvas& canvas, double aspect) {
     sketch.text({1.2, (front.y + rear.y) / 2 + 1}, "mid points", pc::Point, 9, true);
 }
 
-void drawReferenceLine(Canvas& canvas, double aspect) {
-    const PlanView plan;
+void drawReferenceLine(Canvas& canvas, CarLook look, double aspect) {
+    const PlanView plan(look);
     const Bounds b = plan.area();
     canvas.setBackground(pc::Floor);
     Sketch sketch(canvas, b, aspect, false);
@@ -195,16 +197,16 @@ void drawReferenceLine(Canvas& canvas, double aspect) {
 
 } // namespace
 
-void drawGuidePicture(Canvas& canvas, int screen, double aspect) {
+void drawGuidePicture(Canvas& canvas, int screen, CarLook look, double aspect) {
     switch (screen) {
     case 1:
-        drawPlumbBob(canvas, aspect);
+        drawPlumbBob(canvas, look, aspect);
         break;
     case 2:
-        drawCentrelineSteps(canvas, aspect);
+        drawCentrelineSteps(canvas, look, aspect);
         break;
     default:
-        drawReferenceLine(canvas, aspect);
+        drawReferenceLine(canvas, look, aspect);
         break;
     }
 }

@@ -33,7 +33,7 @@ void drawPicture(Canvas& canvas, const PictureKey& key, const CoordinateSet* own
         drawPanelPicture(canvas, key, aspect);
         break;
     case PictureKind::Guide:
-        drawGuidePicture(canvas, key.guideScreen, aspect);
+        drawGuidePicture(canvas, key.guideScreen, key.look, aspect);
         break;
     }
 }

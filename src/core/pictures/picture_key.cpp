@@ -119,18 +119,27 @@ std::optional<PictureKey> parsePictureName(std::string_view name) {
     return key;
 }
 
+std::optional<CarLook> carLookOf(std::string_view carStyle) {
+    if (carStyle == "GM") {
+        return CarLook::GM;
+    }
+    if (carStyle == "Ford") {
+        return CarLook::Ford;
+    }
+    if (carStyle == "formula") {
+        return CarLook::Formula;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> wizardPictureName(std::string_view carStyle, bool right,
                                              PictureAxis axis, PictureGroup group) {
-    std::string name = "\\";
-    if (carStyle == "Ford") {
-        name += "ford";
-    } else if (carStyle == "GM") {
-        name += "gm";
-    } else if (carStyle == "formula") {
-        name += "2000";
-    } else {
+    const std::optional<CarLook> look = carLookOf(carStyle);
+    if (!look) {
         return std::nullopt;
     }
+    std::string name = "\\";
+    name += *look == CarLook::Ford ? "ford" : *look == CarLook::GM ? "gm" : "2000";
     name += right ? 'r' : 'l';
     name += axis == PictureAxis::X ? 'x' : axis == PictureAxis::Y ? 'y' : 'z';
     switch (group) {

@@ -34,6 +34,10 @@ struct PictureKey {
     std::string name;
 };
 
+// The look of a car style as the project names it ("GM", "Ford", "formula"); nothing for
+// another.
+std::optional<CarLook> carLookOf(std::string_view carStyle);
+
 // The key of a picture name, or nothing for a name the program never asks for.
 std::optional<PictureKey> parsePictureName(std::string_view name);
 

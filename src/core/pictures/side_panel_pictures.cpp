@@ -36,19 +36,6 @@ constexpr std::array<PanelPictureName, 26> kPanelPictureNames{{
     {"disxyz", CarLook::GM, PictureGroup::Table, false, true},
 }};
 
-std::optional<CarLook> lookOfStyle(const std::string& style) {
-    if (style == "GM") {
-        return CarLook::GM;
-    }
-    if (style == "Ford") {
-        return CarLook::Ford;
-    }
-    if (style == "formula") {
-        return CarLook::Formula;
-    }
-    return std::nullopt;
-}
-
 // The name of a button's picture; a style without a picture of its own for the group (the
 // Ford top arm and tie rod, every style's table button) takes the GM one. The tie rod and
 // table pictures serve both sides.
@@ -80,7 +67,7 @@ SidePanelPictures sidePanelPictures(const std::string& carStyle, bool rightActiv
     for (const bool right : {false, true}) {
         SidePictures& side = right ? pictures.right : pictures.left;
         const bool greyed = right != rightActive;
-        if (const std::optional<CarLook> look = lookOfStyle(carStyle)) {
+        if (const std::optional<CarLook> look = carLookOf(carStyle)) {
             side.top = panelPicture(*look, PictureGroup::Top, right, greyed);
             side.bottom = panelPicture(*look, PictureGroup::Bottom, right, greyed);
             side.misc = panelPicture(*look, PictureGroup::Misc, right, greyed);

@@ -47,8 +47,10 @@ void DialogFrames::connectFrames() {
             [this] { host_.frmEnable(); });
     connect(panels_.frmDimentions, &DimensionFrame::reselectRequested, this,
             [this] { host_.reselectActiveSide(); });
-    connect(panels_.frmDimentions, &DimensionFrame::helpRequested, panels_.frmHelp,
-            &HelpFrame::open);
+    connect(panels_.frmDimentions, &DimensionFrame::helpRequested, this, [this] {
+        panels_.frmHelp->setCarStyle(state_.CarStyle);
+        panels_.frmHelp->open();
+    });
     // Each wizard screen that stores its values is one step.
     connect(panels_.frmDimentions, &DimensionFrame::valuesStored, this,
             [this](const CoordinateSet& values) {

@@ -73,6 +73,10 @@ int HelpFrame::screenShown() const {
     return 0;
 }
 
+void HelpFrame::setCarStyle(const std::string& carStyle) {
+    picHelp_->setGuideLook(carLookOf(carStyle).value_or(CarLook::GM));
+}
+
 void HelpFrame::open() {
     btnHelpNext_->setEnabled(true);
     btnHelpBack_->setEnabled(false);

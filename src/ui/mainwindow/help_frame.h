@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include <string>
+
 class QLabel;
 class QPushButton;
 
@@ -24,6 +26,8 @@ public:
 
     // Opens on screen 1, whatever screen it was closed on.
     void open();
+    // The drawn pictures show a typical corner of this car style ("GM", "Ford", "formula").
+    void setCarStyle(const std::string& carStyle);
     void next();
     void back();
     void cancel();

@@ -35,8 +35,14 @@ void PictureBox::redraw() {
         update();
         return;
     }
-    const std::string name = name_.toStdString();
-    drawNamedPicture(target, name, own_ ? &*own_ : nullptr);
+    std::optional<PictureKey> key = parsePictureName(name_.toStdString());
+    if (!key) {
+        return;
+    }
+    if (key->kind == PictureKind::Guide) {
+        key->look = guideLook_;
+    }
+    drawPicture(target, *key, own_ ? &*own_ : nullptr);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/suspension_state.h"
+#include "pictures/picture_key.h"
 #include "ui/widgets/drawing_surface.h"
 
 #include <QPixmap>
@@ -25,6 +26,12 @@ public:
     void showNamed(const std::string& name, const QStringList& folders,
                    const std::optional<CoordinateSet>& own = std::nullopt);
 
+    // The car a drawn measuring-guide picture shows (a photograph of the name is the user's).
+    void setGuideLook(CarLook look) {
+        guideLook_ = look;
+        redraw();
+    }
+
     // The name shown, as the program spells it ("\gmlxup.bmp"); empty before the first.
     QString pictureName() const { return name_; }
     bool showsPhotograph() const { return !photo_.isNull(); }
@@ -38,6 +45,7 @@ private:
 
     QString name_;
     std::optional<CoordinateSet> own_;
+    CarLook guideLook_ = CarLook::GM;
     QPixmap photo_;
 };
 
