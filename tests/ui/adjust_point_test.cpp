@@ -1,7 +1,7 @@
 #include "analysis/baseline.h"
 #include "geometry/sweep.h"
 #include "main_window_fixture.h"
-#include "model/entry_text.h"
+#include "model/number_text.h"
 #include "model/project_file_io.h"
 #include "ui/analysis/big_graph.h"
 #include "ui/analysis/graph_sensitivity.h"
@@ -175,7 +175,7 @@ TEST_F(AdjustPointTest, TheUndoHistoryNeverStoresATrial) {
 // move to the side the main window shows; a trial the side change would drop is asked about.
 TEST_F(AdjustPointTest, OpenWindowsFollowKeepUndoRedoAndTheSide) {
     const auto shows = [this](const char* step) {
-        const std::string expected = "Y = " + boxText(window->state().LeftCoords[12]) + " in";
+        const std::string expected = "Y = " + fixedText(window->state().LeftCoords[12], 3) + " in";
         EXPECT_EQ(text("lblAdjustValue").toStdString(), expected) << step;
         EXPECT_EQ(window->windows().graph->view().GraphData(), window->state().CamberChange)
             << step;

@@ -1,5 +1,7 @@
 #include "ui/analysis/sensitivity_window.h"
 
+#include "model/number_text.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,14 +14,9 @@
 namespace velmora {
 namespace {
 
+// Ten-thousandths, as the command line's sensitivity table has them.
 QString change(double value) {
-    if (!std::isfinite(value)) {
-        return QStringLiteral("-");
-    }
-    if (std::fabs(value) < 0.00005) {
-        value = 0; // no "-0.0000"
-    }
-    return QString::number(value, 'f', 4);
+    return std::isfinite(value) ? QString::fromStdString(fixedText(value, 4)) : QStringLiteral("-");
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment, int index) {

@@ -304,11 +304,14 @@ void AdjustPointWindow::showSelection() {
     const double offset = offsets_[static_cast<std::size_t>(index)];
     txtOffset_->setText(inchesText(offset));
     const CoordinateSet now = original_ ? trial_ : host_.coordinatesOf(right_);
-    QString text =
-        QStringLiteral("%1 = %2 in")
-            .arg(QString::fromStdString(coordinateAxisName(index)), inchesText(now[index]));
+    // Thousandths, as every analysis window shows a length.
+    const auto shown = [](float value) {
+        return QString::fromStdString(fixedText(static_cast<double>(value), 3));
+    };
+    QString text = QStringLiteral("%1 = %2 in")
+                       .arg(QString::fromStdString(coordinateAxisName(index)), shown(now[index]));
     if (original_ && now[index] != (*original_)[index]) {
-        text += QStringLiteral(" (was %1 in)").arg(inchesText((*original_)[index]));
+        text += QStringLiteral(" (was %1 in)").arg(shown((*original_)[index]));
     }
     lblValue_->setText(text);
 }
