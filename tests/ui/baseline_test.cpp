@@ -3,6 +3,7 @@
 #include "analysis/baseline.h"
 #include "analysis/baseline_overlay.h"
 #include "ui/analysis/big_graph.h"
+#include "ui/widgets/blank_wrap_label.h"
 
 namespace velmora::testing {
 namespace {
@@ -79,6 +80,29 @@ TEST_F(BaselineTest, SetOpenAndClearTheBaseline) {
     EXPECT_EQ(graphLabel("lblGeoMess")->text().toStdString(), messageBefore);
     graph->findChild<QAbstractButton*>(QStringLiteral("btnShwData"))->click();
     EXPECT_FALSE(graphLabel("lblDataBase")->isVisible());
+}
+
+// The longest messages, a toe difference at the ends of the travel, fit the graph window's
+// message label at its default size.
+TEST_F(BaselineTest, TheLongestMessageFitsTheGraphWindow) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    Baseline other = baselineOf(window->state());
+    other.LeftCoords[13] += 1.5f;
+    window->analysisWindows().setBaseline(other);
+    for (const GraphKind kind : {GraphKind::BumpSteer, GraphKind::ForeAft}) {
+        window->analyze(kind);
+        BigGraph* graph = window->windows().graph;
+        for (int step = 0; step < 30; ++step) {
+            graph->stepDown();
+        }
+        auto* message = static_cast<BlankWrapLabel*>(graphLabel("lblGeoMess"));
+        EXPECT_NE(message->text().indexOf(QStringLiteral("than the baseline")), -1)
+            << message->text().toStdString();
+        const QFontMetrics metrics(message->shownFont());
+        EXPECT_LE((message->shownLines().size() - 1) * metrics.lineSpacing() + metrics.height(),
+                  message->height())
+            << message->text().toStdString();
+    }
 }
 
 } // namespace

@@ -57,19 +57,46 @@ BlankWrapLabel::BlankWrapLabel(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
 }
 
-QStringList BlankWrapLabel::shownLines() const {
-    const QFontMetrics metrics(font());
+QStringList BlankWrapLabel::linesIn(const QFont& font) const {
+    const QFontMetrics metrics(font);
     const int width = contentsRect().width() - 2 * margin();
     return wrapAtBlanks(text(), width,
                         [&metrics](const QString& s) { return metrics.horizontalAdvance(s); });
 }
 
+QFont BlankWrapLabel::shownFont() const {
+    const int height = contentsRect().height() - 2 * margin();
+    const QFont base = font();
+    QFont shown = base;
+    const auto fits = [&](const QFont& f) {
+        const QFontMetrics metrics(f);
+        const auto lines = linesIn(f).size();
+        return (lines - 1) * metrics.lineSpacing() + metrics.height() <= height;
+    };
+    if (base.pointSizeF() <= 0 || fits(base)) {
+        return base;
+    }
+    for (double scale = 0.95; scale >= 0.7 - 1e-9; scale -= 0.05) {
+        shown.setPointSizeF(base.pointSizeF() * scale);
+        if (fits(shown)) {
+            return shown;
+        }
+    }
+    return shown;
+}
+
+QStringList BlankWrapLabel::shownLines() const {
+    return linesIn(shownFont());
+}
+
 void BlankWrapLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const QFontMetrics metrics(font());
+    const QFont font = shownFont();
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
     int y = area.top();
-    for (const QString& line : shownLines()) {
+    for (const QString& line : linesIn(font)) {
         if (y > area.bottom()) {
             break;
         }

@@ -21,11 +21,17 @@ class BlankWrapLabel : public QLabel {
 public:
     explicit BlankWrapLabel(QWidget* parent = nullptr);
 
-    // The lines as the label shows them at its present width and font.
+    // The lines as the label shows them at its present width, in shownFont().
     QStringList shownLines() const;
+    // The label's font, or, for a text whose lines would not all fit its height, the largest
+    // smaller one down to 70 % in which they do: a long message stays whole.
+    QFont shownFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList linesIn(const QFont& font) const;
 };
 
 } // namespace velmora
