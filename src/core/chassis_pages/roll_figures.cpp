@@ -439,12 +439,15 @@ Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
             {{current->rollCentre->offset, current->rollCentre->height}, FigureInk::RollCentre});
     }
     const double roll = current ? current->roll : 0;
-    f.texts.push_back({{f.uMin + du * 0.02, f.vMax - dv * 0.02},
-                       "Roll centre, roll 0 to " + thousandths(roll) + " deg"});
-    f.texts.push_back({{f.uMin + du * 0.02, f.vMax - dv * 0.12}, "height " + thousandths(f.vMax)});
-    f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.1}, "height " + thousandths(f.vMin)});
+    f.texts.push_back(
+        {{f.uMin + du * 0.02, f.vMax - dv * 0.02},
+         "Roll centre, roll " + thousandths(0) + " to " + thousandths(roll) + " deg"});
+    f.texts.push_back(
+        {{f.uMin + du * 0.02, f.vMax - dv * 0.12}, "height " + thousandths(f.vMax) + " in"});
+    f.texts.push_back(
+        {{f.uMin + du * 0.02, f.vMin + dv * 0.1}, "height " + thousandths(f.vMin) + " in"});
     f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.2},
-                       "offset " + thousandths(f.uMin) + " to " + thousandths(f.uMax)});
+                       "offset " + thousandths(f.uMin) + " to " + thousandths(f.uMax) + " in"});
     if (points.empty()) {
         f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.6}, "No roll centre"});
     }
