@@ -370,7 +370,7 @@ void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState
     canvas.setTextColor(colors::White);
     canvas.setCurrentPosition(-halfX + 1, zMiddle - halfY + 0.5);
     const auto angle = [](const SteerWheel& wheel) {
-        return wheel.solved ? fixedText(wheel.steer, 2) + " deg" : std::string("-");
+        return wheel.solved ? fixedText(wheel.steer, 3) + " deg" : std::string("-");
     };
     canvas.print("front  rack " + fixedText(state.rack, 3) + " in   left " + angle(state.left) +
                  "   right " + angle(state.right));
