@@ -586,16 +586,28 @@ void buildDiveRollPage(Printer& printer, const DiveRollState& state, const DiveR
     };
     at(60, top, "Right");
     at(85, top, "Left");
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const double y = top + 5 + 4 * static_cast<double>(k);
-        at(0, y, rows[k].caption);
-        // A value for both sides starts under Right and may run on past Left.
-        at(60, y, rows[k].right);
-        if (rows[k].kind == RollRowKind::Wheels) {
-            at(85, y, rows[k].left);
+    // A value for both sides starts under Right and runs on past Left, on more lines where the
+    // page's edge would cut it.
+    constexpr std::size_t kValueColumns = 48;
+    double y = top + 5;
+    for (const RollTableRow& row : rows) {
+        at(0, y, row.caption);
+        if (row.kind == RollRowKind::Wheels) {
+            at(60, y, row.right);
+            at(85, y, row.left);
+            y += 4;
+            continue;
+        }
+        std::vector<std::string> lines = wrappedLines(row.right, kValueColumns);
+        if (lines.empty()) {
+            lines.emplace_back();
+        }
+        for (const std::string& line : lines) {
+            at(60, y, line);
+            y += 4;
         }
     }
-    at(0, 190, fileCaption);
+    at(0, std::max(190.0, y + 2), fileCaption);
     printer.endDoc();
 }
 

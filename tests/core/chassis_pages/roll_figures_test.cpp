@@ -82,6 +82,13 @@ TEST(RollFigures, PathJoinsItsStatesAndThePageIsOneJob) {
     EXPECT_NE(dump.find("\"Anti-dive (%)\""), std::string::npos);
     EXPECT_LT(dump.find("\"Anti-dive (%)\""), dump.find("\"Whole car\""));
     EXPECT_LT(dump.find("\"Whole car\""), dump.find("\"car.kqw\""));
+    // What to set in Vehicle Data is wrapped within the page rather than cut at its edge.
+    RecordingPrinter needs;
+    AntiDive noData;
+    noData.needsVehicleData = true;
+    buildDiveRollPage(needs, path.states.back(), path, front, noData, "car.kqw");
+    const std::string needsDump = dumpPrintRecording(needs.operations());
+    EXPECT_NE(needsDump.find("\"in Vehicle Data\""), std::string::npos) << needsDump;
     EXPECT_EQ(dump.find("enddoc"), dump.rfind("enddoc"));
     EXPECT_NE(dump.find("\"car.kqw\""), std::string::npos);
 }

@@ -195,8 +195,9 @@ TEST(SteeringPlan, DrawsEachStandingWheelOnItsSideInItsColour) {
         int rackLines;             // the rack joins the inner joints when both stand
         const char* caption;
     };
-    for (const Case c : {Case{7, 4, 4, 1, "front  rack 1.000 in   left 9.157 deg   right 9.552 deg"},
-                         Case{10, 0, 4, 0, "front  rack 4.000 in   left 36.405 deg   right -"}}) {
+    for (const Case c :
+         {Case{7, 4, 4, 1, "front  rack 1.000 in   left 9.157 deg   right 9.552 deg"},
+          Case{10, 0, 4, 0, "front  rack 4.000 in   left 36.405 deg   right -"}}) {
         SCOPED_TRACE(c.caption);
         RecordingCanvas canvas(420, 420);
         drawSteeringPlan(canvas, pair, sweep.states[c.k]);
