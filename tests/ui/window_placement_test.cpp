@@ -1,5 +1,10 @@
 #include "ui/widgets/window_placement.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace velmora {
@@ -30,6 +35,21 @@ TEST(WindowPlacement, BesideTheMainWindowOnTheScreenAndOverNoOtherWindow) {
     EXPECT_TRUE(screen.contains(QRect(crowded, frame)));
     const QPoint huge = placeBeside({2000, 1200}, {0, 0, 800, 600}, {}, screen);
     EXPECT_EQ(huge, screen.topLeft());
+}
+
+// A window never resized is placed at the size its layout gives it when shown, so it lands
+// wholly on the screen, clear of the main window.
+TEST(WindowPlacement, AWindowIsPlacedAtTheSizeItIsShownAt) {
+    QWidget main;
+    main.setGeometry(0, 0, 300, 200);
+    main.show();
+    QWidget window(&main, Qt::Window);
+    auto* layout = new QHBoxLayout(&window);
+    layout->addWidget(new QLabel(QString(60, QLatin1Char('W'))));
+    showBeside(window, main);
+    const QRect screen = main.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window.geometry())) << window.geometry().x();
+    EXPECT_FALSE(window.geometry().intersects(main.geometry()));
 }
 
 } // namespace

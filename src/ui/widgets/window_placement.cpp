@@ -72,6 +72,11 @@ void showBeside(QWidget& window, const QWidget& main) {
         window.setProperty(kPlacedProperty, true);
         const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        // A window never resized takes its layout's size only when shown: it is placed at
+        // that size, not at the small one it has until then.
+        if (!window.testAttribute(Qt::WA_Resized)) {
+            window.adjustSize();
+        }
         // Before its first show a window has no frame yet: the main window's stands in.
         const QSize decoration = main.frameGeometry().size() - main.geometry().size();
         QSize frame = window.size() + decoration;
