@@ -21,6 +21,7 @@ void addSteerCommand(CLI::App& app, int& exitCode);
 void addVehicleCommand(CLI::App& app, int& exitCode);
 void addSensitivityCommand(CLI::App& app, int& exitCode);
 void addReadingsCommand(CLI::App& app, int& exitCode);
+void addCsvCommands(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -38,6 +39,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addVehicleCommand(app, exitCode);
     addSensitivityCommand(app, exitCode);
     addReadingsCommand(app, exitCode);
+    addCsvCommands(app, exitCode);
 }
 
 } // namespace velmora::cli
