@@ -28,7 +28,8 @@ TEST(CliCsv, ExportImportRoundTripAndRefusals) {
     for (const char* example : {"gm-dirt-oval.kqw", "formula-road-course.kqw"}) {
         const std::string csv = (dir / "c.csv").string();
         const std::string project = (dir / "c.kqw").string();
-        ASSERT_EQ(runCli({"export", examplePath(example), "--csv", csv, "--units", "mm"}).exitCode, 0);
+        ASSERT_EQ(runCli({"export", examplePath(example), "--csv", csv, "--units", "mm"}).exitCode,
+                  0);
         ASSERT_EQ(runCli({"import", csv, "--out", project, "--force"}).exitCode, 0);
         const std::string again = (dir / "again.csv").string();
         ASSERT_EQ(runCli({"export", project, "--csv", again, "--units", "mm"}).exitCode, 0);
@@ -55,8 +56,8 @@ TEST(CliCsv, ExportImportRoundTripAndRefusals) {
         EXPECT_NE(run.err.find(r.says), std::string::npos) << run.err;
     }
     std::ofstream(dir / "bad.csv") << "box,point,axis,right,left,unit\n4,p,Y,x,1,in\n";
-    const CliRun bad = runCli({"import", (dir / "bad.csv").string(), "--out",
-                               (dir / "bad.kqw").string()});
+    const CliRun bad =
+        runCli({"import", (dir / "bad.csv").string(), "--out", (dir / "bad.kqw").string()});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.err.find("line 2, right: \"x\" is not a number"), std::string::npos) << bad.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "bad.kqw"));

@@ -206,3 +206,49 @@ TEST_F(FileCommandsTest, CloseBoxAsksTheExitQuestion) {
 
 } // namespace
 } // namespace velmora::testing
+
+namespace velmora::testing {
+namespace {
+
+// File, Export then Import Coordinates: the same values, one undoable step, a question before
+// replacing entered values, and a bad file named by its line.
+TEST_F(FileCommandsTest, CoordinatesGoOutAndComeBackAsCsv) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    const SuspensionState before = window->state();
+    dialogs.saveAnswers.push_back(tempPath("corners"));
+    menu("mnuExportCoords")->trigger();
+    ASSERT_TRUE(QFile::exists(tempPath("corners.csv"))) << "the extension is added";
+
+    menu("mnuNew")->trigger();
+    dialogs.openAnswers.push_back(tempPath("corners.csv"));
+    menu("mnuImportCoords")->trigger();
+    EXPECT_EQ(window->state().RightCoords, before.RightCoords);
+    EXPECT_EQ(window->state().LeftCoords, before.LeftCoords);
+    EXPECT_EQ(menu("mnuUndo")->text(), QStringLiteral("&Undo Import Coordinates"));
+    EXPECT_TRUE(messages.messages.empty()) << "nothing was entered to replace";
+
+    // Over entered values it asks; No keeps them.
+    writeFile(tempPath("one.csv"), "box,point,axis,right,left,unit\n1,p,X,254,254,mm\n");
+    dialogs.openAnswers.push_back(tempPath("one.csv"));
+    messages.answers = {MessageAnswer::No};
+    menu("mnuImportCoords")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(window->state().LeftCoords, before.LeftCoords);
+    dialogs.openAnswers.push_back(tempPath("one.csv"));
+    messages.answers = {MessageAnswer::Yes};
+    menu("mnuImportCoords")->trigger();
+    EXPECT_EQ(window->state().LeftCoords[1], 10.0f);
+    EXPECT_EQ(window->state().LeftCoords[2], 0.0f);
+
+    writeFile(tempPath("bad.csv"), "box,point,axis,right,left,unit\n1,p,X,12,5,11,in\n");
+    dialogs.openAnswers.push_back(tempPath("bad.csv"));
+    messages.messages.clear();
+    menu("mnuImportCoords")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("line 2: 7 fields"), std::string::npos)
+        << messages.messages[0].text;
+    EXPECT_EQ(window->state().LeftCoords[1], 10.0f) << "a refused file changes nothing";
+}
+
+} // namespace
+} // namespace velmora::testing

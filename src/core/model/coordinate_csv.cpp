@@ -90,8 +90,7 @@ std::optional<float> readValue(const std::string& text, LengthUnit unit, std::st
 
 } // namespace
 
-std::string coordinatesCsv(const CoordinateSet& right, const CoordinateSet& left,
-                           LengthUnit unit) {
+std::string coordinatesCsv(const CoordinateSet& right, const CoordinateSet& left, LengthUnit unit) {
     std::string text(kCoordinatesCsvHeader);
     text += '\n';
     for (int row = 1; row <= kCoordinateRows; ++row) {
@@ -148,8 +147,8 @@ CsvReadResult readCoordinatesCsv(std::string_view text) {
             continue;
         }
         if (fields->size() != kFields) {
-            result.problem = where + ": " + std::to_string(fields->size()) +
-                             " fields where the header has 6";
+            result.problem =
+                where + ": " + std::to_string(fields->size()) + " fields where the header has 6";
             if (fields->size() > kFields) {
                 result.problem += " (a decimal comma? write 12.5, not 12,5)";
             }
@@ -157,8 +156,8 @@ CsvReadResult readCoordinatesCsv(std::string_view text) {
         }
         const TypedNumber box = readTypedNumber((*fields)[0], {.whole = true});
         if (!box.ok() || box.value < CoordinateSet::kFirst || box.value > CoordinateSet::kLast) {
-            result.problem = where + ", box: " + quotedTyped((*fields)[0]) +
-                             " is not a box number from 1 to 26";
+            result.problem =
+                where + ", box: " + quotedTyped((*fields)[0]) + " is not a box number from 1 to 26";
             return result;
         }
         const int index = static_cast<int>(box.value);
@@ -174,13 +173,13 @@ CsvReadResult readCoordinatesCsv(std::string_view text) {
             result.problem = where + ", unit: " + quotedTyped((*fields)[5]) + " is not in or mm";
             return result;
         }
-        const std::optional<float> right = readValue((*fields)[3], *unit, result.problem,
-                                                     where + ", right");
+        const std::optional<float> right =
+            readValue((*fields)[3], *unit, result.problem, where + ", right");
         if (!right) {
             return result;
         }
-        const std::optional<float> left = readValue((*fields)[4], *unit, result.problem,
-                                                    where + ", left");
+        const std::optional<float> left =
+            readValue((*fields)[4], *unit, result.problem, where + ", left");
         if (!left) {
             return result;
         }
@@ -188,8 +187,8 @@ CsvReadResult readCoordinatesCsv(std::string_view text) {
         read.left[index] = *left;
     }
     if (!headerSeen) {
-        result.problem = "the file is empty: no header \"" + std::string(kCoordinatesCsvHeader) +
-                         "\"";
+        result.problem =
+            "the file is empty: no header \"" + std::string(kCoordinatesCsvHeader) + "\"";
         return result;
     }
     result.coordinates = read;

@@ -20,8 +20,7 @@ namespace velmora {
 inline constexpr std::string_view kCoordinatesCsvHeader = "box,point,axis,right,left,unit";
 
 // The 26 rows in `unit`, each value the shortest text that reads back to the same single.
-std::string coordinatesCsv(const CoordinateSet& right, const CoordinateSet& left,
-                           LengthUnit unit);
+std::string coordinatesCsv(const CoordinateSet& right, const CoordinateSet& left, LengthUnit unit);
 
 struct CsvCoordinates {
     CoordinateSet right;

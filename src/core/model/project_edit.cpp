@@ -13,6 +13,13 @@ ProjectEdit makeSymmetricalEdit(const CoordinateSet& coords) {
             }};
 }
 
+ProjectEdit importCoordinatesEdit(const CoordinateSet& right, const CoordinateSet& left) {
+    return {"Import Coordinates", [right, left](Project& p) {
+                p.right = right;
+                p.left = left;
+            }};
+}
+
 ProjectEdit keepAdjustedPointEdit(bool right, const CoordinateSet& kept) {
     return setCoordinatesEdit("Keep Adjusted Point", right, kept);
 }

@@ -21,6 +21,8 @@ struct ProjectEdit {
 ProjectEdit setCoordinatesEdit(std::string name, bool right, const CoordinateSet& coords);
 // Make Symmetrical: the table's values for its side, copied to the other side.
 ProjectEdit makeSymmetricalEdit(const CoordinateSet& coords);
+// File, Import Coordinates: both sides at once, one step.
+ProjectEdit importCoordinatesEdit(const CoordinateSet& right, const CoordinateSet& left);
 // Keep in Adjust a Point.
 ProjectEdit keepAdjustedPointEdit(bool right, const CoordinateSet& kept);
 ProjectEdit setTravelEdit(float bump, float rebound);

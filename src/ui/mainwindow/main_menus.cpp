@@ -41,6 +41,8 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuNew->setShortcut(QKeySequence::New);
     m.mnuOpen->setShortcut(QKeySequence::Open);
     m.mnuSave->setShortcut(QKeySequence::Save);
+    m.mnuImportCoords = addEntry(m.mnuFile, "mnuImportCoords", "&Import Coordinates...");
+    m.mnuExportCoords = addEntry(m.mnuFile, "mnuExportCoords", "&Export Coordinates...");
     m.mnuLine = m.mnuFile->addSeparator();
     m.mnuLine->setObjectName(QStringLiteral("mnuLine"));
     m.mnuExit = addEntry(m.mnuFile, "mnuExit", "E&xit");

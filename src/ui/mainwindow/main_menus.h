@@ -15,6 +15,8 @@ struct MainMenus {
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
+    QAction* mnuImportCoords = nullptr; // both sides from a CSV file
+    QAction* mnuExportCoords = nullptr;
     QAction* mnuLine = nullptr;
     QAction* mnuExit = nullptr;
 

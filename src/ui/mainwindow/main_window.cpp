@@ -3,6 +3,7 @@
 #include "velmora_version.h"
 
 #include "ui/mainwindow/balloon_texts.h"
+#include "ui/mainwindow/coordinate_exchange.h"
 #include "ui/mainwindow/coordinate_frame.h"
 #include "ui/mainwindow/dialog_frames.h"
 #include "ui/mainwindow/geometry_frame.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         messages_, pictureFolders_);
     project_ = std::make_unique<ProjectCommands>(document_, fileDialogs_, messages_,
                                                  static_cast<ProjectWindow&>(*this), this);
+    exchange_ = std::make_unique<CoordinateExchange>(document_, fileDialogs_, messages_, this);
     frames_ = new DialogFrames(panels_, document_, state_, messages_,
                                static_cast<FrameHost&>(*this), this);
     analyses_ = new AnalysisWindows(AnalysisWindows::Services{
@@ -105,6 +107,10 @@ void MainWindow::connectCommands() {
     onMenu(m.mnuNew, [this] { whileInert([&] { return project_->newProject(), true; }); });
     onMenu(m.mnuOpen, [this] { fileOpen(); });
     onMenu(m.mnuSave, [this] { fileSave(); });
+    onMenu(m.mnuImportCoords,
+           [this] { whileInert([&] { return exchange_->importCoordinates(); }); });
+    onMenu(m.mnuExportCoords,
+           [this] { whileInert([&] { return exchange_->exportCoordinates(); }); });
     onMenu(m.mnuExit, [this] { fileExit(); });
     onMenu(m.mnuUndo, [this] { undo(); });
     onMenu(m.mnuRedo, [this] { redo(); });

@@ -23,6 +23,7 @@ namespace velmora {
 
 class AdjustPointWindow;
 class BigGraph;
+class CoordinateExchange;
 class DiveRollWindow;
 class FileDialogs;
 class NotesWindow;
@@ -167,6 +168,7 @@ private:
     QPointer<NotesWindow> notes_;
     std::unique_ptr<SideRefresh> sides_;
     std::unique_ptr<ProjectCommands> project_;
+    std::unique_ptr<CoordinateExchange> exchange_;
     DialogFrames* frames_ = nullptr; // children of the window
     AnalysisWindows* analyses_ = nullptr;
 

@@ -12,8 +12,8 @@ namespace {
 CoordinateSet awkward(float seed) {
     CoordinateSet set;
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
-        set[i] = static_cast<float>(std::pow(-1.0, i)) * (seed * static_cast<float>(i) / 3.0f +
-                                                          std::ldexp(1.0f, -i));
+        set[i] = static_cast<float>(std::pow(-1.0, i)) *
+                 (seed * static_cast<float>(i) / 3.0f + std::ldexp(1.0f, -i));
     }
     return set;
 }
@@ -45,11 +45,11 @@ TEST(CoordinateCsv, ExportThenImportGivesTheSameSinglesInEitherUnit) {
 }
 
 TEST(CoordinateCsv, ASpreadsheetsFileIsReadAndBadRowsAreNamed) {
-    const CsvReadResult sheet = readCoordinatesCsv(
-        "\xEF\xBB\xBF\"Box\",\"Point\",\"Axis\",\"Right\",\"Left\",\"Unit\"\r\n"
-        "18,\"Spindle Height\",Y,\"279.4\",,MM\r\n"
-        "\r\n"
-        "1,\"Top Arm, Front Pivot\",X,12.5,-3,in\r\n");
+    const CsvReadResult sheet =
+        readCoordinatesCsv("\xEF\xBB\xBF\"Box\",\"Point\",\"Axis\",\"Right\",\"Left\",\"Unit\"\r\n"
+                           "18,\"Spindle Height\",Y,\"279.4\",,MM\r\n"
+                           "\r\n"
+                           "1,\"Top Arm, Front Pivot\",X,12.5,-3,in\r\n");
     ASSERT_TRUE(sheet.coordinates) << sheet.problem;
     EXPECT_EQ(sheet.coordinates->right[18], 11.0f);
     EXPECT_EQ(sheet.coordinates->left[18], 0.0f);
@@ -64,10 +64,13 @@ TEST(CoordinateCsv, ASpreadsheetsFileIsReadAndBadRowsAreNamed) {
     } bad[] = {
         {"", "the file is empty"},
         {"x,y\n", "line 1: the first line must be the header"},
-        {header + "1,p,X,12,5,11,in\n", "line 2: 7 fields where the header has 6 (a decimal comma?"},
-        {header + "1,p,X,\"12,5\",1,in\n", "line 2, right: \"12,5\" is not a number (a decimal comma"},
+        {header + "1,p,X,12,5,11,in\n",
+         "line 2: 7 fields where the header has 6 (a decimal comma?"},
+        {header + "1,p,X,\"12,5\",1,in\n",
+         "line 2, right: \"12,5\" is not a number (a decimal comma"},
         {header + "27,p,X,1,1,in\n", "line 2, box: \"27\" is not a box number from 1 to 26"},
-        {header + "3,p,X,1,1,in\n\n3,p,X,1,1,in\n", "line 4, box: box 3 is given twice (also on line 2)"},
+        {header + "3,p,X,1,1,in\n\n3,p,X,1,1,in\n",
+         "line 4, box: box 3 is given twice (also on line 2)"},
         {header + "3,p,X,1,1,cm\n", "line 2, unit: \"cm\" is not in or mm"},
         {header + "3,p,X,1,abc,in\n", "line 2, left: \"abc\" is not a number"},
         {header + "3,p,X,1e39,1,in\n", "line 2, right: \"1e39\" in is beyond what a project holds"},
