@@ -26,6 +26,18 @@ TEST(DesktopVersion, VersionAndHelpNeedNoDisplay) {
     EXPECT_EQ(help.exitCode, 0) << help.err;
     EXPECT_EQ(help.out.rfind("Usage: velmora [project]", 0), 0u) << help.out;
 }
+
+TEST(DesktopStartUp, EndsOnceTheMainWindowIsShownWhenAsked) {
+    // What the start-up benchmark relies on: one "shown" line, then the program ends by itself
+    // (it must not stop to ask about saving, as closing the window would).
+    const std::string program =
+        "env VELMORA_QUIT_WHEN_SHOWN=1 QT_QPA_PLATFORM=offscreen timeout 60 '" +
+        std::string(VELMORA_GUI) + "'";
+    const CliRun run = runCommand(program, {});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("shown ", 0), 0u) << run.out;
+    EXPECT_EQ(run.out.find("shown", 1), std::string::npos) << run.out;
+}
 #endif
 
 } // namespace

@@ -175,6 +175,35 @@ TEST(PictureButton, LoadsPicturesAndPaintsOnItsColour) {
     EXPECT_EQ(shot.pixelColor(10, 30), QColor(0, 255, 255));
 }
 
+TEST(PictureButton, DrawsAPictureGivenAsADrawingOnceWhenFirstNeeded) {
+    int drawings = 0;
+    const auto redSquare = [&drawings] {
+        ++drawings;
+        QPixmap picture(10, 10);
+        picture.fill(Qt::red);
+        return picture;
+    };
+    PictureButton button("Top");
+    button.setDrawnPicture(redSquare, "/pictures/gmltop.bmp");
+    EXPECT_EQ(drawings, 0);
+    EXPECT_EQ(button.pictureFile(), "/pictures/gmltop.bmp");
+    button.setText(QString());
+    button.resize(100, 60);
+    EXPECT_EQ(button.grab().toImage().pixelColor(50, 30), QColor(Qt::red));
+    EXPECT_TRUE(button.hasPicture());
+    button.grab();
+    EXPECT_EQ(drawings, 1);
+
+    // A drawing that was never needed is dropped with the picture it stood for.
+    button.setDrawnPicture(redSquare, "/pictures/gmlbot.bmp");
+    button.clearPicture();
+    EXPECT_FALSE(button.hasPicture());
+    EXPECT_EQ(drawings, 1);
+    // A drawing that makes nothing shows the fallback label, as a null picture does.
+    button.setDrawnPicture([] { return QPixmap(); }, "/pictures/none.bmp");
+    EXPECT_FALSE(button.hasPicture());
+}
+
 TEST(PicturePath, DropsTheLeadingBackslash) {
     EXPECT_EQ(picturePath("/opt/velmora", "\\gmltop.bmp"), "/opt/velmora/gmltop.bmp");
     EXPECT_EQ(picturePath("/opt/velmora/", "hlp1.bmp"), "/opt/velmora/hlp1.bmp");

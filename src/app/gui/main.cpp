@@ -1,6 +1,7 @@
 // velmora [PROJECT]: the desktop program. With a project (a file manager's double-click or
 // "Open with") the project is opened as File, Open would; without one the program starts
 // empty.
+#include "quit_when_shown.h"
 #include "ui/mainwindow/main_window.h"
 #include "ui/platform/file_dialogs.h"
 #include "ui/platform/qt_message_sink.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdio>
@@ -42,6 +44,8 @@ int main(int argc, char* argv[]) {
     if (answeredWithoutWindows(argc, argv)) {
         return 0;
     }
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
@@ -66,6 +70,9 @@ int main(int argc, char* argv[]) {
     velmora::QtMessageSink messages;
     velmora::MainWindow window(velmora::MainWindowServices{fileDialogs, messages, {}});
     messages.setParent(&window);
+    if (velmora::QuitWhenShown::requested()) {
+        (new velmora::QuitWhenShown(sinceStart, &app))->watch(window);
+    }
     window.show();
     if (!projects.isEmpty()) {
         // Opened once the window is on screen, so an error message has a window to sit on.

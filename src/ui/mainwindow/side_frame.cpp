@@ -29,7 +29,7 @@ void loadIfNamed(PictureButton* button, const std::string& name, const QStringLi
     if (!file.isEmpty() && button->loadPicture(file)) {
         return;
     }
-    button->setDrawnPicture(drawnPixmap(name, kDrawnSize),
+    button->setDrawnPicture([name] { return drawnPixmap(name, kDrawnSize); },
                             picturePath(folders.value(0), QString::fromStdString(name)));
 }
 

@@ -21,6 +21,7 @@ PictureButton::PictureButton(const QString& caption, QWidget* parent)
 }
 
 bool PictureButton::loadPicture(const QString& path) {
+    draw_ = nullptr;
     pictureFile_ = path;
     QPixmap loaded;
     const bool ok = !path.isEmpty() && loaded.load(path);
@@ -30,17 +31,37 @@ bool PictureButton::loadPicture(const QString& path) {
 }
 
 void PictureButton::setPicture(const QPixmap& picture) {
+    draw_ = nullptr;
     picture_ = picture;
     update();
 }
 
 void PictureButton::setDrawnPicture(const QPixmap& picture, const QString& path) {
+    draw_ = nullptr;
     pictureFile_ = path;
     picture_ = picture;
     update();
 }
 
+void PictureButton::setDrawnPicture(std::function<QPixmap()> draw, const QString& path) {
+    pictureFile_ = path;
+    picture_ = QPixmap();
+    draw_ = std::move(draw);
+    update();
+}
+
+const QPixmap& PictureButton::picture() const {
+    if (draw_) {
+        // Cleared first, so that a drawing that asks about the button does not draw again.
+        const std::function<QPixmap()> draw = std::move(draw_);
+        draw_ = nullptr;
+        picture_ = draw();
+    }
+    return picture_;
+}
+
 void PictureButton::clearPicture() {
+    draw_ = nullptr;
     picture_ = QPixmap();
     pictureFile_.clear();
     update();
@@ -58,8 +79,8 @@ QSize PictureButton::sizeHint() const {
     const QString label = text().isEmpty() ? fallbackLabel_ : text();
     const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, label);
     QSize hint = textSize + QSize(4 * kMargin + 2 * kBevel, 4 * kMargin + 2 * kBevel);
-    if (!picture_.isNull()) {
-        hint = hint.expandedTo(picture_.size() + QSize(2 * (kMargin + kBevel), 0));
+    if (const QPixmap& shown = picture(); !shown.isNull()) {
+        hint = hint.expandedTo(shown.size() + QSize(2 * (kMargin + kBevel), 0));
     }
     return hint.expandedTo(QSize(32, 24));
 }
@@ -78,7 +99,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     // With both a picture and a text the text takes a strip at the bottom.
     const QString caption = text();
-    const bool showPicture = !picture_.isNull();
+    const QPixmap& shown = picture();
+    const bool showPicture = !shown.isNull();
     const QString label = showPicture ? caption : (caption.isEmpty() ? fallbackLabel_ : caption);
     QRect pictureArea = inner;
     if (showPicture && !label.isEmpty()) {
@@ -86,11 +108,11 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
 
     if (showPicture && pictureArea.width() > 0 && pictureArea.height() > 0) {
-        const QSize scaled = picture_.size().scaled(pictureArea.size(), Qt::KeepAspectRatio);
+        const QSize scaled = shown.size().scaled(pictureArea.size(), Qt::KeepAspectRatio);
         QRect target(QPoint(0, 0), scaled);
         target.moveCenter(pictureArea.center());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(target, picture_);
+        painter.drawPixmap(target, shown);
     }
 
     if (!label.isEmpty()) {

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
+
 namespace velmora {
 
 // A button that shows a bitmap on a background colour, with an optional text, and reports
@@ -24,8 +26,11 @@ public:
     // Shows a picture made by the program in place of the file `path` that was asked for
     // (remembered as pictureFile); a null picture shows the fallback label.
     void setDrawnPicture(const QPixmap& picture, const QString& path);
+    // The same, with the picture drawn only when the button is first painted or asked about
+    // it: the main window's side panels then reach the screen before their pictures are made.
+    void setDrawnPicture(std::function<QPixmap()> draw, const QString& path);
     void clearPicture();
-    bool hasPicture() const { return !picture_.isNull(); }
+    bool hasPicture() const { return !picture().isNull(); }
     // The path last asked for by loadPicture (empty when none was).
     QString pictureFile() const { return pictureFile_; }
 
@@ -40,7 +45,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    const QPixmap& picture() const;
+
+    mutable QPixmap picture_;
+    // Draws picture_ when it is first needed; empty once drawn.
+    mutable std::function<QPixmap()> draw_;
     QString pictureFile_;
     QString fallbackLabel_;
     QColor background_;
