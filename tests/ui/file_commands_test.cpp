@@ -8,6 +8,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace velmora::testing {
 namespace {
 
@@ -248,6 +250,13 @@ TEST_F(FileCommandsTest, CoordinatesGoOutAndComeBackAsCsv) {
     EXPECT_NE(messages.messages[0].text.find("line 2: 7 fields"), std::string::npos)
         << messages.messages[0].text;
     EXPECT_EQ(window->state().LeftCoords[1], 10.0f) << "a refused file changes nothing";
+
+    // A named pipe is refused unopened: opening it would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(tempPath("pipe.csv").toStdString().c_str(), 0600), 0);
+    dialogs.openAnswers.push_back(tempPath("pipe.csv"));
+    menu("mnuImportCoords")->trigger();
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_NE(messages.messages[1].text.find("is not a file that can be read"), std::string::npos);
 }
 
 } // namespace

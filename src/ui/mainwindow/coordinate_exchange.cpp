@@ -44,25 +44,30 @@ bool CoordinateExchange::importCoordinates() {
         return false;
     }
     const std::string path = chosen->toStdString();
+    // Only a regular file is opened: a named pipe or a device would block or never end.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        messages_.show(importMessage(path + " is not a file that can be read."));
+        return false;
+    }
     QFile file(*chosen);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMostCsvBytes) {
-        messages_.show(importMessage(path + (file.isOpen() ? " is too large for a coordinates file."
-                                                           : " cannot be read.")));
+        messages_.show(importMessage(
+            path + (file.isOpen() ? " is too large for a coordinates file." : " cannot be read.")));
         return false;
     }
     const QByteArray bytes = file.read(kMostCsvBytes + 1);
-    const CsvReadResult read =
-        readCoordinatesCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const CsvReadResult read = readCoordinatesCsv(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!read.coordinates) {
         messages_.show(importMessage(path + ", " + read.problem + "."));
         return false;
     }
     const Project& project = document_.project();
     if ((anyEntered(project.right) || anyEntered(project.left)) &&
-        messages_.show(Message{"Import Coordinates",
-                               "Replace the coordinates entered on both sides with the file's?",
-                               MessageIcon::Warning, MessageButtons::YesNo}) !=
-            MessageAnswer::Yes) {
+        messages_.show(Message{
+            "Import Coordinates", "Replace the coordinates entered on both sides with the file's?",
+            MessageIcon::Warning, MessageButtons::YesNo}) != MessageAnswer::Yes) {
         return false;
     }
     document_.apply(importCoordinatesEdit(read.coordinates->right, read.coordinates->left));
@@ -81,17 +86,17 @@ bool CoordinateExchange::exportCoordinates() {
     const Project& project = document_.project();
     std::error_code ec;
     if (!project.file.empty() && std::filesystem::equivalent(path, project.file, ec)) {
-        messages_.show(Message{"Export Coordinates",
-                               "The coordinates were not written: " + path +
-                                   " is the project's own file.",
-                               MessageIcon::Exclamation, MessageButtons::Ok});
+        messages_.show(
+            Message{"Export Coordinates",
+                    "The coordinates were not written: " + path + " is the project's own file.",
+                    MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     std::string error;
-    if (!writeFileAtomically(path,
-                             coordinatesCsv(project.right, project.left, LengthUnit::Inches),
+    if (!writeFileAtomically(path, coordinatesCsv(project.right, project.left, LengthUnit::Inches),
                              &error)) {
-        messages_.show(Message{"Export Coordinates", "The coordinates were not written: " + error + ".",
+        messages_.show(Message{"Export Coordinates",
+                               "The coordinates were not written: " + error + ".",
                                MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
