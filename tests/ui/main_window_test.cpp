@@ -40,8 +40,9 @@ TEST_F(MainWindowTest, StartsWithTheLeftSideActiveAndNothingToAnalyse) {
     EXPECT_TRUE(menu("mnuCarGM")->isChecked());
     EXPECT_FALSE(menu("mnuCarFord")->isChecked());
 
+    // The Notes window follows as soon as the main window is on screen.
     ASSERT_NE(window->windows().notes, nullptr);
-    EXPECT_TRUE(window->windows().notes->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->windows().notes->isVisible(); }, 5000));
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {

@@ -46,6 +46,12 @@ int main(int argc, char* argv[]) {
     }
     QElapsedTimer sinceStart;
     sinceStart.start();
+    // Without a session bus no desktop can show the menus at the top of the screen, yet the
+    // menu bar would ask for one (starting a bus thread and looking for dbus-launch) before
+    // the window maps: the menus stay in the window, as they would anyway.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));

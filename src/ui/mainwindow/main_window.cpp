@@ -21,6 +21,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace velmora {
 
@@ -71,7 +73,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     }
     notes_ = new NotesWindow(document_);
     notes_->setAttribute(Qt::WA_DeleteOnClose);
-    notes_->show();
     // GM car style, travel 3 and 3, and the track type the menu shows checked.
     Project start;
     start.trackType = "Dirt";
@@ -223,6 +224,29 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (panels_.dialogFrameOpen()) {
         frmDisable();
     }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!notesShownAtStart_ && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!notesShownAtStart_ && watched == windowHandle() && event->type() == QEvent::Expose) {
+        notesShownAtStart_ = true;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (notes_) {
+                notes_->show();
+                // Beneath the main window and not active, as when it was shown first.
+                raise();
+                activateWindow();
+            }
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

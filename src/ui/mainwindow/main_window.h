@@ -104,6 +104,10 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The Notes window the program starts with is shown once the main window is on screen:
+    // it no longer holds up the main window's first appearance.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClientArea();
@@ -173,6 +177,7 @@ private:
     AnalysisWindows* analyses_ = nullptr;
 
     bool startedUp_ = false;
+    bool notesShownAtStart_ = false;
     bool leaving_ = false;
     bool inert_ = false; // between frmDisable and frmEnable
 };
