@@ -148,5 +148,18 @@ TEST_F(ChassisWindows, SteeringRackTravelIsRefusedUnderItsBox) {
     EXPECT_NEAR(steering->sweep().states.back().rack, 3, 1e-12);
 }
 
+// A window destroyed while its rack box has the focus: the box's last "editing finished" must
+// not reach the window half gone (Qt aborts on such a call).
+TEST_F(ChassisWindows, TheSteeringWindowGoesWhileItsRackBoxHasTheFocus) {
+    auto* steering = new SteeringWindow(window->state());
+    steering->show();
+    QApplication::setActiveWindow(steering);
+    auto* box = steering->findChild<QAbstractSpinBox*>(QStringLiteral("txtSteerMaxRack"));
+    box->setFocus();
+    box->findChild<QLineEdit*>()->setText(QStringLiteral("3"));
+    delete steering;
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 } // namespace
 } // namespace velmora::testing

@@ -103,6 +103,12 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, QWidget* parent)
     resize(960, 640);
 }
 
+// The rack box, destroyed with the window's children, ends its editing as it goes; by then
+// this window is no longer one, so it must not hear of it.
+SteeringWindow::~SteeringWindow() {
+    txtMaxRack_->disconnect(this);
+}
+
 int SteeringWindow::selected() const {
     return sldRack_->value();
 }

@@ -25,6 +25,7 @@ class SteeringWindow : public QWidget {
 
 public:
     explicit SteeringWindow(const SuspensionState& state, QWidget* parent = nullptr);
+    ~SteeringWindow() override;
 
     // Builds the pair and the sweep from the state again and redraws.
     void refresh();
