@@ -182,6 +182,13 @@ void AnalysisWindows::revertAdjustTrial() {
     }
 }
 
+void AnalysisWindows::selectSide(bool right) {
+    if (mayChangeSide(right)) {
+        services_.sides.selectSide(right);
+        followSide();
+    }
+}
+
 bool AnalysisWindows::mayChangeSide(bool right) {
     if (!adjust_ || !adjust_->trialOpen() || adjust_->right() == right) {
         return true;

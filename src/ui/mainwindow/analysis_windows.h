@@ -58,11 +58,10 @@ public:
     void adjustPoint(int index);
     // Ends a trial of Adjust a Point on show, as its Revert does.
     void revertAdjustTrial();
-    // Before the main window shows the other side: a trial of Adjust a Point on this side
-    // would be dropped, so the user is asked to keep it, drop it, or stay (false).
-    bool mayChangeSide(bool right);
-    // After it: the graph window and Adjust a Point show the side the main window shows.
-    void followSide();
+    // The main window's Left and Right: a trial of Adjust a Point on the side being left
+    // would be dropped, so the user is first asked to keep it, drop it, or stay; then the
+    // side is selected and the graph window and Adjust a Point follow it.
+    void selectSide(bool right);
     // Every window closes (the program ends); a trial that was not kept is dropped.
     void closeAll();
 
@@ -92,6 +91,8 @@ private:
     class AdjustHost;
 
     void followProject(const ProjectChange& change);
+    bool mayChangeSide(bool right);
+    void followSide();
     // Every picture that shows a baseline draws it again (or without it).
     void showBaselineChange();
     // The thumbnails and every open analysis window show the side's coordinates again.

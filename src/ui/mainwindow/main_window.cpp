@@ -3,7 +3,6 @@
 #include "velmora_version.h"
 
 #include "ui/mainwindow/balloon_texts.h"
-#include "ui/mainwindow/coordinate_exchange.h"
 #include "ui/mainwindow/coordinate_frame.h"
 #include "ui/mainwindow/dialog_frames.h"
 #include "ui/mainwindow/geometry_frame.h"
@@ -12,6 +11,7 @@
 #include "ui/mainwindow/side_frame.h"
 #include "ui/mainwindow/side_refresh.h"
 #include "ui/mainwindow/static_frame.h"
+#include "ui/widgets/after_first_expose.h"
 #include "ui/widgets/named_pictures.h"
 #include "ui/widgets/picture_button.h"
 
@@ -21,8 +21,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
-#include <QWindow>
 
 namespace velmora {
 
@@ -55,7 +53,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         messages_, pictureFolders_);
     project_ = std::make_unique<ProjectCommands>(document_, fileDialogs_, messages_,
                                                  static_cast<ProjectWindow&>(*this), this);
-    exchange_ = std::make_unique<CoordinateExchange>(document_, fileDialogs_, messages_, this);
     frames_ = new DialogFrames(panels_, document_, state_, messages_,
                                static_cast<FrameHost&>(*this), this);
     analyses_ = new AnalysisWindows(AnalysisWindows::Services{
@@ -73,6 +70,14 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     }
     notes_ = new NotesWindow(document_);
     notes_->setAttribute(Qt::WA_DeleteOnClose);
+    // Shown once the main window is on screen, which is then raised above it again.
+    afterFirstExpose(*this, [this] {
+        if (notes_) {
+            notes_->show();
+            raise();
+            activateWindow();
+        }
+    });
     // GM car style, travel 3 and 3, and the track type the menu shows checked.
     Project start;
     start.trackType = "Dirt";
@@ -108,10 +113,9 @@ void MainWindow::connectCommands() {
     onMenu(m.mnuNew, [this] { whileInert([&] { return project_->newProject(), true; }); });
     onMenu(m.mnuOpen, [this] { fileOpen(); });
     onMenu(m.mnuSave, [this] { fileSave(); });
-    onMenu(m.mnuImportCoords,
-           [this] { whileInert([&] { return exchange_->importCoordinates(); }); });
-    onMenu(m.mnuExportCoords,
-           [this] { whileInert([&] { return exchange_->exportCoordinates(); }); });
+    CoordinateExchange* io = &project_->coordinates();
+    onMenu(m.mnuImportCoords, [this, io] { whileInert([&] { return io->importCoordinates(); }); });
+    onMenu(m.mnuExportCoords, [this, io] { whileInert([&] { return io->exportCoordinates(); }); });
     onMenu(m.mnuExit, [this] { fileExit(); });
     onMenu(m.mnuUndo, [this] { undo(); });
     onMenu(m.mnuRedo, [this] { redo(); });
@@ -164,19 +168,11 @@ void MainWindow::applyBalloonTexts() {
 // --- Sides -------------------------------------------------------------------------------
 
 void MainWindow::selectLeft() {
-    selectSide(false);
+    analyses_->selectSide(false);
 }
 
 void MainWindow::selectRight() {
-    selectSide(true);
-}
-
-void MainWindow::selectSide(bool right) {
-    if (!analyses_->mayChangeSide(right)) {
-        return;
-    }
-    sides_->selectSide(right);
-    analyses_->followSide();
+    analyses_->selectSide(true);
 }
 
 void MainWindow::reselectActiveSide() {
@@ -224,29 +220,6 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (panels_.dialogFrameOpen()) {
         frmDisable();
     }
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!notesShownAtStart_ && windowHandle()) {
-        windowHandle()->installEventFilter(this);
-    }
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!notesShownAtStart_ && watched == windowHandle() && event->type() == QEvent::Expose) {
-        notesShownAtStart_ = true;
-        windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] {
-            if (notes_) {
-                notes_->show();
-                // Beneath the main window and not active, as when it was shown first.
-                raise();
-                activateWindow();
-            }
-        });
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -23,7 +23,6 @@ namespace velmora {
 
 class AdjustPointWindow;
 class BigGraph;
-class CoordinateExchange;
 class DiveRollWindow;
 class FileDialogs;
 class NotesWindow;
@@ -104,10 +103,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // The Notes window the program starts with is shown once the main window is on screen:
-    // it no longer holds up the main window's first appearance.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClientArea();
@@ -115,8 +110,6 @@ private:
     void applyBalloonTexts();
 
     void selectLeft();
-    // Asks first where Adjust a Point has a trial on the side being left.
-    void selectSide(bool right);
     // What the dialog frames ask of the window: inert beneath an open frame, and live again.
     void frmDisable() override;
     void frmEnable() override;
@@ -172,12 +165,10 @@ private:
     QPointer<NotesWindow> notes_;
     std::unique_ptr<SideRefresh> sides_;
     std::unique_ptr<ProjectCommands> project_;
-    std::unique_ptr<CoordinateExchange> exchange_;
     DialogFrames* frames_ = nullptr; // children of the window
     AnalysisWindows* analyses_ = nullptr;
 
     bool startedUp_ = false;
-    bool notesShownAtStart_ = false;
     bool leaving_ = false;
     bool inert_ = false; // between frmDisable and frmEnable
 };

@@ -34,7 +34,7 @@ ProjectCommands::ProjectCommands(ProjectDocument& document, FileDialogs& dialogs
                                  MessageSink& messages, ProjectWindow& window,
                                  QWidget* dialogParent)
     : document_(document), dialogs_(dialogs), messages_(messages), window_(window),
-      dialogParent_(dialogParent) {}
+      dialogParent_(dialogParent), coordinates_(document, dialogs, messages, dialogParent) {}
 
 void ProjectCommands::newProject() {
     document_.apply(newProjectEdit());

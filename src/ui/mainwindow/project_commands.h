@@ -2,6 +2,7 @@
 
 #include "model/message_sink.h"
 #include "model/project_file.h"
+#include "ui/mainwindow/coordinate_exchange.h"
 
 #include <string>
 
@@ -41,6 +42,8 @@ public:
     bool save();
     // Asks whether to save before leaving; true when the program may end.
     bool confirmLeaving();
+    // Import Coordinates and Export Coordinates.
+    CoordinateExchange& coordinates() { return coordinates_; }
 
 private:
     ProjectDocument& document_;
@@ -48,6 +51,7 @@ private:
     MessageSink& messages_;
     ProjectWindow& window_;
     QWidget* dialogParent_;
+    CoordinateExchange coordinates_;
 };
 
 } // namespace velmora
