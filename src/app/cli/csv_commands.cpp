@@ -9,15 +9,10 @@
 #include "model/project_file_io.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace velmora::cli {
 namespace {
-
-// A coordinates file is a few kilobytes; anything far larger is not one.
-constexpr std::uintmax_t kMostCsvBytes = 1u << 20;
 
 struct ExportArgs {
     std::string project;
@@ -32,22 +27,6 @@ struct ImportArgs {
     std::string track;
     bool force = false;
 };
-
-std::string readCsvFile(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        throw UsageError(path + ": not a file that can be read");
-    }
-    if (std::filesystem::file_size(path, ec) > kMostCsvBytes) {
-        throw UsageError(path + ": too large for a coordinates file");
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
-        throw UsageError(path + ": cannot be read");
-    }
-    return text;
-}
 
 void exportCoordinates(const ExportArgs& args) {
     const SuspensionState state = loadProject(args.project);
@@ -69,9 +48,9 @@ void importCoordinates(const ImportArgs& args) {
         throw UsageError("project not written: " + args.out +
                          " exists (give --force to replace it)");
     }
-    const CsvReadResult read = readCoordinatesCsv(readCsvFile(args.csv));
+    const CsvReadResult read = readCoordinatesCsvFile(args.csv);
     if (!read.coordinates) {
-        throw UsageError(args.csv + ": " + read.problem);
+        throw UsageError(read.problem);
     }
     Project project;
     project.right = read.coordinates->right;

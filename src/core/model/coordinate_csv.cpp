@@ -7,6 +7,8 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace velmora {
@@ -192,6 +194,35 @@ CsvReadResult readCoordinatesCsv(std::string_view text) {
         return result;
     }
     result.coordinates = read;
+    return result;
+}
+
+CsvReadResult readCoordinatesCsvFile(const std::string& path) {
+    // A coordinates file is a few kilobytes; anything far larger is not one.
+    constexpr std::uintmax_t kMostBytes = 1u << 20;
+    CsvReadResult result;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        result.problem = path + " is not a file that can be read";
+        return result;
+    }
+    if (std::filesystem::file_size(path, ec) > kMostBytes || ec) {
+        result.problem = path + " is too large for a coordinates file";
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string text(kMostBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad() || !in.eof()) {
+        result.problem =
+            path + (in.bad() ? " cannot be read" : " is too large for a coordinates file");
+        return result;
+    }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    result = readCoordinatesCsv(text);
+    if (!result.coordinates) {
+        result.problem = path + ": " + result.problem;
+    }
     return result;
 }
 

@@ -38,5 +38,9 @@ struct CsvReadResult {
 // its boxes empty. A decimal comma, a box given twice, a number that is not one or cannot be
 // held, a row of the wrong shape: refused, nothing taken.
 CsvReadResult readCoordinatesCsv(std::string_view text);
+// The same from the file at `path`: only a regular file is opened (a named pipe or a device
+// would block or never end) and only one of a size a coordinates file can have. Its problem
+// names the file ("/tmp/c.csv: line 2, right: ...").
+CsvReadResult readCoordinatesCsvFile(const std::string& path);
 
 } // namespace velmora

@@ -8,16 +8,12 @@
 
 #include "model/project_file.h"
 
-#include <QFile>
-
 #include <filesystem>
 
 namespace velmora {
 namespace {
 
 const QString kCsvFilter = QStringLiteral("Coordinates (*.csv)|*.csv");
-// A coordinates file is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMostCsvBytes = 1 << 20;
 
 Message importMessage(const std::string& text) {
     return Message{"Import Coordinates", text, MessageIcon::Exclamation, MessageButtons::Ok};
@@ -43,24 +39,9 @@ bool CoordinateExchange::importCoordinates() {
     if (!chosen) {
         return false;
     }
-    const std::string path = chosen->toStdString();
-    // Only a regular file is opened: a named pipe or a device would block or never end.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        messages_.show(importMessage(path + " is not a file that can be read."));
-        return false;
-    }
-    QFile file(*chosen);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMostCsvBytes) {
-        messages_.show(importMessage(
-            path + (file.isOpen() ? " is too large for a coordinates file." : " cannot be read.")));
-        return false;
-    }
-    const QByteArray bytes = file.read(kMostCsvBytes + 1);
-    const CsvReadResult read = readCoordinatesCsv(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const CsvReadResult read = readCoordinatesCsvFile(chosen->toStdString());
     if (!read.coordinates) {
-        messages_.show(importMessage(path + ", " + read.problem + "."));
+        messages_.show(importMessage(read.problem + "."));
         return false;
     }
     const Project& project = document_.project();
