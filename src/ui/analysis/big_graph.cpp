@@ -50,7 +50,6 @@ BigGraph::BigGraph(SuspensionState& state, MessageSink& messages, QWidget* paren
     // After the arrow keys are watched: its table keeps Up and Down for moving between rows.
     readings_ = new ReadingsPanel(*this, *layout_, controls_, state_, messages_);
     connect(readings_, &ReadingsPanel::readingsAccepted, this, &BigGraph::readingsAccepted);
-    readings_->setBaselineShown([this] { return baselineView_->result(view_) != nullptr; });
 }
 
 void BigGraph::followProject(ProjectParts parts) {
@@ -152,7 +151,7 @@ void BigGraph::redraw() {
         drawGraphPicture(controls_.picGraph->canvas(), graphPlotOf(view_), view_.CurPos());
     }
     modelCheck_->drawOver(view_);
-    readings_->drawOver(view_);
+    readings_->drawOver(view_, baselineView_->result(view_) != nullptr);
     showMessage();
     drawPicture();
 }
@@ -188,7 +187,7 @@ void BigGraph::afterStep(int from) {
         moveGraphMarker(controls_.picGraph->canvas(), graphPlotOf(view_), from, view_.CurPos());
     }
     modelCheck_->afterStep(view_);
-    readings_->afterStep(view_);
+    readings_->afterStep(view_, baselineView_->result(view_) != nullptr);
     drawPicture();
     showMessage();
 }

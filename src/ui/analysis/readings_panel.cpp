@@ -197,25 +197,25 @@ void ReadingsPanel::cancel() {
     frmReadings_->hide();
 }
 
-void ReadingsPanel::draw(const GraphView& view) {
+void ReadingsPanel::draw(const GraphView& view, bool baselineShown) {
     const std::vector<ReadingPoint> points =
         readingPlot(view, readingsOfSide(state_.Vehicle.readings, view.rightActive()),
                     state_.Vehicle.gaugeLengthOrDefault());
     drawReadingPoints(controls_.picGraph->canvas(), points, plotOf(view), view.CurPos(),
-                      baselineShown_ && baselineShown_());
+                      baselineShown);
 }
 
-void ReadingsPanel::drawOver(const GraphView& view) {
+void ReadingsPanel::drawOver(const GraphView& view, bool baselineShown) {
     const bool bumpSteer = showsBumpSteer(view);
     btnReadings_->setVisible(bumpSteer);
     if (!bumpSteer) {
         frmReadings_->hide();
     }
-    draw(view);
+    draw(view, baselineShown);
 }
 
-void ReadingsPanel::afterStep(const GraphView& view) {
-    draw(view);
+void ReadingsPanel::afterStep(const GraphView& view, bool baselineShown) {
+    draw(view, baselineShown);
 }
 
 void ReadingsPanel::fillDataTable(const GraphView& view) {

@@ -7,8 +7,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -31,12 +29,11 @@ public:
     ReadingsPanel(QWidget& window, ProportionalLayout& layout, const BigGraphControls& controls,
                   SuspensionState& state, MessageSink& messages);
 
-    // After the curve and the 3-D check are drawn: the readings' crosses and the marker again.
-    void drawOver(const GraphView& view);
-    // Whether the picture shows the baseline's legend, which the gauge entry keeps clear of.
-    void setBaselineShown(std::function<bool()> shown) { baselineShown_ = std::move(shown); }
+    // After the curve and the 3-D check are drawn: the readings' crosses and the marker again;
+    // the gauge legend keeps clear of the baseline's when `baselineShown`.
+    void drawOver(const GraphView& view, bool baselineShown);
     // After the marker moved: the crosses where the old marker was erased, and the marker.
-    void afterStep(const GraphView& view);
+    void afterStep(const GraphView& view, bool baselineShown);
     // After the value columns are filled: the gauge column, shown only when it holds a value.
     void fillDataTable(const GraphView& view);
 
@@ -54,11 +51,10 @@ signals:
     void readingsAccepted(const std::vector<velmora::BumpSteerReading>& readings);
 
 private:
-    std::function<bool()> baselineShown_;
     void buildFrame(QWidget& window);
     void addRow(const QString& travel = {}, const QString& reading = {});
     void removeRow();
-    void draw(const GraphView& view);
+    void draw(const GraphView& view, bool baselineShown);
 
     ProportionalLayout& layout_;
     const BigGraphControls& controls_;
