@@ -99,7 +99,7 @@ TEST(CliModels, CompareModelsGivesFiveCurvesWithTheirLargestDifference) {
     for (const char* name : kExamples) {
         const CliRun run = runOk({"compare-models", examplePath(name), "--format", "json"});
         const json out = json::parse(run.out);
-        ASSERT_EQ(out.size(), 5u) << run.out;
+        ASSERT_EQ(out.size(), 6u) << run.out; // the five curves and "units"
         for (const char* curve :
              {"CamberChange", "SideScrub", "CasterChange", "ForeAft", "BumpSteer"}) {
             const json& d = out.at(curve);

@@ -32,7 +32,9 @@ TEST(CliRoll, OneStateAndAPathOfTheExamples) {
         const nlohmann::json p = nlohmann::json::parse(path.out);
         ASSERT_EQ(p["states"].size(), 5u);
         // The last state of the path is the state asked for alone, to the last digit.
-        EXPECT_EQ(p["states"][4], s) << name;
+        nlohmann::json alone = s;
+        alone.erase("units");
+        EXPECT_EQ(p["states"][4], alone) << name;
     }
     const CliRun text = runCli({"roll", examplePath("gm-dirt-oval.kqw"), "--format", "text"});
     ASSERT_EQ(text.exitCode, 0) << text.err;

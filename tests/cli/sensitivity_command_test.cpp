@@ -27,7 +27,7 @@ TEST(CliSensitivity, JsonRowsInIndexOrderScaleWithTheStep) {
     for (const auto& item : out.items()) {
         keys.push_back(item.key());
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"graph", "rows", "side", "step"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"graph", "rows", "side", "step", "units"}));
     EXPECT_EQ(out["graph"], "camber");
     EXPECT_EQ(out["side"], "left");
     EXPECT_EQ(out["step"], 0.125);

@@ -9,6 +9,7 @@
 #include "chassis/steering.h"
 #include "cli_output.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 #include "model/vehicle_data.h"
 
 #include <cmath>
@@ -24,10 +25,14 @@ namespace {
 struct NumberOption {
     std::string text;
     CLI::Option* option = nullptr;
+    bool length = false; // read in the unit --units names
     bool given() const { return option && option->count() > 0; }
     std::optional<double> get(const TypedNumberForm& form = {}) const {
-        return given() ? std::optional<double>(numberArgument(text, option->get_name(), form))
-                       : std::nullopt;
+        if (!given()) {
+            return std::nullopt;
+        }
+        const double value = numberArgument(text, option->get_name(), form);
+        return length ? typedLength(value) : value;
     }
 };
 
@@ -45,6 +50,8 @@ struct VehicleArgs {
 
 void addNumberOption(CLI::App& command, const char* name, NumberOption& number, const char* help) {
     number.option = command.add_option(name, number.text, help);
+    const std::string_view option(name);
+    number.length = option != "--steps" && option != "--front-brake";
 }
 
 std::string column(std::string text, std::size_t width) {
@@ -99,19 +106,22 @@ std::string wheelText(const SteerWheel& wheel) {
     }
     return column(fixedText(wheel.steer, 3), 9) + column(fixedText(wheel.camberChange, 3), 9) +
            column(fixedText(wheel.casterChange, 3), 9) +
-           column(fixedText(wheel.contactPatchHeightChange, 4), 7);
+           column(fixedText(shownLength(wheel.contactPatchHeightChange), 4), 7);
 }
 
 void printSteerText(const std::vector<SteerState>& states, std::optional<double> wheelbase) {
     std::cout << "Steering by the 3-D solution; steer + = front of the wheel to the left, "
                  "angles in degrees\n";
-    std::cout << "wheelbase: " << (wheelbase ? shortestDouble(*wheelbase) + " in" : "not set")
+    std::cout << "wheelbase: "
+              << (wheelbase ? shortestDouble(shownLength(*wheelbase)) + " " + lengthUnitText()
+                            : std::string("not set"))
               << "\n";
     std::cout << "           right wheel                          left wheel\n";
-    std::cout << "rack (in)  steer    camber   caster   patch    steer    camber   caster   "
+    std::cout << "rack (" << lengthUnitText()
+              << ")  steer    camber   caster   patch    steer    camber   caster   "
                  "patch    Ackermann %\n";
     for (const SteerState& s : states) {
-        std::cout << column(fixedText(s.rack, 3), 11) << column(wheelText(s.right), 37)
+        std::cout << column(fixedText(shownLength(s.rack), 3), 11) << column(wheelText(s.right), 37)
                   << column(wheelText(s.left), 37)
                   << (s.ackermannPercent ? fixedText(*s.ackermannPercent, 1) : "-") << "\n";
     }
@@ -165,6 +175,7 @@ void steerCommand(const SteerArgs& args) {
         out = stateJson(states.front());
     }
     out["messages"] = messagesJson(messages);
+    putUnits(out, {"rack", "contact_patch_height_change", "wheelbase"});
     std::cout << dumpShortest(out) << "\n";
 }
 
@@ -177,6 +188,10 @@ nlohmann::json instantCentreJson(const AntiDiveSide& side) {
 
 std::string valueText(const std::optional<float>& value, const char* unit) {
     return value ? shortestText(*value) + unit : std::string("not set");
+}
+
+std::string lengthValueText(const std::optional<float>& value, const char* after = "") {
+    return value ? shortestLength(*value) + " " + lengthUnitText() + after : std::string("not set");
 }
 
 void vehicleCommand(const VehicleArgs& args) {
@@ -202,21 +217,24 @@ void vehicleCommand(const VehicleArgs& args) {
 
     if (args.format == "text") {
         printMessagesToStderr(dive.messages);
-        std::cout << "wheelbase: " << valueText(vehicle.wheelbase, " in") << "\n";
-        std::cout << "CG height: " << valueText(vehicle.cgHeight, " in") << "\n";
+        std::cout << "wheelbase: " << lengthValueText(vehicle.wheelbase) << "\n";
+        std::cout << "CG height: " << lengthValueText(vehicle.cgHeight) << "\n";
         std::cout << "front brake share: " << valueText(vehicle.frontBrakePercent, " %") << "\n";
-        std::cout << "steering ratio: " << valueText(vehicle.steeringRatio, " in per turn") << "\n";
+        std::cout << "steering ratio: " << lengthValueText(vehicle.steeringRatio, " per turn")
+                  << "\n";
         std::cout << "bump steer gauge length: "
-                  << (vehicle.gaugeLength
-                          ? valueText(vehicle.gaugeLength, " in")
-                          : "not set (" + shortestText(kDefaultGaugeLength) + " in is used)")
+                  << (vehicle.gaugeLength ? lengthValueText(vehicle.gaugeLength)
+                                          : "not set (" + shortestLength(kDefaultGaugeLength) +
+                                                " " + lengthUnitText() + " is used)")
                   << "\n";
         for (const bool right : {true, false}) {
             const AntiDiveSide& side = right ? dive.right : dive.left;
             std::cout << (right ? "right" : "left") << " side-view instant centre: ";
             if (side.instantCentre) {
-                std::cout << "Z " << fixedText(side.instantCentre->z, 2) << " in, height "
-                          << fixedText(side.instantCentre->y, 2) << " in\n";
+                const std::string unit = " " + lengthUnitText();
+                std::cout << "Z " << fixedText(shownLength(side.instantCentre->z), 2) << unit
+                          << ", height " << fixedText(shownLength(side.instantCentre->y), 2) << unit
+                          << "\n";
             } else {
                 std::cout << (side.complete ? "none (the arm lines are parallel)"
                                             : "side not complete")
@@ -240,6 +258,8 @@ void vehicleCommand(const VehicleArgs& args) {
     out["anti_dive_percent"] = {{"right", optionalJson(dive.right.antiDivePercent)},
                                 {"left", optionalJson(dive.left.antiDivePercent)}};
     out["messages"] = messagesJson(dive.messages);
+    putUnits(out, {"wheelbase", "cg_height", "steering_ratio", "gauge_length",
+                   "side_view_instant_center"});
     std::cout << dumpShortest(out) << "\n";
 }
 

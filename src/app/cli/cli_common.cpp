@@ -6,6 +6,7 @@
 #include "model/number_text.h"
 #include "model/project_file.h"
 #include "model/project_file_io.h"
+#include "model/shown_length.h"
 
 #include <charconv>
 #include <cmath>
@@ -81,6 +82,58 @@ double numberArgument(const std::string& text, const std::string& option, TypedN
     return number.value;
 }
 
+double lengthArgument(const std::string& text, const std::string& option) {
+    return typedLength(numberArgument(text, option));
+}
+
+const CLI::Validator& lengthInInches() {
+    static const CLI::Validator validator(
+        [](std::string& text) {
+            // Read as a double: a single first would round the millimetres before the division.
+            const TypedNumber number = readTypedNumber(text);
+            if (number.ok() && showsMillimetres()) {
+                char inches[32];
+                const auto result =
+                    std::to_chars(inches, inches + sizeof inches, typedStoredLength(number.value));
+                text.assign(inches, result.ptr);
+            }
+            return std::string();
+        },
+        "");
+    return validator;
+}
+
+void addUnitsOptions(CLI::App& app) {
+    for (CLI::App* command : app.get_subcommands({})) {
+        if (command->get_option_no_throw("--units") != nullptr) {
+            addUnitsOptions(*command);
+            continue;
+        }
+        command->add_option("--units", "Unit of the lengths read and written: in (default) or mm")
+            ->check(CLI::IsMember({"in", "mm"}));
+        addUnitsOptions(*command);
+    }
+}
+
+void takeUnitsFromArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        std::string_view value;
+        if (argument == "--units" && i + 1 < argc) {
+            value = argv[i + 1];
+        } else if (argument.starts_with("--units=")) {
+            value = argument.substr(8);
+        } else {
+            continue;
+        }
+        // A value that names no unit is refused by the option's own check.
+        if (const std::optional<LengthUnit> unit = lengthUnitNamed(value);
+            unit && value.size() == 2) {
+            setDisplayUnit(*unit);
+        }
+    }
+}
+
 void refuseProblem(const std::string& option, const std::string& problem) {
     if (!problem.empty()) {
         throw UsageError(option + ": " + problem);
@@ -100,10 +153,12 @@ CLI::Validator numberCheck(TypedNumberForm form,
 void addSweepOptions(CLI::App& command, SweepOptions& options) {
     command.add_option("--side", options.side, "Side to analyse")
         ->check(CLI::IsMember({"left", "right"}));
-    command.add_option("--bump", options.bump, "Bump travel in inches (default 3)")
-        ->check(travelInches());
-    command.add_option("--rebound", options.rebound, "Rebound travel in inches (default 3)")
-        ->check(travelInches());
+    command.add_option("--bump", options.bump, "Bump travel (default 3 in)")
+        ->check(travelInches())
+        ->transform(lengthInInches());
+    command.add_option("--rebound", options.rebound, "Rebound travel (default 3 in)")
+        ->check(travelInches())
+        ->transform(lengthInInches());
 }
 
 void refuseEmptyValues(CLI::App& app) {
@@ -186,6 +241,29 @@ std::vector<float> travelValues(float vu, float vy, int n) {
 
 const char* sideWord(bool rightActive) {
     return rightActive ? "right" : "left";
+}
+
+std::string inUnit(std::string caption) {
+    if (!showsMillimetres()) {
+        return caption;
+    }
+    for (const char* pattern : {"(in)", "(in,", " in "}) {
+        const std::string from(pattern);
+        std::string to = from;
+        to.replace(to.find("in"), 2, "mm");
+        for (auto at = caption.find(from); at != std::string::npos;
+             at = caption.find(from, at + to.size())) {
+            caption.replace(at, from.size(), to);
+        }
+    }
+    if (caption.ends_with(" in")) {
+        caption.replace(caption.size() - 2, 2, "mm");
+    }
+    return caption;
+}
+
+std::string lengthFixed(double inches, int decimals) {
+    return fixedText(shownLength(inches), decimals);
 }
 
 } // namespace velmora::cli

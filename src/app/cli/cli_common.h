@@ -44,6 +44,16 @@ void addSweepOptions(CLI::App& command, SweepOptions& options);
 // the option and the text ("--rack: \"abc\" is not a number").
 double numberArgument(const std::string& text, const std::string& option,
                       TypedNumberForm form = {});
+// A length option: its text read by the same rule, in the unit --units names, as inches.
+double lengthArgument(const std::string& text, const std::string& option);
+// A transform for a length option CLI11 converts to a single itself: the typed length in the
+// unit --units names becomes the text of the single inch value nearest to it.
+const CLI::Validator& lengthInInches();
+// Every command's --units in|mm. The unit is taken from the arguments before any option is
+// converted, so a length option reads in it wherever --units stands on the line.
+void addUnitsOptions(CLI::App& app);
+void takeUnitsFromArguments(int argc, char** argv);
+
 // Refuses an option's value with the reason a range check gave, naming the option first.
 void refuseProblem(const std::string& option, const std::string& problem);
 // The same rule as a check of an option CLI11 converts itself: the text is refused before any
@@ -67,5 +77,11 @@ nlohmann::json messagesJson(const std::vector<Message>& messages);
 std::vector<float> travelValues(float vu, float vy, int n);
 
 const char* sideWord(bool rightActive);
+
+// A caption or heading written for inches in the unit --units names: "(in)" and "(in," become
+// "(mm)" and "(mm,", a word " in" at its end or before a blank " mm".
+std::string inUnit(std::string caption);
+// A length at fixed decimals in the unit --units names.
+std::string lengthFixed(double inches, int decimals);
 
 } // namespace velmora::cli

@@ -9,6 +9,7 @@
 
 #include "analysis/baseline.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <cmath>
 #include <iostream>
@@ -131,7 +132,7 @@ nlohmann::json valueJson(const std::optional<double>& value, bool single) {
     return single ? singleJson(static_cast<float>(*value)) : nlohmann::json(*value);
 }
 
-void printJson(const Comparison& c, bool single) {
+void printJson(const Comparison& c, bool single, bool lengths) {
     nlohmann::json out;
     nlohmann::json travel = nlohmann::json::array();
     nlohmann::json base = nlohmann::json::array();
@@ -149,6 +150,11 @@ void printJson(const Comparison& c, bool single) {
     out["difference"] = difference;
     out["max_difference"] = valueJson(c.maxDifference, single);
     out["at_travel"] = c.maxDifference ? singleJson(c.atTravel) : nlohmann::json(nullptr);
+    if (lengths) {
+        putUnits(out, {"travel", "at_travel", "base", "changed", "difference", "max_difference"});
+    } else {
+        putUnits(out, {"travel", "at_travel"});
+    }
     std::cout << dumpShortest(out) << "\n";
 }
 
@@ -165,24 +171,28 @@ std::string column(const std::optional<double>& value, std::size_t width) {
 }
 
 void printText(const Comparison& c, const CompareArgs& args) {
-    const GraphKind kind = graphKindNamed(args.graph);
-    const char* unit = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? "in" : "deg";
+    const bool lengths = isLengthCurve(graphKindNamed(args.graph));
+    const std::string unit = lengths ? lengthUnitText() : "deg";
+    const auto shown = [lengths](const std::optional<double>& v) -> std::optional<double> {
+        return v && lengths ? std::optional<double>(shownLength(*v)) : v;
+    };
     std::string side = args.sweep.side;
     side[0] = static_cast<char>(side[0] - 'a' + 'A');
     std::cout << side << " side " << args.graph << " (" << unit << ", "
               << (args.model == "3d" ? "3-D solution" : "classic") << "): " << args.changed
               << " against " << args.base << "\n";
-    std::cout << "travel (in)    base       changed    difference\n";
+    std::cout << "travel (" << lengthUnitText() << ")    base       changed    difference\n";
     for (std::size_t i = 0; i < c.travel.size(); ++i) {
-        std::string t = shortestText(c.travel[i]);
+        std::string t = shortestLength(c.travel[i]);
         t.resize(std::max<std::size_t>(14, t.size() + 1), ' ');
-        std::cout << t << column(c.base[i], 11)
-                  << column(i < c.changed.size() ? c.changed[i] : std::nullopt, 11)
-                  << (c.difference[i] ? signedFixed(*c.difference[i]) : " -") << "\n";
+        const std::optional<double> difference = shown(c.difference[i]);
+        std::cout << t << column(shown(c.base[i]), 11)
+                  << column(shown(i < c.changed.size() ? c.changed[i] : std::nullopt), 11)
+                  << (difference ? signedFixed(*difference) : " -") << "\n";
     }
     if (c.maxDifference) {
-        std::cout << "largest difference: " << fixedText(*c.maxDifference, 3) << " " << unit
-                  << " at travel " << shortestText(c.atTravel) << " in\n";
+        std::cout << "largest difference: " << fixedText(*shown(c.maxDifference), 3) << " " << unit
+                  << " at travel " << shortestLength(c.atTravel) << " " << lengthUnitText() << "\n";
     } else {
         std::cout << "no position has a value in both curves\n";
     }
@@ -199,7 +209,7 @@ void compareCommand(const CompareArgs& args) {
     if (args.format == "text") {
         printText(comparison, args);
     } else {
-        printJson(comparison, classic);
+        printJson(comparison, classic, isLengthCurve(graphKindNamed(args.graph)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "cli_output.h"
 #include "commands.h"
 #include "graph_names.h"
+#include "json_output.h"
 
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
@@ -86,7 +87,7 @@ void printGraphState(const SuspensionState& state, const GraphView& view, GraphK
         {"lblRangeYNeg1", travel.rebound1}, {"lblRangeYNeg2", travel.rebound2},
         {"lblRangeYNeg3", travel.rebound3}, {"lblRangeYNeg4", travel.rebound4}};
     const DataTable table = view.PutDataInDataTable();
-    const nlohmann::json out = {
+    nlohmann::json out = {
         {"caption", graphWindowCaption(state.Right_Active, kind)},
         {"NumPoints", view.NumPoints()},
         {"XRange", singleJson(view.XRange())},
@@ -101,6 +102,12 @@ void printGraphState(const SuspensionState& state, const GraphView& view, GraphK
           {"positions", table.positions},
           {"values", table.values}}},
     };
+    // The plot's coordinates are the window's, whatever the unit.
+    if (isLengthCurve(kind)) {
+        putUnits(out, {"XRange", "WheelPos"});
+    } else {
+        putUnits(out, {"WheelPos"});
+    }
     std::cout << out.dump(2) << '\n';
 }
 
@@ -128,7 +135,9 @@ void addSuggestCommand(CLI::App& app, int& exitCode) {
         const std::vector<std::string> items =
             Generate_Suggestions(state, view.GraphData(), view.NumPoints());
         if (args->format == "json") {
-            std::cout << nlohmann::json{{"items", items}}.dump(2) << '\n';
+            nlohmann::json out{{"items", items}};
+            putUnits(out, {});
+            std::cout << out.dump(2) << '\n';
             return;
         }
         for (const std::string& item : items) {

@@ -29,4 +29,8 @@ GraphKind graphKindNamed(const std::string& name) {
     return found == kinds().end() ? GraphKind::Camber : found->second;
 }
 
+bool isLengthCurve(GraphKind kind) {
+    return kind == GraphKind::SideScrub || kind == GraphKind::ForeAft;
+}
+
 } // namespace velmora::cli

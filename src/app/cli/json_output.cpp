@@ -1,7 +1,12 @@
 #include "json_output.h"
 
+#include "model/number_text.h"
+#include "model/shown_length.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace velmora::cli {
 namespace {
@@ -53,7 +58,66 @@ void write(const nlohmann::json& value, int indent, int depth, std::string& out)
     }
 }
 
+void scaleNumbers(nlohmann::json& value) {
+    if (value.is_number()) {
+        value = value.get<double>() * kMillimetresPerInch;
+        return;
+    }
+    if (value.is_structured()) {
+        for (auto& item : value) {
+            scaleNumbers(item);
+        }
+    }
+}
+
+void scaleLengths(nlohmann::json& value, std::initializer_list<std::string_view> keys) {
+    if (value.is_object()) {
+        for (auto& [key, item] : value.items()) {
+            if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
+                scaleNumbers(item);
+            } else {
+                scaleLengths(item, keys);
+            }
+        }
+    } else if (value.is_array()) {
+        for (auto& item : value) {
+            scaleLengths(item, keys);
+        }
+    }
+}
+
 } // namespace
+
+void putUnits(nlohmann::json& out, std::initializer_list<std::string_view> lengthKeys) {
+    if (showsMillimetres()) {
+        scaleLengths(out, lengthKeys);
+    }
+    out["units"] = lengthUnitText();
+}
+
+std::string csvHeader(std::initializer_list<std::pair<std::string_view, bool>> columns) {
+    std::string header;
+    for (const auto& [name, length] : columns) {
+        header += header.empty() ? "" : ",";
+        header += name;
+        if (length && showsMillimetres()) {
+            header += " (mm)";
+        }
+    }
+    return header;
+}
+
+std::string csvLength(float inches) {
+    if (!showsMillimetres()) {
+        return shortestText(inches);
+    }
+    return shortestDouble(std::strtod(shortestText(inches).c_str(), nullptr) * kMillimetresPerInch);
+}
+
+std::string csvLength(double inches) {
+    return showsMillimetres() ? shortestDouble(inches * kMillimetresPerInch)
+                              : shortestDouble(inches);
+}
 
 std::string shortestDouble(double value) {
     char text[64];

@@ -42,9 +42,11 @@ int runCommand(int argc, char** argv) {
     app.require_subcommand(1);
     int exitCode = kExitOk;
     registerCommands(app, exitCode);
+    addUnitsOptions(app);
     refuseEmptyValues(app);
     try {
         refuseUnknownCommand(app, argc, argv);
+        takeUnitsFromArguments(argc, argv);
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();

@@ -9,6 +9,7 @@
 #include "geometry/bump_steer_shim.h"
 #include "geometry/model_comparison.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <cmath>
 #include <cstdio>
@@ -26,15 +27,16 @@ struct ModelArgs {
     std::string format = "text";
 };
 
-const char* unitOf(GraphKind kind) {
-    return kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? "in" : "deg";
+std::string unitOf(GraphKind kind) {
+    return kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? lengthUnitText() : "deg";
 }
 
 std::string rangeHeading(const SuspensionState& state, const RigidSweep& sweep) {
     std::string side = sideWord(state.Right_Active);
     side[0] = static_cast<char>(side[0] - 'a' + 'A');
-    return side + " side, " + shortestText(sweep.VU) + " in bump, " + shortestText(sweep.VD) +
-           " in rebound";
+    const std::string unit = " " + lengthUnitText();
+    return side + " side, " + shortestLength(sweep.VU) + unit + " bump, " +
+           shortestLength(sweep.VD) + unit + " rebound";
 }
 
 // The side must be complete for either model to have curves.
@@ -67,11 +69,12 @@ void compareModelsCommand(const ModelArgs& args) {
                 {"max_difference", d.compared ? nlohmann::json(d.maxDifference) : nullptr},
                 {"at_travel", d.compared ? singleJson(d.atTravel) : nullptr}};
         }
+        putUnits(out, {"SideScrub", "ForeAft", "at_travel"});
         std::cout << dumpShortest(out) << "\n";
         return;
     }
     std::cout << rangeHeading(state, rigid) << ": classic curves against the 3-D solution\n";
-    std::cout << "curve          largest difference   at travel (in)\n";
+    std::cout << "curve          largest difference   at travel (" << lengthUnitText() << ")\n";
     for (const CurveDifference& d : differences) {
         std::string name = curveName(d.kind);
         name.resize(15, ' ');
@@ -79,9 +82,11 @@ void compareModelsCommand(const ModelArgs& args) {
             std::cout << name << "not compared\n";
             continue;
         }
-        std::string amount = fixedText(d.maxDifference, 3) + " " + unitOf(d.kind);
+        const bool length = d.kind == GraphKind::SideScrub || d.kind == GraphKind::ForeAft;
+        std::string amount = fixedText(length ? shownLength(d.maxDifference) : d.maxDifference, 3) +
+                             " " + unitOf(d.kind);
         amount.resize(21, ' ');
-        std::cout << name << amount << shortestText(d.atTravel) << "\n";
+        std::cout << name << amount << shortestLength(d.atTravel) << "\n";
     }
 }
 
@@ -126,6 +131,7 @@ void bumpSteerFixCommand(const ModelArgs& args) {
         out["travel"] = travel;
         out["BumpSteer_after"] = after;
         out["messages"] = messagesJson(fix.before.messages);
+        putUnits(out, {"height_change", "travel"});
         std::cout << dumpShortest(out) << "\n";
         return;
     }
@@ -135,13 +141,14 @@ void bumpSteerFixCommand(const ModelArgs& args) {
     if (!fix.solved) {
         return;
     }
-    std::cout << "height change: " << fixedText(fix.heightChange, 4) << " in (positive = up)\n";
+    std::cout << "height change: " << fixedText(shownLength(fix.heightChange), 4) << " "
+              << lengthUnitText() << " (positive = up)\n";
     std::cout << "largest bump steer before: " << fixedText(fix.maxBefore, 3)
               << " deg, after: " << fixedText(fix.maxAfter, 3) << " deg\n";
-    std::cout << "travel (in)   bump steer after (deg, + = toe out)\n";
+    std::cout << "travel (" << lengthUnitText() << ")   bump steer after (deg, + = toe out)\n";
     for (int i = 1; i <= fix.after.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        std::string t = shortestText(fix.after.travel[k]);
+        std::string t = shortestLength(fix.after.travel[k]);
         t.resize(14, ' ');
         std::cout << t << fixedText(fix.after.BumpSteer[k], 3) << "\n";
     }

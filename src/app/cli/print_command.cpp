@@ -59,7 +59,7 @@ void refuseOptionsThePageDoesNotUse(const PrintArgs& args) {
 
 SteeringPageInputs steerPageInputs(const SuspensionState& state, const PrintArgs& args) {
     const double maxRack =
-        args.maxRack.empty() ? kDefaultSteerRack : numberArgument(args.maxRack, "--max-rack");
+        args.maxRack.empty() ? kDefaultSteerRack : lengthArgument(args.maxRack, "--max-rack");
     refuseProblem("--max-rack", rackProblem(maxRack, args.maxRack));
     if (!(maxRack > 0)) {
         throw UsageError("--max-rack: rack travel " + quotedTyped(args.maxRack) +

@@ -8,6 +8,7 @@
 
 #include "chassis/readings_comparison.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <iostream>
 #include <memory>
@@ -59,6 +60,7 @@ void printJson(const ReadingsComparison& c) {
     }
     out["readings"] = rows;
     out["messages"] = messagesJson(c.messages);
+    putUnits(out, {"gauge_length", "VU", "VD", "travel", "reading"});
     std::cout << dumpShortest(out) << "\n";
 }
 
@@ -66,17 +68,19 @@ void printText(const ReadingsComparison& c) {
     printMessagesToStderr(c.messages);
     std::string side = sideWord(c.right);
     side[0] = static_cast<char>(side[0] - 'a' + 'A');
-    std::cout << side << " side bump steer readings, gauge length " << shortestText(c.gaugeLength)
-              << " in; degrees, toe out +; classic sweep over " << shortestText(c.VU)
-              << " in bump, " << shortestText(c.VD) << " in rebound\n";
+    const std::string unit = " " + lengthUnitText();
+    std::cout << side << " side bump steer readings, gauge length " << shortestLength(c.gaugeLength)
+              << unit << "; degrees, toe out +; classic sweep over " << shortestLength(c.VU) << unit
+              << " bump, " << shortestLength(c.VD) << unit << " rebound\n";
     if (c.rows.empty()) {
         std::cout << "no readings\n";
         return;
     }
-    std::cout << "travel (in) reading (in) gauge    classic  3-D      gauge-classic gauge-3-D\n";
+    std::cout << "travel (" << lengthUnitText() << ") reading (" << lengthUnitText()
+              << ") gauge    classic  3-D      gauge-classic gauge-3-D\n";
     for (const ReadingCompared& r : c.rows) {
-        std::cout << column(fixedText(r.reading.travel, 3), 12)
-                  << column(fixedText(r.reading.reading, 4), 12)
+        std::cout << column(fixedText(shownLength(r.reading.travel), 3), 12)
+                  << column(fixedText(shownLength(r.reading.reading), 4), 12)
                   << column(fixedText(r.degrees, 3), 9) << optionalText(r.classic, 9)
                   << optionalText(r.rigid, 9) << optionalText(r.classicDifference, 14)
                   << optionalText(r.rigidDifference, 0) << "\n";

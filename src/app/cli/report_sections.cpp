@@ -4,9 +4,11 @@
 #include "analysis/suggestions.h"
 #include "cli_common.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <iomanip>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace velmora::cli {
@@ -70,13 +72,13 @@ void printStaticSection(std::ostream& out, const StaticCaptions& captions,
     out << "  " << std::left << std::setw(34) << "" << std::setw(12) << "Right"
         << "Left\n";
     for (const auto& [caption, field] : rows) {
-        out << "  " << std::setw(34) << caption << std::setw(12) << orDash(captions.right.*field)
-            << orDash(captions.left.*field) << "\n";
+        out << "  " << std::setw(34) << inUnit(caption) << std::setw(12)
+            << orDash(captions.right.*field) << orDash(captions.left.*field) << "\n";
     }
-    out << "  " << std::setw(34) << "Roll Center Height (in)" << orDash(captions.rollCenterHeight)
-        << "\n";
-    out << "  " << std::setw(34) << "Roll Center Offset (in)" << orDash(captions.rollCenterOffset)
-        << "\n";
+    out << "  " << std::setw(34) << inUnit("Roll Center Height (in)")
+        << orDash(captions.rollCenterHeight) << "\n";
+    out << "  " << std::setw(34) << inUnit("Roll Center Offset (in)")
+        << orDash(captions.rollCenterOffset) << "\n";
     out << std::right;
     printMessages(out, messages);
 }
@@ -86,26 +88,30 @@ void printCurveSection(std::ostream& out, const SuspensionState& state,
     const int n = positionCount(state.VU, state.VD, state.VY);
     const std::vector<float> travel = travelValues(state.VU, state.VY, n);
     out << "\n"
-        << (state.Right_Active ? "Right" : "Left") << " side curves, " << generalText(state.VU)
-        << " in of bump to " << generalText(state.VD) << " in of rebound\n";
+        << (state.Right_Active ? "Right" : "Left") << " side curves, " << shortestLength(state.VU)
+        << " " << lengthUnitText() << " of bump to " << shortestLength(state.VD) << " "
+        << lengthUnitText() << " of rebound\n";
     out << "  " << std::setw(8) << "Travel" << std::setw(10) << "Camber" << std::setw(12)
         << "Side scrub" << std::setw(12) << "Bump steer" << std::setw(10) << "Caster"
         << std::setw(12) << "Fore/aft"
         << "\n";
-    out << "  " << std::setw(8) << "(in)" << std::setw(10) << "(deg)" << std::setw(12) << "(in)"
-        << std::setw(12) << "(deg,+out)" << std::setw(10) << "(deg)" << std::setw(12)
-        << "(in,+rear)"
-        << "\n";
+    out << "  " << std::setw(8) << inUnit("(in)") << std::setw(10) << "(deg)" << std::setw(12)
+        << inUnit("(in)") << std::setw(12) << "(deg,+out)" << std::setw(10) << "(deg)"
+        << std::setw(12) << inUnit("(in,+rear)") << "\n";
     for (int i = 1; i <= n; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        out << "  " << std::setw(8) << generalText(travel[at - 1]);
-        const std::pair<const Curve*, int> columns[] = {{&state.CamberChange, 10},
-                                                        {&state.SideScrub, 12},
-                                                        {&state.BumpSteer, 12},
-                                                        {&state.CasterChange, 10},
-                                                        {&state.ForeAft, 12}};
-        for (const auto& [curve, width] : columns) {
-            out << std::setw(width) << SignedText(roundThousandths((*curve)[at]));
+        out << "  " << std::setw(8)
+            << (showsMillimetres() ? shortestLength(travel[at - 1]) : generalText(travel[at - 1]));
+        const std::tuple<const Curve*, int, bool> columns[] = {{&state.CamberChange, 10, false},
+                                                               {&state.SideScrub, 12, true},
+                                                               {&state.BumpSteer, 12, false},
+                                                               {&state.CasterChange, 10, false},
+                                                               {&state.ForeAft, 12, true}};
+        for (const auto& [curve, width, length] : columns) {
+            const float value = (*curve)[at];
+            out << std::setw(width)
+                << (length && showsMillimetres() ? " " + fixedLength(value, 3)
+                                                 : SignedText(roundThousandths(value)));
         }
         out << "\n";
     }

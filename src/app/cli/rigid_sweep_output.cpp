@@ -62,21 +62,44 @@ void printRigidSweepJson(const SuspensionState& state, const RigidSweep& sweep) 
     out["BallJointPos"] = joints;
     out["iterations"] = sweep.iterations;
     out["messages"] = messagesJson(sweep.messages);
+    putUnits(out, {"VU", "VD", "VY", "travel", "SideScrub", "ForeAft", "BallJointPos"});
     std::cout << dumpShortest(out) << "\n";
 }
 
 void printRigidSweepCsv(const RigidSweep& sweep) {
-    std::cout << "position,travel,CamberChange,SideScrub,CasterChange,ForeAft,BumpSteer,"
-                 "TopBallX,TopBallY,TopBallZ,BottomBallX,BottomBallY,BottomBallZ\n";
+    std::cout << csvHeader({{"position", false},
+                            {"travel", true},
+                            {"CamberChange", false},
+                            {"SideScrub", true},
+                            {"CasterChange", false},
+                            {"ForeAft", true},
+                            {"BumpSteer", false},
+                            {"TopBallX", true},
+                            {"TopBallY", true},
+                            {"TopBallZ", true},
+                            {"BottomBallX", true},
+                            {"BottomBallY", true},
+                            {"BottomBallZ", true}})
+              << '\n';
     const int n = sweep.complete ? sweep.n : 0;
     for (int i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        std::cout << i << ',' << shortestText(sweep.travel[k]);
+        std::cout << i << ',' << csvLength(sweep.travel[k]);
         const BallJointPair& p = sweep.BallJointPos[k];
-        for (double v :
-             {sweep.CamberChange[k], sweep.SideScrub[k], sweep.CasterChange[k], sweep.ForeAft[k],
-              sweep.BumpSteer[k], p.top.x, p.top.y, p.top.z, p.bottom.x, p.bottom.y, p.bottom.z}) {
-            std::cout << ',' << (sweep.solved[k] ? shortestDouble(v) : std::string());
+        const std::pair<double, bool> cells[] = {{sweep.CamberChange[k], false},
+                                                 {sweep.SideScrub[k], true},
+                                                 {sweep.CasterChange[k], false},
+                                                 {sweep.ForeAft[k], true},
+                                                 {sweep.BumpSteer[k], false},
+                                                 {p.top.x, true},
+                                                 {p.top.y, true},
+                                                 {p.top.z, true},
+                                                 {p.bottom.x, true},
+                                                 {p.bottom.y, true},
+                                                 {p.bottom.z, true}};
+        for (const auto& [v, length] : cells) {
+            const std::string text = length ? csvLength(v) : shortestDouble(v);
+            std::cout << ',' << (sweep.solved[k] ? text : std::string());
         }
         std::cout << '\n';
     }

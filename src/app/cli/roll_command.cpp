@@ -21,7 +21,7 @@ struct RollArgs {
 };
 
 void run(const RollArgs& args, bool rollGiven) {
-    const double dive = numberArgument(args.dive, "--dive");
+    const double dive = lengthArgument(args.dive, "--dive");
     refuseProblem("--dive", diveProblem(dive, args.dive));
     const bool path = !args.maxRoll.empty() || !args.steps.empty();
     if (path && (args.maxRoll.empty() || args.steps.empty())) {
@@ -37,7 +37,7 @@ void run(const RollArgs& args, bool rollGiven) {
         const FrontEnd front = frontEndOf(loadProject(args.project));
         const DiveRollState state = front.solve(dive, roll);
         std::cout << (args.format == "text" ? stateText(state)
-                                            : dumpShortest(stateJson(state)) + "\n");
+                                            : dumpShortest(unitsJson(stateJson(state))) + "\n");
         return;
     }
     const double maxRoll = numberArgument(args.maxRoll, "--max-roll");
@@ -46,7 +46,8 @@ void run(const RollArgs& args, bool rollGiven) {
     refuseProblem("--steps", rollStepsProblem(steps, args.steps));
     const FrontEnd front = frontEndOf(loadProject(args.project));
     const DiveRollPath result = front.path({dive, maxRoll, static_cast<int>(steps)});
-    std::cout << (args.format == "text" ? pathText(result) : dumpShortest(pathJson(result)) + "\n");
+    std::cout << (args.format == "text" ? pathText(result)
+                                        : dumpShortest(unitsJson(pathJson(result))) + "\n");
 }
 
 } // namespace

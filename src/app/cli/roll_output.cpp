@@ -1,7 +1,9 @@
 #include "roll_output.h"
 
 #include "cli_common.h"
+#include "json_output.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <charconv>
 #include <cmath>
@@ -28,7 +30,7 @@ nlohmann::json wheelJson(const WheelAtState& w) {
 }
 
 std::string pointText(const FrontPoint& p) {
-    return fixedText(p.u, 3) + ", " + fixedText(p.v, 3);
+    return lengthFixed(p.u, 3) + ", " + lengthFixed(p.v, 3);
 }
 
 void row(std::ostringstream& out, const std::string& caption, const std::string& right,
@@ -73,6 +75,12 @@ nlohmann::json stateJson(const DiveRollState& s) {
     return out;
 }
 
+nlohmann::json unitsJson(nlohmann::json out) {
+    putUnits(out,
+             {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change"});
+    return out;
+}
+
 nlohmann::json pathJson(const DiveRollPath& path) {
     nlohmann::json states = nlohmann::json::array();
     for (const DiveRollState& s : path.states) {
@@ -83,13 +91,14 @@ nlohmann::json pathJson(const DiveRollPath& path) {
 
 std::string stateText(const DiveRollState& s) {
     std::ostringstream out;
-    out << "Dive " << fixedText(s.dive, 3) << " in, roll " << fixedText(s.roll, 3) << " deg\n";
+    out << "Dive " << lengthFixed(s.dive, 3) << " " << lengthUnitText() << ", roll "
+        << fixedText(s.roll, 3) << " deg\n";
     const auto wheel = [&s](const auto& get) {
         return std::pair{s.right.solved ? get(s.right) : std::string("-"),
                          s.left.solved ? get(s.left) : std::string("-")};
     };
     row(out, "", "Right", "Left");
-    row(out, "Travel (in)", fixedText(s.right.travel, 3), fixedText(s.left.travel, 3));
+    row(out, inUnit("Travel (in)"), lengthFixed(s.right.travel, 3), lengthFixed(s.left.travel, 3));
     const auto put = [&](const std::string& caption, const auto& get) {
         const auto [r, l] = wheel(get);
         row(out, caption, r, l);
@@ -99,17 +108,18 @@ std::string stateText(const DiveRollState& s) {
     put("Camber change, ground (deg)",
         [](const WheelAtState& w) { return fixedText(w.camberChangeGround, 3); });
     put("Bump steer (deg)", [](const WheelAtState& w) { return fixedText(w.bumpSteer, 3); });
-    put("Contact patch u, v (in)", [](const WheelAtState& w) { return pointText(w.contactPatch); });
-    put("Instant centre u, v (in)", [](const WheelAtState& w) {
+    put(inUnit("Contact patch u, v (in)"),
+        [](const WheelAtState& w) { return pointText(w.contactPatch); });
+    put(inUnit("Instant centre u, v (in)"), [](const WheelAtState& w) {
         return w.instantCentre ? pointText(*w.instantCentre) : std::string("parallel");
     });
     const std::string none = s.solved ? "none (parallel lines)" : "-";
     row(out, "Ground angle (deg)", s.solved ? fixedText(s.groundAngle, 3) : "-", "");
-    row(out, "Track change (in)", s.solved ? fixedText(s.trackChange, 3) : "-", "");
-    row(out, "Roll centre height (in)", s.rollCentre ? fixedText(s.rollCentre->height, 3) : none,
-        "");
-    row(out, "Roll centre offset (in)", s.rollCentre ? fixedText(s.rollCentre->offset, 3) : none,
-        "");
+    row(out, inUnit("Track change (in)"), s.solved ? lengthFixed(s.trackChange, 3) : "-", "");
+    row(out, inUnit("Roll centre height (in)"),
+        s.rollCentre ? lengthFixed(s.rollCentre->height, 3) : none, "");
+    row(out, inUnit("Roll centre offset (in)"),
+        s.rollCentre ? lengthFixed(s.rollCentre->offset, 3) : none, "");
     for (const Message& message : s.messages) {
         out << message.title << ": " << message.text << '\n';
     }
@@ -118,24 +128,26 @@ std::string stateText(const DiveRollState& s) {
 
 std::string pathText(const DiveRollPath& path) {
     std::ostringstream out;
-    out << "Dive " << fixedText(path.dive, 3) << " in\n";
+    out << "Dive " << lengthFixed(path.dive, 3) << " " << lengthUnitText() << "\n";
     char text[200];
-    std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n", "Roll deg", "RC ht in",
-                  "RC off in", "Camber R deg", "Camber L deg", "Ground deg", "Track in");
+    std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n", "Roll deg",
+                  inUnit("RC ht in").c_str(), inUnit("RC off in").c_str(), "Camber R deg",
+                  "Camber L deg", "Ground deg", inUnit("Track in").c_str());
     out << text;
     for (const DiveRollState& s : path.states) {
         const auto rc = [&s](double v) {
-            return s.rollCentre ? fixedText(v, 3) : std::string("-");
+            return s.rollCentre ? lengthFixed(v, 3) : std::string("-");
         };
         const auto solved = [&s](double v) {
             return s.solved ? fixedText(v, 3) : std::string("-");
         };
-        std::snprintf(
-            text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n", fixedText(s.roll, 3).c_str(),
-            rc(s.rollCentre ? s.rollCentre->height : 0).c_str(),
-            rc(s.rollCentre ? s.rollCentre->offset : 0).c_str(),
-            solved(s.right.camberChangeGround).c_str(), solved(s.left.camberChangeGround).c_str(),
-            solved(s.groundAngle).c_str(), solved(s.trackChange).c_str());
+        std::snprintf(text, sizeof text, "%8s %10s %10s %12s %12s %10s %10s\n",
+                      fixedText(s.roll, 3).c_str(),
+                      rc(s.rollCentre ? s.rollCentre->height : 0).c_str(),
+                      rc(s.rollCentre ? s.rollCentre->offset : 0).c_str(),
+                      solved(s.right.camberChangeGround).c_str(),
+                      solved(s.left.camberChangeGround).c_str(), solved(s.groundAngle).c_str(),
+                      (s.solved ? lengthFixed(s.trackChange, 3) : std::string("-")).c_str());
         out << text;
     }
     for (const DiveRollState& s : path.states) {

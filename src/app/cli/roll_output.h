@@ -16,6 +16,8 @@ FrontEnd frontEndOf(const SuspensionState& state);
 
 nlohmann::json stateJson(const DiveRollState& state);
 nlohmann::json pathJson(const DiveRollPath& path);
+// The roll JSON with its "units", lengths in the unit --units names.
+nlohmann::json unitsJson(nlohmann::json out);
 
 std::string stateText(const DiveRollState& state);
 std::string pathText(const DiveRollPath& path);

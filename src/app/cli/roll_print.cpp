@@ -18,7 +18,7 @@ void addRollPrintOptions(CLI::App& command, RollPrintArgs& args) {
 }
 
 void buildRollPage(Printer& printer, const SuspensionState& state, const RollPrintArgs& args) {
-    const double dive = numberArgument(args.dive, "--dive");
+    const double dive = lengthArgument(args.dive, "--dive");
     refuseProblem("--dive", diveProblem(dive, args.dive));
     const double roll = numberArgument(args.maxRoll, "--max-roll");
     refuseProblem("--max-roll", rollProblem(roll, args.maxRoll));

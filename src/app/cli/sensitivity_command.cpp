@@ -10,6 +10,7 @@
 
 #include "geometry/sensitivity.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <charconv>
 #include <cmath>
@@ -44,8 +45,8 @@ std::string plainText(float value) {
     return std::string(text, result.ptr);
 }
 
-const char* unitOf(GraphKind kind) {
-    return kind == GraphKind::SideScrub || kind == GraphKind::ForeAft ? "in" : "deg";
+std::string unitOf(GraphKind kind) {
+    return isLengthCurve(kind) ? lengthUnitText() : "deg";
 }
 
 const char* curveWords(GraphKind kind) {
@@ -81,10 +82,15 @@ void printJson(const SensitivityArgs& args, const Sensitivity& result) {
         }
         rows.push_back(std::move(out));
     }
-    const nlohmann::json out = {{"graph", args.graph},
-                                {"side", args.sweep.side},
-                                {"step", singleJson(args.step)},
-                                {"rows", rows}};
+    nlohmann::json out = {{"graph", args.graph},
+                          {"side", args.sweep.side},
+                          {"step", singleJson(args.step)},
+                          {"rows", rows}};
+    if (isLengthCurve(graphKindNamed(args.graph))) {
+        putUnits(out, {"step", "at_bump", "at_rebound"});
+    } else {
+        putUnits(out, {"step"});
+    }
     std::cout << dumpShortest(out) << "\n";
 }
 
@@ -105,19 +111,21 @@ void printText(const SensitivityArgs& args, const SensitivityInputs& inputs,
     side[0] = static_cast<char>(side[0] - 'a' + 'A');
     // The travel as the sweep takes it: no travel means 9 inches each way.
     const Travel swept = inputs.travel.used();
-    std::cout << side << " side, " << shortestText(swept.bump) << " in bump, "
-              << shortestText(swept.rebound) << " in rebound, "
+    const std::string unit = " " + lengthUnitText();
+    std::cout << side << " side, " << shortestLength(swept.bump) << unit << " bump, "
+              << shortestLength(swept.rebound) << unit << " rebound, "
               << (args.model == "3d" ? "3-D solution" : "classic sweep") << ": change of the "
               << curveWords(inputs.kind) << " (" << unitOf(inputs.kind)
-              << ") when one coordinate grows by " << shortestText(args.step)
-              << " in, largest first\n";
+              << ") when one coordinate grows by " << shortestLength(args.step) << unit
+              << ", largest first\n";
     std::cout << "index  point                   axis    at bump   at rebound\n";
     for (const SensitivityRow& row : byLargestEffect(result)) {
         std::string index = std::to_string(row.index);
         std::cout << std::string(5 - index.size(), ' ') << index << "  " << column(row.point, 24)
                   << column(row.axis, 4) << std::string(1, ' ');
-        const std::string bump = valueText(row.atBump);
-        const std::string rebound = valueText(row.atRebound);
+        const bool length = isLengthCurve(inputs.kind);
+        const std::string bump = valueText(length ? shownLength(row.atBump) : row.atBump);
+        const std::string rebound = valueText(length ? shownLength(row.atRebound) : row.atRebound);
         std::cout << std::string(bump.size() < 10 ? 10 - bump.size() : 0, ' ') << bump
                   << std::string(rebound.size() < 13 ? 13 - rebound.size() : 0, ' ') << rebound
                   << "\n";
@@ -167,7 +175,8 @@ void addSensitivityCommand(CLI::App& app, int& /*exitCode*/) {
         ->check(CLI::IsMember(graphNames()));
     addSweepOptions(*command, args->sweep);
     command->add_option("--step", args->step, "Inches each coordinate grows by (default 0.125)")
-        ->check(stepInches());
+        ->check(stepInches())
+        ->transform(lengthInInches());
     command
         ->add_option("--model", args->model,
                      "classic (the program's own curves) or 3d (the rigid-body solution)")

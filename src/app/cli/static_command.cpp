@@ -1,8 +1,10 @@
 #include "cli_common.h"
 #include "commands.h"
+#include "json_output.h"
 
 #include "geometry/static_geometry.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <iostream>
 #include <map>
@@ -39,7 +41,10 @@ std::map<std::string, std::string> captionsByKey(const StaticCaptions& c) {
 void printText(const SuspensionState& state, const StaticCaptions& captions,
                const RecordingMessageSink& sink) {
     for (const auto& [name, value] : staticValues(state)) {
-        std::cout << name << " = " << generalText(value) << '\n';
+        // Angles end in SAI or Caster; the others are lengths.
+        const std::string_view key(name);
+        const bool angle = key.ends_with("SAI") || key.ends_with("Caster");
+        std::cout << name << " = " << generalText(angle ? value : shownLength(value)) << '\n';
     }
     std::cout << '\n';
     for (const auto& [label, text] : captionsByKey(captions)) {
@@ -60,8 +65,10 @@ void printJson(const SuspensionState& state, const StaticCaptions& captions,
     for (const auto& [label, text] : captionsByKey(captions)) {
         labels[label] = text;
     }
-    const nlohmann::json out = {
+    nlohmann::json out = {
         {"values", values}, {"captions", labels}, {"messages", messagesJson(sink.messages)}};
+    putUnits(out, {"RightScrubRadius", "LeftScrubRadius", "RightCasterTrail", "LeftCasterTrail",
+                   "RollCenterHeight", "RollCenterOffset"});
     std::cout << out.dump(2) << '\n';
 }
 

@@ -1,9 +1,11 @@
 #include "cli_common.h"
 #include "cli_output.h"
 #include "commands.h"
+#include "json_output.h"
 #include "rigid_sweep_output.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <iostream>
 #include <memory>
@@ -81,25 +83,43 @@ void printJson(const SuspensionState& state, const SweepOutcome& outcome,
         {"RollCenterHeight", state.RollCenterHeight},
     };
     out["messages"] = messagesJson(sink.messages);
+    putUnits(out,
+             {"VU", "VD", "VY", "travel", "SideScrub", "ForeAft", "TieRodOuterX", "TieRodOuterY",
+              "BallJointPos", "ScrubRadius", "CasterTrail", "RollCenterHeight"});
     std::cout << out.dump(2) << "\n";
 }
 
 void printCsv(const SuspensionState& state, const SweepOutcome& outcome,
               const RecordingMessageSink& sink) {
-    std::cout << "position,travel,CamberChange,SideScrub,CasterChange,ForeAft,BumpSteer,"
-                 "TieRodOuterX,TieRodOuterY,TopBallX,TopBallY,TopBallZ,BottomBallX,"
-                 "BottomBallY,BottomBallZ\n";
+    std::cout << csvHeader({{"position", false},
+                            {"travel", true},
+                            {"CamberChange", false},
+                            {"SideScrub", true},
+                            {"CasterChange", false},
+                            {"ForeAft", true},
+                            {"BumpSteer", false},
+                            {"TieRodOuterX", true},
+                            {"TieRodOuterY", true},
+                            {"TopBallX", true},
+                            {"TopBallY", true},
+                            {"TopBallZ", true},
+                            {"BottomBallX", true},
+                            {"BottomBallY", true},
+                            {"BottomBallZ", true}})
+              << '\n';
     for (int i = 1; i <= outcome.n; ++i) {
         const auto at = static_cast<std::size_t>(i);
         const BallJointPair& p = state.BallJointPos[at];
-        std::cout << i << ',' << shortestText(outcome.travel[at - 1]);
-        for (const Curve* curve :
-             {&state.CamberChange, &state.SideScrub, &state.CasterChange, &state.ForeAft,
-              &state.BumpSteer, &state.TieRodOuterX, &state.TieRodOuterY}) {
-            std::cout << ',' << shortestText((*curve)[at]);
+        std::cout << i << ',' << csvLength(outcome.travel[at - 1]);
+        const std::pair<const Curve*, bool> curves[] = {
+            {&state.CamberChange, false}, {&state.SideScrub, true},  {&state.CasterChange, false},
+            {&state.ForeAft, true},       {&state.BumpSteer, false}, {&state.TieRodOuterX, true},
+            {&state.TieRodOuterY, true}};
+        for (const auto& [curve, length] : curves) {
+            std::cout << ',' << (length ? csvLength((*curve)[at]) : shortestText((*curve)[at]));
         }
         for (double v : {p.top.x, p.top.y, p.top.z, p.bottom.x, p.bottom.y, p.bottom.z}) {
-            std::cout << ',' << generalText(v);
+            std::cout << ',' << (showsMillimetres() ? csvLength(v) : generalText(v));
         }
         std::cout << '\n';
     }
