@@ -1,6 +1,7 @@
 #include "geometry/coordinate_checks.h"
 
 #include "model/entry_text.h"
+#include "model/shown_length.h"
 
 namespace velmora {
 namespace {
@@ -79,7 +80,7 @@ CoordinateTableResult readCoordinateTable(const CoordinateBoxTexts& texts) {
         return result;
     }
     for (int index = CoordinateSet::kFirst; index <= CoordinateSet::kLast; ++index) {
-        const auto value = storedValue(texts[static_cast<std::size_t>(index)]);
+        const auto value = storedLength(texts[static_cast<std::size_t>(index)]);
         if (!value) {
             result.firstFailure = index;
             break;

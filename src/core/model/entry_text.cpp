@@ -71,7 +71,7 @@ float readBoxValue(std::string_view text) {
     return fitsSingle(value) ? static_cast<float>(value) : 0.0f;
 }
 
-std::optional<float> storedValue(std::string_view text) {
+std::optional<double> wholeTextNumber(std::string_view text) {
     const auto scanned = scanNumber(text);
     if (!scanned || !scanned->finite || !fitsSingle(scanned->value)) {
         return std::nullopt;
@@ -81,7 +81,15 @@ std::optional<float> storedValue(std::string_view text) {
             return std::nullopt;
         }
     }
-    return static_cast<float>(scanned->value) + 0.0f;
+    return scanned->value;
+}
+
+std::optional<float> storedValue(std::string_view text) {
+    const std::optional<double> value = wholeTextNumber(text);
+    if (!value) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*value) + 0.0f;
 }
 
 std::string boxText(float value) {

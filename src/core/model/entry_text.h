@@ -24,6 +24,9 @@ float readBoxValue(std::string_view text);
 // allowed, anything else after it, an empty text, or a number beyond the range of a single is
 // a failure.
 std::optional<float> storedValue(std::string_view text);
+// The same whole-text rule, the number kept as a double (a length typed in another unit is
+// divided before it is rounded to a single).
+std::optional<double> wholeTextNumber(std::string_view text);
 
 // A value put into a wizard or travel box: plain decimal text, up to 7 significant digits,
 // "0" for 0 (12.3 -> "12.3", 3 -> "3").

@@ -1,5 +1,6 @@
 #include "model/shown_length.h"
 
+#include "model/entry_text.h"
 #include "model/number_text.h"
 
 #include <array>
@@ -154,6 +155,43 @@ double typedLength(double typed) {
 
 float typedStoredLength(double typed) {
     return storedInches(typed, displayUnit());
+}
+
+std::optional<float> storedLength(std::string_view text) {
+    if (!showsMillimetres()) {
+        return storedValue(text);
+    }
+    const std::optional<double> typed = wholeTextNumber(text);
+    if (!typed) {
+        return std::nullopt;
+    }
+    return typedStoredLength(*typed) + 0.0f;
+}
+
+float readLengthBox(std::string_view text) {
+    if (!showsMillimetres()) {
+        return readBoxValue(text);
+    }
+    const float inches = typedStoredLength(leadingNumber(text));
+    return std::isfinite(inches) ? inches + 0.0f : 0.0f;
+}
+
+std::string lengthCellText(float inches) {
+    if (!showsMillimetres()) {
+        return coordinateCellText(inches);
+    }
+    if (inches == 0.0f) {
+        return {};
+    }
+    const std::string text = fixedText(shownLength(inches), 1);
+    return text[0] == '-' ? text : " " + text;
+}
+
+std::string lengthBoxText(float inches) {
+    if (!showsMillimetres()) {
+        return boxText(inches);
+    }
+    return shortestLength(inches);
 }
 
 int shownDecimals(int inchDecimals) {

@@ -46,6 +46,17 @@ double shownLength(double inches);
 double typedLength(double typed);
 float typedStoredLength(double typed);
 
+// A length box's text as the project keeps it, in inches: the coordinate table's whole-text
+// rule (nothing for a text that is not one number); and the wizard's and travel boxes' leading
+// number (0 when none).
+std::optional<float> storedLength(std::string_view text);
+float readLengthBox(std::string_view text);
+// A stored length as a coordinate cell shows it (inches: six characters; millimetres: one
+// decimal with a blank for the sign, " 312.4"), empty for 0; and as a wizard or travel box
+// shows it (the shortest text that reads back to it).
+std::string lengthCellText(float inches);
+std::string lengthBoxText(float inches);
+
 // Millimetres keep one decimal fewer than inches: a table's 2 become 1, a page's 3 become 2.
 int shownDecimals(int inchDecimals);
 // A length with the decimals it has in inches, converted: fixedText in the display unit.
