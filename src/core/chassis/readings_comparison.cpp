@@ -6,6 +6,7 @@
 #include "geometry/sweep.h"
 #include "model/curve_at_travel.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 namespace velmora {
 namespace {
@@ -16,7 +17,7 @@ Message readingWarning(Outcome outcome, std::string text) {
 }
 
 std::string inches(float value) {
-    return shortestText(value) + " in";
+    return shortestLength(value) + " " + lengthUnitText();
 }
 
 // The 3-D toe change at each reading's travel, from the corner's own static toe.

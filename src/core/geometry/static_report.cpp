@@ -1,6 +1,7 @@
 #include "geometry/static_report.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <cmath>
 
@@ -8,12 +9,14 @@ namespace velmora {
 namespace {
 
 SideStaticCaptions sideCaptions(const SideStatics& side) {
-    return {captionText16(side.sai), captionText16(side.scrubRadius), captionText16(side.caster),
-            captionText16(side.casterTrail)};
+    // SAI and caster are degrees; the scrub radius and the trail lengths in the display unit.
+    return {captionText16(side.sai), captionLength(side.scrubRadius), captionText16(side.caster),
+            captionLength(side.casterTrail)};
 }
 
 std::string offsetCaption(double offset) {
-    std::string text = captionText32(std::fabs(offset));
+    std::string text =
+        showsMillimetres() ? captionLength(std::fabs(offset)) : captionText32(std::fabs(offset));
     if (offset < 0) {
         text += " to the passenger's side";
     } else if (offset > 0) {
@@ -33,7 +36,7 @@ StaticCaptions staticCaptions(const StaticReport& report) {
         captions.left = sideCaptions(*report.left);
     }
     if (report.car) {
-        captions.rollCenterHeight = captionText16(report.car->height);
+        captions.rollCenterHeight = captionLength(report.car->height);
         captions.rollCenterOffset = offsetCaption(report.car->offset);
     }
     return captions;

@@ -49,8 +49,8 @@ std::string shopMillimetres(double inches) {
 // and value, or a start of `end` when there is none.
 std::pair<std::size_t, double> numberBefore(const std::string& text, std::size_t end) {
     std::size_t start = end;
-    while (start > 0 && (isDigit(text[start - 1]) || text[start - 1] == '.' ||
-                         text[start - 1] == '/')) {
+    while (start > 0 &&
+           (isDigit(text[start - 1]) || text[start - 1] == '.' || text[start - 1] == '/')) {
         --start;
     }
     if (start == end) {
@@ -90,10 +90,10 @@ std::string convertInchNumbers(std::string text) {
                 continue;
             }
             const std::size_t after = at + word.size();
-            const bool endsWord = after == text.size() ||
-                                  !std::isalpha(static_cast<unsigned char>(text[after]));
-            const bool clauseEnd = after == text.size() || std::string_view(",.;:)").find(
-                                                               text[after]) != std::string::npos;
+            const bool endsWord =
+                after == text.size() || !std::isalpha(static_cast<unsigned char>(text[after]));
+            const bool clauseEnd = after == text.size() ||
+                                   std::string_view(",.;:)").find(text[after]) != std::string::npos;
             if (!endsWord || (word == " in" && !clauseEnd)) {
                 continue;
             }
