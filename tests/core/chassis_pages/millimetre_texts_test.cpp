@@ -70,8 +70,8 @@ TEST(MillimetreTexts, LengthsAreShownInMillimetres) {
         {"travel label", [] { return sideScrubView().travelLabels().bump1; }, "19.05"},
         {"selected point", [] { return sideScrubView().UpdateMessage(); },
          "At wheel position  0 tire patch moves -3.18 mm sideways"},
-        {"signed column",
-         [] { return signedColumnValue(sideScrubView().flags(), -0.125); }, "-3.18"},
+        {"signed column", [] { return signedColumnValue(sideScrubView().flags(), -0.125); },
+         "-3.18"},
         {"sweep message", [] { return topsOutMessage(3).text; },
          "Suspension tops out before 76.2 mm of bump travel"},
         {"shim advice", [] { return shimAdvice(ShimJoint::Outer, 3); },
@@ -95,10 +95,10 @@ TEST(MillimetreTexts, LengthsAreShownInMillimetres) {
         {"page heading", [] { return graphPageAt(80, 120); }, "Millimetres"},
         {"page value", [] { return graphPageAt(80, 125); }, " 12.7"},
         {"page travel", [] { return graphPageAt(100, 0); }, " 76.2"},
-        {"roll caption", [] { return rollTableRows(rolled())[0].caption; },
-         "Wheel travel (mm)"},
+        {"roll caption", [] { return rollTableRows(rolled())[0].caption; }, "Wheel travel (mm)"},
         {"roll value", [] { return rollTableRows(rolled())[0].left; }, "-12.70"},
-        {"roll car row", [] { return rollTableRows(rolled()).back().caption; }, "Ground angle (deg)"},
+        {"roll car row", [] { return rollTableRows(rolled()).back().caption; },
+         "Ground angle (deg)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.text(), c.expected) << c.what;
