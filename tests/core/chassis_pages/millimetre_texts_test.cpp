@@ -1,9 +1,11 @@
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
+#include "chassis/steering.h"
 #include "chassis_pages/roll_figures.h"
 #include "geometry/bump_steer_shim.h"
 #include "geometry/sweep_messages.h"
 #include "model/shown_length.h"
+#include "model/vehicle_data.h"
 #include "printing/graph_page.h"
 
 #include "core/printing/print_test_support.h"
@@ -97,6 +99,10 @@ TEST(MillimetreTexts, LengthsAreShownInMillimetres) {
         {"page travel", [] { return graphPageAt(100, 0); }, " 76.2"},
         {"roll caption", [] { return rollTableRows(rolled())[0].caption; }, "Wheel travel (mm)"},
         {"roll value", [] { return rollTableRows(rolled())[0].left; }, "-12.70"},
+        {"range kept in inches", [] { return rackProblem(13, ""); },
+         "Rack travel 330.2 is outside -304.8 to 304.8 mm"},
+        {"vehicle range", [] { return vehicleValueProblem(VehicleValue::Wheelbase, 0.5, ""); },
+         "Wheelbase 12.7 must be from 25.4 to 25400 mm"},
         {"roll car row", [] { return rollTableRows(rolled()).back().caption; },
          "Ground angle (deg)"},
     };
