@@ -3,6 +3,7 @@
 #include "analysis/dashed_path.h"
 #include "analysis/model_overlay.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -173,7 +174,7 @@ std::vector<std::string> baselineTableValues(const GraphView& view, const SweepR
             values.emplace_back();
             continue;
         }
-        values.push_back(signedColumnValue(value));
+        values.push_back(signedColumnValue(view.flags(), value));
     }
     return values;
 }
@@ -187,10 +188,15 @@ std::string baselineMessage(const GraphView& view, const SweepResult& base) {
         return message + " (no baseline value here)";
     }
     const float current = view.GraphData()[static_cast<std::size_t>(p)];
-    const double difference = roundThousandths(static_cast<double>(current) - value);
+    const double exact = static_cast<double>(current) - value;
+    const bool length = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft;
+    // A length's difference in the display unit, rounded as its table shows it.
+    const double difference = length && showsMillimetres()
+                                  ? std::nearbyint(shownLength(exact) * 100.0) / 100.0 + 0.0
+                                  : roundThousandths(exact);
     // The label has room for about one line more than the message alone.
     if (kind != GraphKind::ForeAft && kind != GraphKind::BumpSteer) {
-        const char* unit = kind == GraphKind::SideScrub ? " in" : " deg";
+        const std::string unit = kind == GraphKind::SideScrub ? " " + lengthUnitText() : " deg";
         return message + " (baseline difference " + SignedText(difference) + unit + ")";
     }
     // The message gives a magnitude and a direction, so the difference says which way it
@@ -199,11 +205,11 @@ std::string baselineMessage(const GraphView& view, const SweepResult& base) {
         return message + " (the same as the baseline)";
     }
     const bool positive = difference > 0.0;
-    const std::string amount = fixedText(std::fabs(difference), 3);
+    const std::string amount = fixedText(std::fabs(difference), length ? shownDecimals(3) : 3);
     const std::string way =
         kind == GraphKind::BumpSteer
             ? (positive ? " deg more toe out" : " deg more toe in")
-            : (positive ? " inches further to the rear" : " inches further to the front");
+            : " " + lengthWord() + (positive ? " further to the rear" : " further to the front");
     return message + " (" + amount + way + " than the baseline)";
 }
 

@@ -1,9 +1,11 @@
 #include "analysis/graph_view.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace velmora {
 namespace {
@@ -18,7 +20,35 @@ int staticPosition(float vu, float vy, int n) {
     return static_cast<int>(std::clamp(roundHalfEven(position), 1.0, static_cast<double>(n)));
 }
 
+// A travel as the labels and the position column give it: general format, in millimetres to
+// the hundredth.
+std::string travelText(float inches) {
+    return showsMillimetres() ? captionLength(inches) : generalText(inches);
+}
+
+// A reading of a length curve in the display unit, signed: thousandths of an inch or
+// hundredths of a millimetre.
+double roundedLength(double inches) {
+    if (!showsMillimetres()) {
+        return roundThousandths(inches);
+    }
+    const double mm = std::nearbyint(shownLength(inches) * 100.0) / 100.0;
+    return mm == 0.0 ? 0.0 : mm;
+}
+
+// An axis label of a length curve: the tick's position in inches named in millimetres.
+std::string axisLengthLabel(const std::string& inchLabel) {
+    if (inchLabel.empty()) {
+        return inchLabel;
+    }
+    return captionLength(std::strtod(inchLabel.c_str(), nullptr));
+}
+
 } // namespace
+
+bool showsLength(const GraphSelection& shown) {
+    return shown.SideScrubGraph || shown.ForeAftGraph;
+}
 
 std::string joinedCaption(const std::string& heading, const std::vector<std::string>& lines) {
     std::string caption = heading + "\n\n";
@@ -40,11 +70,27 @@ std::string signedColumnValue(double value) {
     return SignedText(roundThousandths(value)); // rounding turns -0 into 0
 }
 
+std::string signedColumnValue(const GraphSelection& shown, double value) {
+    return showsLength(shown) ? SignedText(roundedLength(value)) : signedColumnValue(value);
+}
+
 std::string signedColumnCaption(const GraphSelection& shown, const std::string& heading,
                                 const std::vector<std::string>& lines) {
     std::string caption = joinedCaption(heading, lines);
     caption.insert(heading.size() + 1, signedColumnHint(shown));
     return caption;
+}
+
+AxisChoice lengthAxis(AxisChoice inchAxis) {
+    if (!showsMillimetres()) {
+        return inchAxis;
+    }
+    AxisLabels& l = inchAxis.labels;
+    for (std::string* label :
+         {&l.negative3, &l.negative2, &l.negative1, &l.positive1, &l.positive2, &l.positive3}) {
+        *label = axisLengthLabel(*label);
+    }
+    return inchAxis;
 }
 
 AxisChoice chooseAxis(float first, float last) {
@@ -69,7 +115,7 @@ TravelLabels travelLabels(float VU, float VD) {
     const float d = (VU + VD) / 8.0f;
     const auto at = [VU, d](float steps) {
         const float offset = steps * d;
-        return generalText(VU - offset);
+        return travelText(VU - offset);
     };
     return {at(0), at(1), at(2), at(3), at(5), at(6), at(7), at(8)};
 }
@@ -130,6 +176,9 @@ void GraphView::initialise(const SuspensionState& state) {
     std::copy(curve.begin() + 1, curve.end(), graphData_.begin() + 1);
 
     axis_ = chooseAxis(graphData_[1], graphData_[static_cast<std::size_t>(numPoints_)]);
+    if (showsLength(flags_)) {
+        axis_ = lengthAxis(axis_);
+    }
     travelLabels_ = velmora::travelLabels(vu_, vd_);
 
     // Point 1 (full bump) on the top edge, point n (full rebound) on the bottom edge of a
@@ -168,21 +217,23 @@ bool GraphView::stepUp() {
 
 std::string GraphView::UpdateMessage() const {
     const float value = graphData_[static_cast<std::size_t>(curPos_)];
-    const double rounded = roundThousandths(value);
-    std::string message = "At wheel position " + SignedText(wheelPos_) + " ";
+    const double rounded = showsLength(flags_) ? roundedLength(value) : roundThousandths(value);
+    const std::string wheelPosition =
+        showsMillimetres() ? SignedText(roundedLength(wheelPos_)) : SignedText(wheelPos_);
+    std::string message = "At wheel position " + wheelPosition + " ";
     if (flags_.CamberGraph) {
         message += "add " + SignedText(rounded) + " deg to static camber";
     } else if (flags_.CasterGraph) {
         message += "add " + SignedText(rounded) + " deg to static caster";
     } else if (flags_.ForeAftGraph) {
-        message += "wheel moves " + SignedText(std::fabs(rounded)) + " inches";
+        message += "wheel moves " + SignedText(std::fabs(rounded)) + " " + lengthWord();
         if (value > 0.0f) {
             message += " to the rear";
         } else if (value < 0.0f) {
             message += " to the front";
         }
     } else if (flags_.SideScrubGraph) {
-        message += "tire patch moves " + SignedText(rounded) + " inches sideways";
+        message += "tire patch moves " + SignedText(rounded) + " " + lengthWord() + " sideways";
     } else if (flags_.BumpSteerGraph) {
         message += "this setup has " + SignedText(std::fabs(rounded)) + " deg";
         message += value > 0.0f ? " toe out" : " toe in";
@@ -193,15 +244,16 @@ std::string GraphView::UpdateMessage() const {
 DataTable GraphView::PutDataInDataTable() const {
     DataTable table;
     const bool degrees = flags_.CasterGraph || flags_.CamberGraph || flags_.BumpSteerGraph;
-    table.valueHeading = degrees ? "Deg" : "Inches";
+    table.valueHeading = degrees ? "Deg" : lengthHeading();
     const bool magnitude = flags_.ForeAftGraph || flags_.BumpSteerGraph;
 
     float position = vu_;
     for (int i = 1; i <= numPoints_; ++i) {
-        table.positions.push_back(generalText(position));
+        table.positions.push_back(travelText(position));
         position = position - vy_;
 
-        const double rounded = roundThousandths(graphData_[static_cast<std::size_t>(i)]);
+        const float value = graphData_[static_cast<std::size_t>(i)];
+        const double rounded = degrees ? roundThousandths(value) : roundedLength(value);
         table.values.push_back(SignedText(magnitude ? std::fabs(rounded) : rounded));
     }
     return table;

@@ -48,6 +48,13 @@ struct TravelLabels {
 // precision): above 8 -> 16, above 4 -> 8, above 2 -> 4, above 0.2 -> 2, else 0.2.
 AxisChoice chooseAxis(float first, float last);
 
+// The axis of a length curve in the display unit: the same half-width in inches (the plot does
+// not change), its tick labels naming their positions in millimetres when those are shown.
+AxisChoice lengthAxis(AxisChoice inchAxis);
+
+// Whether the curve shown is a length (side scrub, fore/aft) rather than an angle.
+bool showsLength(const GraphSelection& shown);
+
 // Travel labels VU - k*d for k = 0..3 (bump4..bump1) and 5..8 (rebound1..rebound4) with
 // d = (VU + VD) / 8, general format.
 TravelLabels travelLabels(float VU, float VD);
@@ -66,6 +73,9 @@ std::string joinedCaption(const std::string& heading, const std::vector<std::str
 std::string signedColumnHint(const GraphSelection& shown);
 // A value of such a column: thousandths, signed, and never a negative zero.
 std::string signedColumnValue(double value);
+// The same for the curve shown: a length curve's value in the display unit (hundredths of a
+// millimetre).
+std::string signedColumnValue(const GraphSelection& shown, double value);
 std::string signedColumnCaption(const GraphSelection& shown, const std::string& heading,
                                 const std::vector<std::string>& lines);
 
@@ -73,7 +83,7 @@ std::string signedColumnCaption(const GraphSelection& shown, const std::string& 
 // heading, an empty line and then every line, each line ended by "\n".
 struct DataTable {
     std::string positionHeading = "Position";
-    std::string valueHeading; // "Deg" or "Inches"
+    std::string valueHeading; // "Deg" or the length heading ("Inches", "Millimetres")
     std::vector<std::string> positions;
     std::vector<std::string> values;
 

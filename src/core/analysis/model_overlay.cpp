@@ -103,7 +103,7 @@ std::vector<std::string> rigidTableValues(const GraphView& view, const RigidSwee
             values.emplace_back();
             continue;
         }
-        values.push_back(signedColumnValue(curve[k]));
+        values.push_back(signedColumnValue(view.flags(), curve[k]));
     }
     return values;
 }

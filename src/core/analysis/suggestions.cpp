@@ -1,6 +1,7 @@
 #include "analysis/suggestions.h"
 
 #include "model/inexact_constants.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,6 +107,10 @@ std::vector<std::string> Generate_Suggestions(const SuggestionInputs& inputs) {
         suggestions::appendCaster(inputs, ratios, items);
     } else if (inputs.BumpSteerGraph) {
         suggestions::appendBumpSteer(inputs, ratios, items);
+    }
+    // The advice is worded in inches; in millimetres its numbers of inches are converted.
+    for (std::string& item : items) {
+        item = shownAdvice(item);
     }
     return items;
 }

@@ -2,6 +2,7 @@
 
 #include "model/inexact_constants.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -101,8 +102,12 @@ void drawValueIndicator(Canvas& canvas, const SuspensionState& state, double k, 
         const double x = kIndicatorX - kShiftPerInch * k * g;
         canvas.line(kIndicatorX, kIndicatorBottom, kIndicatorX, kIndicatorTop, kIndicator);
         canvas.line(x, kIndicatorBottom, x, kIndicatorTop, kIndicator);
-        printCaption(canvas, captionNumber(g) + (state.SideScrubGraph ? " Inches Side Scrub"
-                                                                      : " Inches Fore/Aft Change"));
+        // The length in the display unit: thousandths of an inch, hundredths of a millimetre.
+        const std::string amount =
+            showsMillimetres()
+                ? SignedText(std::nearbyint(shownLength(g) * 100.0) / 100.0 + 0.0) + " mm"
+                : captionNumber(g) + " Inches";
+        printCaption(canvas, amount + (state.SideScrubGraph ? " Side Scrub" : " Fore/Aft Change"));
     }
 }
 

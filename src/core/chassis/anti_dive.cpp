@@ -2,6 +2,7 @@
 
 #include "geometry/corner_statics.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -120,10 +121,14 @@ std::vector<AntiDiveRow> antiDiveRows(const AntiDive& d) {
     const auto icY = [](const AntiDiveSide& s) {
         return s.instantCentre ? std::optional<double>(s.instantCentre->y) : std::nullopt;
     };
-    std::vector<AntiDiveRow> rows{{"Side-view instant centre Z (in)", fixedOrDash(icZ(d.right), 3),
-                                   fixedOrDash(icZ(d.left), 3)},
-                                  {"Side-view instant centre height (in)",
-                                   fixedOrDash(icY(d.right), 3), fixedOrDash(icY(d.left), 3)}};
+    // Lengths in the display unit: thousandths of an inch, hundredths of a millimetre.
+    const auto length = [](const std::optional<double>& inches) {
+        return inches ? fixedLength(*inches, 3) : std::string("-");
+    };
+    const std::string unit = " (" + lengthUnitText() + ")";
+    std::vector<AntiDiveRow> rows{
+        {"Side-view instant centre Z" + unit, length(icZ(d.right)), length(icZ(d.left))},
+        {"Side-view instant centre height" + unit, length(icY(d.right)), length(icY(d.left))}};
     if (d.needsVehicleData) {
         rows.push_back({"Anti-dive (%)", kAntiDiveNeedsData, "", true});
     } else {

@@ -116,7 +116,7 @@ std::optional<RollCentreAtState> rollCentreOf(const WheelAtState& right, const W
 
 std::string diveProblem(double dive, std::string_view typed) {
     if (!std::isfinite(dive) || std::fabs(dive) > kMostDive) {
-        return outsideRange("Dive", typed, dive, -kMostDive, kMostDive, "in");
+        return outsideLengthRange("Dive", typed, dive, -kMostDive, kMostDive);
     }
     return {};
 }

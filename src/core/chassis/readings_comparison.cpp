@@ -6,6 +6,7 @@
 #include "geometry/sweep.h"
 #include "model/curve_at_travel.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 namespace velmora {
 namespace {
@@ -15,8 +16,8 @@ Message readingWarning(Outcome outcome, std::string text) {
         outcome);
 }
 
-std::string inches(float value) {
-    return shortestText(value) + " in";
+std::string travelText(float value) {
+    return shortestLength(value) + " " + lengthUnitText();
 }
 
 // The 3-D toe change at each reading's travel, from the corner's own static toe.
@@ -91,9 +92,9 @@ ReadingsComparison compareReadings(const CoordinateSet& coords, bool right,
             const bool outside = reading.travel > sweep.VU || reading.travel < -sweep.VD;
             out.messages.push_back(readingWarning(
                 outside ? Outcome::ReadingOutsideTravel : Outcome::ReadingBesideUnreached,
-                "The reading at " + inches(reading.travel) +
-                    (outside ? " lies outside the swept travel (" + inches(sweep.VU) +
-                                   " of bump, " + inches(sweep.VD) + " of rebound)"
+                "The reading at " + travelText(reading.travel) +
+                    (outside ? " lies outside the swept travel (" + travelText(sweep.VU) +
+                                   " of bump, " + travelText(sweep.VD) + " of rebound)"
                              : " lies next to a wheel position the sweep did not reach") +
                     ", so it has no classic bump steer."));
         }

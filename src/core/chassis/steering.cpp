@@ -5,6 +5,7 @@
 #include "geometry/rigid_walk.h"
 #include "geometry/vec3.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 #include "model/typed_number.h"
 
 #include <algorithm>
@@ -42,14 +43,15 @@ double toggleMeasure(const UprightPose& pose, const Point3& inner) {
 
 std::string rackProblem(double rack, std::string_view typed) {
     if (!std::isfinite(rack) || std::fabs(rack) > kMostRack) {
-        return outsideRange("Rack travel", typed, rack, -kMostRack, kMostRack, "in");
+        return outsideLengthRange("Rack travel", typed, rack, -kMostRack, kMostRack);
     }
     return {};
 }
 
 std::string rackEachWayProblem(double rack, std::string_view) {
     if (!(rack > 0 && rack <= kMostRack)) {
-        return "Rack travel must be a number from 0 to " + fixedText(kMostRack, 0) + " in";
+        return "Rack travel must be a number from 0 to " + generalText(shownLength(kMostRack)) +
+               " " + lengthUnitText();
     }
     return {};
 }
@@ -309,8 +311,8 @@ Message steeringReachMessage(const char* side, double rack, SteerStop why) {
                                      "cannot reach).";
     return Message{kTitle,
                    std::string("The ") + side + " wheel stops at " +
-                       shortestText(static_cast<float>(rack)) +
-                       " inches of rack travel: " + because,
+                       shortestLength(static_cast<float>(rack)) + " " + lengthWord() +
+                       " of rack travel: " + because,
                    MessageIcon::Warning, MessageButtons::Ok}
         .with(why == SteerStop::Toggle   ? Outcome::SteeringStopsAtToggle
               : why == SteerStop::Across ? Outcome::SteeringStopsAt90Degrees

@@ -9,11 +9,11 @@
 
 #include "chassis/front_view_lines.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 #include "model/text_wrap.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace velmora {
 namespace {
@@ -100,6 +100,22 @@ void addRay(Figure& f, const FrontPoint& from, const FrontPoint& through, Figure
 
 std::string thousandths(double value) {
     return fixedText(value, 3);
+}
+
+// A length as the figures and the table give it: thousandths of an inch, or hundredths of a
+// millimetre.
+std::string lengthText(double inches) {
+    return fixedLength(inches, 3);
+}
+
+// " in" or " mm" after a length.
+std::string unitSuffix() {
+    return " " + lengthUnitText();
+}
+
+// A row caption naming the display unit: "Wheel travel (in)".
+std::string lengthCaption(const char* what) {
+    return std::string(what) + " (" + lengthUnitText() + ")";
 }
 
 void addCorner(Figure& f, const WheelAtState& w, FigureInk ink) {
@@ -320,10 +336,9 @@ Figure frontViewFigure(const DiveRollState& s, const FrontEnd& front) {
     f.uMax = front.tireCentre(false) + kBeside;
     f.vMin = -8;
     f.vMax = 30;
-    char title[96];
-    std::snprintf(title, sizeof title, "Dive %s in, roll %s deg", thousandths(s.dive).c_str(),
-                  thousandths(s.roll).c_str());
-    f.texts.push_back({{f.uMin + 1, f.vMax - 0.5}, title});
+    f.texts.push_back(
+        {{f.uMin + 1, f.vMax - 0.5},
+         "Dive " + lengthText(s.dive) + unitSuffix() + ", roll " + thousandths(s.roll) + " deg"});
     if (!s.solved) {
         double v = f.vMax - 4;
         // Broken into short lines, so that a long message stays within the front view.
@@ -443,11 +458,12 @@ Figure rollPathFigure(const DiveRollPath& path, const DiveRollPath* baseline) {
         {{f.uMin + du * 0.02, f.vMax - dv * 0.02},
          "Roll centre, roll " + thousandths(0) + " to " + thousandths(roll) + " deg"});
     f.texts.push_back(
-        {{f.uMin + du * 0.02, f.vMax - dv * 0.12}, "height " + thousandths(f.vMax) + " in"});
+        {{f.uMin + du * 0.02, f.vMax - dv * 0.12}, "height " + lengthText(f.vMax) + unitSuffix()});
     f.texts.push_back(
-        {{f.uMin + du * 0.02, f.vMin + dv * 0.1}, "height " + thousandths(f.vMin) + " in"});
-    f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.2},
-                       "offset " + thousandths(f.uMin) + " to " + thousandths(f.uMax) + " in"});
+        {{f.uMin + du * 0.02, f.vMin + dv * 0.1}, "height " + lengthText(f.vMin) + unitSuffix()});
+    f.texts.push_back(
+        {{f.uMin + du * 0.02, f.vMin + dv * 0.2},
+         "offset " + lengthText(f.uMin) + " to " + lengthText(f.uMax) + unitSuffix()});
     if (points.empty()) {
         f.texts.push_back({{f.uMin + du * 0.02, f.vMin + dv * 0.6}, "No roll centre"});
     }
@@ -527,7 +543,8 @@ std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {
         return {thousandths(s.right.*value), thousandths(s.left.*value)};
     };
     std::vector<RollTableRow> rows;
-    rows.push_back({"Wheel travel (in)", thousandths(s.right.travel), thousandths(s.left.travel)});
+    rows.push_back(
+        {lengthCaption("Wheel travel"), lengthText(s.right.travel), lengthText(s.left.travel)});
     const auto add = [&](const char* caption, double WheelAtState::*value) {
         auto [r, l] = wheel(value);
         rows.push_back({caption, r, l});
@@ -536,13 +553,15 @@ std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {
     add("Camber change to the ground (deg)", &WheelAtState::camberChangeGround);
     add("Bump steer (deg)", &WheelAtState::bumpSteer);
     const std::string none = s.solved ? "none" : "-";
-    const auto car = [&rows](const char* caption, std::string value) {
-        rows.push_back({caption, std::move(value), "", RollRowKind::Car});
+    const auto car = [&rows](std::string caption, std::string value) {
+        rows.push_back({std::move(caption), std::move(value), "", RollRowKind::Car});
     };
     rows.push_back({kWholeCarHeading, "", "", RollRowKind::Heading});
-    car("Roll centre height (in)", s.rollCentre ? thousandths(s.rollCentre->height) : none);
-    car("Roll centre offset (in)", s.rollCentre ? thousandths(s.rollCentre->offset) : none);
-    car("Track change (in)", s.solved ? thousandths(s.trackChange) : "-");
+    car(lengthCaption("Roll centre height"),
+        s.rollCentre ? lengthText(s.rollCentre->height) : none);
+    car(lengthCaption("Roll centre offset"),
+        s.rollCentre ? lengthText(s.rollCentre->offset) : none);
+    car(lengthCaption("Track change"), s.solved ? lengthText(s.trackChange) : "-");
     car("Ground angle (deg)", s.solved ? thousandths(s.groundAngle) : "-");
     return rows;
 }

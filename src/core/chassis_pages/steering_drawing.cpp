@@ -4,6 +4,7 @@
 #include "analysis/dashed_path.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <array>
@@ -218,8 +219,16 @@ double SteerAxis::valueOf(double rack) const {
 }
 
 std::string SteerAxis::caption() const {
-    return steeringRatio && *steeringRatio > 0 ? "steering-wheel angle (deg)"
-                                               : "rack travel (in, + = to the left)";
+    return showsRack() ? "rack travel (" + lengthUnitText() + ", + = to the left)"
+                       : "steering-wheel angle (deg)";
+}
+
+bool SteerAxis::showsRack() const {
+    return !(steeringRatio && *steeringRatio > 0);
+}
+
+std::string SteerAxis::valueText(double rack, int inchDecimals) const {
+    return showsRack() ? fixedLength(rack, inchDecimals) : fixedText(valueOf(rack), inchDecimals);
 }
 
 void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& axis, int selected,
@@ -322,9 +331,13 @@ void drawSteeringPlot(Canvas& canvas, const SteerSweep& sweep, const SteerAxis& 
     // The axis: its two ends under the panels' edges and the caption between them.
     canvas.setTextColor(colors::White);
     canvas.setCurrentPosition(kLeftEdge - 2, 93);
-    canvas.print(fixedText(-xRange, 1));
+    // xRange is in the axis's own unit: the rack's inches, or degrees.
+    const auto end = [&axis](double value) {
+        return axis.showsRack() ? fixedLength(value, 1) : fixedText(value, 1);
+    };
+    canvas.print(end(-xRange));
     canvas.setCurrentPosition(kRightEdge - 6, 93);
-    canvas.print(fixedText(xRange, 1));
+    canvas.print(end(xRange));
     canvas.setCurrentPosition(kLeftEdge + 12, 93);
     // Paper has no colours: there the curves' R and L ends tell the wheels apart.
     canvas.print(paper ? axis.caption() : axis.caption() + "  (right red, left green)");
@@ -372,8 +385,8 @@ void drawSteeringPlan(Canvas& canvas, const SteeringPair& pair, const SteerState
     const auto angle = [](const SteerWheel& wheel) {
         return wheel.solved ? fixedText(wheel.steer, 3) + " deg" : std::string("-");
     };
-    canvas.print("front  rack " + fixedText(state.rack, 3) + " in   left " + angle(state.left) +
-                 "   right " + angle(state.right));
+    canvas.print("front  rack " + fixedLength(state.rack, 3) + " " + lengthUnitText() + "   left " +
+                 angle(state.left) + "   right " + angle(state.right));
 }
 
 } // namespace velmora

@@ -20,6 +20,11 @@ struct SteerAxis {
     std::optional<double> steeringRatio;
     double valueOf(double rack) const;
     std::string caption() const;
+    // Whether the axis is the rack's own travel, a length.
+    bool showsRack() const;
+    // A value of the axis as its texts give it, `inchDecimals` as for inches: the rack travel in
+    // the display unit, an angle unchanged.
+    std::string valueText(double rack, int inchDecimals) const;
 };
 
 // Where the plot is drawn: the screen shows its colours and dotted pen, the paper is one ink

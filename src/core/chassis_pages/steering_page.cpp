@@ -3,6 +3,7 @@
 #include "chassis_pages/page_title.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 #include "printing/page_region_canvas.h"
 
 #include <algorithm>
@@ -56,7 +57,8 @@ void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
     font.bold = false;
     printer.setFont(font);
     printAt(printer, kWheelbaseX, kWheelbaseY,
-            "wheelbase " + (in.wheelbase ? shortestText(static_cast<float>(*in.wheelbase)) + " in"
+            "wheelbase " + (in.wheelbase ? shortestLength(static_cast<float>(*in.wheelbase)) + " " +
+                                               lengthUnitText()
                                          : std::string("not set")));
 
     PageRegionCanvas plot(printer, kPlotLeft, kPlotTop, kPlotSize, kPlotHeight);
@@ -65,7 +67,8 @@ void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
                      SteerPlotSurface::Paper);
 
     const double columns[] = {5, 18, 29, 40, 51, 62, 73, 84};
-    const char* headings[] = {in.axis.steeringRatio ? "wheel deg" : "rack in",
+    const std::string rackHeading = "rack " + lengthUnitText();
+    const char* headings[] = {in.axis.steeringRatio ? "wheel deg" : rackHeading.c_str(),
                               "steer R",
                               "steer L",
                               "camber R",
@@ -82,7 +85,7 @@ void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
     for (int k = 0; k < count; k += every) {
         const SteerState& s = in.sweep.states[static_cast<std::size_t>(k)];
         const double y = kTableTop + kRowStep * (++row);
-        const std::string cells[] = {fixedText(in.axis.valueOf(s.rack), 3),
+        const std::string cells[] = {in.axis.valueText(s.rack, 3),
                                      wheelCell(s.right, &SteerWheel::steer),
                                      wheelCell(s.left, &SteerWheel::steer),
                                      wheelCell(s.right, &SteerWheel::camberChange),

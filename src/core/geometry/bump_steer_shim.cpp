@@ -1,5 +1,7 @@
 #include "geometry/bump_steer_shim.h"
 
+#include "model/shown_length.h"
+
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -110,7 +112,8 @@ BumpSteerShim findBumpSteerShim(const CoordinateSet& coords, Travel travel, Shim
 std::string shimAdvice(ShimJoint joint, int sixteenths) {
     const std::string end = joint == ShimJoint::Outer ? "outer" : "inner";
     if (sixteenths == 0) {
-        return "the " + end + " tie rod end needs less than 1/32 in, too little to shim";
+        return shownAdvice("the " + end +
+                           " tie rod end needs less than 1/32 in, too little to shim");
     }
     const int amount = std::abs(sixteenths);
     const int whole = amount / 16;
@@ -125,7 +128,7 @@ std::string shimAdvice(ShimJoint joint, int sixteenths) {
         text += (whole > 0 ? " " : "") + std::to_string(rest / common) + "/" +
                 std::to_string(16 / common);
     }
-    return text + " in";
+    return shownAdvice(text + " in");
 }
 
 } // namespace velmora

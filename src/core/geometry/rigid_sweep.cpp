@@ -6,6 +6,7 @@
 #include "geometry/vec3.h"
 #include "model/number_text.h"
 #include "model/result_curve.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -183,15 +184,15 @@ Message rigidSetupMessage(const std::string& why) {
 
 Message rigidLockMessage(float travel) {
     return warning(Outcome::RigidLocks,
-                   "The 3-D check stops at " + shortestText(travel) +
-                       " inches of travel: the corner locks there (an arm passes its dead centre "
+                   "The 3-D check stops at " + shortestLength(travel) + " " + lengthWord() +
+                       " of travel: the corner locks there (an arm passes its dead centre "
                        "or the tie rod cannot reach).");
 }
 
 Message rigidNoConvergenceMessage(float travel) {
     return warning(Outcome::RigidDoesNotSettle,
-                   "The 3-D check stops at " + shortestText(travel) +
-                       " inches of travel: the solution does not settle there.");
+                   "The 3-D check stops at " + shortestLength(travel) + " " + lengthWord() +
+                       " of travel: the solution does not settle there.");
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "geometry/sweep.h"
 #include "model/number_text.h"
 #include "model/result_curve.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,7 +71,7 @@ Ends endsOf(const SensitivityInputs& in, const CoordinateSet& corner) {
 Message notEnteredMessage(int index, float value) {
     return Message{"Sensitivity",
                    "Coordinate " + std::to_string(index) + " would become 0 (" +
-                       shortestText(value) +
+                       shortestLength(value) +
                        " plus the step), which the table takes as not entered.",
                    MessageIcon::Exclamation, MessageButtons::Ok}
         .with(Outcome::SensitivityCoordinateEmptied);

@@ -1,6 +1,7 @@
 #include "geometry/sweep_messages.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,24 +24,33 @@ std::string wholeNumberText(float t) {
     return buffer;
 }
 
+// Int(t) as the Travel Range box takes it: whole inches, or those inches in millimetres.
+std::string wholeLengthText(float t) {
+    if (!showsMillimetres()) {
+        return wholeNumberText(t);
+    }
+    return shortestLength(static_cast<float>(std::floor(static_cast<double>(t))));
+}
+
 } // namespace
 
 Message topsOutMessage(float t) {
     return warning(Outcome::SweepTopsOut, kGeometryTitle,
-                   "Suspension tops out before " + shortestText(t) + " inches of bump travel");
+                   "Suspension tops out before " + shortestLength(t) + " " + lengthWord() +
+                       " of bump travel");
 }
 
 Message bottomsOutMessage(float t) {
     return warning(Outcome::SweepBottomsOut, kGeometryTitle,
-                   "Suspension bottoms out before " + shortestText(t) +
-                       " inches of rebound travel");
+                   "Suspension bottoms out before " + shortestLength(t) + " " + lengthWord() +
+                       " of rebound travel");
 }
 
 Message tieRodBindsMessage(float t) {
     return warning(Outcome::SweepTieRodBinds, kGeometryTitle,
                    "The tie rod binds with this much travel. Try a different tie rod location, "
                    "or go back to the Options menu and try less than " +
-                       wholeNumberText(t) + " in the Travel Range.");
+                       wholeLengthText(t) + " in the Travel Range.");
 }
 
 Message dataErrorMessage() {

@@ -1,5 +1,6 @@
 #include "model/travel.h"
 
+#include "model/shown_length.h"
 #include "model/suspension_state.h"
 
 #include <cmath>
@@ -38,8 +39,11 @@ bool Travel::IsValid(std::string* why) const {
             *why = "the travel is too small to divide into steps";
             break;
         case Problem::TooLarge:
-            *why = "together they exceed the largest travel a single holds (3.4028235e38 "
-                   "inches)";
+            *why = showsMillimetres()
+                       ? "together they exceed the largest travel a single holds (8.6431717e39 "
+                         "mm)"
+                       : "together they exceed the largest travel a single holds (3.4028235e38 "
+                         "inches)";
             break;
         }
     }

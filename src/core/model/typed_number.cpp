@@ -2,6 +2,7 @@
 
 #include "model/decimal_scan.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 #include "model/text_encoding.h"
 
 #include <charconv>
@@ -63,6 +64,12 @@ std::string outsideRange(std::string_view name, std::string_view typed, double v
     const std::string shown = typed.empty() ? generalText(value) : quotedFileText(typed, 40);
     return std::string(name) + " " + shown + " is outside " + generalText(low) + " to " +
            generalText(high) + (unit.empty() ? "" : " ") + std::string(unit);
+}
+
+std::string outsideLengthRange(std::string_view name, std::string_view typed, double inches,
+                               double low, double high) {
+    return outsideRange(name, typed, shownLength(inches), shownLength(low), shownLength(high),
+                        lengthUnitText());
 }
 
 bool noProblem(std::initializer_list<std::string> problems, std::string* why) {

@@ -32,6 +32,9 @@ std::string quotedTyped(std::string_view text);
 // when nothing was typed), the range and its unit (none for a count).
 std::string outsideRange(std::string_view name, std::string_view typed, double value, double low,
                          double high, std::string_view unit);
+// The same for a length whose value and range are in inches: all given in the display unit.
+std::string outsideLengthRange(std::string_view name, std::string_view typed, double inches,
+                               double low, double high);
 
 // An options type's IsValid: true when every problem is empty; otherwise `why` (if given)
 // takes the first one. `why` is emptied when all are.

@@ -1,6 +1,7 @@
 #include "model/vehicle_data.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
 #include "model/text_encoding.h"
 
 #include <cctype>
@@ -99,11 +100,19 @@ std::string vehicleValueProblem(VehicleValue which, double value, std::string_vi
     const ValueLimits limits = limitsOf(which);
     std::string name(vehicleLabel(which));
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    // The ranges are kept in inches; a length's message gives them in the display unit.
+    const bool millimetres = showsMillimetres() && which != VehicleValue::FrontBrakePercent;
+    const auto inUnit = [millimetres](double inches) {
+        return millimetres ? shownLength(inches) : inches;
+    };
+    const std::string unit = !millimetres                           ? std::string(limits.unit)
+                             : which == VehicleValue::SteeringRatio ? std::string("mm per turn")
+                                                                    : std::string("mm");
     const std::string shown = !typed.empty()         ? quotedFileText(typed, 40)
-                              : std::isfinite(value) ? generalText(value)
+                              : std::isfinite(value) ? generalText(inUnit(value))
                                                      : std::string("that is not a number");
-    return name + " " + shown + " must be from " + generalText(limits.low) + " to " +
-           generalText(limits.high) + " " + limits.unit;
+    return name + " " + shown + " must be from " + generalText(inUnit(limits.low)) + " to " +
+           generalText(inUnit(limits.high)) + " " + unit;
 }
 
 } // namespace velmora

@@ -2,9 +2,11 @@
 
 #include "analysis/baseline_overlay.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace velmora {
 namespace {
@@ -14,6 +16,14 @@ constexpr double kTableTop = 120;
 constexpr double kRowPitch = 2.5;
 constexpr double kFileLineY = 190;
 constexpr int kRowsAtFullPitch = 26;
+
+// A length in the display unit, signed: as typed in inches, to the hundredth in millimetres.
+std::string signedLength(double inches) {
+    if (!showsMillimetres()) {
+        return SignedText(static_cast<float>(inches));
+    }
+    return SignedText(std::nearbyint(shownLength(inches) * 100.0) / 100.0 + 0.0);
+}
 
 void printAt(Printer& printer, double x, double y, const std::string& text) {
     printer.setCurrentPosition(x, y);
@@ -105,8 +115,14 @@ void buildGraphPage(Printer& printer, const GraphPageInputs& in,
     printer.setDocumentName(title);
     printer.setScale(143, 200, -20, 0);
 
-    const std::array<std::string, 6> labels =
-        printedAxisLabels(at(in.GraphData, 1), at(in.GraphData, n));
+    const bool lengths = in.flags.SideScrubGraph || in.flags.ForeAftGraph;
+    std::array<std::string, 6> labels = printedAxisLabels(at(in.GraphData, 1), at(in.GraphData, n));
+    if (lengths && showsMillimetres()) {
+        // The same ticks, named in millimetres.
+        for (std::string& label : labels) {
+            label = label.empty() ? label : captionLength(std::strtod(label.c_str(), nullptr));
+        }
+    }
     for (std::size_t k = 0; k < labels.size(); ++k) {
         if (!labels[k].empty()) {
             printAt(printer, kGridLines[k], 105, labels[k]);
@@ -115,9 +131,9 @@ void buildGraphPage(Printer& printer, const GraphPageInputs& in,
 
     // Travel labels: the ninths of the range from full bump down, the middle one left out.
     const float d = (in.VU + in.VD) / 8.0f;
-    printAt(printer, 100, 0, SignedText(in.VU));
+    printAt(printer, 100, 0, signedLength(in.VU));
     for (int k : {1, 2, 3, 5, 6, 7, 8}) {
-        printAt(printer, 100, 12.5 * k, SignedText(in.VU - static_cast<float>(k) * d));
+        printAt(printer, 100, 12.5 * k, signedLength(in.VU - static_cast<float>(k) * d));
     }
 
     printAt(printer, 30, 115, title);
@@ -148,14 +164,19 @@ void buildGraphPage(Printer& printer, const GraphPageInputs& in,
     printAt(printer, 60, kTableTop, "Position");
     float p = in.VU;
     for (int i = 1; i <= n; ++i) {
-        printAt(printer, 60, tableRowY(i, n), SignedText(p));
+        printAt(printer, 60, tableRowY(i, n), signedLength(p));
         p = p - in.VY;
     }
-    const bool inches = in.flags.SideScrubGraph || in.flags.ForeAftGraph;
     const bool magnitude = in.flags.BumpSteerGraph || in.flags.ForeAftGraph;
-    printAt(printer, 80, kTableTop, inches ? "Inches" : "Deg");
+    printAt(printer, 80, kTableTop, lengths ? lengthHeading() : "Deg");
     for (int i = 1; i <= n; ++i) {
-        const double rounded = roundThousandths(at(in.GraphData, i));
+        const float value = at(in.GraphData, i);
+        if (lengths && showsMillimetres()) {
+            const double mm = std::nearbyint(shownLength(value) * 100.0) / 100.0 + 0.0;
+            printAt(printer, 80, tableRowY(i, n), SignedText(magnitude ? std::fabs(mm) : mm));
+            continue;
+        }
+        const double rounded = roundThousandths(value);
         printAt(printer, 80, tableRowY(i, n), SignedText(magnitude ? std::fabs(rounded) : rounded));
     }
 

@@ -2,6 +2,7 @@
 
 #include "model/coordinate_rows.h"
 #include "model/entry_text.h"
+#include "model/shown_length.h"
 
 #include <string_view>
 #include <vector>
@@ -24,7 +25,9 @@ Font withSize(const Printer& printer, double size, bool bold) {
 CoordinateBoxTexts coordinateTableTexts(const CoordinateSet& coords) {
     CoordinateBoxTexts texts;
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
-        texts[static_cast<std::size_t>(i)] = coordinateCellText(coords[i]);
+        // In the display unit, as the boxes show them.
+        texts[static_cast<std::size_t>(i)] =
+            coordinateCellText(static_cast<float>(shownLength(coords[i])));
     }
     return texts;
 }
