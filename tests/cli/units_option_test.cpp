@@ -14,8 +14,8 @@ using Json = nlohmann::json;
 
 // Walks the inch and the millimetre output side by side: every number under a length key is
 // 25.4 times its inch value, every other number is the same, and the keys are the same.
-void expectScaled(const Json& in, const Json& mm, const std::set<std::string>& lengths,
-                  bool length, const std::string& where) {
+void expectScaled(const Json& in, const Json& mm, const std::set<std::string>& lengths, bool length,
+                  const std::string& where) {
     ASSERT_EQ(in.type(), mm.type()) << where;
     if (in.is_object()) {
         for (const auto& [key, value] : in.items()) {
@@ -65,8 +65,8 @@ TEST(CliUnits, MillimetreOutputIsTheInchOutputTimes254) {
          {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change"}},
         {{"steer", formula, "--max-rack", "1", "--steps", "4"},
          {"rack", "contact_patch_height_change", "wheelbase"}},
-        {{"vehicle", gm}, {"wheelbase", "cg_height", "steering_ratio", "gauge_length",
-                   "side_view_instant_center"}},
+        {{"vehicle", gm},
+         {"wheelbase", "cg_height", "steering_ratio", "gauge_length", "side_view_instant_center"}},
         {{"readings", gm}, {"gauge_length", "VU", "VD", "travel", "reading"}},
     };
     for (const auto& command : commands) {

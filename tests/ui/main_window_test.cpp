@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
     }
     EXPECT_EQ(captions.join('|'),
               "&File|&New|&Open|&Save|&Import Coordinates...|&Export "
-              "Coordinates...|-|E&xit|&Edit|&Undo|&Redo|&Options|&Travel Range|&Print "
+              "Coordinates...|-|E&xit|&Edit|&Undo|&Redo|-|U&nits|&Options|&Travel Range|&Print "
               "Garage Worksheets|"
               "&Track Type|&Dirt Oval|&Asphalt Oval|&Road Course|&Car Type|&GM Style Stock Car|"
               "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...|&Steering...|"

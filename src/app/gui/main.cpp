@@ -3,6 +3,7 @@
 // empty.
 #include "quit_when_shown.h"
 #include "ui/mainwindow/main_window.h"
+#include "ui/mainwindow/units_choice.h"
 #include "ui/platform/file_dialogs.h"
 #include "ui/platform/qt_message_sink.h"
 #include "velmora_version.h"
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    velmora::UnitsChoice::restoreSaved();
     velmora::QtFileDialogs fileDialogs;
     velmora::QtMessageSink messages;
     velmora::MainWindow window(velmora::MainWindowServices{fileDialogs, messages, {}});

@@ -1,4 +1,6 @@
 #include "ui/chassis/adjust_point_window.h"
+
+#include "model/shown_length.h"
 #include "ui/widgets/window_placement.h"
 
 #include "geometry/sensitivity.h"
@@ -21,24 +23,38 @@
 namespace velmora {
 namespace {
 
+// A shop's steps in either unit: sixteenths of an inch, or half millimetres.
 struct Nudge {
     const char* name;
     const char* caption;
     double inches;
+    const char* mmCaption;
+    double millimetres;
 };
 
 constexpr Nudge kNudges[] = {
-    {"btnNudgeMinus4", "-1/4", -0.25},     {"btnNudgeMinus8", "-1/8", -0.125},
-    {"btnNudgeMinus16", "-1/16", -0.0625}, {"btnNudgePlus16", "+1/16", 0.0625},
-    {"btnNudgePlus8", "+1/8", 0.125},      {"btnNudgePlus4", "+1/4", 0.25},
+    {"btnNudgeMinus4", "-1/4", -0.25, "-2", -2.0},
+    {"btnNudgeMinus8", "-1/8", -0.125, "-1", -1.0},
+    {"btnNudgeMinus16", "-1/16", -0.0625, "-0.5", -0.5},
+    {"btnNudgePlus16", "+1/16", 0.0625, "+0.5", 0.5},
+    {"btnNudgePlus8", "+1/8", 0.125, "+1", 1.0},
+    {"btnNudgePlus4", "+1/4", 0.25, "+2", 2.0},
 };
+
+double nudgeInches(const Nudge& n) {
+    return showsMillimetres() ? n.millimetres / kMillimetresPerInch : n.inches;
+}
 
 Message adjustMessage(const std::string& text) {
     return Message{"Adjust a Point", text, MessageIcon::Exclamation, MessageButtons::Ok};
 }
 
-QString inchesText(double value) {
-    return QString::fromStdString(boxText(static_cast<float>(value)));
+// An offset as typed in the display unit: the shortest text of the millimetres a double holds.
+QString offsetText(double inches) {
+    if (!showsMillimetres()) {
+        return QString::fromStdString(boxText(static_cast<float>(inches)));
+    }
+    return QString::fromStdString(generalText(std::round(shownLength(inches) * 1e6) / 1e6));
 }
 
 } // namespace
@@ -68,17 +84,17 @@ AdjustPointWindow::AdjustPointWindow(AdjustPointHost& host, MessageSink& message
         auto* button = new QPushButton(QString::fromLatin1(n.caption), this);
         button->setObjectName(QString::fromLatin1(n.name));
         button->setAutoDefault(false);
-        const double inches = n.inches;
-        connect(button, &QPushButton::clicked, this, [this, inches] { nudge(inches); });
+        connect(button, &QPushButton::clicked, this, [this, &n] { nudge(nudgeInches(n)); });
         nudges->addWidget(button);
+        nudgeButtons_.push_back(button);
     }
 
     txtOffset_ = new QLineEdit(this);
     txtOffset_->setObjectName(QStringLiteral("txtAdjustOffset"));
     txtOffset_->setMaximumWidth(
         txtOffset_->fontMetrics().horizontalAdvance(QStringLiteral("-00.0000")) + 24);
-    auto* lblOffset = new QLabel(QStringLiteral("&Offset (in)"), this);
-    lblOffset->setBuddy(txtOffset_);
+    lblOffset_ = new QLabel(this);
+    lblOffset_->setBuddy(txtOffset_);
     lblValue_ = new QLabel(this);
     lblValue_->setObjectName(QStringLiteral("lblAdjustValue"));
 
@@ -100,7 +116,7 @@ AdjustPointWindow::AdjustPointWindow(AdjustPointHost& host, MessageSink& message
     choice->addWidget(lblAxis);
     choice->addWidget(cboAxis_);
     auto* offset = new QHBoxLayout;
-    offset->addWidget(lblOffset);
+    offset->addWidget(lblOffset_);
     offset->addWidget(txtOffset_);
     offset->addSpacing(12);
     offset->addWidget(lblValue_, 1);
@@ -228,10 +244,12 @@ void AdjustPointWindow::nudge(double inches) {
 void AdjustPointWindow::applyTypedOffset() {
     dropStaleTrial();
     const std::string text = txtOffset_->text().toStdString();
-    const std::optional<float> typed = storedValue(text);
+    const std::optional<double> number = wholeTextNumber(text);
+    const std::optional<float> typed =
+        number ? std::optional<float>(static_cast<float>(typedLength(*number))) : std::nullopt;
     if (!typed) {
-        messages_.show(
-            adjustMessage("Please enter the offset in inches: \"" + text + "\" is not a number."));
+        messages_.show(adjustMessage("Please enter the offset in " + lengthWord() + ": \"" + text +
+                                     "\" is not a number."));
         showSelection(); // the last good offset again
         return;
     }
@@ -249,13 +267,15 @@ bool AdjustPointWindow::setOffset(double offset) {
     const float value = static_cast<float>(static_cast<double>(before[index]) + offset);
     const std::string what = coordinateAxisName(index) + " of the " + coordinatePointName(index);
     if (!std::isfinite(value)) {
-        messages_.show(adjustMessage("An offset of " + generalText(offset) + " in moves the " +
-                                     what + " beyond any number the table holds."));
+        messages_.show(adjustMessage("An offset of " + offsetText(offset).toStdString() + " " +
+                                     lengthUnitText() + " moves the " + what +
+                                     " beyond any number the table holds."));
         return false;
     }
     if (value == 0.0f) {
-        messages_.show(adjustMessage("An offset of " + generalText(offset) + " in makes the " +
-                                     what + " 0, which the table takes as not entered."));
+        messages_.show(adjustMessage("An offset of " + offsetText(offset).toStdString() + " " +
+                                     lengthUnitText() + " makes the " + what +
+                                     " 0, which the table takes as not entered."));
         return false;
     }
     if (!original_) {
@@ -293,6 +313,14 @@ void AdjustPointWindow::revert() {
 }
 
 void AdjustPointWindow::showSelection() {
+    // The steps and the offset follow the units the program shows.
+    for (std::size_t i = 0; i < nudgeButtons_.size(); ++i) {
+        const Nudge& n = kNudges[i];
+        nudgeButtons_[i]->setText(
+            QString::fromLatin1(showsMillimetres() ? n.mmCaption : n.caption));
+    }
+    lblOffset_->setText(
+        QStringLiteral("&Offset (%1)").arg(QString::fromStdString(lengthUnitText())));
     const int index = selectedIndex();
     btnKeep_->setEnabled(original_.has_value());
     btnRevert_->setEnabled(original_.has_value());
@@ -302,16 +330,18 @@ void AdjustPointWindow::showSelection() {
         return;
     }
     const double offset = offsets_[static_cast<std::size_t>(index)];
-    txtOffset_->setText(inchesText(offset));
+    txtOffset_->setText(offsetText(offset));
     const CoordinateSet now = original_ ? trial_ : host_.coordinatesOf(right_);
     // Thousandths, as every analysis window shows a length.
     const auto shown = [](float value) {
-        return QString::fromStdString(fixedText(static_cast<double>(value), 3));
+        return QString::fromStdString(fixedLength(static_cast<double>(value), 3));
     };
-    QString text = QStringLiteral("%1 = %2 in")
-                       .arg(QString::fromStdString(coordinateAxisName(index)), shown(now[index]));
+    const QString unit = QString::fromStdString(lengthUnitText());
+    QString text =
+        QStringLiteral("%1 = %2 %3")
+            .arg(QString::fromStdString(coordinateAxisName(index)), shown(now[index]), unit);
     if (original_ && now[index] != (*original_)[index]) {
-        text += QStringLiteral(" (was %1 in)").arg(shown((*original_)[index]));
+        text += QStringLiteral(" (was %1 %2)").arg(shown((*original_)[index]), unit);
     }
     lblValue_->setText(text);
 }

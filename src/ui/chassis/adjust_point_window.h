@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -81,6 +82,8 @@ private:
     QComboBox* cboAxis_ = nullptr;
     QLineEdit* txtOffset_ = nullptr;
     QLabel* lblValue_ = nullptr;
+    std::vector<QPushButton*> nudgeButtons_;
+    QLabel* lblOffset_ = nullptr;
     QPushButton* btnKeep_ = nullptr;
     QPushButton* btnRevert_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "ui/chassis/vehicle_data_frame.h"
 
+#include "model/shown_length.h"
+
 #include "model/entry_text.h"
 #include "model/typed_number.h"
 #include "ui/widgets/armed_line_edit.h"
@@ -29,6 +31,20 @@ constexpr BoxDesign kBoxes[kVehicleBoxes] = {
     {"txtGaugeLength", "lblGaugeLength", "Bump Steer Gauge (in, 12 if empty)"},
 };
 
+// Every value but the brake share is a length, typed and shown in the display unit.
+bool isLength(VehicleValue which) {
+    return which != VehicleValue::FrontBrakePercent;
+}
+
+QString shownCaption(const char* caption) {
+    QString text = QString::fromLatin1(caption);
+    if (showsMillimetres()) {
+        text.replace(QStringLiteral("(in"), QStringLiteral("(mm"));
+        text.replace(QStringLiteral(", 12 if"), QStringLiteral(", 304.8 if"));
+    }
+    return text;
+}
+
 bool blankText(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
@@ -48,12 +64,14 @@ std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& t
         const TypedNumber typed = readTypedNumber(texts[i], {.blanksAround = true, .single = true});
         std::string name(vehicleLabel(which));
         name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-        const std::string problem = typed.ok() ? vehicleValueProblem(which, typed.value, texts[i])
-                                               : name + " " + typed.problem;
+        const bool length = isLength(which);
+        const double inches = length ? typedLength(typed.value) : typed.value;
+        const std::string problem =
+            typed.ok() ? vehicleValueProblem(which, inches, texts[i]) : name + " " + typed.problem;
         if (!problem.empty()) {
             return problem + ", or empty when it is not known.";
         }
-        slot = static_cast<float>(typed.value);
+        slot = length ? typedStoredLength(typed.value) : static_cast<float>(typed.value);
     }
     return data;
 }
@@ -86,7 +104,11 @@ VehicleDataFrame::VehicleDataFrame(QWidget* parent)
 void VehicleDataFrame::setValues(const VehicleData& data) {
     for (std::size_t i = 0; i < kVehicleBoxes; ++i) {
         const std::optional<float>& value = vehicleValue(data, kVehicleValues[i]);
-        boxes_[i]->setText(value ? QString::fromStdString(boxText(*value)) : QString());
+        const bool length = isLength(kVehicleValues[i]);
+        boxes_[i]->setText(
+            value ? QString::fromStdString(length ? lengthBoxText(*value) : boxText(*value))
+                  : QString());
+        labels_[i]->setText(shownCaption(kBoxes[i].caption));
     }
 }
 

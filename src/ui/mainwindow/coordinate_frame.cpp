@@ -2,6 +2,7 @@
 
 #include "model/coordinate_rows.h"
 #include "model/entry_text.h"
+#include "model/shown_length.h"
 #include "ui/widgets/armed_line_edit.h"
 #include "ui/widgets/frame_keys.h"
 #include "ui/widgets/proportional_layout.h"
@@ -156,7 +157,7 @@ void CoordinateFrame::setSide(bool right) {
 void CoordinateFrame::setValues(const CoordinateSet& values) {
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         boxes_[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(coordinateCellText(values[i])));
+            QString::fromStdString(lengthCellText(values[i])));
     }
 }
 

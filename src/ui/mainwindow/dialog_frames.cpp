@@ -1,5 +1,7 @@
 #include "ui/mainwindow/dialog_frames.h"
 
+#include "model/shown_length.h"
+
 #include "geometry/coordinate_checks.h"
 #include "geometry/static_geometry.h"
 #include "model/gathering_message_sink.h"
@@ -84,9 +86,9 @@ void DialogFrames::acceptTravel() {
         acceptedTravel(panels_.frmTravel->bumpText(), panels_.frmTravel->reboundText());
     if (!travel) {
         // The frame stays open with what was typed, so it can be corrected.
-        messages_.show(frameMessage("Range to Analyze",
-                                    "Please enter the travel in inches as a number greater "
-                                    "than 0."));
+        messages_.show(frameMessage("Range to Analyze", "Please enter the travel in " +
+                                                            lengthWord() +
+                                                            " as a number greater than 0."));
         return;
     }
     panels_.frmTravel->hide();

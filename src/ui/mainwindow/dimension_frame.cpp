@@ -1,6 +1,7 @@
 #include "ui/mainwindow/dimension_frame.h"
 
 #include "model/entry_text.h"
+#include "model/shown_length.h"
 #include "pictures/wizard_screens.h"
 #include "ui/widgets/armed_line_edit.h"
 #include "ui/widgets/frame_keys.h"
@@ -100,7 +101,7 @@ bool DimensionFrame::storeScreen() {
     CoordinateSet set = state_.activeCoords();
     for (std::size_t i = 0; i < 3; ++i) {
         if (screen.boxes[i]) {
-            set[screen.boxes[i]->index] = readBoxValue(boxes_[i]->text().toStdString());
+            set[screen.boxes[i]->index] = readLengthBox(boxes_[i]->text().toStdString());
         }
     }
     if (set == state_.activeCoords()) {
@@ -117,7 +118,7 @@ void DimensionFrame::loadScreen(PictureAxis axis) {
         if (!screen.boxes[i]) {
             continue;
         }
-        boxes_[i]->setText(QString::fromStdString(boxText(set[screen.boxes[i]->index])));
+        boxes_[i]->setText(QString::fromStdString(lengthBoxText(set[screen.boxes[i]->index])));
         prompts_[i]->setText(QString::fromLatin1(screen.boxes[i]->prompt));
     }
     // An unknown car style keeps the picture shown.

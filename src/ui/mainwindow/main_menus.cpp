@@ -54,6 +54,12 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     // Ctrl+Y and Ctrl+Shift+Z on every platform, whatever the platform's own redo key is.
     m.mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m.mnuEdit->addSeparator();
+    m.mnuUnits = m.mnuEdit->addMenu(QStringLiteral("U&nits"));
+    m.mnuUnits->setObjectName(QStringLiteral("mnuUnits"));
+    m.mnuUnits->menuAction()->setObjectName(QStringLiteral("mnuUnits"));
+    m.mnuUnitsInches = addCheckEntry(m.mnuUnits, "mnuUnitsInches", "&Inches", true);
+    m.mnuUnitsMillimetres = addCheckEntry(m.mnuUnits, "mnuUnitsMillimetres", "&Millimetres", false);
 
     m.mnuOptions = addMenu(bar, "mnuOptions", "&Options");
     m.mnuOptTravel = addEntry(m.mnuOptions, "mnuOptTravel", "&Travel Range");

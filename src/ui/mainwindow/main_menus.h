@@ -24,6 +24,10 @@ struct MainMenus {
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    // Inches or millimetres for every length shown and typed (checked, one of the two).
+    QMenu* mnuUnits = nullptr;
+    QAction* mnuUnitsInches = nullptr;
+    QAction* mnuUnitsMillimetres = nullptr;
 
     QMenu* mnuOptions = nullptr;
     QAction* mnuOptTravel = nullptr;

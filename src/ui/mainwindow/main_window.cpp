@@ -11,6 +11,7 @@
 #include "ui/mainwindow/side_frame.h"
 #include "ui/mainwindow/side_refresh.h"
 #include "ui/mainwindow/static_frame.h"
+#include "ui/mainwindow/units_choice.h"
 #include "ui/widgets/after_first_expose.h"
 #include "ui/widgets/named_pictures.h"
 #include "ui/widgets/picture_button.h"
@@ -133,11 +134,10 @@ void MainWindow::connectCommands() {
     onMenu(m.mnuSetBaseline, [this] { analyses_->setBaselineFromProject(); });
     onMenu(m.mnuOpenBaseline, [this] { openBaselineProject(); });
     onMenu(m.mnuClearBaseline, [this] { analyses_->clearBaseline(); });
-    // There is nothing to clear until a baseline is set.
-    m.mnuClearBaseline->setEnabled(false);
+    new UnitsChoice(m, document_, this);
+    m.mnuClearBaseline->setEnabled(false); // nothing to clear until a baseline is set
     connect(analyses_, &AnalysisWindows::baselineChanged, m.mnuClearBaseline, &QAction::setEnabled);
     onMenu(m.mnuAdjustPoint, [this] { analyses_->showAdjustPoint(); });
-
     for (SideFrame* side : {panels_.frmLeft, panels_.frmRight}) {
         connect(side->topButton(), &PictureButton::clicked, this,
                 [this] { frames_->openWizard(PictureGroup::Top); });

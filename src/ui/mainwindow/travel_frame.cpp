@@ -1,6 +1,7 @@
 #include "ui/mainwindow/travel_frame.h"
 
 #include "model/entry_text.h"
+#include "model/shown_length.h"
 #include "model/travel.h"
 #include "ui/widgets/armed_line_edit.h"
 #include "ui/widgets/frame_keys.h"
@@ -14,8 +15,8 @@
 namespace velmora {
 
 std::optional<TravelRange> acceptedTravel(std::string_view bumpText, std::string_view reboundText) {
-    const std::optional<float> bump = storedValue(bumpText);
-    const std::optional<float> rebound = storedValue(reboundText);
+    const std::optional<float> bump = storedLength(bumpText);
+    const std::optional<float> rebound = storedLength(reboundText);
     if (!bump || !rebound || !(*bump > 0) || !(*rebound > 0)) {
         return std::nullopt;
     }
@@ -59,8 +60,8 @@ TravelFrame::TravelFrame(QWidget* parent) : QGroupBox(QStringLiteral("Range to A
 }
 
 void TravelFrame::setTravel(float bump, float rebound) {
-    txtBump_->setText(QString::fromStdString(boxText(bump)));
-    txtRebound_->setText(QString::fromStdString(boxText(rebound)));
+    txtBump_->setText(QString::fromStdString(lengthBoxText(bump)));
+    txtRebound_->setText(QString::fromStdString(lengthBoxText(rebound)));
 }
 
 std::string TravelFrame::bumpText() const {

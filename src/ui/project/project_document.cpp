@@ -48,6 +48,10 @@ QString ProjectDocument::redoText() const {
     return entryText("&Redo", history_.redoName());
 }
 
+void ProjectDocument::retell(const std::string& why) {
+    emit changed(ProjectChange{why, ProjectParts::all(), false});
+}
+
 void ProjectDocument::start(Project project) {
     history_ = ProjectHistory(std::move(project));
     emit changed(ProjectChange{{}, ProjectParts::all(), true});

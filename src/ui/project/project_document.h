@@ -31,6 +31,10 @@ public:
     QString undoText() const;
     QString redoText() const;
 
+    // Tells every window to show the whole project again though nothing in it changed (the
+    // units it is shown in did); no undo step.
+    void retell(const std::string& why);
+
     // The project the session starts from, with no history: the program's start-up.
     void start(Project project);
 

@@ -1,0 +1,64 @@
+#include "data_entry_fixture.h"
+
+#include "model/shown_length.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace velmora::testing {
+namespace {
+
+// Every test leaves the program in inches, as the next one expects.
+class UnitsTest : public DataEntryTest {
+protected:
+    void TearDown() override {
+        setDisplayUnit(LengthUnit::Inches);
+        DataEntryTest::TearDown();
+    }
+
+    QByteArray savedBytes(const char* name) {
+        const QString path = files.filePath(QString::fromLatin1(name));
+        dialogs.saveAnswers.push_back(path);
+        menu("mnuSave")->trigger();
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    }
+
+    QTemporaryDir files;
+};
+
+TEST_F(UnitsTest, MillimetresAreTypedAndShownAndNothingStoredChanges) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    const QByteArray before = savedBytes("before.kqw");
+    for (int i = 0; i < 5; ++i) {
+        menu("mnuUnitsMillimetres")->trigger();
+        menu("mnuUnitsInches")->trigger();
+    }
+    EXPECT_EQ(savedBytes("switched.kqw"), before);
+
+    menu("mnuUnitsMillimetres")->trigger();
+    EXPECT_TRUE(menu("mnuUnitsMillimetres")->isChecked());
+    EXPECT_FALSE(menu("mnuUnitsInches")->isChecked());
+
+    // The table shows millimetres at one decimal and reads them back as typed.
+    click("btnDimLXYZ");
+    const float stored = window->document().project().left[3];
+    EXPECT_EQ(tableBox(3)->text().toStdString(), lengthCellText(stored));
+    tableBox(3)->setText(QStringLiteral("612.4"));
+    click("btnXYZOK");
+    EXPECT_EQ(window->document().project().left[3], storedInches(612.4, LengthUnit::Millimetres));
+    click("btnDimLXYZ");
+    EXPECT_EQ(tableBox(3)->text(), QStringLiteral(" 612.4"));
+    click("btnXYZCancel");
+
+    // The travel frame too: 50.8 mm of bump and rebound is 2 inches.
+    menu("mnuOptTravel")->trigger();
+    control<QLineEdit>("txtTravelBump")->setText(QStringLiteral("50.8"));
+    control<QLineEdit>("txtTravelReb")->setText(QStringLiteral("50.8"));
+    click("btnTravelOK");
+    EXPECT_EQ(window->document().project().bump, 2.0f);
+}
+
+} // namespace
+} // namespace velmora::testing
