@@ -95,14 +95,23 @@ void putUnits(nlohmann::json& out, std::initializer_list<std::string_view> lengt
     out["units"] = lengthUnitText();
 }
 
-std::string csvHeader(std::initializer_list<std::pair<std::string_view, bool>> columns) {
+std::string csvHeader(std::string_view inchHeader) {
+    if (!showsMillimetres()) {
+        return std::string(inchHeader);
+    }
+    // The angles and the position are the columns that are no length.
+    constexpr std::string_view kNoLength[] = {"position", "CamberChange", "CasterChange",
+                                              "BumpSteer"};
     std::string header;
-    for (const auto& [name, length] : columns) {
+    while (!inchHeader.empty()) {
+        const std::size_t comma = inchHeader.find(',');
+        const std::string_view name = inchHeader.substr(0, comma);
         header += header.empty() ? "" : ",";
         header += name;
-        if (length && showsMillimetres()) {
+        if (std::find(std::begin(kNoLength), std::end(kNoLength), name) == std::end(kNoLength)) {
             header += " (mm)";
         }
+        inchHeader = comma == std::string_view::npos ? "" : inchHeader.substr(comma + 1);
     }
     return header;
 }

@@ -18,9 +18,9 @@ std::string dumpShortest(const nlohmann::json& value, int indent = 2);
 // The keys stay what they are in inches.
 void putUnits(nlohmann::json& out, std::initializer_list<std::string_view> lengthKeys);
 
-// A CSV header's length columns name their unit in millimetres ("travel (mm)"); in inches the
-// header stays as it always was.
-std::string csvHeader(std::initializer_list<std::pair<std::string_view, bool>> columns);
+// A sweep's CSV header, whose length columns name their unit in millimetres ("travel (mm)");
+// in inches the header stays as it always was.
+std::string csvHeader(std::string_view inchHeader);
 // A length cell: a single's shortest text in inches; in millimetres the shortest double of that
 // decimal times 25.4, as the JSON writes it.
 std::string csvLength(float inches);

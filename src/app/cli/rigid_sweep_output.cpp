@@ -67,19 +67,8 @@ void printRigidSweepJson(const SuspensionState& state, const RigidSweep& sweep) 
 }
 
 void printRigidSweepCsv(const RigidSweep& sweep) {
-    std::cout << csvHeader({{"position", false},
-                            {"travel", true},
-                            {"CamberChange", false},
-                            {"SideScrub", true},
-                            {"CasterChange", false},
-                            {"ForeAft", true},
-                            {"BumpSteer", false},
-                            {"TopBallX", true},
-                            {"TopBallY", true},
-                            {"TopBallZ", true},
-                            {"BottomBallX", true},
-                            {"BottomBallY", true},
-                            {"BottomBallZ", true}})
+    std::cout << csvHeader("position,travel,CamberChange,SideScrub,CasterChange,ForeAft,BumpSteer,"
+                           "TopBallX,TopBallY,TopBallZ,BottomBallX,BottomBallY,BottomBallZ")
               << '\n';
     const int n = sweep.complete ? sweep.n : 0;
     for (int i = 1; i <= n; ++i) {

@@ -91,21 +91,9 @@ void printJson(const SuspensionState& state, const SweepOutcome& outcome,
 
 void printCsv(const SuspensionState& state, const SweepOutcome& outcome,
               const RecordingMessageSink& sink) {
-    std::cout << csvHeader({{"position", false},
-                            {"travel", true},
-                            {"CamberChange", false},
-                            {"SideScrub", true},
-                            {"CasterChange", false},
-                            {"ForeAft", true},
-                            {"BumpSteer", false},
-                            {"TieRodOuterX", true},
-                            {"TieRodOuterY", true},
-                            {"TopBallX", true},
-                            {"TopBallY", true},
-                            {"TopBallZ", true},
-                            {"BottomBallX", true},
-                            {"BottomBallY", true},
-                            {"BottomBallZ", true}})
+    std::cout << csvHeader("position,travel,CamberChange,SideScrub,CasterChange,ForeAft,BumpSteer,"
+                           "TieRodOuterX,TieRodOuterY,TopBallX,TopBallY,TopBallZ,BottomBallX,"
+                           "BottomBallY,BottomBallZ")
               << '\n';
     for (int i = 1; i <= outcome.n; ++i) {
         const auto at = static_cast<std::size_t>(i);
