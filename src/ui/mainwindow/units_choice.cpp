@@ -6,12 +6,20 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace velmora {
 namespace {
 
 const QString kUnitsKey = QStringLiteral("display/units");
+
+// The program's own settings file (~/.config/Velmora/Velmora.conf); a test program keeps its
+// own under its name, so a test never changes the user's choice.
+QSettings settings() {
+    const QString name = QCoreApplication::applicationName();
+    return QSettings(name, name);
+}
 
 } // namespace
 
@@ -27,7 +35,7 @@ UnitsChoice::UnitsChoice(const MainMenus& menus, ProjectDocument& document, QObj
 }
 
 void UnitsChoice::restoreSaved() {
-    const QString saved = QSettings().value(kUnitsKey).toString();
+    const QString saved = settings().value(kUnitsKey).toString();
     setDisplayUnit(saved == QLatin1String("mm") ? LengthUnit::Millimetres : LengthUnit::Inches);
 }
 
@@ -38,7 +46,7 @@ void UnitsChoice::choose(bool millimetres) {
         return;
     }
     setDisplayUnit(millimetres ? LengthUnit::Millimetres : LengthUnit::Inches);
-    QSettings().setValue(kUnitsKey, millimetres ? QStringLiteral("mm") : QStringLiteral("in"));
+    settings().setValue(kUnitsKey, millimetres ? QStringLiteral("mm") : QStringLiteral("in"));
     document_.retell("Units");
 }
 
