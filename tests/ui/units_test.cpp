@@ -1,8 +1,11 @@
 #include "data_entry_fixture.h"
 
 #include "model/shown_length.h"
+#include "ui/chassis/dive_roll_window.h"
+#include "ui/chassis/step_box.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 namespace velmora::testing {
@@ -58,6 +61,22 @@ TEST_F(UnitsTest, MillimetresAreTypedAndShownAndNothingStoredChanges) {
     control<QLineEdit>("txtTravelReb")->setText(QStringLiteral("50.8"));
     click("btnTravelOK");
     EXPECT_EQ(window->document().project().bump, 2.0f);
+}
+
+// The dive box reads millimetres and steps by 2.5 mm; its value stays in inches.
+TEST_F(UnitsTest, DiveIsTypedAndSteppedInMillimetres) {
+    open(examplePath("gm-dirt-oval.kqw"));
+    menu("mnuUnitsMillimetres")->trigger();
+    menu("mnuDiveRoll")->trigger();
+    auto* dive = window->windows().diveRoll->findChild<StepBox*>(QStringLiteral("txtDive"));
+    ASSERT_NE(dive, nullptr);
+    auto* text = dive->findChild<QLineEdit*>();
+    text->setText(QStringLiteral("12.7"));
+    dive->stepBy(1);
+    EXPECT_DOUBLE_EQ(dive->value(), 15.2 / 25.4);
+    EXPECT_EQ(text->text(), QStringLiteral("15.2"));
+    menu("mnuUnitsInches")->trigger();
+    EXPECT_EQ(text->text(), QString::number(15.2 / 25.4, 'g', 12));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/chassis/dive_roll_window.h"
 
+#include "model/shown_length.h"
+
 #include "chassis_pages/roll_figures.h"
 #include "ui/chassis/step_box.h"
 #include "ui/widgets/drawing_surface.h"
@@ -34,6 +36,7 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
 
     txtDive_ = new StepBox(kDiveStep, kMostDive, &diveProblem, QStringLiteral("Dive"), this);
     txtDive_->setObjectName(QStringLiteral("txtDive"));
+    txtDive_->setLength(2.5); // a tenth of an inch is about 2.5 mm
     txtRoll_ = new StepBox(kRollStep, kMostRoll, &rollProblem, QStringLiteral("Roll"), this);
     txtRoll_->setObjectName(QStringLiteral("txtRoll"));
     for (StepBox* box : {txtDive_, txtRoll_}) {
@@ -60,7 +63,8 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     btnClose->setObjectName(QStringLiteral("btnRollClose"));
 
     auto* inputs = new QHBoxLayout;
-    inputs->addWidget(captionFor(txtDive_, QStringLiteral("&Dive (in)"), this));
+    lblDive_ = captionFor(txtDive_, QString(), this);
+    inputs->addWidget(lblDive_);
     inputs->addWidget(txtDive_);
     inputs->addSpacing(12);
     inputs->addWidget(captionFor(txtRoll_, QStringLiteral("&Roll (deg)"), this));
@@ -105,6 +109,8 @@ DiveRollWindow::~DiveRollWindow() {
 }
 
 void DiveRollWindow::refresh() {
+    lblDive_->setText(QStringLiteral("&Dive (%1)").arg(QString::fromStdString(lengthUnitText())));
+    txtDive_->showUnit();
     const bool right = isComplete(project_.RightCoords);
     const bool left = isComplete(project_.LeftCoords);
     missing_.clear();

@@ -72,6 +72,7 @@ private:
     StepBox* txtDive_;
     StepBox* txtRoll_;
     QLabel* lblRollMessage_;
+    QLabel* lblDive_ = nullptr;
     DrawingSurface* picDiveRoll_;
     QTableWidget* tblDiveRoll_;
     QPushButton* btnRollPrint_;

@@ -1,5 +1,7 @@
 #include "ui/chassis/steering_window.h"
 
+#include "model/shown_length.h"
+
 #include "model/number_text.h"
 #include "ui/chassis/step_box.h"
 #include "ui/widgets/drawing_surface.h"
@@ -65,6 +67,7 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, QWidget* parent)
         new StepBox(kRackStep, kMostRack, &rackEachWayProblem, QStringLiteral("Rack travel"), this);
     txtMaxRack_->setObjectName(QStringLiteral("txtSteerMaxRack"));
     txtMaxRack_->setLowest(kRackStep);
+    txtMaxRack_->setLength(5.0); // a quarter inch is about 5 mm
     txtMaxRack_->setValue(maxRack_);
     txtMaxRack_->setMinimumWidth(
         txtMaxRack_->fontMetrics().horizontalAdvance(QStringLiteral("10.0000")) + 40);
@@ -73,8 +76,8 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, QWidget* parent)
     lblRackMessage_->setWordWrap(true);
     lblRackMessage_->setStyleSheet(QStringLiteral("color: #a00000"));
     lblRackMessage_->hide();
-    auto* lblMaxRack = new QLabel(QStringLiteral("&Rack travel each way (in)"), this);
-    lblMaxRack->setBuddy(txtMaxRack_);
+    lblMaxRack_ = new QLabel(this);
+    lblMaxRack_->setBuddy(txtMaxRack_);
     btnPrint_ = new QPushButton(QStringLiteral("Print"), this);
     btnPrint_->setObjectName(QStringLiteral("btnSteerPrint"));
     addPrintShortcut(*this, *btnPrint_);
@@ -85,7 +88,7 @@ SteeringWindow::SteeringWindow(const SuspensionState& state, QWidget* parent)
     pictures->addWidget(picSteerPlot_, 3);
     pictures->addWidget(picSteerPlan_, 2);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(lblMaxRack);
+    controls->addWidget(lblMaxRack_);
     controls->addWidget(txtMaxRack_);
     controls->addWidget(sldRack_, 1);
     controls->addWidget(btnPrint_);
@@ -133,6 +136,9 @@ void SteeringWindow::setBaseline(const Baseline* baseline) {
 }
 
 void SteeringWindow::refresh() {
+    lblMaxRack_->setText(
+        QStringLiteral("&Rack travel each way (%1)").arg(QString::fromStdString(lengthUnitText())));
+    txtMaxRack_->showUnit();
     pair_ = SteeringPair::build(state_.RightCoords, state_.LeftCoords);
     std::optional<double> wheelbase;
     if (state_.Vehicle.wheelbase) {

@@ -62,6 +62,7 @@ private:
     StepBox* txtMaxRack_ = nullptr;
     // Why the rack travel typed was refused, under the box, as Dive and Roll says it.
     QLabel* lblRackMessage_ = nullptr;
+    QLabel* lblMaxRack_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
     QPushButton* btnClose_ = nullptr;
 };

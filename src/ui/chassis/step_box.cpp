@@ -1,5 +1,6 @@
 #include "ui/chassis/step_box.h"
 
+#include "model/shown_length.h"
 #include "model/typed_number.h"
 
 #include <QLineEdit>
@@ -33,10 +34,29 @@ StepBox::StepBox(double step, double limit, std::string (*describe)(double, std:
     });
 }
 
+void StepBox::setLength(double millimetreStep) {
+    millimetreStep_ = millimetreStep;
+    setValue(value_);
+}
+
+void StepBox::showUnit() {
+    if (millimetreStep_ && shownInMillimetres_ != showsMillimetres()) {
+        setValue(value_);
+    }
+}
+
+QString StepBox::shownText(double value) const {
+    if (!millimetreStep_ || !showsMillimetres()) {
+        return boxText(value);
+    }
+    return boxText(std::round(shownLength(value) * 1e6) / 1e6);
+}
+
 void StepBox::setValue(double value) {
     value_ = value;
     problem_.clear();
-    lineEdit()->setText(boxText(value));
+    shownInMillimetres_ = showsMillimetres();
+    lineEdit()->setText(shownText(value));
 }
 
 bool StepBox::take() {
@@ -46,15 +66,16 @@ bool StepBox::take() {
     const std::string typed = first == std::string::npos
                                   ? std::string()
                                   : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const double value = millimetreStep_ ? typedLength(number.value) : number.value;
     const std::string why =
-        number.ok() ? describe_(number.value, typed) : what_.toStdString() + " " + number.problem;
+        number.ok() ? describe_(value, typed) : what_.toStdString() + " " + number.problem;
     if (!why.empty()) {
-        problem_ =
-            QString::fromStdString(why + "; it stays at ") + boxText(value_) + QStringLiteral(".");
+        problem_ = QString::fromStdString(why + "; it stays at ") + shownText(value_) +
+                   QStringLiteral(".");
         return false;
     }
     problem_.clear();
-    value_ = number.value;
+    value_ = value;
     return true;
 }
 
@@ -65,6 +86,13 @@ void StepBox::stepBy(int steps) {
     }
     // Held to millionths, so that the value is the one the box shows (0.3, not
     // 0.30000000000000004 after three steps of 0.1).
+    if (millimetreStep_ && showsMillimetres()) {
+        const double shown = std::round(shownLength(value_) * 1e6) / 1e6;
+        const double next = typedLength(std::round((shown + steps * *millimetreStep_) * 1e6) / 1e6);
+        setValue(std::clamp(next, lowest_.value_or(-limit_), limit_));
+        emit edited();
+        return;
+    }
     const double next = std::clamp(value_ + steps * step_, lowest_.value_or(-limit_), limit_);
     setValue(std::round(next * 1e6) / 1e6);
     emit edited();

@@ -23,6 +23,11 @@ public:
     double value() const { return value_; }
     // Steps stop here instead of at -limit (a travel each way is never below its first step).
     void setLowest(double lowest) { lowest_ = lowest; }
+    // A length: the value stays in inches, the text is typed and shown in the display unit,
+    // stepping by `millimetreStep` while that is millimetres.
+    void setLength(double millimetreStep);
+    // Shows the value again when the display unit changed since it was last shown.
+    void showUnit();
     void setValue(double value);
     // Why the text was last refused; empty while the box holds an accepted value.
     const QString& problem() const { return problem_; }
@@ -48,6 +53,10 @@ private:
     QString what_;
     double value_ = 0;
     QString problem_;
+    std::optional<double> millimetreStep_; // set for a length
+    bool shownInMillimetres_ = false;
+
+    QString shownText(double value) const;
 };
 
 } // namespace velmora
