@@ -2,6 +2,7 @@
 
 #include "model/entry_text.h"
 #include "model/number_text.h"
+#include "model/shown_length.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,19 +19,25 @@ std::string limitText(float limit) {
     return shortestText(limit);
 }
 
-// One cell of a row: the number it holds, or why not.
+// Why a typed length beyond +-limit inches cannot be kept, in the unit it was typed in.
+std::string typedRangeProblem(const char* what, float limit) {
+    return "the " + std::string(what) + " must be a number of " + lengthWord() + " from -" +
+           shortestLength(limit) + " to " + shortestLength(limit);
+}
+
+// One cell of a row, typed in the display unit: the inches it holds, or why not.
 std::variant<float, std::string> cellValue(const std::string& text, std::size_t row,
-                                           const char* what, std::string (*problem)(double)) {
+                                           const char* what, float limit) {
     const std::string prefix = "Row " + std::to_string(row) + ": ";
     if (blankText(text)) {
         return prefix + "the " + what + " is empty.";
     }
-    const std::optional<float> value = storedValue(text);
+    const std::optional<float> value = storedLength(text);
     if (!value) {
-        return prefix + "\"" + text + "\" is not a " + what + " in inches.";
+        return prefix + "\"" + text + "\" is not a " + what + " in " + lengthWord() + ".";
     }
-    if (std::string why = problem(*value); !why.empty()) {
-        return prefix + "\"" + text + "\": " + why + ".";
+    if (!std::isfinite(*value) || std::fabs(*value) > limit) {
+        return prefix + "\"" + text + "\": " + typedRangeProblem(what, limit) + ".";
     }
     return *value;
 }
@@ -82,11 +89,11 @@ acceptedReadings(const std::vector<ReadingRow>& rows, bool right) {
         if (blankText(travelText) && blankText(readingText)) {
             continue;
         }
-        auto travel = cellValue(travelText, row, "travel", readingTravelProblem);
+        auto travel = cellValue(travelText, row, "travel", kReadingTravelLimit);
         if (auto* why = std::get_if<std::string>(&travel)) {
             return *why;
         }
-        auto reading = cellValue(readingText, row, "gauge reading", gaugeReadingProblem);
+        auto reading = cellValue(readingText, row, "gauge reading", kGaugeReadingLimit);
         if (auto* why = std::get_if<std::string>(&reading)) {
             return *why;
         }
@@ -97,8 +104,8 @@ acceptedReadings(const std::vector<ReadingRow>& rows, bool right) {
         }
         for (std::size_t k = 0; k < readings.size(); ++k) {
             if (readings[k].travel == t) {
-                return "Row " + std::to_string(row) + ": a reading at " + shortestText(t) +
-                       " in is already in row " + std::to_string(rowOf[k]) + ".";
+                return "Row " + std::to_string(row) + ": a reading at " + shortestLength(t) + " " +
+                       lengthUnitText() + " is already in row " + std::to_string(rowOf[k]) + ".";
             }
         }
         readings.push_back({right, t, std::get<float>(reading)});

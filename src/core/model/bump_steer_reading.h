@@ -45,10 +45,10 @@ std::vector<BumpSteerReading> readingsOfSide(const std::vector<BumpSteerReading>
 std::vector<BumpSteerReading> withSideReadings(const std::vector<BumpSteerReading>& all, bool right,
                                                const std::vector<BumpSteerReading>& side);
 
-// The rows of the readings table as typed: travel and gauge reading texts. A row with both
-// cells empty is passed over; otherwise both must be numbers a reading can take, and no travel
-// may come twice. The first row that cannot be taken is refused with a reason that names the
-// row and the text; the readings taken are sorted from full bump down.
+// The rows of the readings table as typed, in the display unit: travel and gauge reading texts. A
+// row with both cells empty is passed over; otherwise both must be numbers a reading can take, and
+// no travel may come twice. The first row that cannot be taken is refused with a reason that names
+// the row and the text; the readings taken are sorted from full bump down.
 using ReadingRow = std::pair<std::string, std::string>;
 std::variant<std::vector<BumpSteerReading>, std::string>
 acceptedReadings(const std::vector<ReadingRow>& rows, bool right);

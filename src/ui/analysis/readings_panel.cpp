@@ -4,7 +4,7 @@
 #include "analysis/model_overlay.h"
 #include "analysis/readings_overlay.h"
 #include "model/bump_steer_reading.h"
-#include "model/number_text.h"
+#include "model/shown_length.h"
 #include "ui/analysis/data_table_columns.h"
 #include "ui/widgets/drawing_surface.h"
 #include "ui/widgets/frame_keys.h"
@@ -103,8 +103,6 @@ void ReadingsPanel::buildFrame(QWidget& window) {
 
     tblReadings_ = new ReadingsTable(0, 2, frmReadings_);
     tblReadings_->setObjectName(QStringLiteral("tblReadings"));
-    tblReadings_->setHorizontalHeaderLabels(
-        {QStringLiteral("Travel (in)"), QStringLiteral("Gauge (in)")});
     tblReadings_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblReadings_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblReadings_->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -152,14 +150,18 @@ void ReadingsPanel::removeRow() {
 void ReadingsPanel::open() {
     right_ = state_.Right_Active;
     const float gauge = state_.Vehicle.gaugeLengthOrDefault();
-    lblReadingsInfo_->setText(
-        QString::fromStdString(std::string(right_ ? "Right" : "Left") +
-                               " side. Travel: inches, bump +.\nGauge: inches over " +
-                               shortestText(gauge) + " in, toe out +."));
+    // Typed and shown in the display unit, which may have changed since the frame last opened.
+    const std::string unit = lengthUnitText();
+    tblReadings_->setHorizontalHeaderLabels({QString::fromStdString("Travel (" + unit + ")"),
+                                             QString::fromStdString("Gauge (" + unit + ")")});
+    lblReadingsInfo_->setText(QString::fromStdString(
+        std::string(right_ ? "Right" : "Left") + " side. Travel: " + lengthWord() +
+        ", bump +.\nGauge: " + lengthWord() + " over " + shortestLength(gauge) + " " + unit +
+        ", toe out +."));
     tblReadings_->setRowCount(0);
     for (const BumpSteerReading& r : readingsOfSide(state_.Vehicle.readings, right_)) {
-        addRow(QString::fromStdString(shortestText(r.travel)),
-               QString::fromStdString(shortestText(r.reading)));
+        addRow(QString::fromStdString(shortestLength(r.travel)),
+               QString::fromStdString(shortestLength(r.reading)));
     }
     if (tblReadings_->rowCount() == 0) {
         addRow();

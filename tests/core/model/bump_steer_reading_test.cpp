@@ -1,6 +1,7 @@
 #include "model/bump_steer_reading.h"
 #include "model/curve_at_travel.h"
 #include "model/project_file.h"
+#include "model/shown_length.h"
 
 #include <cmath>
 #include <string>
@@ -65,18 +66,40 @@ TEST(BumpSteerReadings, TableRowsAreTakenSortedOrRefusedByRowAndText) {
     EXPECT_EQ(std::get<std::vector<BumpSteerReading>>(ok),
               (std::vector<BumpSteerReading>{{true, 2, 0.02f}, {true, -1, -0.01f}}));
 
+    // Typed in millimetres, a reading is kept as the nearest inches.
+    {
+        ScopedDisplayUnit mm(LengthUnit::Millimetres);
+        const auto typed = acceptedReadings({{"25.4", "0.8"}}, true);
+        ASSERT_TRUE(std::holds_alternative<std::vector<BumpSteerReading>>(typed));
+        EXPECT_EQ(
+            std::get<std::vector<BumpSteerReading>>(typed),
+            (std::vector<BumpSteerReading>{{true, 1, storedInches(0.8, LengthUnit::Millimetres)}}));
+    }
+
+    constexpr LengthUnit in = LengthUnit::Inches;
+    constexpr LengthUnit mm = LengthUnit::Millimetres;
     const struct {
+        LengthUnit unit;
         std::vector<ReadingRow> rows;
         const char* says;
     } refused[] = {
-        {{{"1", "0.01"}, {"abc", "0.01"}}, "Row 2: \"abc\" is not a travel in inches."},
-        {{{"1", "0.01x"}}, "Row 1: \"0.01x\" is not a gauge reading in inches."},
-        {{{"1", ""}}, "Row 1: the gauge reading is empty."},
-        {{{"30", "0.01"}}, "Row 1: \"30\": the travel must be a number of inches from -24 to 24."},
-        {{{"1", "0.01"}, {"2", "0"}, {"1.0", "0.02"}},
+        {in, {{"1", "0.01"}, {"abc", "0.01"}}, "Row 2: \"abc\" is not a travel in inches."},
+        {in, {{"1", "0.01x"}}, "Row 1: \"0.01x\" is not a gauge reading in inches."},
+        {in, {{"1", ""}}, "Row 1: the gauge reading is empty."},
+        {in,
+         {{"30", "0.01"}},
+         "Row 1: \"30\": the travel must be a number of inches from -24 to 24."},
+        {in,
+         {{"1", "0.01"}, {"2", "0"}, {"1.0", "0.02"}},
          "Row 3: a reading at 1 in is already in row 1."},
+        {mm, {{"1x", "0.2"}}, "Row 1: \"1x\" is not a travel in mm."},
+        {mm,
+         {{"25", "400"}},
+         "Row 1: \"400\": the gauge reading must be a number of mm from -304.8 to 304.8."},
+        {mm, {{"50.8", "1"}, {"50.80", "2"}}, "Row 2: a reading at 50.8 mm is already in row 1."},
     };
     for (const auto& c : refused) {
+        ScopedDisplayUnit unit(c.unit);
         const auto result = acceptedReadings(c.rows, false);
         ASSERT_TRUE(std::holds_alternative<std::string>(result)) << c.says;
         EXPECT_EQ(std::get<std::string>(result), c.says);
