@@ -1,9 +1,13 @@
 #include "analysis/readings_overlay.h"
 #include "big_graph_fixture.h"
 #include "core/drawing/recorded_ops.h"
+#include "model/shown_length.h"
+#include "ui/analysis/graph_sensitivity.h"
 #include "ui/analysis/readings_panel.h"
+#include "ui/analysis/sensitivity_window.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -98,6 +102,38 @@ TEST_F(ReadingsPanelTest, TypedRowsAreRefusedByRowKeptOnOkAndDrawnOverTheCurve) 
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("4.5"));
     EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("-0.03"));
+}
+
+// In millimetres the readings and the Sensitivity list are typed and shown in millimetres; the
+// readings are kept in inches.
+TEST_F(ReadingsPanelTest, MillimetresAreTypedAndShownByTheReadingsAndTheSensitivityList) {
+    window->showGraph(GraphKind::SideScrub);
+    click("btnSensitivity");
+    SensitivityWindow* list = window->sensitivity().list();
+    ASSERT_NE(list, nullptr);
+    const double inchChange = list->table()->item(0, 2)->text().toDouble();
+
+    ScopedDisplayUnit mm(LengthUnit::Millimetres);
+    click("btnSensitivity");
+    const QString heading =
+        list->findChild<QLabel*>(QStringLiteral("lblSensitivityHeading"))->text();
+    EXPECT_TRUE(heading.contains(QStringLiteral("side scrub (mm)"))) << heading.toStdString();
+    EXPECT_TRUE(heading.contains(QStringLiteral("grows by 3.175 mm,"))) << heading.toStdString();
+    EXPECT_NEAR(list->table()->item(0, 2)->text().toDouble(), inchChange * 25.4, 25.4 * 5e-5);
+
+    window->showGraph(GraphKind::BumpSteer);
+    click("btnReadings");
+    auto* table = control<QTableWidget>("tblReadings");
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QStringLiteral("Travel (mm)"));
+    EXPECT_EQ(text("lblReadingsInfo"),
+              "Right side. Travel: mm, bump +.\nGauge: mm over 304.8 mm, toe out +.");
+    fill(*table, {{"25.4", "0.8"}});
+    click("btnReadingsOK");
+    EXPECT_EQ(state.Vehicle.readings, (std::vector<BumpSteerReading>{
+                                          {true, 1, storedInches(0.8, LengthUnit::Millimetres)}}));
+    click("btnReadings");
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("25.4"));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0.8"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "analysis/model_overlay.h"
 #include "geometry/sensitivity.h"
+#include "model/shown_length.h"
 #include "ui/analysis/sensitivity_window.h"
 #include "ui/widgets/proportional_layout.h"
 
@@ -67,11 +68,20 @@ void GraphSensitivity::fillList() {
     in.travel = Travel{view_.VU(), view_.VD()};
     in.kind = kind;
     in.step = kStep;
-    const bool inches = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft;
+    const bool length = kind == GraphKind::SideScrub || kind == GraphKind::ForeAft;
+    Sensitivity shown = sensitivityOf(in);
+    if (length) {
+        for (SensitivityRow& row : shown.rows) {
+            row.atBump = shownLength(row.atBump);
+            row.atRebound = shownLength(row.atRebound);
+        }
+    }
+    const QString unit = QString::fromStdString(lengthUnitText());
     const QString side = right ? QStringLiteral("Right") : QStringLiteral("Left");
-    list_->fill(sensitivityOf(in),
+    list_->fill(shown,
                 side + QStringLiteral(" ") + curveWords(kind) + QStringLiteral(" sensitivity"),
-                curveWords(kind), inches ? QStringLiteral("in") : QStringLiteral("deg"), kStep);
+                curveWords(kind), length ? unit : QStringLiteral("deg"),
+                QString::fromStdString(shortestLength(kStep)) + QStringLiteral(" ") + unit);
 }
 
 void GraphSensitivity::follow() {

@@ -61,13 +61,13 @@ SensitivityWindow::SensitivityWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 }
 
 void SensitivityWindow::fill(const Sensitivity& sensitivity, const QString& caption,
-                             const QString& curve, const QString& unit, float step) {
+                             const QString& curve, const QString& unit, const QString& step) {
     setWindowTitle(caption);
     heading_->setText(
         QStringLiteral("Change of the %1 (%2) at full bump and full rebound when one coordinate "
-                       "grows by %3 in, largest first. Double-click a row to try it in Adjust a "
+                       "grows by %3, largest first. Double-click a row to try it in Adjust a "
                        "Point.")
-            .arg(curve, unit, QString::number(step)));
+            .arg(curve, unit, step));
     if (!sensitivity.complete) {
         heading_->setText(QStringLiteral("The side is not complete, so it has no curves."));
     }

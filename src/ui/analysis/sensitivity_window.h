@@ -19,9 +19,10 @@ class SensitivityWindow : public QWidget {
 public:
     explicit SensitivityWindow(QWidget* parent = nullptr);
 
-    // Fills the list for a curve of a side. `unit` is "deg" or "in".
+    // Fills the list for a curve of a side. `unit` is the changes' unit ("deg", "in" or "mm"),
+    // `step` the coordinate's step with its unit ("0.125 in").
     void fill(const Sensitivity& sensitivity, const QString& caption, const QString& curve,
-              const QString& unit, float step);
+              const QString& unit, const QString& step);
 
     QTableWidget* table() const { return table_; }
 
