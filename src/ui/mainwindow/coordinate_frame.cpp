@@ -66,6 +66,22 @@ QString fractionChartText() {
                                  "9/16 = 0.563",  "5/8  = 0.625", "11/16 = 0.688", "3/4  = 0.750",
                                  "13/16 = 0.813", "7/8  = 0.875", "15/16 = 0.938"};
     QStringList lines;
+    if (showsMillimetres()) {
+        // The same sixteenths of an inch tape, in millimetres: 1/16" = 1.59.
+        for (int sixteenths = 1; sixteenths < 16; ++sixteenths) {
+            int numerator = sixteenths;
+            int denominator = 16;
+            while (numerator % 2 == 0) {
+                numerator /= 2;
+                denominator /= 2;
+            }
+            lines << QStringLiteral("%1/%2\" = %3")
+                         .arg(numerator)
+                         .arg(denominator)
+                         .arg(QString::fromStdString(fixedLength(sixteenths / 16.0, 3)));
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
     for (const char* row : rows) {
         lines << QString::fromLatin1(row);
     }
@@ -155,6 +171,7 @@ void CoordinateFrame::setSide(bool right) {
 }
 
 void CoordinateFrame::setValues(const CoordinateSet& values) {
+    fillFractionChart(); // the display unit may have changed since
     for (int i = CoordinateSet::kFirst; i <= CoordinateSet::kLast; ++i) {
         boxes_[static_cast<std::size_t>(i)]->setText(
             QString::fromStdString(lengthCellText(values[i])));
