@@ -105,6 +105,37 @@ double largestMagnitude(const Vector9& v) {
     return m;
 }
 
+// The Jacobian of the nine residuals by the pose: rows as the residuals, columns 0-2 TB, 3-5 BB,
+// 6-8 RO. `a` holds the wheel centre in the upright's frame.
+Matrix9 jacobian(const CornerPoints& p, const Point3& a, const UprightPose& x,
+                 const Point3& innerJoint) {
+    const Point3 u = x.TB - x.BB;
+    const Point3 v = x.RO - x.BB;
+    const Point3 tf = x.TB - p.TF, tr = x.TB - p.TR;
+    const Point3 bf = x.BB - p.BF, br = x.BB - p.BR;
+    const Point3 rod = x.RO - innerJoint;
+    const Point3 ot = x.RO - x.TB;
+    Matrix9 J{};
+    setRow(J, 0, 0, tf);
+    setRow(J, 1, 0, tr);
+    setRow(J, 2, 3, bf);
+    setRow(J, 3, 3, br);
+    setRow(J, 4, 6, rod);
+    setRow(J, 5, 0, u);
+    setRow(J, 5, 3, -1.0 * u);
+    setRow(J, 6, 6, ot);
+    setRow(J, 6, 0, -1.0 * ot);
+    setRow(J, 7, 6, v);
+    setRow(J, 7, 3, -1.0 * v);
+    // Wheel centre height BB.y + a u.y + b v.y + c (u.z v.x - u.x v.z).
+    const Point3 byTop{-a.z * v.z, a.x, a.z * v.x};
+    const Point3 byRod{a.z * u.z, a.y, -a.z * u.x};
+    setRow(J, 8, 0, byTop);
+    setRow(J, 8, 6, byRod);
+    setRow(J, 8, 3, Point3{0, 1, 0} - byTop - byRod);
+    return J;
+}
+
 } // namespace
 
 std::optional<RigidCorner> RigidCorner::build(const CornerPoints& p, std::string& why) {
@@ -161,6 +192,25 @@ Point3 RigidCorner::spinAxis(const UprightPose& pose) const {
     return (1.0 / norm(s)) * s;
 }
 
+std::optional<UprightPose> RigidCorner::velocity(const UprightPose& pose,
+                                                 const Point3& innerJoint) const {
+    // The constraints hold along the motion, so J dx/dt + df/dt = 0; only the wheel centre's
+    // height depends on the travel, by -1.
+    Matrix9 J = jacobian(p_, wheelInFrame_, pose, innerJoint);
+    Vector9 rate{};
+    rate[8] = 1;
+    if (!solveLinear(J, rate)) {
+        return std::nullopt;
+    }
+    for (double r : rate) {
+        if (!std::isfinite(r)) {
+            return std::nullopt;
+        }
+    }
+    return UprightPose{Point3{rate[0], rate[1], rate[2]}, Point3{rate[3], rate[4], rate[5]},
+                       Point3{rate[6], rate[7], rate[8]}};
+}
+
 PoseSolution RigidCorner::solve(double travel, UprightPose& pose, const Point3& innerJoint) const {
     const double targetY = p_.SH + travel;
     const Point3& a = wheelInFrame_; // a, b, c of the wheel centre in the upright's frame
@@ -192,26 +242,7 @@ PoseSolution RigidCorner::solve(double travel, UprightPose& pose, const Point3& 
             firstResidual = residual;
         }
 
-        // Columns 0-2: TB, 3-5: BB, 6-8: RO.
-        Matrix9 J{};
-        setRow(J, 0, 0, tf);
-        setRow(J, 1, 0, tr);
-        setRow(J, 2, 3, bf);
-        setRow(J, 3, 3, br);
-        setRow(J, 4, 6, rod);
-        setRow(J, 5, 0, u);
-        setRow(J, 5, 3, -1.0 * u);
-        setRow(J, 6, 6, ot);
-        setRow(J, 6, 0, -1.0 * ot);
-        setRow(J, 7, 6, v);
-        setRow(J, 7, 3, -1.0 * v);
-        // Wheel centre height BB.y + a u.y + b v.y + c (u.z v.x - u.x v.z).
-        const Point3 byTop{-a.z * v.z, a.x, a.z * v.x};
-        const Point3 byRod{a.z * u.z, a.y, -a.z * u.x};
-        setRow(J, 8, 0, byTop);
-        setRow(J, 8, 6, byRod);
-        setRow(J, 8, 3, Point3{0, 1, 0} - byTop - byRod);
-
+        Matrix9 J = jacobian(p_, a, x, innerJoint);
         Vector9 step;
         for (std::size_t k = 0; k < kUnknowns; ++k) {
             step[k] = -f[k];

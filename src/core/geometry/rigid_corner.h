@@ -51,6 +51,13 @@ public:
     // tie rod keeps its length.
     PoseSolution solve(double travel, UprightPose& pose, const Point3& innerJoint) const;
 
+    // How fast the joints of a solved pose move per inch of travel (the tangent of the motion,
+    // from the constraints' Jacobian); none where the constraints do not fix the motion.
+    std::optional<UprightPose> velocity(const UprightPose& pose) const {
+        return velocity(pose, p_.RI);
+    }
+    std::optional<UprightPose> velocity(const UprightPose& pose, const Point3& innerJoint) const;
+
     UprightPose staticPose() const { return {p_.TB, p_.BB, p_.RO}; }
     const CornerPoints& points() const { return p_; }
 
