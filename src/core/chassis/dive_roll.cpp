@@ -52,6 +52,25 @@ FrontPoint frontOf(bool right, const Point3& p) {
     return {toU(right, p.x), p.y};
 }
 
+// The contact patch's velocity per inch of travel: its change along the motion's tangent. The
+// patch is a smooth function of the pose, so a central difference this short is exact to far
+// below 1e-7.
+std::optional<Point3> contactVelocity(const RigidCorner& corner, const UprightPose& pose) {
+    const std::optional<UprightPose> v = corner.velocity(pose);
+    if (!v) {
+        return std::nullopt;
+    }
+    constexpr double h = 1e-4;
+    const UprightPose ahead{pose.TB + h * v->TB, pose.BB + h * v->BB, pose.RO + h * v->RO};
+    const UprightPose behind{pose.TB - h * v->TB, pose.BB - h * v->BB, pose.RO - h * v->RO};
+    PoseReading a;
+    PoseReading b;
+    if (!readPose(corner, ahead, a) || !readPose(corner, behind, b)) {
+        return std::nullopt;
+    }
+    return (0.5 / h) * (a.contact - b.contact);
+}
+
 bool solveWheel(const FrontEnd::Side& side, bool right, WheelAtState& w,
                 std::vector<Message>& messages) {
     if (!side.corner) {
@@ -76,6 +95,9 @@ bool solveWheel(const FrontEnd::Side& side, bool right, WheelAtState& w,
     const double planar = std::hypot(s.x, s.y);
     w.spin = planar > 0 ? FrontPoint{toU(right, s.x) / planar, s.y / planar} : FrontPoint{};
     w.wheelRadius = side.corner->wheelRadius();
+    if (const std::optional<Point3> cv = contactVelocity(*side.corner, *pose)) {
+        w.contactVelocity = FrontPoint{toU(right, cv->x), cv->y};
+    }
     if (side.topAxisFoot) {
         w.topAxisFoot = frontOf(right, *side.topAxisFoot);
     }
@@ -90,12 +112,10 @@ bool solveWheel(const FrontEnd::Side& side, bool right, WheelAtState& w,
     return true;
 }
 
-std::optional<RollCentreAtState> rollCentreOf(const WheelAtState& right, const WheelAtState& left) {
-    if (!right.instantCentre || !left.instantCentre) {
-        return std::nullopt;
-    }
-    const std::optional<FrontPoint> rc = lineIntersection(right.contactPatch, *right.instantCentre,
-                                                          left.contactPatch, *left.instantCentre);
+// A centre found in the body frame, measured against the ground line as the roll centre is.
+std::optional<RollCentreAtState> againstGround(const std::optional<FrontPoint>& rc,
+                                               const WheelAtState& right,
+                                               const WheelAtState& left) {
     if (!rc) {
         return std::nullopt;
     }
@@ -110,6 +130,30 @@ std::optional<RollCentreAtState> rollCentreOf(const WheelAtState& right, const W
     out.offset =
         (rc->u - ground.atCentreline.u) * ground.e.u + (rc->v - ground.atCentreline.v) * ground.e.v;
     return out;
+}
+
+std::optional<RollCentreAtState> rollCentreOf(const WheelAtState& right, const WheelAtState& left) {
+    if (!right.instantCentre || !left.instantCentre) {
+        return std::nullopt;
+    }
+    return againstGround(lineIntersection(right.contactPatch, *right.instantCentre,
+                                          left.contactPatch, *left.instantCentre),
+                         right, left);
+}
+
+std::optional<RollCentreAtState> kinematicRollCentreOf(const WheelAtState& right,
+                                                       const WheelAtState& left) {
+    if (!right.contactVelocity || !left.contactVelocity) {
+        return std::nullopt;
+    }
+    // Each patch's line runs square to its velocity.
+    const auto along = [](const WheelAtState& w) {
+        return FrontPoint{w.contactPatch.u - w.contactVelocity->v,
+                          w.contactPatch.v + w.contactVelocity->u};
+    };
+    return againstGround(
+        lineIntersection(right.contactPatch, along(right), left.contactPatch, along(left)), right,
+        left);
 }
 
 } // namespace
@@ -170,6 +214,7 @@ DiveRollState FrontEnd::solve(double dive, double roll) const {
     s.left.camberChangeGround = s.left.camberChangeBody - s.groundAngle;
     s.trackChange = (cpL.u - cpR.u) - (right_.points.TC + left_.points.TC);
     s.rollCentre = rollCentreOf(s.right, s.left);
+    s.kinematicRollCentre = kinematicRollCentreOf(s.right, s.left);
     s.solved = true;
     return s;
 }

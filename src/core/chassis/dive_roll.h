@@ -58,6 +58,8 @@ struct WheelAtState {
     double bumpSteer = 0;          // the 3-D toe change at `travel`, degrees, positive toe out
     FrontPoint contactPatch;
     std::optional<FrontPoint> instantCentre; // none when the arm lines are parallel
+    // How fast the contact patch moves per inch of this wheel's travel, body frame.
+    std::optional<FrontPoint> contactVelocity;
     // For the drawing: the moved ball joints, the wheel centre and the front-view direction
     // of the spin axis (unit, outboard), and the axis feet the arms turn about.
     FrontPoint topBall, bottomBall, wheelCentre, spin;
@@ -80,6 +82,9 @@ struct DiveRollState {
     double groundAngle = 0; // degrees, positive when the right contact patch sits higher
     double trackChange = 0; // inches
     std::optional<RollCentreAtState> rollCentre; // none when the two lines are parallel
+    // Where the lines through each contact patch square to its velocity meet: the point the
+    // body rolls about for a moment, beside the geometric centre above.
+    std::optional<RollCentreAtState> kinematicRollCentre;
     std::vector<Message> messages;
 };
 
