@@ -2,9 +2,11 @@
 
 #include "model/shown_length.h"
 #include "ui/chassis/dive_roll_window.h"
+#include "ui/chassis/steering_window.h"
 #include "ui/chassis/step_box.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -77,6 +79,14 @@ TEST_F(UnitsTest, DiveIsTypedAndSteppedInMillimetres) {
     EXPECT_EQ(text->text(), QStringLiteral("15.2"));
     menu("mnuUnitsInches")->trigger();
     EXPECT_EQ(text->text(), QString::number(15.2 / 25.4, 'g', 12));
+
+    // The steering window's values line names the unit of its lengths.
+    menu("mnuUnitsMillimetres")->trigger();
+    menu("mnuSteering")->trigger();
+    const QString values =
+        window->windows().steering->findChild<QLabel*>(QStringLiteral("lblSteerValues"))->text();
+    EXPECT_TRUE(values.startsWith(QStringLiteral("Rack 0.00 mm"))) << values.toStdString();
+    EXPECT_TRUE(values.contains(QStringLiteral("patch height 0.00 mm"))) << values.toStdString();
 }
 
 } // namespace

@@ -27,13 +27,21 @@ QString fixed(double value, int decimals) {
     return QString::fromStdString(fixedText(value, decimals));
 }
 
+QString length(double inches) {
+    return QString::fromStdString(fixedLength(inches, 3));
+}
+
+QString unit() {
+    return QString::fromStdString(lengthUnitText());
+}
+
 QString wheelLine(const char* name, const SteerWheel& w) {
     if (!w.solved) {
         return QStringLiteral("%1: stopped before this rack travel").arg(QString::fromLatin1(name));
     }
-    return QStringLiteral("%1: steer %2 deg, camber %3 deg, caster %4 deg, patch height %5 in")
+    return QStringLiteral("%1: steer %2 deg, camber %3 deg, caster %4 deg, patch height %5 %6")
         .arg(QString::fromLatin1(name), fixed(w.steer, 3), fixed(w.camberChange, 3),
-             fixed(w.casterChange, 3), fixed(w.contactPatchHeightChange, 3));
+             fixed(w.casterChange, 3), length(w.contactPatchHeightChange), unit());
 }
 
 } // namespace
@@ -173,7 +181,7 @@ void SteeringWindow::drawSelected() {
     }
     const SteerState& s = sweep_.states[static_cast<std::size_t>(k)];
     drawSteeringPlan(picSteerPlan_->canvas(), pair_, s);
-    QString heading = QStringLiteral("Rack %1 in").arg(fixed(s.rack, 3));
+    QString heading = QStringLiteral("Rack %1 %2").arg(length(s.rack), unit());
     if (axis_.steeringRatio) {
         heading += QStringLiteral(" (steering wheel %1 deg)").arg(fixed(axis_.valueOf(s.rack), 3));
     }
