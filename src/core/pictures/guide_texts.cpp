@@ -1,5 +1,7 @@
 #include "pictures/guide_texts.h"
 
+#include "model/shown_length.h"
+
 #include <cstddef>
 
 namespace velmora {
@@ -53,6 +55,18 @@ const std::string& guideText(int screen) {
     default:
         return text3;
     }
+}
+
+std::string shownGuideText(int screen) {
+    std::string text = guideText(screen);
+    if (showsMillimetres()) {
+        constexpr std::string_view kInches = "a few inches";
+        for (std::size_t at = text.find(kInches); at != std::string::npos;
+             at = text.find(kInches, at)) {
+            text.replace(at, kInches.size(), "about 100 mm");
+        }
+    }
+    return text;
 }
 
 std::vector<std::string> guideParagraphs(const std::string& text) {

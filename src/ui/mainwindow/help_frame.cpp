@@ -21,7 +21,7 @@ QString screenCaption(int screen) {
 // of blanks to wrap at the right place.
 QString displayedText(int screen) {
     QStringList lines;
-    for (const std::string& paragraph : guideParagraphs(guideText(screen))) {
+    for (const std::string& paragraph : guideParagraphs(shownGuideText(screen))) {
         lines << QString::fromStdString(paragraph);
     }
     return lines.join(QStringLiteral("\n\n"));

@@ -1,6 +1,8 @@
 #include "pictures/guide_texts.h"
 #include "pictures/side_panel_pictures.h"
 
+#include "model/shown_length.h"
+
 #include <gtest/gtest.h>
 
 namespace velmora {
@@ -22,6 +24,14 @@ TEST(GuideTexts, KeepTheirLengthsAndParagraphs) {
     EXPECT_EQ(guideText(2).size(), 821u);
     EXPECT_EQ(guideText(3).size(), 655u);
     EXPECT_NE(guideText(1).find("an ordanary framing square"), std::string::npos);
+    // In millimetres only the unit's phrase changes, and the layout's lengths stay.
+    EXPECT_EQ(shownGuideText(3), guideText(3));
+    {
+        ScopedDisplayUnit mm(LengthUnit::Millimetres);
+        EXPECT_EQ(shownGuideText(3).size(), guideText(3).size());
+        EXPECT_NE(shownGuideText(3).find("line about 100 mm ahead"), std::string::npos);
+        EXPECT_EQ(shownGuideText(1), guideText(1));
+    }
     const auto first = guideParagraphs(guideText(1));
     ASSERT_EQ(first.size(), 3u);
     EXPECT_EQ(first[0].back(), '.');
