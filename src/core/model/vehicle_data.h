@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/bump_steer_reading.h"
+#include "model/spring_data.h"
 
 #include <optional>
 #include <string>
@@ -29,6 +30,7 @@ struct VehicleData {
     std::optional<float> frontWeightPercent;   // the front axle's share of the weight, 0..100
     std::optional<float> rearRollStiffness;    // of the rear suspension, lb in/deg
     std::optional<float> rearRollCenterHeight; // above the floor, inches
+    SpringData springs;
     std::vector<BumpSteerReading> readings; // both sides, in the order read or entered
     std::vector<ExtensionRecord> unknown;   // in the order read
     // Text after the project's records that this version cannot read as its block (behind a
@@ -48,7 +50,8 @@ struct VehicleData {
     }
     // Save writes the block only when this holds; otherwise the file is the 27 records alone.
     bool hasBlock() const {
-        return anyValueSet() || !readings.empty() || !unknown.empty() || !newerMarker.empty();
+        return anyValueSet() || springs.any() || !readings.empty() || !unknown.empty() ||
+               !newerMarker.empty();
     }
     float gaugeLengthOrDefault() const { return gaugeLength.value_or(kDefaultGaugeLength); }
     bool operator==(const VehicleData&) const = default;
