@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <unordered_set>
 
 namespace velmora {
@@ -97,6 +98,56 @@ std::string readingRecord(const BumpSteerReading& reading) {
            recordNumberText(reading.travel) + "," + recordNumberText(reading.reading);
 }
 
+constexpr std::string_view kSpringKey = "spring";
+constexpr std::string_view kDamperKey = "damper";
+constexpr std::string_view kBarLinkKey = "bar_link";
+constexpr std::string_view kBarKey = "antiroll_bar";
+
+std::string_view sideText(bool right) {
+    return right ? "right" : "left";
+}
+
+std::string_view memberText(ArmMember arm) {
+    return arm == ArmMember::Top ? "top arm" : "bottom arm";
+}
+
+std::string pointFields(const MountPoint& point) {
+    return recordNumberText(point.x) + "," + recordNumberText(point.y) + "," +
+           recordNumberText(point.z);
+}
+
+// A number not known is an empty field.
+std::string optionalField(const std::optional<float>& value) {
+    return value ? recordNumberText(*value) : std::string();
+}
+
+std::string strutRecord(std::string_view key, bool right, const StrutMount& mount) {
+    std::string text = quotedRecordText(key) + "," + quotedRecordText(sideText(right)) + "," +
+                       quotedRecordText(memberText(mount.arm)) + "," + pointFields(mount.onArm) +
+                       "," + pointFields(mount.onChassis);
+    if (key == kSpringKey) {
+        text += "," + optionalField(mount.rate);
+    }
+    return text;
+}
+
+std::string barLinkRecord(bool right, const BarLink& link) {
+    return quotedRecordText(kBarLinkKey) + "," + quotedRecordText(sideText(right)) + "," +
+           quotedRecordText(memberText(link.arm)) + "," + pointFields(link.point);
+}
+
+std::string barRecord(const AntiRollBar& bar) {
+    return quotedRecordText(kBarKey) + "," + recordNumberText(bar.diameter) + "," +
+           recordNumberText(bar.wall) + "," + recordNumberText(bar.activeLength) + "," +
+           recordNumberText(bar.armLength) + "," + optionalField(bar.shearModulus);
+}
+
+// A field as a reason quotes it: a quoted one in its quotes.
+std::string shownField(const TextField& field) {
+    const std::string text = quotedFileText(field.text, 20);
+    return field.quoted ? "\"" + text + "\"" : text;
+}
+
 // Reads the records of one block into `vehicle`; each record either sets a value, adds a
 // reading, is kept as unknown, or is refused with a reason. Each record costs the same
 // whatever came before it.
@@ -119,6 +170,15 @@ public:
         const std::string_view key = parsed.fields[0].text;
         if (key == kReadingKey) {
             return takeReading(parsed.fields);
+        }
+        if (key == kSpringKey || key == kDamperKey) {
+            return takeStrut(parsed.fields, key == kSpringKey);
+        }
+        if (key == kBarLinkKey) {
+            return takeBarLink(parsed.fields);
+        }
+        if (key == kBarKey) {
+            return takeBar(parsed.fields);
         }
         const std::optional<VehicleValue> which = knownKey(key);
         if (!which) {
@@ -189,6 +249,178 @@ private:
         return {};
     }
 
+    // The fields a record of `key` has; `what` names them after the key.
+    std::string fieldCount(const std::vector<TextField>& fields, std::string_view key,
+                           std::size_t count, const char* what) const {
+        if (fields.size() == count) {
+            return {};
+        }
+        return why([&] {
+            return "\"" + std::string(key) + "\" needs " + std::to_string(count) +
+                   " fields: " + what + " (it has " + std::to_string(fields.size()) + ")";
+        });
+    }
+
+    // The side and the arm of a spring, damper or bar link record (fields 1 and 2).
+    std::string sideAndArm(const std::vector<TextField>& fields, bool& right,
+                           ArmMember& arm) const {
+        const TextField& side = fields[1];
+        if (!side.quoted || (side.text != "right" && side.text != "left")) {
+            return why(
+                [&] { return "the side " + shownField(side) + " must be \"right\" or \"left\""; });
+        }
+        right = side.text == "right";
+        const TextField& member = fields[2];
+        if (!member.quoted || (member.text != "bottom arm" && member.text != "top arm")) {
+            return why([&] {
+                return "the arm " + shownField(member) + " must be \"bottom arm\" or \"top arm\"";
+            });
+        }
+        arm = member.text == "top arm" ? ArmMember::Top : ArmMember::Bottom;
+        return {};
+    }
+
+    // A number field; `name` says what it is ("the spring's rate").
+    std::string number(const TextField& field, const std::string& name, float& value) const {
+        if (!field.quoted && parseRecordNumber(field.text, value)) {
+            return {};
+        }
+        return why([&] {
+            return field.text.empty() && !field.quoted
+                       ? name + " is empty"
+                       : name + " " + shownField(field) + " is not a number";
+        });
+    }
+
+    // A number field that may be empty (not known).
+    std::string optionalNumber(const TextField& field, const std::string& name,
+                               std::optional<float>& value) const {
+        if (!field.quoted && blank(field.text)) {
+            value.reset();
+            return {};
+        }
+        float read = 0;
+        std::string problem = number(field, name, read);
+        if (problem.empty()) {
+            value = read;
+        }
+        return problem;
+    }
+
+    std::string point(const std::vector<TextField>& fields, std::size_t first,
+                      const std::string& name, MountPoint& point) const {
+        const char* const axes[] = {" X", " Y", " Z"};
+        float* const values[] = {&point.x, &point.y, &point.z};
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (std::string problem = number(fields[first + k], name + axes[k], *values[k]);
+                !problem.empty()) {
+                return problem;
+            }
+        }
+        return {};
+    }
+
+    // The words of a problem function, kept only when they are asked for.
+    std::string checked(std::string problem) const {
+        return problem.empty() || explain_ ? problem : std::string("refused");
+    }
+
+    std::string takeStrut(const std::vector<TextField>& fields, bool isSpring) {
+        const std::string_view key = isSpring ? kSpringKey : kDamperKey;
+        const std::string piece = isSpring ? "the spring's" : "the damper's";
+        std::string problem =
+            fieldCount(fields, key, isSpring ? 10 : 9,
+                       isSpring ? "side, arm, arm mount, chassis mount and rate (may be empty)"
+                                : "side, arm, arm mount and chassis mount");
+        bool right = false;
+        StrutMount mount;
+        if (problem.empty()) {
+            problem = sideAndArm(fields, right, mount.arm);
+        }
+        if (problem.empty()) {
+            problem = point(fields, 3, piece + " arm mount", mount.onArm);
+        }
+        if (problem.empty()) {
+            problem = point(fields, 6, piece + " chassis mount", mount.onChassis);
+        }
+        if (problem.empty() && isSpring) {
+            problem = optionalNumber(fields[9], "the spring's rate", mount.rate);
+        }
+        if (problem.empty()) {
+            problem = checked(strutMountProblem(mount, isSpring));
+        }
+        if (!problem.empty()) {
+            return problem;
+        }
+        std::optional<StrutMount>& slot =
+            isSpring ? vehicle_.springs.side(right).spring : vehicle_.springs.side(right).damper;
+        if (slot) {
+            return why([&] {
+                return "the " + std::string(sideText(right)) + " side's " +
+                       (isSpring ? "spring" : "damper") + " was given before";
+            });
+        }
+        slot = mount;
+        return {};
+    }
+
+    std::string takeBarLink(const std::vector<TextField>& fields) {
+        std::string problem = fieldCount(fields, kBarLinkKey, 6, "side, arm and its mount");
+        bool right = false;
+        BarLink link;
+        if (problem.empty()) {
+            problem = sideAndArm(fields, right, link.arm);
+        }
+        if (problem.empty()) {
+            problem = point(fields, 3, "the bar link's mount", link.point);
+        }
+        if (problem.empty()) {
+            problem = checked(barLinkProblem(link));
+        }
+        if (!problem.empty()) {
+            return problem;
+        }
+        std::optional<BarLink>& slot = vehicle_.springs.side(right).barLink;
+        if (slot) {
+            return why([&] {
+                return "the " + std::string(sideText(right)) + " side's bar link was given before";
+            });
+        }
+        slot = link;
+        return {};
+    }
+
+    std::string takeBar(const std::vector<TextField>& fields) {
+        std::string problem =
+            fieldCount(fields, kBarKey, 6,
+                       "diameter, wall, active length, arm length, shear modulus (may be empty)");
+        AntiRollBar bar;
+        const struct {
+            const char* name;
+            float* value;
+        } sizes[] = {{"the bar's diameter", &bar.diameter},
+                     {"the bar's wall", &bar.wall},
+                     {"the bar's active length", &bar.activeLength},
+                     {"the bar's arm length", &bar.armLength}};
+        for (std::size_t k = 0; k < std::size(sizes) && problem.empty(); ++k) {
+            problem = number(fields[1 + k], sizes[k].name, *sizes[k].value);
+        }
+        if (problem.empty()) {
+            problem = optionalNumber(fields[5], "the bar's shear modulus", bar.shearModulus);
+        }
+        if (problem.empty()) {
+            problem = checked(antiRollBarProblem(bar));
+        }
+        if (!problem.empty()) {
+            return problem;
+        }
+        if (vehicle_.springs.bar) {
+            return why([] { return std::string("the anti-roll bar was given before"); });
+        }
+        vehicle_.springs.bar = bar;
+        return {};
+    }
+
     template <class Words> std::string why(const Words& words) const {
         return explain_ ? words() : std::string("refused");
     }
@@ -220,6 +452,25 @@ std::string ownBlock(const VehicleData& vehicle) {
         if (const std::optional<float>& value = vehicleValue(vehicle, which)) {
             text += quotedRecordText(vehicleKey(which)) + "," + recordNumberText(*value) + "\r\n";
         }
+    }
+    const SpringData& springs = vehicle.springs;
+    for (const bool right : {true, false}) {
+        if (const std::optional<StrutMount>& spring = springs.side(right).spring) {
+            text += strutRecord(kSpringKey, right, *spring) + "\r\n";
+        }
+    }
+    for (const bool right : {true, false}) {
+        if (const std::optional<StrutMount>& damper = springs.side(right).damper) {
+            text += strutRecord(kDamperKey, right, *damper) + "\r\n";
+        }
+    }
+    for (const bool right : {true, false}) {
+        if (const std::optional<BarLink>& link = springs.side(right).barLink) {
+            text += barLinkRecord(right, *link) + "\r\n";
+        }
+    }
+    if (springs.bar) {
+        text += barRecord(*springs.bar) + "\r\n";
     }
     for (const BumpSteerReading& reading : vehicle.readings) {
         text += readingRecord(reading) + "\r\n";

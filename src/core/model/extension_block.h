@@ -43,9 +43,12 @@ struct ExtensionBlockRead {
 // (`newerText`), its known records used where they read cleanly. Linear in the text's length.
 ExtensionBlockRead readExtensionBlock(std::string_view text, int firstRecord);
 
-// The block for `vehicle`: the marker, the known values that are set, one record per bump steer
-// reading ("bumpsteer_reading","left",3,0.031), then the records of unknown keys as they were
-// read; a newer version's block as it was read while nothing it holds has changed. Empty when
+// The block for `vehicle`: the marker, the known values that are set, the springs, dampers and
+// bar links, right side first ("spring","right","bottom arm",x1,y1,z1,x2,y2,z2,rate with the
+// arm mount first and an empty rate when not known), the anti-roll bar
+// ("antiroll_bar",diameter,wall,active length,arm length,shear modulus), one record per bump
+// steer reading ("bumpsteer_reading","left",3,0.031), then the records of unknown keys as they
+// were read; a newer version's block as it was read while nothing it holds has changed. Empty when
 // the vehicle data has nothing to keep. `keptText` is not part of it.
 std::string writeExtensionBlock(const VehicleData& vehicle);
 

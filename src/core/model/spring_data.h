@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 // The springs, dampers and the anti-roll bar of the front end: where each is mounted, in the
 // project's frame and units (X outward from the centreline on each side, Y up from the floor,
@@ -36,10 +37,10 @@ struct BarLink {
 };
 
 struct AntiRollBar {
-    float diameter = 0;     // outer, inches
-    float wall = 0;         // inches; 0 is a solid bar
-    float activeLength = 0; // the length that twists, inches
-    float armLength = 0;    // from the twisting part's axis to the link, inches
+    float diameter = 0;                // outer, inches
+    float wall = 0;                    // inches; 0 is a solid bar
+    float activeLength = 0;            // the length that twists, inches
+    float armLength = 0;               // from the twisting part's axis to the link, inches
     std::optional<float> shearModulus; // psi; steel's when not set
     bool operator==(const AntiRollBar&) const = default;
 };
@@ -67,5 +68,20 @@ struct SpringData {
     }
     bool operator==(const SpringData&) const = default;
 };
+
+// Limits of what a project keeps: no mount lies further from the origin on any axis, no
+// spring is stiffer, no bar thicker, longer or stiffer in shear.
+inline constexpr double kMountCoordinateLimit = 1000; // inches each way
+inline constexpr double kMostSpringRate = 1e6;        // lb/in
+inline constexpr double kMostBarDiameter = 100;       // inches
+inline constexpr double kMostBarLength = 1000;        // inches, active and arm length
+inline constexpr double kMostShearModulus = 1e9;      // psi
+
+// Why the piece cannot be kept, naming the value in inches (lb/in, psi), or empty when it can.
+// The texts begin in lower case ("the spring's two mounts are the same point") so that a
+// caller can put them after its own words.
+std::string strutMountProblem(const StrutMount& mount, bool isSpring);
+std::string barLinkProblem(const BarLink& link);
+std::string antiRollBarProblem(const AntiRollBar& bar);
 
 } // namespace velmora

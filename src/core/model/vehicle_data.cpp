@@ -20,9 +20,17 @@ std::optional<float>& vehicleValue(VehicleData& data, VehicleValue which) {
     case VehicleValue::SteeringRatio:
         return data.steeringRatio;
     case VehicleValue::GaugeLength:
+        return data.gaugeLength;
+    case VehicleValue::VehicleWeight:
+        return data.vehicleWeight;
+    case VehicleValue::FrontWeightPercent:
+        return data.frontWeightPercent;
+    case VehicleValue::RearRollStiffness:
+        return data.rearRollStiffness;
+    case VehicleValue::RearRollCenterHeight:
         break;
     }
-    return data.gaugeLength;
+    return data.rearRollCenterHeight;
 }
 
 const std::optional<float>& vehicleValue(const VehicleData& data, VehicleValue which) {
@@ -40,9 +48,17 @@ std::string_view vehicleKey(VehicleValue which) {
     case VehicleValue::SteeringRatio:
         return "steering_ratio";
     case VehicleValue::GaugeLength:
+        return "gauge_length";
+    case VehicleValue::VehicleWeight:
+        return "vehicle_weight";
+    case VehicleValue::FrontWeightPercent:
+        return "front_weight_percent";
+    case VehicleValue::RearRollStiffness:
+        return "rear_roll_stiffness";
+    case VehicleValue::RearRollCenterHeight:
         break;
     }
-    return "gauge_length";
+    return "rear_roll_center_height";
 }
 
 std::string_view vehicleLabel(VehicleValue which) {
@@ -56,9 +72,17 @@ std::string_view vehicleLabel(VehicleValue which) {
     case VehicleValue::SteeringRatio:
         return "steering ratio";
     case VehicleValue::GaugeLength:
+        return "gauge length";
+    case VehicleValue::VehicleWeight:
+        return "vehicle weight";
+    case VehicleValue::FrontWeightPercent:
+        return "front weight share";
+    case VehicleValue::RearRollStiffness:
+        return "rear roll stiffness";
+    case VehicleValue::RearRollCenterHeight:
         break;
     }
-    return "gauge length";
+    return "rear roll centre height";
 }
 
 namespace {
@@ -81,12 +105,38 @@ ValueLimits limitsOf(VehicleValue which) {
     case VehicleValue::SteeringRatio:
         return {0.01, 100, "in per turn"};
     case VehicleValue::GaugeLength:
+        return {0.1, 1000, "in"};
+    case VehicleValue::VehicleWeight:
+        return {1, 100000, "lb"};
+    case VehicleValue::FrontWeightPercent:
+        return {0, 100, "%"};
+    case VehicleValue::RearRollStiffness:
+        return {0, 1e8, "lb in/deg"};
+    case VehicleValue::RearRollCenterHeight:
         break;
     }
-    return {0.1, 1000, "in"};
+    // A roll centre may lie below the floor.
+    return {-100, 1000, "in"};
 }
 
 } // namespace
+
+bool isLengthValue(VehicleValue which) {
+    switch (which) {
+    case VehicleValue::Wheelbase:
+    case VehicleValue::CgHeight:
+    case VehicleValue::SteeringRatio:
+    case VehicleValue::GaugeLength:
+    case VehicleValue::RearRollCenterHeight:
+        return true;
+    case VehicleValue::FrontBrakePercent:
+    case VehicleValue::VehicleWeight:
+    case VehicleValue::FrontWeightPercent:
+    case VehicleValue::RearRollStiffness:
+        break;
+    }
+    return false;
+}
 
 bool vehicleValueAllowed(VehicleValue which, double value) {
     const ValueLimits limits = limitsOf(which);
@@ -101,7 +151,7 @@ std::string vehicleValueProblem(VehicleValue which, double value, std::string_vi
     std::string name(vehicleLabel(which));
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     // The ranges are kept in inches; a length's message gives them in the display unit.
-    const bool millimetres = showsMillimetres() && which != VehicleValue::FrontBrakePercent;
+    const bool millimetres = showsMillimetres() && isLengthValue(which);
     const auto inUnit = [millimetres](double inches) {
         return millimetres ? shownLength(inches) : inches;
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/bump_steer_reading.h"
+#include "model/spring_data.h"
 
 #include <optional>
 #include <string>
@@ -20,11 +21,16 @@ struct ExtensionRecord {
 // What the car needs beyond the 26 coordinates of each corner. Every value is optional (not
 // set until the user enters it); single precision like every other number of a project.
 struct VehicleData {
-    std::optional<float> wheelbase;         // inches
-    std::optional<float> cgHeight;          // centre of gravity above the floor, inches
-    std::optional<float> frontBrakePercent; // front axle's share of the braking force, 0..100
-    std::optional<float> steeringRatio;     // rack travel per steering-wheel turn, inches
-    std::optional<float> gaugeLength;       // of the bump steer gauge, inches (12 when not set)
+    std::optional<float> wheelbase;            // inches
+    std::optional<float> cgHeight;             // centre of gravity above the floor, inches
+    std::optional<float> frontBrakePercent;    // front axle's share of the braking force, 0..100
+    std::optional<float> steeringRatio;        // rack travel per steering-wheel turn, inches
+    std::optional<float> gaugeLength;          // of the bump steer gauge, inches (12 when not set)
+    std::optional<float> vehicleWeight;        // the whole car's, lb
+    std::optional<float> frontWeightPercent;   // the front axle's share of the weight, 0..100
+    std::optional<float> rearRollStiffness;    // of the rear suspension, lb in/deg
+    std::optional<float> rearRollCenterHeight; // above the floor, inches
+    SpringData springs;
     std::vector<BumpSteerReading> readings; // both sides, in the order read or entered
     std::vector<ExtensionRecord> unknown;   // in the order read
     // Text after the project's records that this version cannot read as its block (behind a
@@ -39,21 +45,42 @@ struct VehicleData {
     std::string newerAsRead;
 
     bool anyValueSet() const {
-        return wheelbase || cgHeight || frontBrakePercent || steeringRatio || gaugeLength;
+        return wheelbase || cgHeight || frontBrakePercent || steeringRatio || gaugeLength ||
+               vehicleWeight || frontWeightPercent || rearRollStiffness || rearRollCenterHeight;
     }
     // Save writes the block only when this holds; otherwise the file is the 27 records alone.
     bool hasBlock() const {
-        return anyValueSet() || !readings.empty() || !unknown.empty() || !newerMarker.empty();
+        return anyValueSet() || springs.any() || !readings.empty() || !unknown.empty() ||
+               !newerMarker.empty();
     }
     float gaugeLengthOrDefault() const { return gaugeLength.value_or(kDefaultGaugeLength); }
     bool operator==(const VehicleData&) const = default;
 };
 
-enum class VehicleValue { Wheelbase, CgHeight, FrontBrakePercent, SteeringRatio, GaugeLength };
+enum class VehicleValue {
+    Wheelbase,
+    CgHeight,
+    FrontBrakePercent,
+    SteeringRatio,
+    GaugeLength,
+    VehicleWeight,
+    FrontWeightPercent,
+    RearRollStiffness,
+    RearRollCenterHeight
+};
 
+// In the order the block writes them.
 inline constexpr VehicleValue kVehicleValues[] = {
-    VehicleValue::Wheelbase, VehicleValue::CgHeight, VehicleValue::FrontBrakePercent,
-    VehicleValue::SteeringRatio, VehicleValue::GaugeLength};
+    VehicleValue::Wheelbase,           VehicleValue::CgHeight,
+    VehicleValue::FrontBrakePercent,   VehicleValue::SteeringRatio,
+    VehicleValue::GaugeLength,         VehicleValue::VehicleWeight,
+    VehicleValue::FrontWeightPercent,  VehicleValue::RearRollStiffness,
+    VehicleValue::RearRollCenterHeight};
+
+// Whether the value is a length (kept in inches, typed and shown in the display unit): the
+// wheelbase, the CG height, the steering ratio (rack travel per turn), the gauge length and the
+// rear roll centre height. A share, the weight and the roll stiffness are not.
+bool isLengthValue(VehicleValue which);
 
 std::optional<float>& vehicleValue(VehicleData& data, VehicleValue which);
 const std::optional<float>& vehicleValue(const VehicleData& data, VehicleValue which);
