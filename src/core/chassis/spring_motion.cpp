@@ -50,7 +50,8 @@ void fillPosition(const CornerPoints& p, const CornerSprings& springs, const Upr
     if (springs.spring) {
         out.spring = strutAt(p, *springs.spring, pose, velocity);
         if (out.spring && springs.spring->rate) {
-            out.wheelRate = *springs.spring->rate * out.spring->motionRatio * out.spring->motionRatio;
+            out.wheelRate =
+                *springs.spring->rate * out.spring->motionRatio * out.spring->motionRatio;
         }
     }
     if (springs.damper) {
@@ -190,7 +191,8 @@ SpringCurves springCurves(const CoordinateSet& coords, const CornerSprings& spri
         const UprightPose pose = poseAt(sweep, i);
         const std::optional<UprightPose> velocity = corner->velocity(pose);
         if (velocity) {
-            fillPosition(p, moving, pose, *velocity, out.positions[static_cast<std::size_t>(i - 1)]);
+            fillPosition(p, moving, pose, *velocity,
+                         out.positions[static_cast<std::size_t>(i - 1)]);
         }
     }
     return out;

@@ -71,8 +71,7 @@ struct SpringCurves {
     std::vector<Message> messages;
 };
 
-SpringCurves springCurves(const CoordinateSet& coords, const CornerSprings& springs,
-                          Travel travel);
+SpringCurves springCurves(const CoordinateSet& coords, const CornerSprings& springs, Travel travel);
 
 // The same pieces at ride height (travel 0), solved at the corner's static pose.
 SpringPosition springsAtRide(const CoordinateSet& coords, const CornerSprings& springs,

@@ -128,8 +128,7 @@ TEST(SpringMotion, RatiosAreTheDerivativesOfTheLengthsOverTravel) {
             EXPECT_NEAR(at.spring->motionRatio, -(ahead[0] - behind[0]) / (2 * h), 1e-6) << name;
             EXPECT_NEAR(at.damper->motionRatio, -(ahead[1] - behind[1]) / (2 * h), 1e-6) << name;
             EXPECT_NEAR(*at.barLinkRatio, (ahead[2] - behind[2]) / (2 * h), 1e-6) << name;
-            EXPECT_NEAR(*at.wheelRate, 400 * at.spring->motionRatio * at.spring->motionRatio,
-                        1e-9);
+            EXPECT_NEAR(*at.wheelRate, 400 * at.spring->motionRatio * at.spring->motionRatio, 1e-9);
             EXPECT_FALSE(at.damper->motionRatio == 0);
         }
     }
@@ -138,8 +137,8 @@ TEST(SpringMotion, RatiosAreTheDerivativesOfTheLengthsOverTravel) {
 // On a symmetric car at ride height the kinematic roll centre lies on the centreline at the
 // tire-centre distance times the side scrub's slope.
 TEST(KinematicRollCentre, SymmetricCarAtRideHeightIsTrackTimesScrubSlope) {
-    for (const char* name : {"gm-dirt-oval.kqw", "ford-asphalt-oval.kqw",
-                             "formula-road-course.kqw"}) {
+    for (const char* name :
+         {"gm-dirt-oval.kqw", "ford-asphalt-oval.kqw", "formula-road-course.kqw"}) {
         const SuspensionState state = example(name);
         const FrontEnd front = FrontEnd::build(state.LeftCoords, state.LeftCoords);
         const DiveRollState s = front.solve(0, 0);
