@@ -2,6 +2,7 @@
 
 #include "model/number_text.h"
 #include "model/shown_length.h"
+#include "model/shown_quantity.h"
 #include "model/text_encoding.h"
 
 #include <cctype>
@@ -111,7 +112,7 @@ ValueLimits limitsOf(VehicleValue which) {
     case VehicleValue::FrontWeightPercent:
         return {0, 100, "%"};
     case VehicleValue::RearRollStiffness:
-        return {0, 1e8, "lb in/deg"};
+        return {0, 1e8, "lb-in/deg"};
     case VehicleValue::RearRollCenterHeight:
         break;
     }
@@ -138,6 +139,48 @@ bool isLengthValue(VehicleValue which) {
     return false;
 }
 
+namespace {
+
+std::optional<Quantity> quantityOf(VehicleValue which) {
+    if (which == VehicleValue::VehicleWeight) {
+        return Quantity::Weight;
+    }
+    if (which == VehicleValue::RearRollStiffness) {
+        return Quantity::RollStiffness;
+    }
+    return std::nullopt;
+}
+
+std::string vehicleUnitText(VehicleValue which, const char* inchUnit) {
+    if (const std::optional<Quantity> quantity = quantityOf(which)) {
+        return quantityUnitText(*quantity);
+    }
+    if (!showsMillimetres() || !isLengthValue(which)) {
+        return inchUnit;
+    }
+    return which == VehicleValue::SteeringRatio ? "mm per turn" : "mm";
+}
+
+} // namespace
+
+double shownVehicleValue(VehicleValue which, double kept) {
+    if (const std::optional<Quantity> quantity = quantityOf(which)) {
+        return shownQuantity(*quantity, kept);
+    }
+    return isLengthValue(which) ? shownLength(kept) : kept;
+}
+
+double typedVehicleValue(VehicleValue which, double typed) {
+    if (const std::optional<Quantity> quantity = quantityOf(which)) {
+        return typedQuantity(*quantity, typed);
+    }
+    return isLengthValue(which) ? typedLength(typed) : typed;
+}
+
+std::string vehicleUnitText(VehicleValue which) {
+    return vehicleUnitText(which, limitsOf(which).unit);
+}
+
 bool vehicleValueAllowed(VehicleValue which, double value) {
     const ValueLimits limits = limitsOf(which);
     return std::isfinite(value) && value >= limits.low && value <= limits.high;
@@ -150,14 +193,9 @@ std::string vehicleValueProblem(VehicleValue which, double value, std::string_vi
     const ValueLimits limits = limitsOf(which);
     std::string name(vehicleLabel(which));
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    // The ranges are kept in inches; a length's message gives them in the display unit.
-    const bool millimetres = showsMillimetres() && isLengthValue(which);
-    const auto inUnit = [millimetres](double inches) {
-        return millimetres ? shownLength(inches) : inches;
-    };
-    const std::string unit = !millimetres                           ? std::string(limits.unit)
-                             : which == VehicleValue::SteeringRatio ? std::string("mm per turn")
-                                                                    : std::string("mm");
+    // The ranges are kept in inches and pounds; the message gives them in the display unit.
+    const auto inUnit = [which](double kept) { return shownVehicleValue(which, kept); };
+    const std::string unit = vehicleUnitText(which, limits.unit);
     const std::string shown = !typed.empty()         ? quotedFileText(typed, 40)
                               : std::isfinite(value) ? generalText(inUnit(value))
                                                      : std::string("that is not a number");

@@ -82,6 +82,12 @@ inline constexpr VehicleValue kVehicleValues[] = {
 // rear roll centre height. A share, the weight and the roll stiffness are not.
 bool isLengthValue(VehicleValue which);
 
+// A value as the project keeps it (inches, pounds, lb-in/deg) in the display unit, and back;
+// and that unit's text ("in", "mm per turn", "kg", "%").
+double shownVehicleValue(VehicleValue which, double kept);
+double typedVehicleValue(VehicleValue which, double typed);
+std::string vehicleUnitText(VehicleValue which);
+
 std::optional<float>& vehicleValue(VehicleData& data, VehicleValue which);
 const std::optional<float>& vehicleValue(const VehicleData& data, VehicleValue which);
 

@@ -129,8 +129,8 @@ TEST(SpringRecords, ABadRecordIsDroppedAloneWithAReasonNamingTheValue) {
          "the left side's bar link was given before"},
         {"\"vehicle_weight\",0", "Vehicle weight 0 must be from 1 to 100000 lb"},
         {"\"front_weight_percent\",100.5", "Front weight share 100.5 must be from 0 to 100 %"},
-        {"\"rear_roll_stiffness\",-1", "Rear roll stiffness -1 must be from 0 to 100000000 lb "
-                                       "in/deg"},
+        {"\"rear_roll_stiffness\",-1", "Rear roll stiffness -1 must be from 0 to 100000000 "
+                                       "lb-in/deg"},
         {"\"rear_roll_center_height\",-101",
          "Rear roll centre height -101 must be from -100 to 1000 in"},
     };
