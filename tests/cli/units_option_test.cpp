@@ -12,25 +12,49 @@ namespace {
 
 using Json = nlohmann::json;
 
+// What a pound-force inch is in newton metres, and a pound-force per inch in N/mm.
+constexpr double kNewtonMetres = 0.45359237 * 9.80665 * 0.0254;
+constexpr double kNewtonsPerMm = 0.45359237 * 9.80665 / 25.4;
+
+// The keys whose numbers are no length but change with the unit, and their factor; 0 for a
+// share, which stays as it is wherever it stands; -1 for any other key (its parent's factor).
+double quantityFactor(const std::string& key) {
+    if (key == "front_share_percent") {
+        return 0.0;
+    }
+    if (key == "wheel_rate") {
+        return kNewtonsPerMm;
+    }
+    if (key == "roll_stiffness" || key == "bar_torsional_stiffness") {
+        return kNewtonMetres;
+    }
+    return -1.0;
+}
+
 // Walks the inch and the millimetre output side by side: every number under a length key is
-// 25.4 times its inch value, every other number is the same, and the keys are the same.
-void expectScaled(const Json& in, const Json& mm, const std::set<std::string>& lengths, bool length,
-                  const std::string& where) {
+// 25.4 times its inch value, a rate's or stiffness's is in newtons, every other number is the
+// same, and the keys are the same.
+void expectScaled(const Json& in, const Json& mm, const std::set<std::string>& lengths,
+                  double factor, const std::string& where) {
     ASSERT_EQ(in.type(), mm.type()) << where;
     if (in.is_object()) {
         for (const auto& [key, value] : in.items()) {
             ASSERT_TRUE(mm.contains(key)) << where << "." << key;
-            expectScaled(value, mm[key], lengths, length || lengths.count(key) > 0,
-                         where + "." + key);
+            const double own = quantityFactor(key);
+            const double inner = lengths.count(key) > 0 ? 25.4
+                                 : own == 0.0           ? 1.0
+                                 : own > 0.0            ? own
+                                                        : factor;
+            expectScaled(value, mm[key], lengths, inner, where + "." + key);
         }
         EXPECT_EQ(in.size(), mm.size()) << where;
     } else if (in.is_array()) {
         ASSERT_EQ(in.size(), mm.size()) << where;
         for (std::size_t i = 0; i < in.size(); ++i) {
-            expectScaled(in[i], mm[i], lengths, length, where + "[]");
+            expectScaled(in[i], mm[i], lengths, factor, where + "[]");
         }
     } else if (in.is_number()) {
-        const double expected = in.get<double>() * (length ? 25.4 : 1.0);
+        const double expected = in.get<double>() * factor;
         EXPECT_NEAR(mm.get<double>(), expected, 1e-9 * std::fabs(expected)) << where;
     }
 }
@@ -39,6 +63,7 @@ TEST(CliUnits, MillimetreOutputIsTheInchOutputTimes254) {
     const std::string gm = examplePath("with-vehicle-data/gm-dirt-oval.kqw");
     const std::string formula = examplePath("with-vehicle-data/formula-road-course.kqw");
     const std::string ford = examplePath("ford-asphalt-oval.kqw");
+    const std::string springs = examplePath("with-vehicle-data/gm-dirt-oval-springs.kqw");
     const struct {
         std::vector<std::string> args;
         std::set<std::string> lengths;
@@ -50,7 +75,7 @@ TEST(CliUnits, MillimetreOutputIsTheInchOutputTimes254) {
          {"VU", "VD", "VY", "travel", "SideScrub", "ForeAft", "BallJointPos"}},
         {{"static", ford},
          {"RightScrubRadius", "LeftScrubRadius", "RightCasterTrail", "LeftCasterTrail",
-          "RollCenterHeight", "RollCenterOffset"}},
+          "RollCenterHeight", "RollCenterOffset", "kinematic_roll_center"}},
         {{"compare-models", gm, "--format", "json"}, {"SideScrub", "ForeAft", "at_travel"}},
         {{"compare", gm, ford, "--graph", "foreaft"},
          {"travel", "base", "changed", "difference", "max_difference", "at_travel"}},
@@ -60,14 +85,21 @@ TEST(CliUnits, MillimetreOutputIsTheInchOutputTimes254) {
          {"step", "at_bump", "at_rebound"}},
         {{"graph", ford, "--graph", "sidescrub"}, {"XRange", "WheelPos"}},
         {{"roll", gm, "--dive", "0.5", "--roll", "1.5"},
-         {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change"}},
+         {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change",
+          "kinematic_roll_center"}},
         {{"roll", formula, "--max-roll", "2", "--steps", "4"},
-         {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change"}},
+         {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change",
+          "kinematic_roll_center"}},
         {{"steer", formula, "--max-rack", "1", "--steps", "4"},
          {"rack", "contact_patch_height_change", "wheelbase"}},
         {{"vehicle", gm},
          {"wheelbase", "cg_height", "steering_ratio", "gauge_length", "side_view_instant_center"}},
         {{"readings", gm}, {"gauge_length", "VU", "VD", "travel", "reading"}},
+        {{"springs", springs, "--side", "right"}, {"travel", "length_change"}},
+        {{"rates", springs}, {"roll_axis_height_at_cg"}},
+        {{"roll", springs, "--lateral-g", "1.2", "--braking-g", "0.3"},
+         {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change",
+          "kinematic_roll_center", "dive_right", "dive_left"}},
     };
     for (const auto& command : commands) {
         std::vector<std::string> mmArgs = command.args;
@@ -86,7 +118,7 @@ TEST(CliUnits, MillimetreOutputIsTheInchOutputTimes254) {
         const Json mmJson = Json::parse(mm.out);
         EXPECT_EQ(inJson.at("units"), "in");
         EXPECT_EQ(mmJson.at("units"), "mm");
-        expectScaled(inJson, mmJson, command.lengths, false, command.args[0]);
+        expectScaled(inJson, mmJson, command.lengths, 1.0, command.args[0]);
     }
 }
 

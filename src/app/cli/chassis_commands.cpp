@@ -11,6 +11,7 @@
 #include "model/number_text.h"
 #include "model/shown_length.h"
 #include "model/vehicle_data.h"
+#include "vehicle_options.h"
 
 #include <cmath>
 #include <cstdio>
@@ -44,9 +45,14 @@ struct SteerArgs {
 
 struct VehicleArgs {
     std::string project;
-    NumberOption wheelbase, cgHeight, frontBrake, gaugeLength;
+    VehicleOverrides vehicle;
     std::string format = "json";
 };
+
+// The values the vehicle command adds to its output only when they are set.
+constexpr VehicleValue kMassValues[] = {
+    VehicleValue::VehicleWeight, VehicleValue::FrontWeightPercent, VehicleValue::RearRollStiffness,
+    VehicleValue::RearRollCenterHeight};
 
 void addNumberOption(CLI::App& command, const char* name, NumberOption& number, const char* help) {
     number.option = command.add_option(name, number.text, help);
@@ -195,24 +201,8 @@ std::string lengthValueText(const std::optional<float>& value, const char* after
 }
 
 void vehicleCommand(const VehicleArgs& args) {
-    const struct {
-        const NumberOption& number;
-        VehicleValue which;
-    } overrides[] = {{args.wheelbase, VehicleValue::Wheelbase},
-                     {args.cgHeight, VehicleValue::CgHeight},
-                     {args.frontBrake, VehicleValue::FrontBrakePercent},
-                     {args.gaugeLength, VehicleValue::GaugeLength}};
-    std::optional<double> given[std::size(overrides)];
-    for (std::size_t i = 0; i < std::size(overrides); ++i) {
-        given[i] = vehicleOption(overrides[i].number, overrides[i].which);
-    }
     const SuspensionState state = loadProject(args.project);
-    VehicleData vehicle = state.Vehicle;
-    for (std::size_t i = 0; i < std::size(overrides); ++i) {
-        if (given[i]) {
-            vehicleValue(vehicle, overrides[i].which) = static_cast<float>(*given[i]);
-        }
-    }
+    const VehicleData vehicle = args.vehicle.over(state.Vehicle);
     const AntiDive dive = antiDive(state.RightCoords, state.LeftCoords, vehicle);
 
     if (args.format == "text") {
@@ -227,6 +217,13 @@ void vehicleCommand(const VehicleArgs& args) {
                                           : "not set (" + shortestLength(kDefaultGaugeLength) +
                                                 " " + lengthUnitText() + " is used)")
                   << "\n";
+        for (const VehicleValue which : kMassValues) {
+            if (const std::optional<float>& value = vehicleValue(vehicle, which)) {
+                std::cout << vehicleLabel(which) << ": "
+                          << shortestText(static_cast<float>(shownVehicleValue(which, *value)))
+                          << " " << vehicleUnitText(which) << "\n";
+            }
+        }
         for (const bool right : {true, false}) {
             const AntiDiveSide& side = right ? dive.right : dive.left;
             std::cout << (right ? "right" : "left") << " side-view instant centre: ";
@@ -253,6 +250,14 @@ void vehicleCommand(const VehicleArgs& args) {
     out["front_brake_percent"] = optionalJson(vehicle.frontBrakePercent);
     out["steering_ratio"] = optionalJson(vehicle.steeringRatio);
     out["gauge_length"] = optionalJson(vehicle.gaugeLength);
+    for (const VehicleValue which : kMassValues) {
+        if (const std::optional<float>& value = vehicleValue(vehicle, which)) {
+            // A value the display unit leaves alone is written as the single it is.
+            const double shown = shownVehicleValue(which, *value);
+            out[std::string(vehicleKey(which))] =
+                shown == *value ? singleJson(*value) : nlohmann::json(shown);
+        }
+    }
     out["side_view_instant_center"] = {{"right", instantCentreJson(dive.right)},
                                        {"left", instantCentreJson(dive.left)}};
     out["anti_dive_percent"] = {{"right", optionalJson(dive.right.antiDivePercent)},
@@ -288,11 +293,11 @@ void addVehicleCommand(CLI::App& app, int& /*exitCode*/) {
     CLI::App* command =
         app.add_subcommand("vehicle", "Vehicle data and the anti-dive of the front corners");
     command->add_option("PROJECT", args->project, "Project file (.kqw or .kqp)")->required();
-    addNumberOption(*command, "--wheelbase", args->wheelbase, "Wheelbase in inches");
-    addNumberOption(*command, "--cg-height", args->cgHeight, "Centre of gravity height in inches");
-    addNumberOption(*command, "--front-brake", args->frontBrake, "Front brake share in percent");
-    addNumberOption(*command, "--gauge-length", args->gaugeLength,
-                    "Bump steer gauge length in inches (12 when not set)");
+    args->vehicle.add(*command,
+                      {VehicleValue::Wheelbase, VehicleValue::CgHeight,
+                       VehicleValue::FrontBrakePercent, VehicleValue::GaugeLength,
+                       VehicleValue::VehicleWeight, VehicleValue::FrontWeightPercent,
+                       VehicleValue::RearRollStiffness, VehicleValue::RearRollCenterHeight});
     addFormatOption(*command, args->format);
     command->callback([args] { vehicleCommand(*args); });
 }

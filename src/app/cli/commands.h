@@ -22,6 +22,7 @@ void addVehicleCommand(CLI::App& app, int& exitCode);
 void addSensitivityCommand(CLI::App& app, int& exitCode);
 void addReadingsCommand(CLI::App& app, int& exitCode);
 void addCsvCommands(CLI::App& app, int& exitCode);
+void addSpringsCommands(CLI::App& app, int& exitCode);
 
 inline void registerCommands(CLI::App& app, int& exitCode) {
     addSweepCommand(app, exitCode);
@@ -40,6 +41,7 @@ inline void registerCommands(CLI::App& app, int& exitCode) {
     addSensitivityCommand(app, exitCode);
     addReadingsCommand(app, exitCode);
     addCsvCommands(app, exitCode);
+    addSpringsCommands(app, exitCode);
 }
 
 } // namespace velmora::cli

@@ -71,13 +71,21 @@ nlohmann::json stateJson(const DiveRollState& s) {
     } else {
         out["roll_center"] = nullptr;
     }
+    out["kinematic_roll_center"] = kinematicRollCentreJson(s.kinematicRollCentre);
     out["messages"] = messagesJson(s.messages);
     return out;
 }
 
+nlohmann::json kinematicRollCentreJson(const std::optional<RollCentreAtState>& centre) {
+    if (!centre) {
+        return nullptr;
+    }
+    return {{"height", centre->height}, {"offset", centre->offset}};
+}
+
 nlohmann::json unitsJson(nlohmann::json out) {
-    putUnits(out,
-             {"dive", "travel", "contact_patch", "instant_center", "roll_center", "track_change"});
+    putUnits(out, {"dive", "travel", "contact_patch", "instant_center", "roll_center",
+                   "kinematic_roll_center", "track_change", "dive_right", "dive_left"});
     return out;
 }
 

@@ -15,6 +15,8 @@ namespace velmora::cli {
 FrontEnd frontEndOf(const SuspensionState& state);
 
 nlohmann::json stateJson(const DiveRollState& state);
+// {"height", "offset"} of a kinematic roll centre, or null.
+nlohmann::json kinematicRollCentreJson(const std::optional<RollCentreAtState>& centre);
 nlohmann::json pathJson(const DiveRollPath& path);
 // The roll JSON with its "units", lengths in the unit --units names.
 nlohmann::json unitsJson(nlohmann::json out);

@@ -1,7 +1,9 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "json_output.h"
+#include "roll_output.h"
 
+#include "chassis/dive_roll.h"
 #include "geometry/static_geometry.h"
 #include "model/number_text.h"
 #include "model/shown_length.h"
@@ -55,6 +57,15 @@ void printText(const SuspensionState& state, const StaticCaptions& captions,
     }
 }
 
+// The kinematic roll centre at ride height, or null while a side is incomplete.
+nlohmann::json kinematicCentreAtRide(const SuspensionState& state) {
+    if (!isComplete(state.RightCoords) || !isComplete(state.LeftCoords)) {
+        return nullptr;
+    }
+    const FrontEnd front = FrontEnd::build(state.RightCoords, state.LeftCoords);
+    return kinematicRollCentreJson(front.solve(0, 0).kinematicRollCentre);
+}
+
 void printJson(const SuspensionState& state, const StaticCaptions& captions,
                const RecordingMessageSink& sink) {
     nlohmann::json values = nlohmann::json::object();
@@ -65,10 +76,12 @@ void printJson(const SuspensionState& state, const StaticCaptions& captions,
     for (const auto& [label, text] : captionsByKey(captions)) {
         labels[label] = text;
     }
-    nlohmann::json out = {
-        {"values", values}, {"captions", labels}, {"messages", messagesJson(sink.messages)}};
+    nlohmann::json out = {{"values", values},
+                          {"captions", labels},
+                          {"messages", messagesJson(sink.messages)},
+                          {"kinematic_roll_center", kinematicCentreAtRide(state)}};
     putUnits(out, {"RightScrubRadius", "LeftScrubRadius", "RightCasterTrail", "LeftCasterTrail",
-                   "RollCenterHeight", "RollCenterOffset"});
+                   "RollCenterHeight", "RollCenterOffset", "kinematic_roll_center"});
     std::cout << out.dump(2) << '\n';
 }
 
