@@ -65,6 +65,24 @@ TEST_F(UnitsTest, MillimetresAreTypedAndShownAndNothingStoredChanges) {
     EXPECT_EQ(window->document().project().bump, 2.0f);
 }
 
+// Weights and stiffnesses read in kg and Nm/deg; OK on boxes left as shown keeps the pounds bit
+// for bit, and a typed value is kept in pounds.
+TEST_F(UnitsTest, VehicleDataReadsItsWeightAndStiffnessInNewtonsAndKilograms) {
+    open(examplePath("with-vehicle-data/gm-dirt-oval-springs.kqw"));
+    menu("mnuUnitsMillimetres")->trigger();
+    const VehicleData before = window->state().Vehicle;
+    menu("mnuVehicleData")->trigger();
+    EXPECT_EQ(control<QLineEdit>("txtVehicleWeight")->text(), QStringLiteral("1406.136"));
+    EXPECT_EQ(control<QLabel>("lblRearRollStiffness")->text(),
+              QStringLiteral("Rear Roll Stiffness (Nm/deg)"));
+    click("btnVehicleOK");
+    EXPECT_EQ(window->state().Vehicle, before);
+    menu("mnuVehicleData")->trigger();
+    control<QLineEdit>("txtVehicleWeight")->setText(QStringLiteral("1500"));
+    click("btnVehicleOK");
+    EXPECT_EQ(*window->state().Vehicle.vehicleWeight, static_cast<float>(1500 / 0.45359237));
+}
+
 // The dive box reads millimetres and steps by 2.5 mm; its value stays in inches.
 TEST_F(UnitsTest, DiveIsTypedAndSteppedInMillimetres) {
     open(examplePath("gm-dirt-oval.kqw"));

@@ -29,20 +29,30 @@ constexpr BoxDesign kBoxes[kVehicleBoxes] = {
     {"txtFrontBrake", "lblFrontBrake", "Front Brake Share (%)"},
     {"txtSteerRatio", "lblSteerRatio", "Steering Ratio (in of rack per turn)"},
     {"txtGaugeLength", "lblGaugeLength", "Bump Steer Gauge (in, 12 if empty)"},
+    {"txtVehicleWeight", "lblVehicleWeight", "Vehicle Weight (lb)"},
+    {"txtFrontWeight", "lblFrontWeight", "Front Weight Share (%)"},
+    {"txtRearRollStiffness", "lblRearRollStiffness", "Rear Roll Stiffness (lb-in/deg)"},
+    {"txtRearRollCentre", "lblRearRollCentre", "Rear Roll Centre Height (in)"},
 };
-
-// Every value but the brake share is a length, typed and shown in the display unit.
-bool isLength(VehicleValue which) {
-    return which != VehicleValue::FrontBrakePercent;
-}
 
 QString shownCaption(const char* caption) {
     QString text = QString::fromLatin1(caption);
     if (showsMillimetres()) {
         text.replace(QStringLiteral("(in"), QStringLiteral("(mm"));
         text.replace(QStringLiteral(", 12 if"), QStringLiteral(", 304.8 if"));
+        text.replace(QStringLiteral("(lb)"), QStringLiteral("(kg)"));
+        text.replace(QStringLiteral("(lb-in/deg)"), QStringLiteral("(Nm/deg)"));
     }
     return text;
+}
+
+// The box's text for a kept value, in the display unit.
+std::string valueBoxText(VehicleValue which, float value) {
+    if (isLengthValue(which)) {
+        return lengthBoxText(value);
+    }
+    const double shown = shownVehicleValue(which, value);
+    return shown == value ? boxText(value) : boxText(static_cast<float>(shown));
 }
 
 bool blankText(const std::string& text) {
@@ -61,17 +71,22 @@ std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& t
             slot.reset();
             continue;
         }
+        // A value shown in kilograms or newtons reads back a hair off its pounds: a box left as
+        // it was shown keeps its value bit for bit.
+        if (slot && texts[i] == valueBoxText(which, *slot)) {
+            continue;
+        }
         const TypedNumber typed = readTypedNumber(texts[i], {.blanksAround = true, .single = true});
         std::string name(vehicleLabel(which));
         name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-        const bool length = isLength(which);
-        const double inches = length ? typedLength(typed.value) : typed.value;
+        const double kept = typedVehicleValue(which, typed.value);
         const std::string problem =
-            typed.ok() ? vehicleValueProblem(which, inches, texts[i]) : name + " " + typed.problem;
+            typed.ok() ? vehicleValueProblem(which, kept, texts[i]) : name + " " + typed.problem;
         if (!problem.empty()) {
             return problem + ", or empty when it is not known.";
         }
-        slot = length ? typedStoredLength(typed.value) : static_cast<float>(typed.value);
+        // A length typed in mm is kept as the single nearest its inches, so it reads as typed.
+        slot = isLengthValue(which) ? typedStoredLength(typed.value) : static_cast<float>(kept);
     }
     return data;
 }
@@ -104,10 +119,8 @@ VehicleDataFrame::VehicleDataFrame(QWidget* parent)
 void VehicleDataFrame::setValues(const VehicleData& data) {
     for (std::size_t i = 0; i < kVehicleBoxes; ++i) {
         const std::optional<float>& value = vehicleValue(data, kVehicleValues[i]);
-        const bool length = isLength(kVehicleValues[i]);
-        boxes_[i]->setText(
-            value ? QString::fromStdString(length ? lengthBoxText(*value) : boxText(*value))
-                  : QString());
+        boxes_[i]->setText(value ? QString::fromStdString(valueBoxText(kVehicleValues[i], *value))
+                                 : QString());
         labels_[i]->setText(shownCaption(kBoxes[i].caption));
     }
 }
@@ -129,10 +142,11 @@ void VehicleDataFrame::addToLayout(ProportionalLayout& layout, const QRect& fram
     for (int i = 0; i < static_cast<int>(kVehicleBoxes); ++i) {
         const auto k = static_cast<std::size_t>(i);
         layout.add(boxes_[k], QRect(120, 360 + 360 * i, 735, 285));
-        layout.add(labels_[k], QRect(960, 360 + 360 * i, 2655, 285));
+        layout.add(labels_[k], QRect(960, 360 + 360 * i, 3495, 285));
     }
-    layout.add(btnOk_, QRect(120, 2280, 1035, 375));
-    layout.add(btnCancel_, QRect(1260, 2280, 1035, 375));
+    const int buttons = 360 + 360 * static_cast<int>(kVehicleBoxes) + 120;
+    layout.add(btnOk_, QRect(120, buttons, 1035, 375));
+    layout.add(btnCancel_, QRect(1260, buttons, 1035, 375));
 }
 
 } // namespace velmora

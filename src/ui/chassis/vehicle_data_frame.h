@@ -27,8 +27,9 @@ using VehicleTexts = std::array<std::string, kVehicleBoxes>;
 std::variant<VehicleData, std::string> acceptedVehicleData(const VehicleTexts& texts,
                                                            const VehicleData& before);
 
-// "Vehicle Data": wheelbase, CG height, front brake share, steering ratio and the bump steer
-// gauge length in armed boxes, OK and Cancel. Like the travel frame it only edits texts; the main
+// "Vehicle Data": wheelbase, CG height, front brake share, steering ratio, the bump steer
+// gauge length, the weight and its front share, and the rear axle's roll stiffness and roll
+// centre height in armed boxes, OK and Cancel. Like the travel frame it only edits texts; the main
 // window decides.
 class VehicleDataFrame : public QGroupBox {
     Q_OBJECT

@@ -31,7 +31,7 @@ const QRect kFrmXYZ(2640, 120, 5655, 5775);
 const QRect kFrmDimentions(0, 0, 9495, 6015);
 const QRect kFrmHelp(0, 0, 9495, 6015);
 // Over the side panel, where the travel frame opens.
-const QRect kFrmVehicle(1200, 0, 3735, 2775);
+const QRect kFrmVehicle(1200, 0, 4575, 4215);
 
 void buildSides(QWidget* client, MainPanels& p) {
     ProportionalLayout& layout = *p.layout;
