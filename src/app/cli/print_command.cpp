@@ -8,6 +8,7 @@
 
 #include "analysis/graph_view.h"
 #include "analysis/suggestions.h"
+#include "chassis_pages/rates_page.h"
 #include "chassis_pages/steering_page.h"
 #include "geometry/static_geometry.h"
 #include "printing/graph_page.h"
@@ -111,6 +112,8 @@ PrintRecording recordPages(const PrintArgs& args) {
             sink.show(message);
         }
         buildSteeringPage(printer, inputs);
+    } else if (args.what == "rates") {
+        buildRatesPage(printer, ratesPageInputs(state));
     } else if (args.what == "static") {
         buildStaticPage(printer, staticCaptions(runStaticGeometry(state, sink)));
     } else {
@@ -172,9 +175,12 @@ void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
     CLI::App* command = app.add_subcommand(
         "print", "Make the printed pages (coordinates, static geometry, graph, the ten garage "
                  "worksheets) as one PDF file, or dump the printer operations");
-    command->add_option("WHAT", args->what, "coordinates, static, graph, worksheets, roll or steer")
+    command
+        ->add_option("WHAT", args->what,
+                     "coordinates, static, graph, worksheets, roll, steer or rates")
         ->required()
-        ->check(CLI::IsMember({"coordinates", "static", "graph", "worksheets", "roll", "steer"}));
+        ->check(CLI::IsMember(
+            {"coordinates", "static", "graph", "worksheets", "roll", "steer", "rates"}));
     command->add_option("PROJECT", args->project,
                         "Project file (.kqw or .kqp); not needed for worksheets");
     command->add_option("--pdf", args->pdf, "PDF file to write, all pages in order");
@@ -188,8 +194,8 @@ void addPrintCommand(CLI::App& app, int& /*exitCode*/) {
     const std::vector<std::string> graphPage{"graph"};
     args->pageOptions = {{graph, graphPage},
                          {command->get_option("--side"), {"coordinates", "graph"}},
-                         {command->get_option("--bump"), graphPage},
-                         {command->get_option("--rebound"), graphPage},
+                         {command->get_option("--bump"), {"graph", "rates"}},
+                         {command->get_option("--rebound"), {"graph", "rates"}},
                          {command->get_option("--dive"), {"roll"}},
                          {command->get_option("--max-roll"), {"roll"}},
                          {command->get_option("--steps"), {"roll", "steer"}},
