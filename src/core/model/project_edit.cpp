@@ -57,6 +57,10 @@ ProjectEdit setVehicleDataEdit(const VehicleData& data) {
             }};
 }
 
+ProjectEdit setSpringsEdit(const SpringData& springs) {
+    return {"Springs and Bar", [springs](Project& p) { p.vehicle.springs = springs; }};
+}
+
 ProjectEdit setReadingsEdit(std::vector<BumpSteerReading> readings) {
     return {"Bump Steer Readings",
             [readings = std::move(readings)](Project& p) { p.vehicle.readings = readings; }};

@@ -31,6 +31,8 @@ ProjectEdit setTrackEdit(TrackChoice track);
 ProjectEdit setNotesEdit(std::string notes);
 // The Vehicle Data frame's values; the readings stay.
 ProjectEdit setVehicleDataEdit(const VehicleData& data);
+// The springs, dampers, bar links and the bar, the rest of the vehicle data as it is.
+ProjectEdit setSpringsEdit(const SpringData& springs);
 // Both sides' bump-steer readings.
 ProjectEdit setReadingsEdit(std::vector<BumpSteerReading> readings);
 // The file a save wrote the project to.
