@@ -33,16 +33,17 @@ TEST_F(DiveRollWindowTest, StepsRefusesAndFollowsTheProject) {
     DiveRollWindow* w = openWindow();
     ASSERT_TRUE(w->isVisible());
     ASSERT_NE(w->current(), nullptr);
-    // The wheels' four rows and three anti-dive rows, then the whole car's heading and four
-    // rows, each of those one cell over both columns. All of it shows: no scroll bar, no
-    // cell cut off, and the missing vehicle data is named.
+    // The wheels' four rows and three anti-dive rows, then the whole car's heading and six
+    // rows (both roll centres, track change, ground angle), each of those one cell over both
+    // columns. All of it shows: no scroll bar, no cell cut off, and the missing vehicle data is
+    // named.
     const auto* table = part<QTableWidget>(w, "tblDiveRoll");
-    ASSERT_EQ(table->rowCount(), 4 + 3 + 1 + 4);
+    ASSERT_EQ(table->rowCount(), 4 + 3 + 1 + 6);
     EXPECT_EQ(table->verticalHeaderItem(7)->text().toStdString(), kWholeCarHeading);
     EXPECT_EQ(table->columnSpan(9, 0), 2);
     EXPECT_EQ(table->columnSpan(3, 0), 1);
     EXPECT_EQ(table->item(6, 0)->text().toStdString(), kAntiDiveNeedsData);
-    EXPECT_LE(table->rowViewportPosition(11) + table->rowHeight(11), table->viewport()->height());
+    EXPECT_LE(table->rowViewportPosition(13) + table->rowHeight(13), table->viewport()->height());
     for (int r = 0; r < table->rowCount(); ++r) {
         const bool spans = table->columnSpan(r, 0) == 2;
         for (int c = 0; c < (spans ? 1 : 2); ++c) {

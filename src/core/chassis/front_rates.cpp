@@ -12,8 +12,6 @@ namespace velmora {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
-// No car corners or brakes harder than this, in g.
-constexpr double kMostG = 5.0;
 
 Message ratesMessage(const std::string& text) {
     return Message{"Rates and Roll", text, MessageIcon::Information, MessageButtons::Ok};

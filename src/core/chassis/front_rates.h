@@ -70,6 +70,9 @@ struct StateFromG {
     std::vector<Message> messages;
 };
 
+// No car corners or brakes harder than this, in g.
+inline constexpr double kMostG = 5.0;
+
 // Why a lateral or braking g cannot be analysed, naming the value as typed, or empty.
 std::string lateralGProblem(double g, std::string_view typed = {});
 std::string brakingGProblem(double g, std::string_view typed = {});

@@ -561,6 +561,11 @@ std::vector<RollTableRow> rollTableRows(const DiveRollState& s) {
         s.rollCentre ? lengthText(s.rollCentre->height) : none);
     car(lengthCaption("Roll centre offset"),
         s.rollCentre ? lengthText(s.rollCentre->offset) : none);
+    // Beside the geometric one: where the lines square to the patches' motion meet.
+    car(lengthCaption("Kinematic roll centre height"),
+        s.kinematicRollCentre ? lengthText(s.kinematicRollCentre->height) : none);
+    car(lengthCaption("Kinematic roll centre offset"),
+        s.kinematicRollCentre ? lengthText(s.kinematicRollCentre->offset) : none);
     car(lengthCaption("Track change"), s.solved ? lengthText(s.trackChange) : "-");
     car("Ground angle (deg)", s.solved ? thousandths(s.groundAngle) : "-");
     return rows;
