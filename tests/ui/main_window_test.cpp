@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
               "Garage Worksheets|"
               "&Track Type|&Dirt Oval|&Asphalt Oval|&Road Course|&Car Type|&GM Style Stock Car|"
               "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...|&Steering...|"
-              "&Vehicle Data...|-|Set &Baseline|Open Baseline &Project...|&Clear Baseline|-|"
+              "&Vehicle Data...|Spri&ngs and Bar...|&Rates and Roll...|-|Set &Baseline|Open "
+              "Baseline &Project...|&Clear Baseline|-|"
               "&Adjust a Point...");
 }
 

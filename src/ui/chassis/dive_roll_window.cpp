@@ -2,7 +2,9 @@
 
 #include "model/shown_length.h"
 
+#include "chassis/front_rates.h"
 #include "chassis_pages/roll_figures.h"
+#include "model/number_text.h"
 #include "ui/chassis/step_box.h"
 #include "ui/widgets/drawing_surface.h"
 #include "ui/widgets/fitted_table.h"
@@ -20,6 +22,7 @@ namespace {
 
 constexpr double kDiveStep = 0.1; // inches a step of the box
 constexpr double kRollStep = 0.1; // degrees
+constexpr double kGStep = 0.1;
 
 QLabel* captionFor(QWidget* buddy, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -39,7 +42,11 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     txtDive_->setLength(2.5); // a tenth of an inch is about 2.5 mm
     txtRoll_ = new StepBox(kRollStep, kMostRoll, &rollProblem, QStringLiteral("Roll"), this);
     txtRoll_->setObjectName(QStringLiteral("txtRoll"));
-    for (StepBox* box : {txtDive_, txtRoll_}) {
+    txtLateralG_ = new StepBox(kGStep, kMostG, &lateralGProblem, QStringLiteral("Lateral g"), this);
+    txtLateralG_->setObjectName(QStringLiteral("txtLateralG"));
+    txtBrakingG_ = new StepBox(kGStep, kMostG, &brakingGProblem, QStringLiteral("Braking g"), this);
+    txtBrakingG_->setObjectName(QStringLiteral("txtBrakingG"));
+    for (StepBox* box : {txtDive_, txtRoll_, txtLateralG_, txtBrakingG_}) {
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-10.0000")) + 40);
     }
     lblRollMessage_ = new QLabel(this);
@@ -69,6 +76,12 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     inputs->addSpacing(12);
     inputs->addWidget(captionFor(txtRoll_, QStringLiteral("&Roll (deg)"), this));
     inputs->addWidget(txtRoll_);
+    inputs->addSpacing(24);
+    inputs->addWidget(captionFor(txtLateralG_, QStringLiteral("&Lateral g"), this));
+    inputs->addWidget(txtLateralG_);
+    inputs->addSpacing(12);
+    inputs->addWidget(captionFor(txtBrakingG_, QStringLiteral("&Braking g"), this));
+    inputs->addWidget(txtBrakingG_);
     inputs->addStretch(1);
     inputs->addWidget(btnRollPrint_);
     inputs->addWidget(btnClose);
@@ -87,8 +100,15 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     layout->addWidget(lblRollMessage_);
 
     picDiveRoll_->installEventFilter(this);
-    connect(txtDive_, &StepBox::edited, this, &DiveRollWindow::recompute);
-    connect(txtRoll_, &StepBox::edited, this, &DiveRollWindow::recompute);
+    for (StepBox* box : {txtDive_, txtRoll_}) {
+        connect(box, &StepBox::edited, this, [this] {
+            fromG_.clear();
+            recompute();
+        });
+    }
+    for (StepBox* box : {txtLateralG_, txtBrakingG_}) {
+        connect(box, &StepBox::edited, this, &DiveRollWindow::setFromG);
+    }
     connect(btnRollPrint_, &QPushButton::clicked, this, &DiveRollWindow::printRequested);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     resize(900, 640);
@@ -104,8 +124,9 @@ double DiveRollWindow::roll() const {
 }
 
 DiveRollWindow::~DiveRollWindow() {
-    txtDive_->disconnect(this);
-    txtRoll_->disconnect(this);
+    for (StepBox* box : {txtDive_, txtRoll_, txtLateralG_, txtBrakingG_}) {
+        box->disconnect(this);
+    }
 }
 
 void DiveRollWindow::refresh() {
@@ -128,7 +149,12 @@ void DiveRollWindow::refresh() {
     if (baseline_ && isComplete(baseline_->RightCoords) && isComplete(baseline_->LeftCoords)) {
         baseFront_ = FrontEnd::build(baseline_->RightCoords, baseline_->LeftCoords);
     }
-    recompute();
+    // A state set from g follows the springs and the vehicle data as they are now.
+    if (!fromG_.isEmpty()) {
+        setFromG();
+    } else {
+        recompute();
+    }
 }
 
 void DiveRollWindow::setBaseline(const Baseline* baseline) {
@@ -157,15 +183,56 @@ void DiveRollWindow::recompute() {
     redraw();
 }
 
+void DiveRollWindow::setFromG() {
+    fromG_.clear();
+    if (!front_ || !txtLateralG_->problem().isEmpty() || !txtBrakingG_->problem().isEmpty()) {
+        recompute();
+        return;
+    }
+    const double lateral = txtLateralG_->value();
+    const double braking = txtBrakingG_->value();
+    const StateFromG g = stateFromG(project_, *front_, lateral, braking);
+    const auto part = [](const std::optional<double>& v, const QString& unit) {
+        return v ? QString::fromStdString(fixedText(*v, 3)) + unit : QStringLiteral("-");
+    };
+    const QString unit = QLatin1Char(' ') + QString::fromStdString(lengthUnitText());
+    const auto length = [](const std::optional<double>& v) {
+        return v ? std::optional<double>(shownLength(*v)) : std::nullopt;
+    };
+    fromG_ = QStringLiteral("From %1 g lateral and %2 g braking: roll gradient %3, dive right %4, "
+                            "left %5.")
+                 .arg(QString::fromStdString(fixedText(lateral, 2)),
+                      QString::fromStdString(fixedText(braking, 2)),
+                      part(g.rollGradient, QStringLiteral(" deg/g")),
+                      part(length(g.diveRight), unit), part(length(g.diveLeft), unit));
+    if (!g.solved && g.state.messages.empty()) {
+        // The dive or the roll could not be found: the messages name what is missing.
+        QStringList why;
+        for (const Message& m : g.messages) {
+            why << QString::fromStdString(m.text);
+        }
+        why.removeDuplicates();
+        fromG_ += QLatin1Char('\n') + why.join(QLatin1Char('\n'));
+        recompute();
+        return;
+    }
+    txtDive_->setComputedValue(g.state.dive, 4);
+    txtRoll_->setComputedValue(g.state.roll, 4);
+    recompute();
+}
+
 void DiveRollWindow::showProblem() {
     QStringList lines;
     if (!missing_.isEmpty()) {
         lines << missing_;
     }
-    for (const StepBox* box : {txtDive_, txtRoll_}) {
+    for (const StepBox* box : {txtDive_, txtRoll_, txtLateralG_, txtBrakingG_}) {
         if (!box->problem().isEmpty()) {
             lines << box->problem();
         }
+    }
+    if (!fromG_.isEmpty()) {
+        lines << fromG_;
     }
     if (state_) {
         for (const Message& m : state_->messages) {

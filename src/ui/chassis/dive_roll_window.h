@@ -17,7 +17,8 @@ namespace velmora {
 class DrawingSurface;
 class StepBox;
 
-// The Dive and Roll window: dive and roll in two step boxes, the front view of both corners
+// The Dive and Roll window: dive and roll in two step boxes (or set from a lateral and a
+// braking g through the springs, the bar and the vehicle data), the front view of both corners
 // at that state beside the roll centre's path from roll 0 to the chosen roll, and a table of
 // the values. It follows the project: the main window calls refresh() whenever the
 // coordinates may have changed.
@@ -59,6 +60,8 @@ private:
     void redraw();
     void fillTable();
     void showProblem();
+    // The lateral and braking g boxes set the dive and roll, when the project has what it takes.
+    void setFromG();
 
     const SuspensionState& project_;
     std::optional<FrontEnd> front_;
@@ -71,6 +74,10 @@ private:
 
     StepBox* txtDive_;
     StepBox* txtRoll_;
+    StepBox* txtLateralG_;
+    StepBox* txtBrakingG_;
+    // What the g boxes gave, or why they could not; empty once dive or roll is typed.
+    QString fromG_;
     QLabel* lblRollMessage_;
     QLabel* lblDive_ = nullptr;
     DrawingSurface* picDiveRoll_;

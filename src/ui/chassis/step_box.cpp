@@ -56,10 +56,24 @@ void StepBox::setValue(double value) {
     value_ = value;
     problem_.clear();
     shownInMillimetres_ = showsMillimetres();
+    roundedText_.clear();
     lineEdit()->setText(shownText(value));
 }
 
+void StepBox::setComputedValue(double value, int decimals) {
+    setValue(value);
+    const double shown = millimetreStep_ && showsMillimetres() ? shownLength(value) : value;
+    roundedText_ = QString::number(shown, 'f', decimals);
+    lineEdit()->setText(roundedText_);
+}
+
 bool StepBox::take() {
+    // A computed value shown rounded keeps its every digit while its text is left alone.
+    if (!roundedText_.isEmpty() && lineEdit()->text() == roundedText_) {
+        problem_.clear();
+        return true;
+    }
+    roundedText_.clear();
     const std::string text = lineEdit()->text().toStdString();
     const TypedNumber number = readTypedNumber(text, {.blanksAround = true});
     const std::size_t first = text.find_first_not_of(" \t");

@@ -29,6 +29,9 @@ public:
     // Shows the value again when the display unit changed since it was last shown.
     void showUnit();
     void setValue(double value);
+    // A value found by a computation, shown to `decimals` but kept whole until the text is
+    // edited.
+    void setComputedValue(double value, int decimals);
     // Why the text was last refused; empty while the box holds an accepted value.
     const QString& problem() const { return problem_; }
 
@@ -55,6 +58,7 @@ private:
     QString problem_;
     std::optional<double> millimetreStep_; // set for a length
     bool shownInMillimetres_ = false;
+    QString roundedText_; // the text setComputedValue showed, empty otherwise
 
     QString shownText(double value) const;
 };

@@ -2,6 +2,7 @@
 
 #include "analysis/baseline.h"
 #include "chassis/anti_dive.h"
+#include "chassis_pages/rates_page.h"
 #include "chassis_pages/roll_figures.h"
 #include "chassis_pages/steering_page.h"
 #include "model/project_file_io.h"
@@ -11,6 +12,7 @@
 #include "ui/chassis/adjust_point_host.h"
 #include "ui/chassis/adjust_point_window.h"
 #include "ui/chassis/dive_roll_window.h"
+#include "ui/chassis/rates_window.h"
 #include "ui/chassis/steering_window.h"
 #include "ui/mainwindow/side_refresh.h"
 #include "ui/project/project_document.h"
@@ -82,6 +84,7 @@ AnalysisWindows::~AnalysisWindows() {
     delete graph_.data();
     delete diveRoll_.data();
     delete steering_.data();
+    delete rates_.data();
     delete adjust_.data();
 }
 
@@ -95,6 +98,10 @@ DiveRollWindow* AnalysisWindows::diveRoll() const {
 
 SteeringWindow* AnalysisWindows::steering() const {
     return steering_.data();
+}
+
+RatesWindow* AnalysisWindows::rates() const {
+    return rates_.data();
 }
 
 AdjustPointWindow* AnalysisWindows::adjust() const {
@@ -163,6 +170,17 @@ void AnalysisWindows::showSteering() {
     showBeside(*steering_, *services_.owner);
 }
 
+void AnalysisWindows::showRates() {
+    if (!rates_) {
+        rates_ = new RatesWindow(services_.state, services_.owner);
+        rates_->setWindowFlag(Qt::Window, true);
+        connect(rates_, &RatesWindow::printRequested, this, &AnalysisWindows::printRates);
+        rates_->setBaseline(baseline_.get());
+    }
+    rates_->refresh();
+    showBeside(*rates_, *services_.owner);
+}
+
 void AnalysisWindows::showAdjustPoint() {
     if (!adjust_) {
         adjustHost_ = std::make_unique<AdjustHost>(*this);
@@ -223,7 +241,8 @@ void AnalysisWindows::followSide() {
 void AnalysisWindows::closeAll() {
     for (QWidget* window :
          {static_cast<QWidget*>(graph_.data()), static_cast<QWidget*>(diveRoll_.data()),
-          static_cast<QWidget*>(steering_.data()), static_cast<QWidget*>(adjust_.data())}) {
+          static_cast<QWidget*>(steering_.data()), static_cast<QWidget*>(rates_.data()),
+          static_cast<QWidget*>(adjust_.data())}) {
         if (window != nullptr) {
             window->close();
         }
@@ -244,6 +263,9 @@ void AnalysisWindows::refreshChassisWindows() {
     }
     if (steering_ && steering_->isVisible()) {
         steering_->refresh();
+    }
+    if (rates_ && rates_->isVisible()) {
+        rates_->refresh();
     }
 }
 
@@ -294,6 +316,9 @@ void AnalysisWindows::showBaselineChange() {
     }
     if (steering_) {
         steering_->setBaseline(baseline_.get());
+    }
+    if (rates_) {
+        rates_->setBaseline(baseline_.get());
     }
     if (diveRoll_) {
         diveRoll_->setBaseline(baseline_.get());
@@ -360,6 +385,15 @@ void AnalysisWindows::printSteering() {
     }
     printPages(services_.printServices(), steeringPrintFailure(),
                [&](Printer& printer) { buildSteeringPage(printer, inputs); });
+}
+
+void AnalysisWindows::printRates() {
+    if (!rates_) {
+        return;
+    }
+    const RatesPageInputs inputs{rates_->figures(), services_.fileCaption()};
+    printPages(services_.printServices(), ratesPrintFailure(),
+               [&](Printer& printer) { buildRatesPage(printer, inputs); });
 }
 
 } // namespace velmora

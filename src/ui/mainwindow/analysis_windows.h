@@ -21,14 +21,15 @@ class AdjustPointWindow;
 class BigGraph;
 struct Baseline;
 class DiveRollWindow;
+class RatesWindow;
 class ProjectDocument;
 class SideRefresh;
 class SteeringWindow;
 
 // The modeless windows that analyse the project beside the main window (the graph window,
-// Dive and Roll, Steering and Adjust a Point) and the session's baseline they all draw. Each
-// window is made on first use, follows the document's changes, and prints through the print
-// commands. Not a widget: the main window owns it and hands it what it needs.
+// Dive and Roll, Steering, Rates and Roll and Adjust a Point) and the session's baseline they all
+// draw. Each window is made on first use, follows the document's changes, and prints through the
+// print commands. Not a widget: the main window owns it and hands it what it needs.
 class AnalysisWindows : public QObject {
     Q_OBJECT
 
@@ -52,6 +53,8 @@ public:
     // Chassis menu, "Dive and Roll..." and "Steering...".
     void showDiveRoll();
     void showSteering();
+    // Chassis menu, "Rates and Roll...".
+    void showRates();
     // Chassis menu, "Adjust a Point": the window for the active side, opened on a coordinate
     // (1..26) or on the point it showed last.
     void showAdjustPoint();
@@ -81,6 +84,7 @@ public:
     BigGraph* graph() const;
     DiveRollWindow* diveRoll() const;
     SteeringWindow* steering() const;
+    RatesWindow* rates() const;
     AdjustPointWindow* adjust() const;
 
 signals:
@@ -103,11 +107,13 @@ private:
     void printGraph();
     void printDiveRoll();
     void printSteering();
+    void printRates();
 
     Services services_;
     QPointer<BigGraph> graph_;
     QPointer<DiveRollWindow> diveRoll_;
     QPointer<SteeringWindow> steering_;
+    QPointer<RatesWindow> rates_;
     QPointer<AdjustPointWindow> adjust_;
     std::unique_ptr<AdjustPointHost> adjustHost_;
     std::unique_ptr<Baseline> baseline_;

@@ -5,14 +5,17 @@
 #include "geometry/coordinate_checks.h"
 #include "geometry/static_geometry.h"
 #include "model/gathering_message_sink.h"
+#include "ui/chassis/springs_frame.h"
 #include "ui/chassis/vehicle_data_frame.h"
 #include "ui/mainwindow/coordinate_frame.h"
 #include "ui/mainwindow/dimension_frame.h"
 #include "ui/mainwindow/help_frame.h"
+#include "ui/mainwindow/side_frame.h"
 #include "ui/mainwindow/side_refresh.h"
 #include "ui/mainwindow/static_frame.h"
 #include "ui/mainwindow/travel_frame.h"
 #include "ui/project/project_document.h"
+#include "ui/widgets/picture_button.h"
 
 namespace velmora {
 
@@ -62,6 +65,20 @@ void DialogFrames::connectFrames() {
             &DialogFrames::acceptVehicleData);
     connect(panels_.frmVehicle, &VehicleDataFrame::cancelPressed, this,
             [this] { closeFrame(panels_.frmVehicle); });
+    connect(panels_.frmSprings, &SpringsFrame::okPressed, this, &DialogFrames::acceptSprings);
+    connect(panels_.frmSprings, &SpringsFrame::cancelPressed, this,
+            [this] { closeFrame(panels_.frmSprings); });
+    // A side panel's pictures open the wizard on their group, its table the coordinate table.
+    for (SideFrame* side : {panels_.frmLeft, panels_.frmRight}) {
+        connect(side->topButton(), &PictureButton::clicked, this,
+                [this] { openWizard(PictureGroup::Top); });
+        connect(side->bottomButton(), &PictureButton::clicked, this,
+                [this] { openWizard(PictureGroup::Bottom); });
+        connect(side->miscButton(), &PictureButton::clicked, this,
+                [this] { openWizard(PictureGroup::Misc); });
+        connect(side->xyzButton(), &PictureButton::clicked, this,
+                [this] { showCoordinateTable(); });
+    }
 }
 
 void DialogFrames::openFrame(QWidget* frame) {
@@ -169,6 +186,24 @@ void DialogFrames::acceptVehicleData() {
     }
     panels_.frmVehicle->hide();
     if (!document_.apply(setVehicleDataEdit(std::get<VehicleData>(accepted)))) {
+        host_.endCommand();
+    }
+}
+
+void DialogFrames::showSprings() {
+    panels_.frmSprings->setValues(state_.Vehicle.springs, state_.Right_Active);
+    openFrame(panels_.frmSprings);
+    panels_.frmSprings->focusFirst();
+}
+
+void DialogFrames::acceptSprings() {
+    auto accepted = acceptedSpringData(panels_.frmSprings->texts(), state_.Vehicle.springs);
+    if (const std::string* problem = std::get_if<std::string>(&accepted)) {
+        messages_.show(frameMessage("Springs and Bar", *problem));
+        return;
+    }
+    panels_.frmSprings->hide();
+    if (!document_.apply(setSpringsEdit(std::get<SpringData>(accepted)))) {
         host_.endCommand();
     }
 }

@@ -47,6 +47,8 @@ public:
     // The dimension wizard for a point group of the active side.
     void openWizard(PictureGroup group);
     void showVehicleData();
+    // Chassis menu, "Springs and Bar...": the mounts of both sides and the bar's dimensions.
+    void showSprings();
     // The "Static" button: the static geometry of both sides in its frame.
     void showStaticGeometry();
 
@@ -61,6 +63,7 @@ private:
     std::optional<CoordinateSet> takeCoordinateTable();
     void makeSymmetrical();
     void acceptVehicleData();
+    void acceptSprings();
 
     MainPanels& panels_;
     ProjectDocument& document_;

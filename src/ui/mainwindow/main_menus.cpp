@@ -79,6 +79,8 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuDiveRoll = addEntry(m.mnuChassis, "mnuDiveRoll", "&Dive and Roll...");
     m.mnuSteering = addEntry(m.mnuChassis, "mnuSteering", "&Steering...");
     m.mnuVehicleData = addEntry(m.mnuChassis, "mnuVehicleData", "&Vehicle Data...");
+    m.mnuSprings = addEntry(m.mnuChassis, "mnuSprings", "Spri&ngs and Bar...");
+    m.mnuRates = addEntry(m.mnuChassis, "mnuRates", "&Rates and Roll...");
     m.mnuChassis->addSeparator();
     m.mnuSetBaseline = addEntry(m.mnuChassis, "mnuSetBaseline", "Set &Baseline");
     m.mnuOpenBaseline = addEntry(m.mnuChassis, "mnuOpenBaseline", "Open Baseline &Project...");

@@ -47,6 +47,8 @@ struct MainMenus {
     QAction* mnuDiveRoll = nullptr;
     QAction* mnuSteering = nullptr;
     QAction* mnuVehicleData = nullptr;
+    QAction* mnuSprings = nullptr;
+    QAction* mnuRates = nullptr;
     // A baseline for the session, drawn beneath the current curves.
     QAction* mnuSetBaseline = nullptr;
     QAction* mnuOpenBaseline = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/main_panels.h"
 
+#include "ui/chassis/springs_frame.h"
 #include "ui/chassis/vehicle_data_frame.h"
 #include "ui/mainwindow/coordinate_frame.h"
 #include "ui/mainwindow/dimension_frame.h"
@@ -90,6 +91,7 @@ MainPanels buildMainPanels(QWidget* client, const SuspensionState& state,
     p.frmHelp->setPictureFolders(pictureFolders);
     placed(p.frmHelp, layout, kFrmHelp);
     p.frmVehicle = placed(new VehicleDataFrame(client), layout, kFrmVehicle);
+    p.frmSprings = placed(new SpringsFrame(state, client), layout, kFrmDimentions);
     return p;
 }
 
@@ -98,7 +100,7 @@ bool MainPanels::dialogFrameOpen() const {
     for (const QWidget* frame :
          {static_cast<QWidget*>(frmTravel), static_cast<QWidget*>(frmXYZ),
           static_cast<QWidget*>(frmDimentions), static_cast<QWidget*>(frmHelp),
-          static_cast<QWidget*>(frmVehicle)}) {
+          static_cast<QWidget*>(frmVehicle), static_cast<QWidget*>(frmSprings)}) {
         if (frame->isVisibleTo(client)) {
             return true;
         }

@@ -17,6 +17,7 @@ class SideFrame;
 class StaticFrame;
 class TravelFrame;
 class VehicleDataFrame;
+class SpringsFrame;
 struct SuspensionState;
 
 // The controls of the main window's client area at their design places: the side buttons and
@@ -40,6 +41,7 @@ struct MainPanels {
     DimensionFrame* frmDimentions = nullptr;
     HelpFrame* frmHelp = nullptr;
     VehicleDataFrame* frmVehicle = nullptr;
+    SpringsFrame* frmSprings = nullptr;
 
     // Whether one of the dialog frames is open over the normal layout.
     bool dialogFrameOpen() const;

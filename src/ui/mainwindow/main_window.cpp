@@ -131,6 +131,8 @@ void MainWindow::connectCommands() {
     onMenu(m.mnuDiveRoll, [this] { analyses_->showDiveRoll(); });
     onMenu(m.mnuSteering, [this] { analyses_->showSteering(); });
     onMenu(m.mnuVehicleData, [this] { frames_->showVehicleData(); });
+    onMenu(m.mnuSprings, [this] { frames_->showSprings(); });
+    onMenu(m.mnuRates, [this] { analyses_->showRates(); });
     onMenu(m.mnuSetBaseline, [this] { analyses_->setBaselineFromProject(); });
     onMenu(m.mnuOpenBaseline, [this] { openBaselineProject(); });
     onMenu(m.mnuClearBaseline, [this] { analyses_->clearBaseline(); });
@@ -138,16 +140,6 @@ void MainWindow::connectCommands() {
     m.mnuClearBaseline->setEnabled(false); // nothing to clear until a baseline is set
     connect(analyses_, &AnalysisWindows::baselineChanged, m.mnuClearBaseline, &QAction::setEnabled);
     onMenu(m.mnuAdjustPoint, [this] { analyses_->showAdjustPoint(); });
-    for (SideFrame* side : {panels_.frmLeft, panels_.frmRight}) {
-        connect(side->topButton(), &PictureButton::clicked, this,
-                [this] { frames_->openWizard(PictureGroup::Top); });
-        connect(side->bottomButton(), &PictureButton::clicked, this,
-                [this] { frames_->openWizard(PictureGroup::Bottom); });
-        connect(side->miscButton(), &PictureButton::clicked, this,
-                [this] { frames_->openWizard(PictureGroup::Misc); });
-        connect(side->xyzButton(), &PictureButton::clicked, this,
-                [this] { frames_->showCoordinateTable(); });
-    }
     connect(panels_.frmGeo, &GeometryFrame::analyzePressed, this, &MainWindow::analyze);
     connect(panels_.frmGeo, &GeometryFrame::staticPressed, frames_,
             &DialogFrames::showStaticGeometry);
@@ -236,8 +228,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 OpenWindows MainWindow::windows() const {
-    return {notes_.data(), analyses_->graph(), analyses_->diveRoll(), analyses_->steering(),
-            analyses_->adjust()};
+    return {notes_.data(),         analyses_->graph(), analyses_->diveRoll(),
+            analyses_->steering(), analyses_->rates(), analyses_->adjust()};
 }
 
 } // namespace velmora

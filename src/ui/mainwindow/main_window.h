@@ -28,6 +28,7 @@ class FileDialogs;
 class NotesWindow;
 class SideRefresh;
 class SteeringWindow;
+class RatesWindow;
 struct MainMenus;
 
 // What the main window reaches the platform through, so tests can answer in its place.
@@ -50,6 +51,7 @@ struct OpenWindows {
     BigGraph* graph = nullptr;
     DiveRollWindow* diveRoll = nullptr;
     SteeringWindow* steering = nullptr;
+    RatesWindow* rates = nullptr;
     AdjustPointWindow* adjust = nullptr;
 };
 
