@@ -75,7 +75,8 @@ TEST_F(SpringsRates, RatesWindowShowsTheProjectsRatesAndTheBaseline) {
     const auto rows = ratesTableRows(frontRates(window->state()));
     ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()));
     for (int r = 0; r < table->rowCount(); ++r) {
-        EXPECT_EQ(table->item(r, 0)->text().toStdString(), rows[static_cast<std::size_t>(r)].second);
+        EXPECT_EQ(table->item(r, 0)->text().toStdString(),
+                  rows[static_cast<std::size_t>(r)].second);
     }
     EXPECT_EQ(table->item(9, 0)->text(), QStringLiteral("2.550 deg/g"));
     EXPECT_FALSE(rates->figures().baselineRight);

@@ -204,8 +204,7 @@ struct PanelCurves {
 };
 
 // Fits the panel to the current and the baseline's curves of its values.
-PanelCurves panelOf(const RatesFigures& f, std::vector<ValueOf> values, double top,
-                    double bottom) {
+PanelCurves panelOf(const RatesFigures& f, std::vector<ValueOf> values, double top, double bottom) {
     PanelCurves out{std::move(values), Panel{top, bottom}, false};
     double least = INFINITY, most = -INFINITY;
     for (const ValueOf& value : out.values) {
@@ -317,8 +316,7 @@ void drawRatesPlot(Canvas& canvas, const RatesFigures& f, SteerPlotSurface surfa
     drawPanel(plot, f, panelOf(f, {barRatio()}, 35, 61), "anti-roll bar link ratio", 2,
               "no anti-roll bar link is set");
     drawPanel(plot, f, panelOf(f, {wheelRate()}, 66, 92),
-              "wheel rate (" + quantityUnitText(Quantity::Rate) + ")", 0,
-              "no spring rate is set");
+              "wheel rate (" + quantityUnitText(Quantity::Rate) + ")", 0, "no spring rate is set");
     plot.travelAxis(93);
 }
 

@@ -100,7 +100,7 @@ std::string capitalised(std::string text) {
 }
 
 std::optional<StrutMount> strutOf(const StrutTexts& t, const std::string* rate, bool right,
-                                   const std::optional<StrutMount>& before, std::string& problem) {
+                                  const std::optional<StrutMount>& before, std::string& problem) {
     const bool isSpring = rate != nullptr;
     if (allBlank(t.point) && (!rate || blank(*rate))) {
         return std::nullopt;

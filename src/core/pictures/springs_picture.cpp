@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -154,9 +154,9 @@ void drawSpringsPicture(Canvas& canvas, const Corner& corner, const CornerSpring
         // Near rings first; a number put further out is joined to its point by a leader.
         std::vector<PicPoint> candidates;
         for (double ring : {1.0, 1.6, 2.2}) {
-            for (const auto& [dx, dy] : {std::pair{1, 1}, std::pair{-1, 1}, std::pair{1, -1},
-                                         std::pair{-1, -1}, std::pair{2, 0}, std::pair{-2, 0},
-                                         std::pair{0, 2}, std::pair{0, -2}}) {
+            for (const auto& [dx, dy] :
+                 {std::pair{1, 1}, std::pair{-1, 1}, std::pair{1, -1}, std::pair{-1, -1},
+                  std::pair{2, 0}, std::pair{-2, 0}, std::pair{0, 2}, std::pair{0, -2}}) {
                 const PicPoint p{c.x + dx * off * ring, c.y + dy * off * ring};
                 // Clear of the caption above and the legend below.
                 if (p.y > bottom + line && p.y < top - 2.5 * line) {

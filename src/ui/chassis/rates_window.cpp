@@ -1,8 +1,8 @@
 #include "ui/chassis/rates_window.h"
 
 #include "ui/widgets/drawing_surface.h"
-#include "ui/widgets/print_shortcut.h"
 #include "ui/widgets/fitted_table.h"
+#include "ui/widgets/print_shortcut.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

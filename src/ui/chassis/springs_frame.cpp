@@ -18,16 +18,16 @@
 namespace velmora {
 namespace {
 
-const char* const kRowCaptions[6] = {"Spring on the arm",   "Spring on the chassis",
-                                     "Spring rate",         "Damper on the arm",
+const char* const kRowCaptions[6] = {"Spring on the arm",     "Spring on the chassis",
+                                     "Spring rate",           "Damper on the arm",
                                      "Damper on the chassis", "Bar link on the arm"};
 // The first box of each row and how many it has.
 constexpr int kRowFirst[6] = {0, 3, 6, 7, 10, 13};
 constexpr int kRowBoxes[6] = {3, 3, 1, 3, 3, 3};
 // The rows that choose their arm.
 constexpr int kArmRows[3] = {0, 3, 5};
-const char* const kBarCaptions[kBarBoxes] = {"Bar diameter", "Bar wall",
-                                             "Active length", "Bar arm length", "Shear modulus"};
+const char* const kBarCaptions[kBarBoxes] = {"Bar diameter", "Bar wall", "Active length",
+                                             "Bar arm length", "Shear modulus"};
 const char* const kBarNames[kBarBoxes] = {"txtBarDiameter", "txtBarWall", "txtBarActive",
                                           "txtBarArm", "txtBarModulus"};
 
@@ -155,9 +155,9 @@ void SpringsFrame::setValues(const SpringData& data, bool right) {
     for (int s = 0; s < 2; ++s) {
         SideBoxes& side = sides_[static_cast<std::size_t>(s)];
         const CornerSpringTexts& t = texts.side(s == 0);
-        side.heading->setText(QStringLiteral("%1 side (%2)")
-                                  .arg(s == 0 ? QStringLiteral("Right") : QStringLiteral("Left"),
-                                       unitText()));
+        side.heading->setText(
+            QStringLiteral("%1 side (%2)")
+                .arg(s == 0 ? QStringLiteral("Right") : QStringLiteral("Left"), unitText()));
         side.rowLabels[2]->setText(
             QStringLiteral("Spring rate (%1)")
                 .arg(QString::fromStdString(quantityUnitText(Quantity::Rate))));
@@ -174,8 +174,8 @@ void SpringsFrame::setValues(const SpringData& data, bool right) {
         setMember(side.arms[2], t.linkArm);
     }
     for (std::size_t k = 0; k < kBarBoxes; ++k) {
-        const QString unit = k == 4 ? QString::fromStdString(quantityUnitText(Quantity::Modulus))
-                                    : unitText();
+        const QString unit =
+            k == 4 ? QString::fromStdString(quantityUnitText(Quantity::Modulus)) : unitText();
         barLabels_[k]->setText(
             QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kBarCaptions[k]), unit));
         barBoxes_[k]->setText(QString::fromStdString(texts.bar[k]));
@@ -221,9 +221,8 @@ void SpringsFrame::drawPictures() {
     const CoordinateSet& coords = pictureRight_ ? state_.RightCoords : state_.LeftCoords;
     const Corner corner = pictureCorner(carLookOf(state_.CarStyle).value_or(CarLook::GM), &coords);
     for (DrawingSurface* picture : {picFront_, picSide_}) {
-        const double aspect = picture->height() > 0
-                                  ? static_cast<double>(picture->width()) / picture->height()
-                                  : 1.2;
+        const double aspect =
+            picture->height() > 0 ? static_cast<double>(picture->width()) / picture->height() : 1.2;
         drawSpringsPicture(picture->canvas(), corner, data.side(pictureRight_),
                            picture == picFront_ ? CornerView::Front : CornerView::Side,
                            pictureRight_, aspect);
