@@ -81,6 +81,12 @@ TEST_F(UnitsTest, VehicleDataReadsItsWeightAndStiffnessInNewtonsAndKilograms) {
     control<QLineEdit>("txtVehicleWeight")->setText(QStringLiteral("1500"));
     click("btnVehicleOK");
     EXPECT_EQ(*window->state().Vehicle.vehicleWeight, static_cast<float>(1500 / 0.45359237));
+
+    // The Springs and Bar frame's reasons give their values in millimetres too.
+    menu("mnuSprings")->trigger();
+    control<QLineEdit>("txtBarWall")->setText(QStringLiteral("25"));
+    click("btnSpringsOK");
+    EXPECT_EQ(messages.messages.back().text, "The bar's wall 25 is thicker than its radius 12.7.");
 }
 
 // The dive box reads millimetres and steps by 2.5 mm; its value stays in inches.

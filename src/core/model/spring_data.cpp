@@ -1,18 +1,44 @@
 #include "model/spring_data.h"
 
 #include "model/number_text.h"
+#include "model/shown_length.h"
+#include "model/shown_quantity.h"
 
 #include <cmath>
 
 namespace velmora {
 namespace {
 
-std::string valueText(float value) {
-    return generalText(value);
+// What a value is, for the unit its message gives it in.
+enum class Kind { Length, Rate, Modulus };
+
+// The value kept (inches, lb/in, psi) as the display unit shows it.
+std::string shown(double kept, Kind kind = Kind::Length) {
+    if (!showsMillimetres()) {
+        return generalText(static_cast<float>(kept));
+    }
+    switch (kind) {
+    case Kind::Rate:
+        return generalText(shownQuantity(Quantity::Rate, kept));
+    case Kind::Modulus:
+        return generalText(shownQuantity(Quantity::Modulus, kept));
+    case Kind::Length:
+        break;
+    }
+    // The shortest text that reads back to the single, so a typed 25 mm reads 25.
+    return shortestLength(static_cast<float>(kept));
 }
 
-std::string limitText(double limit) {
-    return generalText(static_cast<float>(limit));
+std::string unitOf(Kind kind) {
+    switch (kind) {
+    case Kind::Rate:
+        return quantityUnitText(Quantity::Rate);
+    case Kind::Modulus:
+        return quantityUnitText(Quantity::Modulus);
+    case Kind::Length:
+        break;
+    }
+    return lengthUnitText();
 }
 
 // "the spring's arm mount X 1200 must be from -1000 to 1000 in", or empty.
@@ -21,8 +47,8 @@ std::string coordinateProblem(const std::string& name, float value) {
         return name + " is not a number";
     }
     if (std::fabs(value) > kMountCoordinateLimit) {
-        return name + " " + valueText(value) + " must be from -" +
-               limitText(kMountCoordinateLimit) + " to " + limitText(kMountCoordinateLimit) + " in";
+        return name + " " + shown(value) + " must be from -" + shown(kMountCoordinateLimit) +
+               " to " + shown(kMountCoordinateLimit) + " " + unitOf(Kind::Length);
     }
     return {};
 }
@@ -38,13 +64,14 @@ std::string pointProblem(const std::string& name, const MountPoint& point) {
 }
 
 // "the bar's diameter 0 must be more than 0 and at most 100 in", or empty.
-std::string positiveProblem(const std::string& name, float value, double most, const char* unit) {
+std::string positiveProblem(const std::string& name, float value, double most,
+                            Kind kind = Kind::Length) {
     if (!std::isfinite(value)) {
         return name + " is not a number";
     }
     if (!(value > 0 && value <= most)) {
-        return name + " " + valueText(value) + " must be more than 0 and at most " +
-               limitText(most) + " " + unit;
+        return name + " " + shown(value, kind) + " must be more than 0 and at most " +
+               shown(most, kind) + " " + unitOf(kind);
     }
     return {};
 }
@@ -72,8 +99,8 @@ std::string strutMountProblem(const StrutMount& mount, bool isSpring) {
             return "the spring's rate is not a number";
         }
         if (rate < 0 || rate > kMostSpringRate) {
-            return "the spring's rate " + valueText(rate) + " must be from 0 to " +
-                   limitText(kMostSpringRate) + " lb/in";
+            return "the spring's rate " + shown(rate, Kind::Rate) + " must be from 0 to " +
+                   shown(kMostSpringRate, Kind::Rate) + " " + unitOf(Kind::Rate);
         }
     }
     return {};
@@ -84,8 +111,7 @@ std::string barLinkProblem(const BarLink& link) {
 }
 
 std::string antiRollBarProblem(const AntiRollBar& bar) {
-    if (std::string why =
-            positiveProblem("the bar's diameter", bar.diameter, kMostBarDiameter, "in");
+    if (std::string why = positiveProblem("the bar's diameter", bar.diameter, kMostBarDiameter);
         !why.empty()) {
         return why;
     }
@@ -93,27 +119,25 @@ std::string antiRollBarProblem(const AntiRollBar& bar) {
         return "the bar's wall is not a number";
     }
     if (bar.wall < 0) {
-        return "the bar's wall " + valueText(bar.wall) + " may not be negative";
+        return "the bar's wall " + shown(bar.wall) + " may not be negative";
     }
     // A wall of the whole radius is a solid bar, as a wall of 0 is.
     const float radius = bar.diameter / 2;
     if (bar.wall > radius) {
-        return "the bar's wall " + valueText(bar.wall) + " is thicker than its radius " +
-               valueText(radius);
+        return "the bar's wall " + shown(bar.wall) + " is thicker than its radius " + shown(radius);
     }
     if (std::string why =
-            positiveProblem("the bar's active length", bar.activeLength, kMostBarLength, "in");
+            positiveProblem("the bar's active length", bar.activeLength, kMostBarLength);
         !why.empty()) {
         return why;
     }
-    if (std::string why =
-            positiveProblem("the bar's arm length", bar.armLength, kMostBarLength, "in");
+    if (std::string why = positiveProblem("the bar's arm length", bar.armLength, kMostBarLength);
         !why.empty()) {
         return why;
     }
     if (bar.shearModulus) {
         return positiveProblem("the bar's shear modulus", *bar.shearModulus, kMostShearModulus,
-                               "psi");
+                               Kind::Modulus);
     }
     return {};
 }
