@@ -38,9 +38,9 @@ TEST(CliSprings, CurvesRatesAndTheStateFromGAgree) {
     const Json g = runJson({"roll", project, "--lateral-g", "1.2", "--braking-g", "0.3"});
     EXPECT_EQ(g["from_g"]["roll_gradient"], rates["roll_gradient"]);
     EXPECT_DOUBLE_EQ(g["roll"].get<double>(), 1.2 * rates["roll_gradient"].get<double>());
-    EXPECT_DOUBLE_EQ(g["dive"].get<double>(), (g["from_g"]["dive_right"].get<double>() +
-                                               g["from_g"]["dive_left"].get<double>()) /
-                                                  2);
+    EXPECT_DOUBLE_EQ(
+        g["dive"].get<double>(),
+        (g["from_g"]["dive_right"].get<double>() + g["from_g"]["dive_left"].get<double>()) / 2);
     EXPECT_TRUE(g["kinematic_roll_center"]["height"].is_number());
     EXPECT_TRUE(runJson({"static", project})["kinematic_roll_center"]["offset"].is_number());
 

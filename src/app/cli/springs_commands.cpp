@@ -56,8 +56,8 @@ void refuseStillMounts(const SuspensionState& state) {
             why = mountOnAxisProblem(p, s.damper->arm, s.damper->onArm, "the " + side + "damper");
         }
         if (why.empty() && s.barLink) {
-            why = mountOnAxisProblem(p, s.barLink->arm, s.barLink->point,
-                                     "the " + side + "bar link");
+            why =
+                mountOnAxisProblem(p, s.barLink->arm, s.barLink->point, "the " + side + "bar link");
         }
         if (!why.empty()) {
             throw UsageError(why);
@@ -150,11 +150,13 @@ void printSpringsTable(const SpringCurves& curves, bool csv) {
         const std::optional<double> wheelRate =
             c.wheelRate[i] ? std::optional<double>(shownQuantity(Quantity::Rate, *c.wheelRate[i]))
                            : std::nullopt;
-        const std::string values[] = {
-            lengthFixed(curves.positions[i].travel, 3), cell(c.lengthChange[i], 4, true),
-            cell(c.motionRatio[i], 5),                  cell(wheelRate, 2),
-            cell(c.damperChange[i], 4, true),           cell(c.damperRatio[i], 5),
-            cell(c.barRatio[i], 5)};
+        const std::string values[] = {lengthFixed(curves.positions[i].travel, 3),
+                                      cell(c.lengthChange[i], 4, true),
+                                      cell(c.motionRatio[i], 5),
+                                      cell(wheelRate, 2),
+                                      cell(c.damperChange[i], 4, true),
+                                      cell(c.damperRatio[i], 5),
+                                      cell(c.barRatio[i], 5)};
         for (std::size_t k = 0; k < std::size(values); ++k) {
             if (csv) {
                 std::cout << (k ? "," : "") << values[k];
@@ -270,10 +272,10 @@ void addSpringsCommands(CLI::App& app, int& /*exitCode*/) {
     command = app.add_subcommand(
         "rates", "Wheel rates, bar stiffness, roll stiffness and the roll gradient at ride height");
     command->add_option("PROJECT", rates->project, "Project file (.kqw or .kqp)")->required();
-    rates->vehicle.add(*command, {VehicleValue::Wheelbase, VehicleValue::CgHeight,
-                                  VehicleValue::VehicleWeight, VehicleValue::FrontWeightPercent,
-                                  VehicleValue::RearRollStiffness,
-                                  VehicleValue::RearRollCenterHeight});
+    rates->vehicle.add(*command,
+                       {VehicleValue::Wheelbase, VehicleValue::CgHeight,
+                        VehicleValue::VehicleWeight, VehicleValue::FrontWeightPercent,
+                        VehicleValue::RearRollStiffness, VehicleValue::RearRollCenterHeight});
     command->add_option("--format", rates->format, "Output format")
         ->check(CLI::IsMember({"json", "text"}));
     command->callback([rates] { ratesCommand(*rates); });

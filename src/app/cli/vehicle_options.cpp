@@ -2,7 +2,6 @@
 
 #include "cli_common.h"
 
-
 namespace velmora::cli {
 namespace {
 

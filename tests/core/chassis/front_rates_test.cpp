@@ -54,7 +54,8 @@ TEST(FrontRates, RollGradientIsTheWeightsMomentOverBothAxlesStiffness) {
     std::vector<Message> messages;
     const SpringPosition right =
         springsAtRide(state.RightCoords, state.Vehicle.springs.right, messages);
-    const SpringPosition left = springsAtRide(state.LeftCoords, state.Vehicle.springs.left, messages);
+    const SpringPosition left =
+        springsAtRide(state.LeftCoords, state.Vehicle.springs.left, messages);
     EXPECT_NEAR(*rates.wheelRateRight, 550 * std::pow(right.spring->motionRatio, 2), 1e-9);
     EXPECT_NEAR(*rates.wheelRateLeft, 500 * std::pow(left.spring->motionRatio, 2), 1e-9);
     const double springs =
@@ -63,8 +64,8 @@ TEST(FrontRates, RollGradientIsTheWeightsMomentOverBothAxlesStiffness) {
     const double bar = barRollStiffness(*state.Vehicle.springs.bar, *right.barLinkRatio, 31.75,
                                         *left.barLinkRatio, 31.5);
     EXPECT_NEAR(*rates.rollStiffness.front, springs + bar, 1e-9);
-    EXPECT_NEAR(*rates.rollStiffness.frontSharePercent, 100 * (springs + bar) / (springs + bar + 3200),
-                1e-9);
+    EXPECT_NEAR(*rates.rollStiffness.frontSharePercent,
+                100 * (springs + bar) / (springs + bar + 3200), 1e-9);
 
     RecordingMessageSink ignored;
     runStaticGeometry(state, ignored);
@@ -82,8 +83,8 @@ TEST(FrontRates, RollGradientIsTheWeightsMomentOverBothAxlesStiffness) {
     EXPECT_NEAR(g.state.roll, 1.2 * *rates.rollGradient, 1e-9);
     const AntiDive antiDives = antiDive(state.RightCoords, state.LeftCoords, state.Vehicle);
     const double half = 3100 * 0.3 * 17.5 / 108 / 2;
-    EXPECT_NEAR(*g.diveRight, half * (1 - *antiDives.right.antiDivePercent / 100) /
-                                  *rates.wheelRateRight, 1e-9);
+    EXPECT_NEAR(*g.diveRight,
+                half * (1 - *antiDives.right.antiDivePercent / 100) / *rates.wheelRateRight, 1e-9);
     EXPECT_NEAR(g.state.dive, (*g.diveRight + *g.diveLeft) / 2, 1e-9);
 }
 
