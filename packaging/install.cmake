@@ -32,6 +32,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/examples/gm-dirt-oval.kqw
 install(FILES ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/gm-dirt-oval.kqw
               ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/ford-asphalt-oval.kqw
               ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/formula-road-course.kqw
+              ${PROJECT_SOURCE_DIR}/examples/with-vehicle-data/gm-dirt-oval-springs.kqw
         DESTINATION ${VELMORA_SHARE_DIR}/examples/with-vehicle-data)
 
 # Manual pages are installed compressed, as Debian keeps them.
