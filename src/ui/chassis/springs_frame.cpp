@@ -130,6 +130,8 @@ void SpringsFrame::buildSide(SideBoxes& side, bool right) {
         auto* box = new ArmedLineEdit(this);
         box->setObjectName(QStringLiteral("txtSpring%1%2").arg(prefix).arg(b));
         box->installEventFilter(this);
+        // The pictures follow what is typed, as soon as it reads cleanly.
+        connect(box, &QLineEdit::textEdited, this, [this] { drawPictures(); });
         side.boxes[b] = box;
     }
     for (std::size_t a = 0; a < 3; ++a) {
@@ -137,6 +139,11 @@ void SpringsFrame::buildSide(SideBoxes& side, bool right) {
         arm->setObjectName(QStringLiteral("cboSpringArm%1%2").arg(prefix).arg(a));
         arm->addItems({QStringLiteral("bottom arm"), QStringLiteral("top arm")});
         arm->installEventFilter(this);
+        connect(arm, &QComboBox::currentIndexChanged, this, [this] {
+            if (isVisible()) {
+                drawPictures();
+            }
+        });
         side.arms[a] = arm;
         side.rowLabels[static_cast<std::size_t>(kArmRows[a])]->setBuddy(arm);
     }
