@@ -1,9 +1,8 @@
 #include "chassis/dive_roll.h"
 #include "chassis/steering.h"
+#include "example_state.h"
 #include "geometry/rigid_sweep.h"
 #include "geometry/sweep.h"
-#include "model/project_file.h"
-#include "model/project_file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +12,6 @@
 
 namespace velmora::testing {
 namespace {
-
-SuspensionState example(const std::string& name) {
-    const ProjectReadResult read =
-        readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/" + name);
-    EXPECT_TRUE(read.ok()) << name;
-    SuspensionState state;
-    if (read.ok()) {
-        applyProjectData(state, *read.project);
-    }
-    return state;
-}
 
 const char* const kExamples[] = {"gm-dirt-oval.kqw", "ford-asphalt-oval.kqw",
                                  "formula-road-course.kqw"};

@@ -1,9 +1,8 @@
 #include "chassis/anti_dive.h"
 #include "chassis/front_rates.h"
 #include "chassis/spring_motion.h"
+#include "example_state.h"
 #include "geometry/static_geometry.h"
-#include "model/project_file.h"
-#include "model/project_file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +16,7 @@ namespace {
 constexpr double kDegree = std::numbers::pi / 180.0;
 
 SuspensionState springsExample() {
-    const ProjectReadResult read = readProjectFile(
-        std::string(VELMORA_SOURCE_DIR) + "/examples/with-vehicle-data/gm-dirt-oval-springs.kqw");
-    EXPECT_TRUE(read.ok());
-    SuspensionState state;
-    if (read.ok()) {
-        applyProjectData(state, *read.project);
-    }
-    return state;
+    return example("with-vehicle-data/gm-dirt-oval-springs.kqw");
 }
 
 // K_bar = G * J * (ratio * track)^2 / (L * R^2) * pi/180; a wall of the radius or more is solid.

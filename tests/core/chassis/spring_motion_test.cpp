@@ -1,9 +1,8 @@
 #include "chassis/dive_roll.h"
 #include "chassis/pose_at_travel.h"
 #include "chassis/spring_motion.h"
+#include "example_state.h"
 #include "geometry/rigid_sweep.h"
-#include "model/project_file.h"
-#include "model/project_file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +12,6 @@
 
 namespace velmora::testing {
 namespace {
-
-SuspensionState example(const std::string& name) {
-    const ProjectReadResult read =
-        readProjectFile(std::string(VELMORA_SOURCE_DIR) + "/examples/" + name);
-    EXPECT_TRUE(read.ok()) << name;
-    SuspensionState state;
-    if (read.ok()) {
-        applyProjectData(state, *read.project);
-    }
-    return state;
-}
 
 // Equal parallel arms 12 in long, pivot axes along Z at X 10, ball joints straight above each
 // other at X 22: at ride height the upright moves straight up, one inch per inch of travel.
