@@ -20,4 +20,4 @@ set(deps_pictures velmora_drawing velmora_model)
 # their tests build without them; chassis_pages draws and prints what chassis computes.
 set(deps_chassis velmora_geometry velmora_model)
 set(deps_chassis_pages velmora_chassis velmora_printing velmora_drawing velmora_model)
-set(uses_chassis_pages velmora_analysis)
+set(uses_chassis_pages velmora_analysis velmora_geometry)
