@@ -18,6 +18,7 @@
 
 #include "cli_output.h"
 #include "png_output.h"
+#include "render_3d.h"
 
 #include <algorithm>
 #include <array>
@@ -42,6 +43,7 @@ struct RenderArgs {
     int position = 0; // 0: the static position
     std::string size;
     std::string model = "classic";
+    Render3dOptions view3d;
 };
 
 // Selecting a side draws the other side first (or blanks the thumbnails when it is
@@ -122,6 +124,17 @@ void renderNamed(const RenderArgs& args) {
 }
 
 void render(const RenderArgs& args, int& exitCode) {
+    if (args.what == "3d") {
+        if (args.png.empty()) {
+            throw UsageError("--png FILE is required");
+        }
+        render3d(args.input, args.png, args.size, args.view3d);
+        return;
+    }
+    if (anyRender3dOption(args.view3d)) {
+        throw UsageError("--view, --azimuth, --elevation, --orthographic, --travel, --dive, "
+                         "--roll, --rack and --points-json are for `render 3d`");
+    }
     if (args.what == "named") {
         if (args.dump == !args.png.empty()) {
             throw UsageError("give either --png FILE or --dump");
@@ -199,10 +212,11 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<RenderArgs>();
     CLI::App* command = app.add_subcommand(
         "render",
-        "Render the thumbnails, a large graph, the suspension picture or a named picture to a PNG");
-    command->add_option("WHAT", args->what, "thumbnails, graph, picture or named")
+        "Render the thumbnails, a large graph, the suspension picture, a named picture or the 3-D "
+        "view to a PNG");
+    command->add_option("WHAT", args->what, "thumbnails, graph, picture, named or 3d")
         ->required()
-        ->check(CLI::IsMember({"thumbnails", "graph", "picture", "named"}));
+        ->check(CLI::IsMember({"thumbnails", "graph", "picture", "named", "3d"}));
     command
         ->add_option("PROJECT", args->input,
                      "Project file (.kqw or .kqp); for named, the picture name (gmlxup.bmp...)")
@@ -225,6 +239,7 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
                        : outsideRange("Position", text, position, 1, kMaxPositions, "");
         }));
     command->add_option("--size", args->size, "Pixel size WxH (of each thumbnail)");
+    addRender3dOptions(*command, args->view3d);
     command
         ->add_option("--model", args->model,
                      "graph: classic, or 3d to draw the 3-D solution over the classic curve")
