@@ -53,15 +53,16 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
             captions << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
         }
     }
-    EXPECT_EQ(captions.join('|'),
-              "&File|&New|&Open|&Save|&Import Coordinates...|&Export "
-              "Coordinates...|-|E&xit|&Edit|&Undo|&Redo|-|U&nits|&Options|&Travel Range|&Print "
-              "Garage Worksheets|"
-              "&Track Type|&Dirt Oval|&Asphalt Oval|&Road Course|&Car Type|&GM Style Stock Car|"
-              "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...|&Steering...|"
-              "&Vehicle Data...|Spri&ngs and Bar...|&Rates and Roll...|-|Set &Baseline|Open "
-              "Baseline &Project...|&Clear Baseline|-|"
-              "&Adjust a Point...");
+    EXPECT_EQ(
+        captions.join('|'),
+        "&File|&New|&Open|&Save|&Import Coordinates...|&Export "
+        "Coordinates...|-|E&xit|&Edit|&Undo|&Redo|-|U&nits|&Options|&Travel Range|&Print "
+        "Garage Worksheets|"
+        "&Track Type|&Dirt Oval|&Asphalt Oval|&Road Course|&Car Type|&GM Style Stock Car|"
+        "&Ford Style Stock Car|F&ormula Car|&Chassis|&Dive and Roll...|&Steering...|"
+        "&Vehicle Data...|Spri&ngs and Bar...|&Rates and Roll...|&3-D View...|-|Set &Baseline|Open "
+        "Baseline &Project...|&Clear Baseline|-|"
+        "&Adjust a Point...");
 }
 
 TEST_F(MainWindowTest, SidePanelsShowLiveAndGreyedPicturesOfTheStyle) {

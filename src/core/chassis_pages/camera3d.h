@@ -22,7 +22,6 @@ struct Camera3d {
     Point3 target;
     bool perspective = true;
     double fieldOfView = 30; // degrees, vertical, for the perspective
-    bool operator==(const Camera3d&) const = default;
 };
 
 // The standard views of a scene centred on `target` and `size` inches across: front (the

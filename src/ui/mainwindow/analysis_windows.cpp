@@ -5,6 +5,7 @@
 #include "chassis_pages/rates_page.h"
 #include "chassis_pages/roll_figures.h"
 #include "chassis_pages/steering_page.h"
+#include "chassis_pages/view3d_page.h"
 #include "model/project_file_io.h"
 #include "ui/analysis/baseline_view.h"
 #include "ui/analysis/big_graph.h"
@@ -14,6 +15,7 @@
 #include "ui/chassis/dive_roll_window.h"
 #include "ui/chassis/rates_window.h"
 #include "ui/chassis/steering_window.h"
+#include "ui/chassis/view3d_window.h"
 #include "ui/mainwindow/side_refresh.h"
 #include "ui/project/project_document.h"
 #include "ui/widgets/window_placement.h"
@@ -85,6 +87,7 @@ AnalysisWindows::~AnalysisWindows() {
     delete diveRoll_.data();
     delete steering_.data();
     delete rates_.data();
+    delete view3d_.data();
     delete adjust_.data();
 }
 
@@ -102,6 +105,10 @@ SteeringWindow* AnalysisWindows::steering() const {
 
 RatesWindow* AnalysisWindows::rates() const {
     return rates_.data();
+}
+
+View3dWindow* AnalysisWindows::view3d() const {
+    return view3d_.data();
 }
 
 AdjustPointWindow* AnalysisWindows::adjust() const {
@@ -181,6 +188,17 @@ void AnalysisWindows::showRates() {
     showBeside(*rates_, *services_.owner);
 }
 
+void AnalysisWindows::showView3d() {
+    if (!view3d_) {
+        view3d_ = new View3dWindow(services_.state, services_.owner);
+        view3d_->setWindowFlag(Qt::Window, true);
+        connect(view3d_, &View3dWindow::printRequested, this, &AnalysisWindows::printView3d);
+        view3d_->setBaseline(baseline_.get());
+    }
+    view3d_->refresh();
+    showBeside(*view3d_, *services_.owner);
+}
+
 void AnalysisWindows::showAdjustPoint() {
     if (!adjust_) {
         adjustHost_ = std::make_unique<AdjustHost>(*this);
@@ -242,7 +260,7 @@ void AnalysisWindows::closeAll() {
     for (QWidget* window :
          {static_cast<QWidget*>(graph_.data()), static_cast<QWidget*>(diveRoll_.data()),
           static_cast<QWidget*>(steering_.data()), static_cast<QWidget*>(rates_.data()),
-          static_cast<QWidget*>(adjust_.data())}) {
+          static_cast<QWidget*>(view3d_.data()), static_cast<QWidget*>(adjust_.data())}) {
         if (window != nullptr) {
             window->close();
         }
@@ -266,6 +284,9 @@ void AnalysisWindows::refreshChassisWindows() {
     }
     if (rates_ && rates_->isVisible()) {
         rates_->refresh();
+    }
+    if (view3d_ && view3d_->isVisible()) {
+        view3d_->refresh();
     }
 }
 
@@ -319,6 +340,9 @@ void AnalysisWindows::showBaselineChange() {
     }
     if (rates_) {
         rates_->setBaseline(baseline_.get());
+    }
+    if (view3d_) {
+        view3d_->setBaseline(baseline_.get());
     }
     if (diveRoll_) {
         diveRoll_->setBaseline(baseline_.get());
@@ -394,6 +418,17 @@ void AnalysisWindows::printRates() {
     const RatesPageInputs inputs{rates_->figures(), services_.fileCaption()};
     printPages(services_.printServices(), ratesPrintFailure(),
                [&](Printer& printer) { buildRatesPage(printer, inputs); });
+}
+
+void AnalysisWindows::printView3d() {
+    if (!view3d_ || !view3d_->scene().solved) {
+        return;
+    }
+    const std::string stateLine = sceneStateText(view3d_->sceneState());
+    printPages(services_.printServices(), view3dPrintFailure(), [&](Printer& printer) {
+        buildView3dPage(printer, view3d_->scene(), view3d_->camera(), stateLine,
+                        services_.fileCaption());
+    });
 }
 
 } // namespace velmora

@@ -22,14 +22,16 @@ class BigGraph;
 struct Baseline;
 class DiveRollWindow;
 class RatesWindow;
+class View3dWindow;
 class ProjectDocument;
 class SideRefresh;
 class SteeringWindow;
 
 // The modeless windows that analyse the project beside the main window (the graph window,
-// Dive and Roll, Steering, Rates and Roll and Adjust a Point) and the session's baseline they all
-// draw. Each window is made on first use, follows the document's changes, and prints through the
-// print commands. Not a widget: the main window owns it and hands it what it needs.
+// Dive and Roll, Steering, Rates and Roll, the 3-D view and Adjust a Point) and the session's
+// baseline they all draw. Each window is made on first use, follows the document's changes, and
+// prints through the print commands. Not a widget: the main window owns it and hands it what it
+// needs.
 class AnalysisWindows : public QObject {
     Q_OBJECT
 
@@ -55,6 +57,8 @@ public:
     void showSteering();
     // Chassis menu, "Rates and Roll...".
     void showRates();
+    // Chassis menu, "3-D View...".
+    void showView3d();
     // Chassis menu, "Adjust a Point": the window for the active side, opened on a coordinate
     // (1..26) or on the point it showed last.
     void showAdjustPoint();
@@ -85,6 +89,7 @@ public:
     DiveRollWindow* diveRoll() const;
     SteeringWindow* steering() const;
     RatesWindow* rates() const;
+    View3dWindow* view3d() const;
     AdjustPointWindow* adjust() const;
 
 signals:
@@ -108,12 +113,14 @@ private:
     void printDiveRoll();
     void printSteering();
     void printRates();
+    void printView3d();
 
     Services services_;
     QPointer<BigGraph> graph_;
     QPointer<DiveRollWindow> diveRoll_;
     QPointer<SteeringWindow> steering_;
     QPointer<RatesWindow> rates_;
+    QPointer<View3dWindow> view3d_;
     QPointer<AdjustPointWindow> adjust_;
     std::unique_ptr<AdjustPointHost> adjustHost_;
     std::unique_ptr<Baseline> baseline_;

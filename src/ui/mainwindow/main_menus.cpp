@@ -81,6 +81,7 @@ MainMenus buildMainMenus(QMenuBar* bar) {
     m.mnuVehicleData = addEntry(m.mnuChassis, "mnuVehicleData", "&Vehicle Data...");
     m.mnuSprings = addEntry(m.mnuChassis, "mnuSprings", "Spri&ngs and Bar...");
     m.mnuRates = addEntry(m.mnuChassis, "mnuRates", "&Rates and Roll...");
+    m.mnuView3d = addEntry(m.mnuChassis, "mnuView3d", "&3-D View...");
     m.mnuChassis->addSeparator();
     m.mnuSetBaseline = addEntry(m.mnuChassis, "mnuSetBaseline", "Set &Baseline");
     m.mnuOpenBaseline = addEntry(m.mnuChassis, "mnuOpenBaseline", "Open Baseline &Project...");

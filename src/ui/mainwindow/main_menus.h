@@ -49,6 +49,7 @@ struct MainMenus {
     QAction* mnuVehicleData = nullptr;
     QAction* mnuSprings = nullptr;
     QAction* mnuRates = nullptr;
+    QAction* mnuView3d = nullptr;
     // A baseline for the session, drawn beneath the current curves.
     QAction* mnuSetBaseline = nullptr;
     QAction* mnuOpenBaseline = nullptr;

@@ -133,6 +133,7 @@ void MainWindow::connectCommands() {
     onMenu(m.mnuVehicleData, [this] { frames_->showVehicleData(); });
     onMenu(m.mnuSprings, [this] { frames_->showSprings(); });
     onMenu(m.mnuRates, [this] { analyses_->showRates(); });
+    onMenu(m.mnuView3d, [this] { analyses_->showView3d(); });
     onMenu(m.mnuSetBaseline, [this] { analyses_->setBaselineFromProject(); });
     onMenu(m.mnuOpenBaseline, [this] { openBaselineProject(); });
     onMenu(m.mnuClearBaseline, [this] { analyses_->clearBaseline(); });
@@ -228,8 +229,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 OpenWindows MainWindow::windows() const {
-    return {notes_.data(),         analyses_->graph(), analyses_->diveRoll(),
-            analyses_->steering(), analyses_->rates(), analyses_->adjust()};
+    return {notes_.data(),      analyses_->graph(),  analyses_->diveRoll(), analyses_->steering(),
+            analyses_->rates(), analyses_->view3d(), analyses_->adjust()};
 }
 
 } // namespace velmora

@@ -29,6 +29,7 @@ class NotesWindow;
 class SideRefresh;
 class SteeringWindow;
 class RatesWindow;
+class View3dWindow;
 struct MainMenus;
 
 // What the main window reaches the platform through, so tests can answer in its place.
@@ -52,6 +53,7 @@ struct OpenWindows {
     DiveRollWindow* diveRoll = nullptr;
     SteeringWindow* steering = nullptr;
     RatesWindow* rates = nullptr;
+    View3dWindow* view3d = nullptr;
     AdjustPointWindow* adjust = nullptr;
 };
 
