@@ -18,6 +18,38 @@ struct Item {
     std::size_t index = 0;
 };
 
+// The part of the segment inside the rectangle (Liang-Barsky); false when none is, so that a
+// page, which clips nothing, shows no more than the window does.
+bool clip(double& x1, double& y1, double& x2, double& y2, double width, double height) {
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1, width - x1, y1, height - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return false;
+        }
+    }
+    const double ax = x1, ay = y1;
+    x1 = ax + t0 * dx;
+    y1 = ay + t0 * dy;
+    x2 = ax + t1 * dx;
+    y2 = ay + t1 * dy;
+    return true;
+}
+
 } // namespace
 
 Rgb sceneInkColor(SceneInk ink) {
@@ -91,10 +123,16 @@ void drawScene(Canvas& canvas, const Scene3d& scene, const Projection& projectio
         if (item.kind == Item::Kind::Line) {
             const ScreenPoint& a = ends[2 * item.index];
             const ScreenPoint& b = ends[2 * item.index + 1];
-            canvas.line(a.x, a.y, b.x, b.y, sceneInkColor(scene.lines[item.index].ink));
+            double x1 = a.x, y1 = a.y, x2 = b.x, y2 = b.y;
+            if (clip(x1, y1, x2, y2, width, height)) {
+                canvas.line(x1, y1, x2, y2, sceneInkColor(scene.lines[item.index].ink));
+            }
             continue;
         }
         const ScreenPoint& p = joints[item.index];
+        if (p.x < 0 || p.y < 0 || p.x > width || p.y > height) {
+            continue;
+        }
         const double pixelsPerInch =
             perspective
                 ? projection.scaleAtTarget() * projection.camera().distance / std::max(p.depth, 1.0)
@@ -109,7 +147,7 @@ void drawScene(Canvas& canvas, const Scene3d& scene, const Projection& projectio
     }
     for (const SceneMark& m : scene.marks) {
         const ScreenPoint p = projection(m.world);
-        if (!p.visible) {
+        if (!p.visible || p.x < 0 || p.y < 0 || p.x > width || p.y > height) {
             continue;
         }
         const Rgb color = sceneInkColor(m.ink);
@@ -117,7 +155,10 @@ void drawScene(Canvas& canvas, const Scene3d& scene, const Projection& projectio
         canvas.line(p.x, p.y - kMarkReach, p.x, p.y + kMarkReach, color);
         if (!m.name.empty()) {
             canvas.setTextColor(color);
-            canvas.setCurrentPosition(p.x + kMarkReach + 2, p.y - 14);
+            // The kinematic roll centre is named below its mark, the other marks above, so
+            // that the two roll centres' names stay apart when they lie close.
+            const bool below = m.ink == SceneInk::KinematicRollCentre;
+            canvas.setCurrentPosition(p.x + kMarkReach + 2, below ? p.y + 3 : p.y - 14);
             canvas.print(m.name);
         }
     }
