@@ -8,6 +8,8 @@
 #include "geometry/rigid_corner.h"
 #include "geometry/vec3.h"
 #include "model/coordinate_rows.h"
+#include "model/number_text.h"
+#include "model/shown_length.h"
 #include "model/typed_number.h"
 
 #include <algorithm>
@@ -249,6 +251,55 @@ void frontViewOverlays(Scene3d& scene, SceneBuilder& draw, const SuspensionState
     }
 }
 
+std::string degreesText(double value) {
+    return fixedText(value, 3) + " deg";
+}
+
+std::string lengthText(double inches) {
+    return fixedLength(inches, 3) + " " + lengthUnitText();
+}
+
+// The state's numbers as the Dive and Roll and the Steering tables give them.
+std::vector<std::string> stateValues(const SuspensionState& state, const SceneState& at,
+                                     std::optional<double> wheelbase) {
+    std::vector<std::string> out;
+    if (at.motion == SceneMotion::Rack) {
+        const SteerState s =
+            SteeringPair::build(state.RightCoords, state.LeftCoords).solve(at.rack, wheelbase);
+        for (const auto& [w, name] : {std::pair{&s.right, "Right"}, std::pair{&s.left, "Left"}}) {
+            if (w->solved) {
+                out.push_back(std::string(name) + ": steer " + degreesText(w->steer) + ", camber " +
+                              degreesText(w->camberChange) + ", caster " +
+                              degreesText(w->casterChange));
+            }
+        }
+        out.push_back("Ackermann " + (s.ackermannPercent ? fixedText(*s.ackermannPercent, 1) + " %"
+                                                         : std::string("-")));
+        return out;
+    }
+    // Both wheels' travel t is the body's dive by t without roll.
+    const bool travel = at.motion == SceneMotion::Travel;
+    const double dive = travel ? at.travel : at.motion == SceneMotion::DiveRoll ? at.dive : 0;
+    const double roll = at.motion == SceneMotion::DiveRoll ? at.roll : 0;
+    const DiveRollState s = FrontEnd::build(state.RightCoords, state.LeftCoords).solve(dive, roll);
+    if (!s.solved) {
+        return out;
+    }
+    for (const auto& [w, name] : {std::pair{&s.right, "Right"}, std::pair{&s.left, "Left"}}) {
+        out.push_back(std::string(name) + ": travel " + lengthText(w->travel) + ", camber " +
+                      degreesText(w->camberChangeBody) + " to the body, " +
+                      degreesText(w->camberChangeGround) + " to the ground, bump steer " +
+                      degreesText(w->bumpSteer));
+    }
+    const auto centre = [&](const std::optional<RollCentreAtState>& c) {
+        return c ? lengthText(c->height) + " high, " + lengthText(c->offset) + " across"
+                 : std::string("none");
+    };
+    out.push_back("Roll centre " + centre(s.rollCentre) + "; kinematic " +
+                  centre(s.kinematicRollCentre));
+    return out;
+}
+
 } // namespace
 
 Scene3d buildScene(const SuspensionState& state, const SceneState& at, const SceneOverlays& o) {
@@ -319,6 +370,7 @@ Scene3d buildScene(const SuspensionState& state, const SceneState& at, const Sce
         }
     }
     frontViewOverlays(scene, draw, state, at, o, wheelZ);
+    scene.values = stateValues(state, at, wheelbase);
 
     if (o.baseline) {
         std::vector<Message> ignored; // the baseline's own troubles are not the project's

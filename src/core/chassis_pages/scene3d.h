@@ -79,6 +79,9 @@ struct Scene3d {
     Point3 centre;       // of the front end, what the camera orbits about
     double size = 100;   // inches across, for the camera's distance
     bool solved = false; // both corners stand at the state asked for
+    // The state's values as Dive and Roll and Steering give them: each wheel's travel, camber
+    // and bump steer (or steer) and the roll centres (or Ackermann), one line each.
+    std::vector<std::string> values;
     std::vector<Message> messages;
 };
 

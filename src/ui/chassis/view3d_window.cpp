@@ -129,18 +129,23 @@ void View3dWindow::build() {
     btnPlay_ = new QPushButton(QStringLiteral("Pla&y"), this);
     btnPlay_->setObjectName(QStringLiteral("btn3dPlay"));
     btnPlay_->setCheckable(true);
+    cboMotion_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* motionRow = new QHBoxLayout;
     motionRow->addWidget(captionFor(cboMotion_, QStringLiteral("&Motion"), this));
     motionRow->addWidget(cboMotion_);
+    motionRow->addWidget(sldMotion_, 1);
+    motionRow->addWidget(btnPlay_);
+    // The boxes on a row of their own, so a narrow window cuts none of their captions.
+    auto* boxesRow = new QHBoxLayout;
     for (auto [box, text] : {std::pair{txtTravel_, "&Wheel travel"}, std::pair{txtDive_, "&Dive"},
                              std::pair{txtRoll_, "Ro&ll (deg)"}, std::pair{txtRack_, "Rac&k"}}) {
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-10.0000")) + 40);
-        motionRow->addWidget(captionFor(box, QString::fromLatin1(text), this));
-        motionRow->addWidget(box);
+        boxesRow->addWidget(captionFor(box, QString::fromLatin1(text), this));
+        boxesRow->addWidget(box);
+        boxesRow->addSpacing(8);
         connect(box, &StepBox::edited, this, [this] { rebuildScene(); });
     }
-    motionRow->addWidget(sldMotion_, 1);
-    motionRow->addWidget(btnPlay_);
+    boxesRow->addStretch(1);
 
     lblStatus_ = new QLabel(this);
     lblStatus_->setObjectName(QStringLiteral("lbl3dStatus"));
@@ -161,6 +166,7 @@ void View3dWindow::build() {
     layout->addWidget(surface_, 1);
     layout->addLayout(overlayRow);
     layout->addLayout(motionRow);
+    layout->addLayout(boxesRow);
     layout->addLayout(bottom);
 
     timer_ = new QTimer(this);
@@ -339,6 +345,9 @@ void View3dWindow::showStatus() {
     QStringList lines;
     if (!fallbackNote_.isEmpty()) {
         lines << fallbackNote_;
+    }
+    for (const std::string& line : scene_.values) {
+        lines << QString::fromStdString(line);
     }
     if (frame_.highlighted && *frame_.highlighted < scene_.joints.size()) {
         lines << QString::fromStdString(jointCaption(scene_.joints[*frame_.highlighted]));

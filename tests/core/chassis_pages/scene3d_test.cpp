@@ -4,6 +4,7 @@
 #include "chassis_pages/camera3d.h"
 #include "chassis_pages/scene3d.h"
 #include "geometry/rigid_corner.h"
+#include "model/number_text.h"
 
 #include "../chassis/example_state.h"
 
@@ -115,9 +116,14 @@ TEST(Scene3d, JointsAreTheSolutionsAtTravelRollAndRack) {
             expectAt(scene.joints[first + 0], corner->points().TF, c.what);
         }
         if (c.at.motion == SceneMotion::DiveRoll) {
-            // The dive and roll state's own front view of the ball joints, to the last digit.
+            // The dive and roll state's own front view of the ball joints, to the last digit,
+            // and its table's numbers.
             EXPECT_NEAR(scene.joints[2].world.x, rolled.right.topBall.u, 1e-12);
             EXPECT_NEAR(scene.joints[13].world.y, rolled.left.bottomBall.v, 1e-12);
+            ASSERT_EQ(scene.values.size(), 3u);
+            EXPECT_NE(scene.values[0].find("travel " + fixedText(rolled.right.travel, 3)),
+                      std::string::npos)
+                << scene.values[0];
         }
     }
     // An incomplete project, or a state the corner cannot reach, says so and draws nothing.
