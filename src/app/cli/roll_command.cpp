@@ -9,6 +9,7 @@
 #include "model/number_text.h"
 #include "model/shown_length.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <memory>
@@ -60,6 +61,11 @@ void runFromG(const RollArgs& args) {
                   << optionalText(fromG.diveRight, shownLength(1), " " + lengthUnitText())
                   << ", dive left "
                   << optionalText(fromG.diveLeft, shownLength(1), " " + lengthUnitText()) << "\n";
+        // What the state from g found before the state's own, which end the list.
+        const std::size_t own = std::min(fromG.state.messages.size(), fromG.messages.size());
+        for (std::size_t k = 0; k + own < fromG.messages.size(); ++k) {
+            std::cout << fromG.messages[k].title << ": " << fromG.messages[k].text << "\n";
+        }
         return;
     }
     nlohmann::json out = stateJson(fromG.state);

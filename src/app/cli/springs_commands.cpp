@@ -183,8 +183,14 @@ void springsCommand(const SpringsArgs& args) {
     }
     refuseStillMounts(state);
     const CornerSprings& springs = state.Vehicle.springs.side(right);
-    const SpringCurves curves =
+    SpringCurves curves =
         springCurves(coords, springs, Travel{args.sweep.bump, args.sweep.rebound});
+    if (!springs.spring && !springs.damper && !springs.barLink) {
+        // An empty table would say nothing of why.
+        curves.messages.push_back(Message{
+            "Springs", "No spring, damper or bar link is set on the " + args.sweep.side + " side.",
+            MessageIcon::Information, MessageButtons::Ok});
+    }
     if (args.format == "json") {
         printSpringsJson(args, curves, springs);
     } else {
