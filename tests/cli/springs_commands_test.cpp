@@ -44,6 +44,12 @@ TEST(CliSprings, CurvesRatesAndTheStateFromGAgree) {
     EXPECT_TRUE(g["kinematic_roll_center"]["height"].is_number());
     EXPECT_TRUE(runJson({"static", project})["kinematic_roll_center"]["offset"].is_number());
 
+    // The printed page carries the window's table.
+    const CliRun page = runCli({"print", "rates", project, "--dump"});
+    ASSERT_EQ(page.exitCode, 0) << page.err;
+    EXPECT_NE(page.out.find("Rates and Roll"), std::string::npos);
+    EXPECT_NE(page.out.find("2.550 deg/g"), std::string::npos);
+
     // A project without springs has nothing to give, and says so without failing.
     const Json plain = runJson({"springs", examplePath("gm-dirt-oval.kqw")});
     EXPECT_TRUE(plain["spring"].is_null() && plain["damper"].is_null() &&

@@ -113,6 +113,10 @@ PrintRecording recordPages(const PrintArgs& args) {
         }
         buildSteeringPage(printer, inputs);
     } else if (args.what == "rates") {
+        // Over the travel the options give, as `springs` and the graph page take it.
+        requireWheelPositions(args.sweep);
+        state.VU = args.sweep.bump;
+        state.VD = args.sweep.rebound;
         buildRatesPage(printer, ratesPageInputs(state));
     } else if (args.what == "static") {
         buildStaticPage(printer, staticCaptions(runStaticGeometry(state, sink)));
