@@ -1,5 +1,7 @@
 #include "chassis_pages/roll_figures.h"
 
+#include "drawing/clip_segment.h"
+
 #include "chassis_pages/page_title.h"
 
 #include "printing/page_region_canvas.h"
@@ -44,34 +46,14 @@ struct Area {
     double uMin, vMin, uMax, vMax;
 };
 
-// The part of the segment a-b inside the area (Liang-Barsky); false when none is.
+// The part of the segment a-b inside the area; false when none is.
 bool clip(const Area& f, FrontPoint& a, FrontPoint& b) {
-    double t0 = 0;
-    double t1 = 1;
-    const double du = b.u - a.u;
-    const double dv = b.v - a.v;
-    const double p[4] = {-du, du, -dv, dv};
-    const double q[4] = {a.u - f.uMin, f.uMax - a.u, a.v - f.vMin, f.vMax - a.v};
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0) {
-            if (q[k] < 0) {
-                return false;
-            }
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-    }
-    if (t0 > t1) {
+    Segment s{a.u, a.v, b.u, b.v};
+    if (!clipSegment(s, f.uMin, f.vMin, f.uMax, f.vMax)) {
         return false;
     }
-    const FrontPoint start{a.u + t0 * du, a.v + t0 * dv};
-    b = {a.u + t1 * du, a.v + t1 * dv};
-    a = start;
+    a = {s.x1, s.y1};
+    b = {s.x2, s.y2};
     return true;
 }
 

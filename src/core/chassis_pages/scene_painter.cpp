@@ -1,5 +1,6 @@
 #include "chassis_pages/scene_painter.h"
 
+#include "drawing/clip_segment.h"
 #include "model/shown_length.h"
 
 #include <algorithm>
@@ -17,38 +18,6 @@ struct Item {
     enum class Kind { Line, Joint } kind = Kind::Line;
     std::size_t index = 0;
 };
-
-// The part of the segment inside the rectangle (Liang-Barsky); false when none is, so that a
-// page, which clips nothing, shows no more than the window does.
-bool clip(double& x1, double& y1, double& x2, double& y2, double width, double height) {
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1, width - x1, y1, height - y1};
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0) {
-            if (q[k] < 0) {
-                return false;
-            }
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) {
-            return false;
-        }
-    }
-    const double ax = x1, ay = y1;
-    x1 = ax + t0 * dx;
-    y1 = ay + t0 * dy;
-    x2 = ax + t1 * dx;
-    y2 = ay + t1 * dy;
-    return true;
-}
 
 } // namespace
 
@@ -123,9 +92,11 @@ void drawScene(Canvas& canvas, const Scene3d& scene, const Projection& projectio
         if (item.kind == Item::Kind::Line) {
             const ScreenPoint& a = ends[2 * item.index];
             const ScreenPoint& b = ends[2 * item.index + 1];
-            double x1 = a.x, y1 = a.y, x2 = b.x, y2 = b.y;
-            if (clip(x1, y1, x2, y2, width, height)) {
-                canvas.line(x1, y1, x2, y2, sceneInkColor(scene.lines[item.index].ink));
+            // Cut to the surface, so that a page, which clips nothing, shows no more than the
+            // window does.
+            Segment s{a.x, a.y, b.x, b.y};
+            if (clipSegment(s, 0, 0, width, height)) {
+                canvas.line(s.x1, s.y1, s.x2, s.y2, sceneInkColor(scene.lines[item.index].ink));
             }
             continue;
         }
