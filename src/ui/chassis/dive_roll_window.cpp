@@ -97,12 +97,18 @@ DiveRollWindow::DiveRollWindow(const SuspensionState& state, QWidget* parent)
     lower->addWidget(tblDiveRoll_);
     lower->addStretch(1);
     layout->addLayout(lower);
+    lblFromG_ = new QLabel(this);
+    lblFromG_->setObjectName(QStringLiteral("lblFromG"));
+    lblFromG_->setWordWrap(true);
+    lblFromG_->hide();
+    layout->addWidget(lblFromG_);
     layout->addWidget(lblRollMessage_);
 
     picDiveRoll_->installEventFilter(this);
     for (StepBox* box : {txtDive_, txtRoll_}) {
         connect(box, &StepBox::edited, this, [this] {
             fromG_.clear();
+            fromGMissing_.clear();
             recompute();
         });
     }
@@ -185,6 +191,7 @@ void DiveRollWindow::recompute() {
 
 void DiveRollWindow::setFromG() {
     fromG_.clear();
+    fromGMissing_.clear();
     if (!front_ || !txtLateralG_->problem().isEmpty() || !txtBrakingG_->problem().isEmpty()) {
         recompute();
         return;
@@ -212,7 +219,7 @@ void DiveRollWindow::setFromG() {
             why << QString::fromStdString(m.text);
         }
         why.removeDuplicates();
-        fromG_ += QLatin1Char('\n') + why.join(QLatin1Char('\n'));
+        fromGMissing_ = why.join(QLatin1Char('\n'));
         recompute();
         return;
     }
@@ -231,9 +238,11 @@ void DiveRollWindow::showProblem() {
             lines << box->problem();
         }
     }
-    if (!fromG_.isEmpty()) {
-        lines << fromG_;
+    if (!fromGMissing_.isEmpty()) {
+        lines << fromGMissing_;
     }
+    lblFromG_->setText(fromG_);
+    lblFromG_->setVisible(!fromG_.isEmpty());
     if (state_) {
         for (const Message& m : state_->messages) {
             lines << QString::fromStdString(m.text);

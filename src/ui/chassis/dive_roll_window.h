@@ -76,8 +76,10 @@ private:
     StepBox* txtRoll_;
     StepBox* txtLateralG_;
     StepBox* txtBrakingG_;
-    // What the g boxes gave, or why they could not; empty once dive or roll is typed.
+    // What the g boxes gave, and what they lacked; empty once dive or roll is typed.
     QString fromG_;
+    QString fromGMissing_;
+    QLabel* lblFromG_ = nullptr; // in the window's own colour: it reports, it does not refuse
     QLabel* lblRollMessage_;
     QLabel* lblDive_ = nullptr;
     DrawingSurface* picDiveRoll_;
