@@ -67,14 +67,6 @@ std::string column(std::string text, std::size_t width) {
     return text;
 }
 
-nlohmann::json optionalJson(const std::optional<double>& value) {
-    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
-}
-
-nlohmann::json optionalJson(const std::optional<float>& value) {
-    return value ? singleJson(*value) : nlohmann::json(nullptr);
-}
-
 // An option's value as a project keeps it (a single), checked the way the Vehicle Data frame
 // checks a typed value.
 std::optional<double> vehicleOption(const NumberOption& number, VehicleValue which) {

@@ -213,6 +213,14 @@ bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink&
     return complete;
 }
 
+nlohmann::json optionalJson(const std::optional<double>& value) {
+    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+nlohmann::json optionalJson(const std::optional<float>& value) {
+    return value ? singleJson(*value) : nlohmann::json(nullptr);
+}
+
 nlohmann::json singleJson(float value) {
     if (!std::isfinite(value)) {
         return nullptr;

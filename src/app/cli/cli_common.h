@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -71,6 +72,9 @@ bool sweepSide(SuspensionState& state, const SweepOptions& options, MessageSink&
 
 // A single written as the shortest decimal that reads back to the same single.
 nlohmann::json singleJson(float value);
+// The value, or null where it is not known; a single as singleJson writes it.
+nlohmann::json optionalJson(const std::optional<double>& value);
+nlohmann::json optionalJson(const std::optional<float>& value);
 nlohmann::json messagesJson(const std::vector<Message>& messages);
 
 // Travel of position i (1-based) as the sweep steps it: VU, then repeated VY subtraction.

@@ -27,10 +27,6 @@ struct ReadingsArgs {
     std::string format = "json";
 };
 
-nlohmann::json optionalJson(const std::optional<double>& value) {
-    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
-}
-
 std::string optionalText(const std::optional<double>& value, std::size_t width) {
     std::string text = value ? fixedText(*value, 3) : std::string("-");
     text.resize(std::max(width, text.size()), ' ');

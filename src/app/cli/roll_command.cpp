@@ -70,14 +70,11 @@ void runFromG(const RollArgs& args) {
     }
     nlohmann::json out = stateJson(fromG.state);
     out["messages"] = messagesJson(fromG.messages);
-    const auto orNull = [](const std::optional<double>& v) {
-        return v ? nlohmann::json(*v) : nlohmann::json(nullptr);
-    };
     out["from_g"] = {{"lateral_g", lateral},
                      {"braking_g", braking},
-                     {"roll_gradient", orNull(fromG.rollGradient)},
-                     {"dive_right", orNull(fromG.diveRight)},
-                     {"dive_left", orNull(fromG.diveLeft)}};
+                     {"roll_gradient", optionalJson(fromG.rollGradient)},
+                     {"dive_right", optionalJson(fromG.diveRight)},
+                     {"dive_left", optionalJson(fromG.diveLeft)}};
     std::cout << dumpShortest(unitsJson(out)) << "\n";
 }
 

@@ -30,10 +30,6 @@ struct RatesArgs {
     std::string format = "json";
 };
 
-nlohmann::json optionalJson(const std::optional<double>& value) {
-    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
-}
-
 nlohmann::json quantityJson(Quantity quantity, const std::optional<double>& value) {
     return value ? nlohmann::json(shownQuantity(quantity, *value)) : nlohmann::json(nullptr);
 }

@@ -9,4 +9,13 @@ void printChassisPageTitle(Printer& printer, const std::string& title) {
     printer.printText(title);
 }
 
+void beginChassisPage(Printer& printer, const std::string& title) {
+    printChassisPageTitle(printer, title);
+    printer.setScale(kChassisPageWidth, kChassisPageHeight, 0, 0);
+    Font font = printer.font();
+    font.size = 9;
+    font.bold = false;
+    printer.setFont(font);
+}
+
 } // namespace velmora

@@ -7,9 +7,6 @@
 namespace velmora {
 namespace {
 
-// Page units: 100 across, 131.25 down (8 by 10.5 inches), as the other chassis pages.
-constexpr double kPageWidth = 100;
-constexpr double kPageHeight = 131.25;
 constexpr double kPlotLeft = 5, kPlotTop = 7, kPlotSize = 90, kPlotHeight = 80;
 constexpr double kTableTop = 92;
 constexpr double kRowStep = 2.25;
@@ -29,12 +26,7 @@ RatesPageInputs ratesPageInputs(const SuspensionState& state, const Baseline* ba
 }
 
 void buildRatesPage(Printer& printer, const RatesPageInputs& in) {
-    printChassisPageTitle(printer, "Rates and Roll");
-    printer.setScale(kPageWidth, kPageHeight, 0, 0);
-    Font font = printer.font();
-    font.size = 9;
-    font.bold = false;
-    printer.setFont(font);
+    beginChassisPage(printer, "Rates and Roll");
 
     PageRegionCanvas plot(printer, kPlotLeft, kPlotTop, kPlotSize, kPlotHeight);
     drawRatesPlot(plot, in.figures, SteerPlotSurface::Paper);

@@ -13,9 +13,6 @@
 namespace velmora {
 namespace {
 
-// Page units: 100 across, 131.25 down (8 by 10.5 inches).
-constexpr double kPageWidth = 100;
-constexpr double kPageHeight = 131.25;
 constexpr double kPlotLeft = 5, kPlotTop = 7, kPlotSize = 90, kPlotHeight = 72;
 constexpr double kTableTop = 82;
 constexpr double kRowStep = 1.75;
@@ -50,12 +47,7 @@ SteeringPageInputs steeringPageInputs(const SuspensionState& state, double maxRa
 }
 
 void buildSteeringPage(Printer& printer, const SteeringPageInputs& in) {
-    printChassisPageTitle(printer, "Steering");
-    printer.setScale(kPageWidth, kPageHeight, 0, 0);
-    Font font = printer.font();
-    font.size = 9;
-    font.bold = false;
-    printer.setFont(font);
+    beginChassisPage(printer, "Steering");
     printAt(printer, kWheelbaseX, kWheelbaseY,
             "wheelbase " + (in.wheelbase ? shortestLength(static_cast<float>(*in.wheelbase)) + " " +
                                                lengthUnitText()

@@ -9,9 +9,6 @@
 namespace velmora {
 namespace {
 
-// Page units: 100 across, 131.25 down (8 by 10.5 inches), as the other chassis pages.
-constexpr double kPageWidth = 100;
-constexpr double kPageHeight = 131.25;
 constexpr double kViewLeft = 5, kViewTop = 7, kViewWidth = 90, kViewHeight = 67.5;
 // The view is drawn as on a surface of this many pixels, the window's shape.
 constexpr int kViewPixelsWide = 1200, kViewPixelsHigh = 900;
@@ -40,12 +37,7 @@ std::string sceneStateText(const SceneState& at) {
 
 void buildView3dPage(Printer& printer, const Scene3d& scene, const Camera3d& camera,
                      const std::string& stateLine, const std::string& fileCaption) {
-    printChassisPageTitle(printer, "3-D View");
-    printer.setScale(kPageWidth, kPageHeight, 0, 0);
-    Font font = printer.font();
-    font.size = 9;
-    font.bold = false;
-    printer.setFont(font);
+    beginChassisPage(printer, "3-D View");
     PageRegionCanvas view(printer, kViewLeft, kViewTop, kViewWidth, kViewHeight);
     const Projection projection(camera, kViewPixelsWide, kViewPixelsHigh);
     drawScene(view, scene, projection, kViewPixelsWide, kViewPixelsHigh);

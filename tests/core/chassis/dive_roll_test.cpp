@@ -13,24 +13,6 @@
 namespace velmora::testing {
 namespace {
 
-const char* const kExamples[] = {"gm-dirt-oval.kqw", "ford-asphalt-oval.kqw",
-                                 "formula-road-course.kqw"};
-
-// Equal parallel arms 12 in long, pivot axes along Z, tire centre 26, spindle height 11.
-CoordinateSet parallelArms() {
-    CoordinateSet c;
-    const float rows[9][3] = {{10, 15, 20}, {10, 15, 30}, {22, 15, 25}, {10, 7, 20}, {10, 7, 30},
-                              {22, 7, 25},  {10, 9, 31},  {22, 9, 31},  {26, 11, 0}};
-    for (int r = 0; r < 9; ++r) {
-        c[r + 1] = rows[r][0];
-        c[r + 10] = rows[r][1];
-        if (r < 8) {
-            c[r + 19] = rows[r][2];
-        }
-    }
-    return c;
-}
-
 class EachExample : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(EachExample, RideHeightGivesTheStaticRollCentre) {

@@ -13,22 +13,6 @@
 namespace velmora::testing {
 namespace {
 
-// Equal parallel arms 12 in long, pivot axes along Z at X 10, ball joints straight above each
-// other at X 22: at ride height the upright moves straight up, one inch per inch of travel.
-CoordinateSet parallelArms() {
-    CoordinateSet c;
-    const float rows[9][3] = {{10, 15, 20}, {10, 15, 30}, {22, 15, 25}, {10, 7, 20}, {10, 7, 30},
-                              {22, 7, 25},  {10, 9, 31},  {22, 9, 31},  {26, 11, 0}};
-    for (int r = 0; r < 9; ++r) {
-        c[r + 1] = rows[r][0];
-        c[r + 10] = rows[r][1];
-        if (r < 8) {
-            c[r + 19] = rows[r][2];
-        }
-    }
-    return c;
-}
-
 // A spring on the bottom arm `a` inches out from its pivot axis, leaning `tilt` degrees
 // outboard from square to the arm.
 StrutMount springAt(double a, double tilt, float rate) {
@@ -125,8 +109,7 @@ TEST(SpringMotion, RatiosAreTheDerivativesOfTheLengthsOverTravel) {
 // On a symmetric car at ride height the kinematic roll centre lies on the centreline at the
 // tire-centre distance times the side scrub's slope.
 TEST(KinematicRollCentre, SymmetricCarAtRideHeightIsTrackTimesScrubSlope) {
-    for (const char* name :
-         {"gm-dirt-oval.kqw", "ford-asphalt-oval.kqw", "formula-road-course.kqw"}) {
+    for (const char* name : kExamples) {
         const SuspensionState state = example(name);
         const FrontEnd front = FrontEnd::build(state.LeftCoords, state.LeftCoords);
         const DiveRollState s = front.solve(0, 0);
