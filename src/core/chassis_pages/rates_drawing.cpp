@@ -76,8 +76,8 @@ void extent(const Curve& curve, double& least, double& most) {
 
 class Plot {
 public:
-    Plot(Canvas& canvas, double travelLow, double travelHigh, bool paper)
-        : canvas_(canvas), low_(travelLow), high_(travelHigh), paper_(paper) {}
+    Plot(Canvas& canvas, double travelLow, double travelHigh)
+        : canvas_(canvas), low_(travelLow), high_(travelHigh) {}
 
     double x(double travel) const {
         return kLeftEdge + (travel - low_) / (high_ - low_) * (kRightEdge - kLeftEdge);
@@ -164,12 +164,9 @@ public:
         canvas_.print("wheel travel (" + lengthUnitText() + ", rebound left, bump right)");
     }
 
-    bool paper() const { return paper_; }
-
 private:
     Canvas& canvas_;
     double low_, high_;
-    bool paper_;
 };
 
 ValueOf springRatio() {
@@ -293,7 +290,7 @@ std::vector<std::pair<std::string, std::string>> ratesTableRows(const FrontRates
     };
 }
 
-void drawRatesPlot(Canvas& canvas, const RatesFigures& f, SteerPlotSurface surface) {
+void drawRatesPlot(Canvas& canvas, const RatesFigures& f) {
     canvas.setBackground(colors::Black);
     canvas.setScale(0, 0, 100, 100);
     canvas.setFont(Font{"MS Sans Serif", 8.25, false});
@@ -310,7 +307,7 @@ void drawRatesPlot(Canvas& canvas, const RatesFigures& f, SteerPlotSurface surfa
         low = -1;
         high = 1;
     }
-    Plot plot(canvas, low, high, surface == SteerPlotSurface::Paper);
+    Plot plot(canvas, low, high);
     drawPanel(plot, f, panelOf(f, {springRatio(), damperRatio()}, 4, 30),
               "spring motion ratio (damper dotted)", 2, "no spring or damper is set");
     drawPanel(plot, f, panelOf(f, {barRatio()}, 35, 61), "anti-roll bar link ratio", 2,

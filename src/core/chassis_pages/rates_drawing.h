@@ -2,7 +2,6 @@
 
 #include "chassis/front_rates.h"
 #include "chassis/spring_motion.h"
-#include "chassis_pages/steering_drawing.h"
 #include "drawing/canvas.h"
 #include "drawing/design_size.h"
 #include "model/suspension_state.h"
@@ -40,8 +39,8 @@ std::vector<std::pair<std::string, std::string>> ratesTableRows(const FrontRates
 // with the damper's (dotted), the bar link's ratio, and the wheel rate; travel across, rebound
 // on the left and bump on the right. Right side red, left green, each curve's end named R or
 // L; the baseline's curves grey and dashed beneath. A panel with no curve says what is
-// missing. On paper the dotted curves are cut into dots.
-void drawRatesPlot(Canvas& canvas, const RatesFigures& figures,
-                   SteerPlotSurface surface = SteerPlotSurface::Screen);
+// missing. The dotted curves are cut into dots, so a pen that draws only solid lines (the
+// printer's) shows them as the screen does.
+void drawRatesPlot(Canvas& canvas, const RatesFigures& figures);
 
 } // namespace velmora

@@ -29,7 +29,7 @@ void buildRatesPage(Printer& printer, const RatesPageInputs& in) {
     beginChassisPage(printer, "Rates and Roll");
 
     PageRegionCanvas plot(printer, kPlotLeft, kPlotTop, kPlotSize, kPlotHeight);
-    drawRatesPlot(plot, in.figures, SteerPlotSurface::Paper);
+    drawRatesPlot(plot, in.figures);
 
     double y = kTableTop;
     for (const auto& [caption, value] : ratesTableRows(in.figures.rates)) {

@@ -3,6 +3,7 @@
 #include "chassis/steering.h"
 #include "chassis_pages/camera3d.h"
 #include "chassis_pages/scene3d.h"
+#include "chassis_pages/scene_painter.h"
 #include "geometry/rigid_corner.h"
 #include "model/number_text.h"
 
@@ -135,6 +136,21 @@ TEST(Scene3d, JointsAreTheSolutionsAtTravelRollAndRack) {
         EXPECT_FALSE(none.messages.empty());
         EXPECT_TRUE(none.joints.empty());
     }
+}
+
+// The pointer finds the joint under it and names it in the side's own frame, as the coordinate
+// table holds it.
+TEST(Scene3d, TheJointUnderThePointerNamesItselfWithItsTableValues) {
+    const SuspensionState state = example("gm-dirt-oval.kqw");
+    const Scene3d scene = buildScene(state, {});
+    const Camera3d camera = standardCamera(View3d::Iso, scene.centre, scene.size);
+    const Projection p(camera, 800, 600);
+    const ScreenPoint ball = p(scene.joints[2].world); // the right top ball joint
+    const auto hit = jointAt(scene, p, ball.x + 3, ball.y - 2);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(jointCaption(scene.joints[*hit]),
+              "Right Top Arm Ball Joint: X 22.750, Y 18.250, Z 26.750 in");
+    EXPECT_FALSE(jointAt(scene, p, -50, -50));
 }
 
 } // namespace
