@@ -23,9 +23,10 @@ namespace {
 using namespace vec3;
 
 constexpr int kTireSegments = 36;
-constexpr double kGridStep = 12;    // inches between the floor's grid lines
-constexpr double kFloorMargin = 18; // inches of floor beyond the tires
-constexpr double kLinkLength = 4;   // a bar link drawn rising this far from its arm
+constexpr double kGridStep = 12;       // inches between the floor's grid lines
+constexpr double kFloorMargin = 18;    // inches of floor beyond the tires
+constexpr double kMostGridLines = 200; // each way
+constexpr double kLinkLength = 4;      // a bar link drawn rising this far from its arm
 
 Point3 unit(const Point3& v) {
     const double n = norm(v);
@@ -186,20 +187,30 @@ public:
     }
 
     // A floor through both contact patches, level fore and aft, with its grid and the
-    // centreline.
+    // centreline. A coordinate typed a million inches out still gets a floor of a few
+    // hundred lines: the grid's step widens rather than the count growing with the car.
     void floor(const Point3& right, const Point3& left, double zFront, double zRear) {
         const Point3 across = unit(Point3{left.x - right.x, left.y - right.y, 0});
         const Point3 middle{(right.x + left.x) / 2, (right.y + left.y) / 2, 0};
         const double halfWidth = std::fabs(left.x - right.x) / 2 + kFloorMargin;
+        if (!std::isfinite(halfWidth) || !std::isfinite(zFront) || !std::isfinite(zRear) ||
+            !std::isfinite(middle.x + middle.y)) {
+            return;
+        }
         const auto at = [&](double s, double z) { return middle + s * across + Point3{0, 0, z}; };
-        const double z0 = std::floor((zFront - kFloorMargin) / kGridStep) * kGridStep;
-        const double z1 = std::ceil((zRear + kFloorMargin) / kGridStep) * kGridStep;
-        for (double z = z0; z <= z1 + 1e-9; z += kGridStep) {
+        const double step =
+            std::max({kGridStep, 2 * halfWidth / kMostGridLines,
+                      (std::fabs(zRear - zFront) + 2 * kFloorMargin) / kMostGridLines});
+        const double z0 = std::floor((std::min(zFront, zRear) - kFloorMargin) / step) * step;
+        const double z1 = std::ceil((std::max(zFront, zRear) + kFloorMargin) / step) * step;
+        const int rows = static_cast<int>(std::lround((z1 - z0) / step));
+        for (int k = 0; k <= rows; ++k) {
+            const double z = z0 + k * step;
             line(at(-halfWidth, z), at(halfWidth, z), SceneInk::Floor);
         }
-        for (double s = -std::floor(halfWidth / kGridStep) * kGridStep; s <= halfWidth;
-             s += kGridStep) {
-            line(at(s, z0), at(s, z1), SceneInk::Floor);
+        const int columns = static_cast<int>(std::floor(halfWidth / step));
+        for (int k = -columns; k <= columns; ++k) {
+            line(at(k * step, z0), at(k * step, z1), SceneInk::Floor);
         }
         // The centreline of the body, where it meets the floor.
         const double s0 = -middle.x / std::max(across.x, 1e-9);

@@ -221,7 +221,13 @@ Bounds cornerBounds(const Corner& corner, const CornerProjection& project) {
 
 void drawFloor(Sketch& sketch, double x0, double x1) {
     sketch.stroke(sketch.at(x0, 0), sketch.at(x1, 0), picture_colors::Chassis, 0.25);
-    for (double x = x0 + 1; x < x1; x += 2.5) {
+    // Hatching at a fixed pitch, at most a few hundred strokes however wide the floor.
+    const double pitch = std::max(2.5, (x1 - x0) / 400);
+    if (!std::isfinite(pitch)) {
+        return;
+    }
+    for (int k = 0; x0 + 1 + k * pitch < x1; ++k) {
+        const double x = x0 + 1 + k * pitch;
         sketch.stroke(sketch.at(x, -0.2), sketch.at(x - 1.4, -1.6), picture_colors::Faint, 0.1);
     }
 }

@@ -138,6 +138,17 @@ TEST(Scene3d, JointsAreTheSolutionsAtTravelRollAndRack) {
     }
 }
 
+// A tire centre typed absurdly far out (a slip of the keyboard) still gives a floor of a
+// few hundred lines, not one every foot out to it.
+TEST(Scene3d, AFarTireCentreKeepsTheFloorGridSmall) {
+    for (const float far : {1e5f, 99999999999.0f, 1e30f, 3e38f}) {
+        SuspensionState state = example("gm-dirt-oval.kqw");
+        state.RightCoords[9] = far;
+        const Scene3d scene = buildScene(state, {});
+        EXPECT_LT(scene.lines.size(), 1000u) << far;
+    }
+}
+
 // The pointer finds the joint under it and names it in the side's own frame, as the coordinate
 // table holds it.
 TEST(Scene3d, TheJointUnderThePointerNamesItselfWithItsTableValues) {
