@@ -4,6 +4,7 @@
 #include "chassis_pages/scene_painter.h"
 #include "model/number_text.h"
 #include "model/shown_length.h"
+#include "model/text_wrap.h"
 #include "printing/page_region_canvas.h"
 
 namespace velmora {
@@ -14,6 +15,8 @@ constexpr double kViewLeft = 5, kViewTop = 7, kViewWidth = 90, kViewHeight = 67.
 constexpr int kViewPixelsWide = 1200, kViewPixelsHigh = 900;
 constexpr double kStateY = 77;
 constexpr double kFileLineY = 128;
+constexpr double kMessageStep = 2.25;
+constexpr std::size_t kMessageLineLength = 100; // characters that fit across the page
 
 std::string length(double inches) {
     return fixedLength(inches, 3) + " " + lengthUnitText();
@@ -45,11 +48,17 @@ void buildView3dPage(Printer& printer, const Scene3d& scene, const Camera3d& cam
     printer.printText(stateLine + "; view from azimuth " + fixedText(camera.azimuth, 1) +
                       " deg, elevation " + fixedText(camera.elevation, 1) + " deg, " +
                       (camera.perspective ? "perspective" : "orthographic"));
+    // Why the view is empty, in lines short enough for the page, above the file line.
     double y = kStateY + 2.5;
     for (const Message& m : scene.messages) {
-        printer.setCurrentPosition(kViewLeft, y);
-        printer.printText(m.text);
-        y += 2.25;
+        for (const std::string& line : wrappedLines(m.text, kMessageLineLength)) {
+            if (y > kFileLineY - 2 * kMessageStep) {
+                break;
+            }
+            printer.setCurrentPosition(kViewLeft, y);
+            printer.printText(line);
+            y += kMessageStep;
+        }
     }
     printer.setCurrentPosition(0, kFileLineY);
     printer.printText(fileCaption);

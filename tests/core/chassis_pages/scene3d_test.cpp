@@ -4,13 +4,16 @@
 #include "chassis_pages/camera3d.h"
 #include "chassis_pages/scene3d.h"
 #include "chassis_pages/scene_painter.h"
+#include "chassis_pages/view3d_page.h"
 #include "geometry/rigid_corner.h"
 #include "model/number_text.h"
+#include "printing/recording_printer.h"
 
 #include "../chassis/example_state.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -146,6 +149,39 @@ TEST(Scene3d, AFarTireCentreKeepsTheFloorGridSmall) {
         state.RightCoords[9] = far;
         const Scene3d scene = buildScene(state, {});
         EXPECT_LT(scene.lines.size(), 1000u) << far;
+    }
+}
+
+// A state the front end cannot reach prints why, whole, in lines that fit across the page and
+// stay above the file line.
+TEST(Scene3d, ThePrintedPageWrapsTheReasonsTheViewIsEmpty) {
+    const SuspensionState state = example("gm-dirt-oval.kqw");
+    const SceneState at{SceneMotion::Rack, 0, 0, 0, 11.5};
+    const Scene3d scene = buildScene(state, at);
+    ASSERT_FALSE(scene.messages.empty());
+    RecordingPrinter printer;
+    buildView3dPage(printer, scene, standardCamera(View3d::Iso, scene.centre, scene.size),
+                    sceneStateText(at), "gm.kqw");
+    std::string printed;
+    double y = 0, lowest = 0, fileLine = 0;
+    for (const PrintOp& op : printer.operations()) {
+        if (const auto* p = std::get_if<printop::Position>(&op)) {
+            y = p->y;
+        } else if (const auto* text = std::get_if<printop::Print>(&op)) {
+            for (const PrintItem& item : text->items) {
+                EXPECT_LE(item.text.size(), 100u) << item.text;
+                if (item.text == "gm.kqw") {
+                    fileLine = y;
+                } else {
+                    printed += item.text + " ";
+                    lowest = std::max(lowest, y);
+                }
+            }
+        }
+    }
+    EXPECT_GT(fileLine, lowest);
+    for (const Message& m : scene.messages) {
+        EXPECT_NE(printed.find(m.text.substr(m.text.size() - 20)), std::string::npos) << m.text;
     }
 }
 
