@@ -1,10 +1,18 @@
 #include "drawing/clip_segment.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora {
 
 bool clipSegment(Segment& s, double left, double top, double right, double bottom) {
+    // An end at infinity or not a number has no part inside that could be drawn; without this
+    // the cut would hand the canvas 0 * inf.
+    for (const double v : {s.x1, s.y1, s.x2, s.y2}) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
     double t0 = 0;
     double t1 = 1;
     const double dx = s.x2 - s.x1;
